@@ -1,0 +1,82 @@
+#include "components/platform/message_box.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include <cstdio>
+
+namespace qv {
+namespace {
+
+QMessageBox::StandardButtons standardButtons(MessageButtons buttons)
+{
+    switch (buttons) {
+    case MessageButtons::Ok: return QMessageBox::Ok;
+    case MessageButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case MessageButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MessageButtons::RetryCancel: return QMessageBox::Retry | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+QMessageBox::Icon boxIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::None: return QMessageBox::NoIcon;
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Warning: return QMessageBox::Warning;
+    case MessageIcon::Critical: return QMessageBox::Critical;
+    case MessageIcon::Question: return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+MessageAnswer answerFor(int button)
+{
+    switch (button) {
+    case QMessageBox::Cancel: return MessageAnswer::Cancel;
+    case QMessageBox::Yes: return MessageAnswer::Yes;
+    case QMessageBox::No: return MessageAnswer::No;
+    case QMessageBox::Retry: return MessageAnswer::Retry;
+    default: return MessageAnswer::Ok;
+    }
+}
+
+class MessageBoxPresenter final : public MessagePresenter {
+public:
+    MessageAnswer present(const Message& message) override
+    {
+        const QString title = message.title.isEmpty() ? programTitle() : message.title;
+        if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
+            // No widgets (a command-line tool): the text still reaches the user.
+            std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(message.text));
+            return MessageAnswer::Ok;
+        }
+        QMessageBox box(boxIcon(message.icon), title, message.text, standardButtons(message.buttons));
+        box.setWindowModality(Qt::ApplicationModal);
+        return answerFor(box.exec());
+    }
+};
+
+MessagePresenter* installedPresenter = nullptr;
+
+} // namespace
+
+void setMessagePresenter(MessagePresenter* presenter) { installedPresenter = presenter; }
+
+MessageAnswer showMessage(const Message& message)
+{
+    static MessageBoxPresenter boxes;
+    MessagePresenter& presenter = installedPresenter != nullptr ? *installedPresenter : boxes;
+    return presenter.present(message);
+}
+
+MessageAnswer showMessage(const QString& text, MessageButtons buttons, MessageIcon icon)
+{
+    return showMessage(Message{text, QString(), buttons, icon});
+}
+
+QString programTitle() { return QStringLiteral("Quintavue"); }
+
+} // namespace qv

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+namespace qv {
+
+// The per-user folder of the program's own data files (shows, effect selection,
+// random show configuration): $XDG_DATA_HOME/Quintavue/, created when missing.
+// Ends in the separator.
+QString userDataFolder();
+
+// The read-only folder of installed resources (manual, sample media): the share
+// folder of the installation, or the build tree's data folder when the program
+// runs from where it was built. Ends in the separator.
+QString resourceFolder();
+
+// The folder of the stock pictures and sounds that a new user's random show plays.
+// Ends in the separator.
+QString sampleMediaFolder();
+
+// `path` with exactly one trailing separator.
+QString withTrailingSeparator(const QString& path);
+
+} // namespace qv

@@ -1,0 +1,170 @@
+#include "settings/global_settings.h"
+
+#include "components/platform/paths.h"
+#include "settings/password_scrambler.h"
+
+#include <QSettings>
+
+#include <cmath>
+#include <limits>
+#include <memory>
+
+namespace qv {
+namespace {
+
+// The store: one INI file per user, $XDG_CONFIG_HOME/Quintavue/Quintavue.ini, in
+// the group "data".
+std::unique_ptr<QSettings> openStore()
+{
+    auto store = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                             QStringLiteral("Quintavue"), QStringLiteral("Quintavue"));
+    store->beginGroup(QStringLiteral("data"));
+    return store;
+}
+
+QString storedText(const QSettings& store, const char* key, const QString& fallback)
+{
+    const QVariant value = store.value(QLatin1String(key));
+    if (!value.isValid())
+        return fallback;
+    // A list (a value with an unquoted comma written by hand) reads back as it stood.
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QLatin1Char(','));
+    return value.toString();
+}
+
+// A 16-bit value: the stored number rounded (halves to even); text that is no number,
+// or a number beyond 16 bits, leaves the default.
+std::int16_t storedInt16(const QSettings& store, const char* key, std::int16_t fallback)
+{
+    bool ok = false;
+    const double number = storedText(store, key, QString()).trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(number))
+        return fallback;
+    const double rounded = std::nearbyint(number);
+    if (rounded < std::numeric_limits<std::int16_t>::min() || rounded > std::numeric_limits<std::int16_t>::max())
+        return fallback;
+    return static_cast<std::int16_t>(rounded);
+}
+
+// A numeric-text value keeps the stored text; text that is no number leaves the default.
+LooseValue storedLoose(const QSettings& store, const char* key, const LooseValue& fallback)
+{
+    const QString text = storedText(store, key, fallback.text());
+    bool ok = false;
+    text.trimmed().toDouble(&ok);
+    return ok ? LooseValue(text) : fallback;
+}
+
+// The plain password from its stored form. A stored text that the encoder cannot
+// have written (odd length, foreign letters) must not quietly drop the protection:
+// it is taken literally as the password, so its owner can still get in by typing
+// what the settings file holds, and set a new one.
+QString decodedPassword(const QString& stored)
+{
+    const QByteArray bytes = stored.toLatin1();
+    if (QString::fromLatin1(bytes) != stored)
+        return stored;
+    const std::optional<QByteArray> plain = decode_password(bytes);
+    return plain ? QString::fromLatin1(*plain) : stored;
+}
+
+} // namespace
+
+GlobalSettings& globalSettings()
+{
+    static GlobalSettings settings;
+    return settings;
+}
+
+QString defaultSlideshowPath() { return userDataFolder(); }
+
+void load_settings()
+{
+    const GlobalSettings defaults;
+    GlobalSettings& s = globalSettings();
+    const std::unique_ptr<QSettings> opened = openStore();
+    const QSettings& store = *opened;
+
+    s.screenPercent = storedLoose(store, "screen_percent", defaults.screenPercent);
+    s.randomSpeedAdjuster = storedInt16(store, "random_speed_adjuster", defaults.randomSpeedAdjuster);
+    s.presentationMode = storedLoose(store, "presentation_mode", defaults.presentationMode);
+    s.slideshowPath = withTrailingSeparator(storedText(store, "slideshow_path", defaultSlideshowPath()));
+    s.cblend = storedInt16(store, "cblend", defaults.cblend);
+    s.cDissolve = storedInt16(store, "c_dissolve", defaults.cDissolve);
+    s.dissolveSpeed = storedInt16(store, "dissolve_speed", defaults.dissolveSpeed);
+    s.cRandom = storedLoose(store, "c_Random", defaults.cRandom);
+    s.showBorder = storedInt16(store, "show_border", defaults.showBorder);
+    s.cmode = storedInt16(store, "cmode", defaults.cmode);
+    s.infoBox = storedInt16(store, "info_box", defaults.infoBox);
+    s.mgrainMode = storedInt16(store, "mgrain_mode", defaults.mgrainMode);
+    s.scaleFlag = storedInt16(store, "scale_flag", defaults.scaleFlag);
+    s.borderSize = storedLoose(store, "bordersize", defaults.borderSize);
+    s.innerBevelColor1 = storedInt16(store, "InnerBevelColor1", defaults.innerBevelColor1);
+    s.innerBevelColor2 = storedInt16(store, "InnerBevelColor2", defaults.innerBevelColor2);
+    s.outerBevelColor1 = storedInt16(store, "OuterBevelColor1", defaults.outerBevelColor1);
+    s.outerBevelColor2 = storedInt16(store, "OuterBevelColor2", defaults.outerBevelColor2);
+    s.innerBevelSize = storedLoose(store, "InnerBevelSize", defaults.innerBevelSize);
+    s.outerBevelSize = storedLoose(store, "OuterBevelSize", defaults.outerBevelSize);
+    s.borderColor = storedLoose(store, "BorderColor", defaults.borderColor);
+    s.innerBevelStyle = storedLoose(store, "InnerBevelStyle", defaults.innerBevelStyle);
+    s.outerBevelStyle = storedLoose(store, "OuterBevelStyle", defaults.outerBevelStyle);
+    s.randomFlag = storedInt16(store, "RandomFlag", defaults.randomFlag);
+    s.picinfoFlag = storedInt16(store, "picinfoFlag", defaults.picinfoFlag);
+    s.activeCss = storedText(store, "ActiveCSS", defaults.activeCss);
+    s.passwordName = storedText(store, "PasswordName", defaults.passwordName);
+
+    s.screenSaverPassword = decodedPassword(s.passwordName);
+    s.passwordChangedThisRun = false;
+}
+
+void save_settings()
+{
+    GlobalSettings& s = globalSettings();
+    const std::unique_ptr<QSettings> opened = openStore();
+    QSettings& store = *opened;
+    const auto put = [&store](const char* key, const QString& text) { store.setValue(QLatin1String(key), text); };
+    const auto putInt = [&put](const char* key, std::int16_t value) { put(key, QString::number(value)); };
+
+    put("screen_percent", s.screenPercent.text());
+    putInt("random_speed_adjuster", s.randomSpeedAdjuster);
+    put("presentation_mode", s.presentationMode.text());
+    putInt("cblend", s.cblend);
+    putInt("c_dissolve", s.cDissolve);
+    putInt("dissolve_speed", s.dissolveSpeed);
+    put("c_Random", s.cRandom.text());
+    putInt("show_border", s.showBorder);
+    putInt("cmode", s.cmode);
+    putInt("info_box", s.infoBox);
+    putInt("mgrain_mode", s.mgrainMode);
+    putInt("scale_flag", s.scaleFlag);
+    put("bordersize", s.borderSize.text());
+    putInt("InnerBevelColor1", s.innerBevelColor1);
+    putInt("InnerBevelColor2", s.innerBevelColor2);
+    putInt("OuterBevelColor1", s.outerBevelColor1);
+    putInt("OuterBevelColor2", s.outerBevelColor2);
+    put("InnerBevelSize", s.innerBevelSize.text());
+    put("OuterBevelSize", s.outerBevelSize.text());
+    put("BorderColor", s.borderColor.text());
+    put("InnerBevelStyle", s.innerBevelStyle.text());
+    put("OuterBevelStyle", s.outerBevelStyle.text());
+    putInt("RandomFlag", s.randomFlag);
+    putInt("picinfoFlag", s.picinfoFlag);
+    put("ActiveCSS", s.activeCss);
+
+    // Only a password set in this run is encoded; otherwise the stored form stays as
+    // it was loaded, whatever start-up or a test run cleared in memory.
+    if (s.passwordChangedThisRun)
+        s.passwordName = QString::fromLatin1(encode_password(s.screenSaverPassword.toLatin1()));
+    put("PasswordName", s.passwordName);
+    store.sync();
+}
+
+void setScreenSaverPassword(const QString& plain)
+{
+    GlobalSettings& s = globalSettings();
+    s.screenSaverPassword = plain;
+    s.passwordChangedThisRun = true;
+}
+
+} // namespace qv
