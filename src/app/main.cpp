@@ -1,0 +1,45 @@
+// Quintavue: a picture slide show that runs as a screen saver and as a presentation.
+#include "startup/command_line.h"
+#include "startup/startup.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+namespace {
+
+QStringList argumentsWithoutProgram(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+bool displayAvailable()
+{
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+           || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const QStringList arguments = argumentsWithoutProgram(argc, argv);
+    // An unknown switch ends the program silently, without opening the display.
+    if (!qv::selectsAnyMode(qv::commandLineText(arguments)))
+        return 0;
+    if (!displayAvailable()) {
+        std::fprintf(stderr, "Quintavue: no display to show on (DISPLAY is not set).\n");
+        return 1;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quintavue"));
+    QApplication::setOrganizationName(QStringLiteral("Quintavue"));
+    QApplication::setQuitOnLastWindowClosed(false);  // start-up decides when the run ends
+
+    const qv::ModeWindows windows;
+    return qv::run_program(arguments, windows);
+}

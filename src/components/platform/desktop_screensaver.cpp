@@ -1,0 +1,50 @@
+#include "components/platform/desktop_screensaver.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusInterface>
+#include <QDBusReply>
+
+#include <optional>
+
+namespace qv {
+namespace {
+
+const QString kService = QStringLiteral("org.freedesktop.ScreenSaver");
+const QString kPath = QStringLiteral("/org/freedesktop/ScreenSaver");
+
+std::optional<quint32> cookie;
+
+bool serviceAvailable()
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected() || bus.interface() == nullptr)
+        return false;
+    return bus.interface()->isServiceRegistered(kService).value();
+}
+
+} // namespace
+
+void DesktopScreenSaver::inhibit()
+{
+    if (cookie || !serviceAvailable())
+        return;
+    QDBusInterface saver(kService, kPath, kService, QDBusConnection::sessionBus());
+    const QDBusReply<quint32> reply =
+        saver.call(QStringLiteral("Inhibit"), QStringLiteral("Quintavue"), QStringLiteral("Slide show running"));
+    if (reply.isValid())
+        cookie = reply.value();
+}
+
+void DesktopScreenSaver::release()
+{
+    if (!cookie)
+        return;
+    QDBusInterface saver(kService, kPath, kService, QDBusConnection::sessionBus());
+    saver.call(QStringLiteral("UnInhibit"), *cookie);
+    cookie.reset();
+}
+
+bool DesktopScreenSaver::inhibited() { return cookie.has_value(); }
+
+} // namespace qv

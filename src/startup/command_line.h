@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+
+namespace qv {
+
+// The arguments as the one command-line text the program reads: joined by single
+// blanks, without the program's own path.
+QString commandLineText(const QStringList& argumentsWithoutProgram);
+
+// The run mode: the first two characters, upper-cased; "/C" when the text is empty.
+// A text whose last four characters are ".CSS" in any case selects "/S".
+QString runModeFor(const QString& commandLine);
+
+// True when the command line selects a mode that opens a window; any other
+// switch ends the program at once, before it even needs a display.
+bool selectsAnyMode(const QString& commandLine);
+
+// True when the text names a show file: its last four characters, upper-cased, are ".CSS".
+bool namesShowFile(const QString& commandLine);
+
+// True when "/t" occurs anywhere, compared exactly.
+bool hasTestSwitch(const QString& commandLine);
+
+// The number at the start of `text`: leading blanks skipped, an optional sign,
+// digits and an optional fraction, stopping at the first other character, rounded
+// to the nearest whole number (halves to even). Text without a leading number
+// gives 0.
+double leadingNumber(const QString& text);
+
+// The window number after the first two characters of the command line. Values
+// that no window can have (negative, beyond 32 bits) give 0.
+std::uint32_t hostWindowFrom(const QString& commandLine);
+
+} // namespace qv

@@ -1,0 +1,157 @@
+#include "settings/global_settings.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QSettings>
+
+#include <gtest/gtest.h>
+
+namespace qv {
+namespace {
+
+QSettings store()
+{
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Quintavue"),
+                     QStringLiteral("Quintavue"));
+}
+
+void storeValue(const char* key, const QString& value)
+{
+    QSettings s = store();
+    s.setValue(QStringLiteral("data/") + QLatin1String(key), value);
+}
+
+QStringList keysInFileOrder()
+{
+    QFile file(store().fileName());
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    QStringList keys;
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    for (const QString& line : lines) {
+        const qsizetype eq = line.indexOf(QLatin1Char('='));
+        if (eq > 0)
+            keys << line.left(eq);
+    }
+    return keys;
+}
+
+class GlobalSettingsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        store().clear();
+        globalSettings() = GlobalSettings();
+    }
+};
+
+TEST_F(GlobalSettingsTest, AnEmptyStoreGivesEveryDefault)
+{
+    globalSettings().screenPercent = 50;  // must be overwritten by the load
+    load_settings();
+    const GlobalSettings& s = globalSettings();
+    const GlobalSettings defaults;
+    EXPECT_EQ(s.screenPercent, defaults.screenPercent);
+    EXPECT_EQ(s.screenPercent.text(), QStringLiteral("100"));
+    EXPECT_EQ(s.randomSpeedAdjuster, 1);
+    EXPECT_EQ(s.dissolveSpeed, 30);
+    EXPECT_EQ(s.cmode, 9);
+    EXPECT_EQ(s.innerBevelSize.toInt(), 12);
+    EXPECT_EQ(s.outerBevelStyle.toInt(), 2);
+    EXPECT_EQ(s.randomFlag, 1);
+    EXPECT_EQ(s.activeCss, QStringLiteral("EMPTY"));
+    EXPECT_TRUE(s.screenSaverPassword.isEmpty());
+    EXPECT_TRUE(s.slideshowPath.endsWith(QLatin1String("/Quintavue/")));
+}
+
+TEST_F(GlobalSettingsTest, ASaveWritesExactlyTheSaveOrderAndNeverTheDataFolder)
+{
+    load_settings();
+    save_settings();
+    const QStringList expected = {
+        "screen_percent", "random_speed_adjuster", "presentation_mode", "cblend", "c_dissolve",
+        "dissolve_speed", "c_Random", "show_border", "cmode", "info_box", "mgrain_mode", "scale_flag",
+        "bordersize", "InnerBevelColor1", "InnerBevelColor2", "OuterBevelColor1", "OuterBevelColor2",
+        "InnerBevelSize", "OuterBevelSize", "BorderColor", "InnerBevelStyle", "OuterBevelStyle",
+        "RandomFlag", "picinfoFlag", "ActiveCSS", "PasswordName"};
+    QStringList stored = keysInFileOrder();
+    stored.sort();
+    QStringList sortedExpected = expected;
+    sortedExpected.sort();
+    EXPECT_EQ(stored, sortedExpected);
+}
+
+TEST_F(GlobalSettingsTest, ValuesSurviveASaveAndALoad)
+{
+    load_settings();
+    GlobalSettings& s = globalSettings();
+    s.screenPercent = 70;
+    s.cmode = 4;
+    s.borderSize = LooseValue(QStringLiteral("7"));
+    s.activeCss = QStringLiteral("Holiday, 2026.css");
+    setScreenSaverPassword(QStringLiteral("Secret"));
+    save_settings();
+
+    globalSettings() = GlobalSettings();
+    load_settings();
+    EXPECT_EQ(s.screenPercent.text(), QStringLiteral("70"));
+    EXPECT_EQ(s.cmode, 4);
+    EXPECT_EQ(s.borderSize.toInt(), 7);
+    EXPECT_EQ(s.activeCss, QStringLiteral("Holiday, 2026.css"));
+    EXPECT_EQ(s.screenSaverPassword, QStringLiteral("Secret"));
+}
+
+TEST_F(GlobalSettingsTest, NumbersAreRoundedAndJunkFallsBackToTheDefault)
+{
+    storeValue("cmode", QStringLiteral("4.5"));           // halves to even
+    storeValue("dissolve_speed", QStringLiteral("31.5"));
+    storeValue("random_speed_adjuster", QStringLiteral("fast"));
+    storeValue("show_border", QStringLiteral("70000"));    // beyond 16 bits
+    storeValue("screen_percent", QStringLiteral("lots"));
+    storeValue("bordersize", QStringLiteral(" 5 "));
+    load_settings();
+    const GlobalSettings& s = globalSettings();
+    EXPECT_EQ(s.cmode, 4);
+    EXPECT_EQ(s.dissolveSpeed, 32);
+    EXPECT_EQ(s.randomSpeedAdjuster, 1);
+    EXPECT_EQ(s.showBorder, 1);
+    EXPECT_EQ(s.screenPercent.text(), QStringLiteral("100"));
+    EXPECT_EQ(s.borderSize.toInt(), 5);
+}
+
+TEST_F(GlobalSettingsTest, ASaveAfterThePasswordWasClearedInMemoryKeepsTheStoredOne)
+{
+    storeValue("PasswordName", QStringLiteral("xayfziyewhxh"));
+    load_settings();
+    ASSERT_EQ(globalSettings().screenSaverPassword, QStringLiteral("ABCDEF"));
+    globalSettings().screenSaverPassword.clear();  // presentation mode or a test run
+    save_settings();
+    EXPECT_EQ(store().value(QStringLiteral("data/PasswordName")).toString(), QStringLiteral("xayfziyewhxh"));
+
+    setScreenSaverPassword(QString());  // the password dialog removes it on purpose
+    save_settings();
+    EXPECT_EQ(store().value(QStringLiteral("data/PasswordName")).toString(), QString());
+}
+
+TEST_F(GlobalSettingsTest, ADamagedStoredPasswordKeepsTheProtection)
+{
+    for (const QString& damaged : {QStringLiteral("xay"), QStringLiteral("HELLO!"), QStringLiteral("\u00e9\u20ac")}) {
+        storeValue("PasswordName", damaged);
+        load_settings();
+        EXPECT_EQ(globalSettings().screenSaverPassword, damaged);
+        save_settings();
+        EXPECT_EQ(store().value(QStringLiteral("data/PasswordName")).toString(), damaged);
+    }
+}
+
+TEST_F(GlobalSettingsTest, TheDataFolderIsReadButNeverWritten)
+{
+    storeValue("slideshow_path", QStringLiteral("/srv/shows"));
+    load_settings();
+    EXPECT_EQ(globalSettings().slideshowPath, QStringLiteral("/srv/shows/"));
+    store().remove(QStringLiteral("data/slideshow_path"));
+    save_settings();
+    EXPECT_FALSE(store().contains(QStringLiteral("data/slideshow_path")));
+}
+
+} // namespace
+} // namespace qv
