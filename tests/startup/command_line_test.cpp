@@ -1,4 +1,5 @@
 #include "startup/command_line.h"
+#include "support/qt_printers.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +29,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ModeCase{"/s /T", "/S", false}, ModeCase{"/p 1234", "/P", false},
                       ModeCase{"/a 77", "/A", false}, ModeCase{"/x", "/X", false},
                       ModeCase{"/home/ann/Holiday.css", "/S", false}, ModeCase{"/c/shows/Trip.CsS", "/S", false},
-                      ModeCase{"\"/home/ann/Holiday.css\"", "/\"", false}, ModeCase{"s", "S", false}));
+                      ModeCase{"\"/home/ann/Holiday.css\"", "\"/", false}, ModeCase{"s", "S", false}));
 
 TEST(CommandLine, OnlyTheFourWindowModesOpenAnything)
 {

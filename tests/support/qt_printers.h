@@ -1,0 +1,10 @@
+#pragma once
+
+// Readable test failure messages for Qt's value types.
+#include <QByteArray>
+#include <QString>
+
+#include <ostream>
+
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QByteArray& bytes, std::ostream* out) { *out << '"' << bytes.toStdString() << '"'; }
