@@ -1,0 +1,60 @@
+#include "components/platform/file_errors.h"
+#include "components/platform/paths.h"
+#include "components/platform/pointer.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <vector>
+
+namespace qv {
+namespace {
+
+TEST(Paths, UserDataFolderFollowsXdgAndIsCreated)
+{
+    const QString folder = userDataFolder();
+    EXPECT_EQ(folder, qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Quintavue/"));
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+}
+
+TEST(Paths, TrailingSeparatorIsAddedOnce)
+{
+    EXPECT_EQ(withTrailingSeparator(QStringLiteral("/a/b")), QStringLiteral("/a/b/"));
+    EXPECT_EQ(withTrailingSeparator(QStringLiteral("/a/b/")), QStringLiteral("/a/b/"));
+    EXPECT_EQ(withTrailingSeparator(QStringLiteral("/")), QStringLiteral("/"));
+    EXPECT_TRUE(sampleMediaFolder().endsWith(QLatin1String("/media/")));
+}
+
+TEST(FileErrors, OperatingSystemFailuresMapToStableCodesWithTexts)
+{
+    EXPECT_EQ(fileErrorFromErrno(ENOENT), FileError::FileNotFound);
+    EXPECT_EQ(fileErrorFromErrno(EACCES), FileError::PermissionDenied);
+    EXPECT_EQ(fileErrorFromErrno(ENOSPC), FileError::DiskFull);
+    EXPECT_EQ(fileErrorFromErrno(ENOTDIR), FileError::PathNotFound);
+    EXPECT_EQ(fileErrorFrom(std::make_error_code(std::errc::no_such_file_or_directory)), FileError::FileNotFound);
+    EXPECT_EQ(fileErrorFrom(std::error_code()), FileError::None);
+    EXPECT_EQ(fileErrorText(FileError::FileNotFound), QStringLiteral("File not found"));
+    EXPECT_FALSE(fileErrorText(FileError::InputPastEndOfFile).isEmpty());
+    EXPECT_EQ(fileErrorText(9999), QStringLiteral("Error 9999"));
+}
+
+TEST(PointerCounter, ReportsOnlyRealVisibilityChanges)
+{
+    std::vector<bool> changes;
+    PointerCounter pointer([&changes](bool visible) { changes.push_back(visible); });
+    EXPECT_EQ(pointer.showCursor(false), -1);
+    EXPECT_EQ(pointer.showCursor(false), -2);
+    EXPECT_EQ(pointer.showCursor(true), -1);
+    EXPECT_FALSE(pointer.visible());
+    EXPECT_EQ(pointer.showCursor(true), 0);
+    EXPECT_EQ(pointer.showCursor(true), 1);
+    EXPECT_EQ(pointer.showCursor(false), 0);
+    EXPECT_TRUE(pointer.visible());
+    EXPECT_EQ(changes, (std::vector<bool>{false, true}));
+}
+
+} // namespace
+} // namespace qv
