@@ -1,0 +1,35 @@
+#include "engine/bad_picture_text.h"
+
+namespace qv {
+namespace {
+
+std::optional<QString> reasonFor(int code)
+{
+    switch (code) {
+    case -1: return QStringLiteral("Cannot find the image file");
+    case -2: return QStringLiteral("The image file type is unknown or unable to read file type");
+    case -3: return QStringLiteral("Error locking memory");
+    case -4: return QStringLiteral("Error dithering the image");
+    case -5: return QStringLiteral("Error quantizing the image palette");
+    case -6: return QStringLiteral("Error reading the file");
+    case -7: return QStringLiteral("Cannot allocate memory for the image");
+    case -8: return QString();
+    default: return std::nullopt;
+    }
+}
+
+} // namespace
+
+std::optional<QString> badPictureText(const QString& path, int code, int pictureCount)
+{
+    if (code >= 0)
+        return std::nullopt;
+    const std::optional<QString> reason = reasonFor(code);
+    if (!reason)
+        return std::nullopt;
+    if (pictureCount < 1)
+        return QStringLiteral("The screen saver can not find any pictures to display.");
+    return path + QStringLiteral("  could not be displayed because --  ") + *reason;
+}
+
+} // namespace qv

@@ -1,0 +1,237 @@
+#include "engine/bad_picture_text.h"
+#include "engine/mouse_jump.h"
+#include "engine/picture_fitting.h"
+#include "engine/play_order.h"
+#include "engine/slide_audio.h"
+#include "support/qt_printers.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+namespace qv {
+namespace {
+
+struct FitCase {
+    const char* what;
+    double pictureWidth, pictureHeight, percent;
+    bool scale;
+    PictureFit expected;
+};
+
+class FittingTest : public ::testing::TestWithParam<FitCase> {};
+
+TEST_P(FittingTest, PlacesThePictureOnA1600By1200Area)
+{
+    const FitCase& c = GetParam();
+    const PictureFit fit = FitPictureOnScreen(0, 0, 1200, 1600, c.pictureHeight, c.pictureWidth, c.percent, c.scale);
+    EXPECT_DOUBLE_EQ(fit.left, c.expected.left) << c.what;
+    EXPECT_DOUBLE_EQ(fit.top, c.expected.top) << c.what;
+    EXPECT_DOUBLE_EQ(fit.width, c.expected.width) << c.what;
+    EXPECT_DOUBLE_EQ(fit.height, c.expected.height) << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FittingTest,
+    ::testing::Values(FitCase{"scaled up to the whole area", 640, 480, 100, true, {0, 0, 1600, 1200}},
+                      FitCase{"half the area, centred", 640, 480, 50, true, {400, 300, 800, 600}},
+                      FitCase{"wide picture limited by width", 3200, 1000, 100, true, {0, 350, 1600, 500}},
+                      FitCase{"wide picture too tall for the width", 1000, 900, 100, true,
+                              {1600.0 / 2 - 1200 * (1000.0 / 900) / 2, 0, 1200 * (1000.0 / 900), 1200}},
+                      FitCase{"portrait takes the height", 1000, 1100, 100, true,
+                              {(1600 - 1200 * (1000.0 / 1100)) / 2, 0, 1200 * (1000.0 / 1100), 1200}},
+                      FitCase{"natural size kept", 320, 200, 100, false, {640, 500, 320, 200}},
+                      FitCase{"natural size, percent ignored", 320, 200, 10, false, {640, 500, 320, 200}},
+                      FitCase{"natural, too wide", 3200, 1000, 100, false, {0, 350, 1600, 500}},
+                      FitCase{"natural, too tall", 400, 2400, 100, false, {700, 0, 200, 1200}}));
+
+TEST(Fitting, APictureWithoutSizeIsPlacedWithoutDividingByZero)
+{
+    const PictureFit fit = FitPictureInBox(0, 0, 100, 200, 0, 0, 100);
+    EXPECT_EQ(fit.width, 0.0);
+    EXPECT_EQ(fit.height, 0.0);
+}
+
+TEST(Fitting, APortraitPictureTakesTheBoxHeightEvenWhereItsWidthOverflows)
+{
+    const PictureFit fit = FitPictureInBox(0, 0, 1000, 100, 1000, 900, 100);
+    EXPECT_DOUBLE_EQ(fit.height, 1000);
+    EXPECT_DOUBLE_EQ(fit.width, 900);
+    EXPECT_DOUBLE_EQ(fit.left, 0);  // would be negative
+}
+
+TEST(Fitting, ABoxOffsetMovesThePicture)
+{
+    const PictureFit fit = FitPictureInBox(1000, 500, 1200, 1600, 480, 640, 50);
+    EXPECT_DOUBLE_EQ(fit.left, 900);
+    EXPECT_DOUBLE_EQ(fit.top, 1300);
+}
+
+// A sequence of numbers the tests choose.
+class ScriptedRandom final : public RandomSource {
+public:
+    double next() override
+    {
+        value_ = std::fmod(value_ + 0.618034, 1.0);
+        return value_;
+    }
+    void reseedFromClock() override { ++reseeds; }
+    int reseeds = 0;
+
+private:
+    double value_ = 0.1;
+};
+
+std::vector<int> onePass(PlayOrder& order, int count, bool shuffled, RandomSource& random)
+{
+    std::vector<int> pass;
+    for (int i = 0; i < count; ++i)
+        pass.push_back(order.next(count, shuffled, random));
+    return pass;
+}
+
+TEST(PlayOrder, SequentialOrderRepeatsOneToN)
+{
+    ScriptedRandom random;
+    PlayOrder order;
+    EXPECT_EQ(onePass(order, 4, false, random), (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_EQ(onePass(order, 4, false, random), (std::vector<int>{1, 2, 3, 4}));
+    EXPECT_EQ(random.reseeds, 0);
+}
+
+TEST(PlayOrder, EveryShuffledPassUsesEachItemOnce)
+{
+    ScriptedRandom random;
+    PlayOrder order;
+    for (int pass = 0; pass < 3; ++pass) {
+        std::vector<int> items = onePass(order, 9, true, random);
+        std::sort(items.begin(), items.end());
+        std::vector<int> expected(9);
+        std::iota(expected.begin(), expected.end(), 1);
+        EXPECT_EQ(items, expected);
+    }
+    EXPECT_EQ(random.reseeds, 3);
+}
+
+TEST(PlayOrder, ShufflesAreNotAlwaysTheSame)
+{
+    SeededRandom random(7);
+    PlayOrder order;
+    const std::vector<int> first = onePass(order, 20, true, random);
+    const std::vector<int> second = onePass(order, 20, true, random);
+    EXPECT_NE(first, second);
+}
+
+TEST(PlayOrder, OneItemAndNoItems)
+{
+    ScriptedRandom random;
+    PlayOrder order;
+    EXPECT_EQ(onePass(order, 1, true, random), (std::vector<int>{1}));
+    EXPECT_EQ(order.next(1, true, random), 1);
+    EXPECT_EQ(order.next(0, true, random), 0);
+}
+
+TEST(PlayOrder, AChangedCountStartsANewPassInsteadOfReadingPastTheOld)
+{
+    ScriptedRandom random;
+    PlayOrder order;
+    EXPECT_EQ(order.next(5, false, random), 1);
+    EXPECT_EQ(order.next(5, false, random), 2);
+    EXPECT_EQ(order.next(2, false, random), 1);
+    EXPECT_EQ(order.next(8, false, random), 1);
+}
+
+TEST(PlayOrder, LargeShowsShuffleQuickly)
+{
+    SeededRandom random(3);
+    PlayOrder order;
+    EXPECT_GE(order.next(32500, true, random), 1);
+    std::vector<int> pass = order.order();
+    std::sort(pass.begin() + 1, pass.end());
+    EXPECT_EQ(pass[1], 1);
+    EXPECT_EQ(pass[32500], 32500);
+    EXPECT_EQ(std::adjacent_find(pass.begin() + 1, pass.end()), pass.end());
+}
+
+TEST(BadPicture, EachCodeHasItsReason)
+{
+    const QString path = QStringLiteral("/p/a.jpg");
+    EXPECT_EQ(badPictureText(path, -1, 3), path + QStringLiteral("  could not be displayed because --  Cannot find the image file"));
+    EXPECT_EQ(badPictureText(path, -7, 3),
+              path + QStringLiteral("  could not be displayed because --  Cannot allocate memory for the image"));
+    EXPECT_EQ(badPictureText(path, -8, 3), path + QStringLiteral("  could not be displayed because --  "));
+    EXPECT_EQ(badPictureText(path, -2, 0), QStringLiteral("The screen saver can not find any pictures to display."));
+    EXPECT_FALSE(badPictureText(path, -9, 3).has_value());
+    EXPECT_FALSE(badPictureText(path, 0, 3).has_value());
+    EXPECT_FALSE(badPictureText(path, 5, 3).has_value());
+}
+
+TEST(MouseJump, OnlyAJumpBeyondTheToleranceCounts)
+{
+    MouseJumpDetector mouse(300);
+    EXPECT_FALSE(mouse.moved(1000, 1000, true));  // first report: only remembered
+    EXPECT_FALSE(mouse.moved(1300, 1000, true));  // exactly 300
+    EXPECT_TRUE(mouse.moved(1601, 1000, true));   // 301
+    EXPECT_FALSE(mouse.moved(1601, 700, true));   // remembered after the jump
+}
+
+TEST(MouseJump, ASlowDriftAcrossTheScreenNeverCounts)
+{
+    MouseJumpDetector mouse(300);
+    for (int x = 0; x <= 15000; x += 100)
+        EXPECT_FALSE(mouse.moved(x, x / 2, false)) << x;
+}
+
+TEST(MouseJump, AJumpCanLeaveThePositionWhereItWas)
+{
+    MouseJumpDetector mouse(300);
+    mouse.moved(0, 0, false);
+    EXPECT_TRUE(mouse.moved(500, 0, false));
+    EXPECT_TRUE(mouse.moved(520, 0, false));  // still far from the remembered (0, 0)
+    mouse.forget();
+    EXPECT_FALSE(mouse.moved(5000, 5000, false));
+}
+
+TEST(SlideSound, TogetherKeepsMidiAndWaveOnTheirOwnPlayers)
+{
+    const SlideSoundPlan midi = planCustomSlideSound(QStringLiteral("/m/tune.Mid"), 1, true);
+    ASSERT_TRUE(midi.start.has_value());
+    EXPECT_EQ(midi.start->player, SoundPlayer::Two);
+    EXPECT_TRUE(midi.start->loop);
+    EXPECT_TRUE(midi.stopTwo);
+    EXPECT_FALSE(midi.stopOne);
+
+    const SlideSoundPlan wave = planCustomSlideSound(QStringLiteral("/m/bell.wav"), 2, true);
+    ASSERT_TRUE(wave.start.has_value());
+    EXPECT_EQ(wave.start->player, SoundPlayer::One);
+    EXPECT_FALSE(wave.start->loop);
+    EXPECT_TRUE(wave.stopOne);
+    EXPECT_FALSE(wave.stopTwo);
+}
+
+TEST(SlideSound, SeperatePlaysEverythingOnThePlayerOne)
+{
+    const SlideSoundPlan midi = planCustomSlideSound(QStringLiteral("/m/tune.mid"), 0, false);
+    ASSERT_TRUE(midi.start.has_value());
+    EXPECT_EQ(midi.start->player, SoundPlayer::One);
+    EXPECT_TRUE(midi.stopOne);
+}
+
+TEST(SlideSound, SoundOffStopsBothAndEmptyLeavesThemAlone)
+{
+    for (const char* off : {"Sound Off", "SOUND OFF", "sOuNd oFf"}) {
+        const SlideSoundPlan plan = planCustomSlideSound(QString::fromUtf8(off), 0, true);
+        EXPECT_TRUE(plan.stopOne && plan.stopTwo && !plan.start) << off;
+    }
+    const SlideSoundPlan none = planCustomSlideSound(QString(), 1, true);
+    EXPECT_FALSE(none.stopOne || none.stopTwo || none.start);
+    const SlideSoundPlan named = planCustomSlideSound(QStringLiteral("Sound Off.wav"), 0, true);
+    ASSERT_TRUE(named.start.has_value());
+    EXPECT_EQ(soundDeviceKind(QStringLiteral("a.MID")), 1);
+    EXPECT_EQ(soundDeviceKind(QStringLiteral("a.midi")), 0);
+}
+
+} // namespace
+} // namespace qv
