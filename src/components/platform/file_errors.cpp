@@ -45,6 +45,7 @@ QString fileErrorText(int code)
     case FileError::None: return {};
     case FileError::Overflow: return QStringLiteral("Overflow");
     case FileError::TypeMismatch: return QStringLiteral("Type mismatch");
+    case FileError::SubscriptOutOfRange: return QStringLiteral("Subscript out of range");
     case FileError::BadFileNameOrNumber: return QStringLiteral("Bad file name or number");
     case FileError::FileNotFound: return QStringLiteral("File not found");
     case FileError::BadFileMode: return QStringLiteral("Bad file mode");

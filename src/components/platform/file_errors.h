@@ -29,6 +29,9 @@ inline constexpr int PathNotFound = 76;
 inline constexpr int TypeMismatch = 13;
 // A number too large for its field.
 inline constexpr int Overflow = 6;
+// A position outside a table (a slide number beyond the show), reported by the
+// show data routines instead of touching memory past the table.
+inline constexpr int SubscriptOutOfRange = 9;
 } // namespace FileError
 
 // The code for an operating-system failure (an errno value).
