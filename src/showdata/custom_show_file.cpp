@@ -1,0 +1,163 @@
+#include "showdata/custom_show_file.h"
+
+#include "components/platform/file_errors.h"
+#include "components/platform/message_box.h"
+#include "settings/global_settings.h"
+#include "showdata/field_reader.h"
+#include "showdata/field_writer.h"
+#include "showdata/file_replacement.h"
+#include "showdata/name_lookup.h"
+#include "startup/startup_state.h"
+
+#include <algorithm>
+
+namespace qv {
+namespace {
+
+constexpr int reservedHeaderFields = 6;
+
+void writeHeader(FieldWriter& writer, const QString& appName, int count)
+{
+    writer.text(appName);
+    for (int i = 0; i < reservedHeaderFields; ++i)
+        writer.empty();
+    writer.number(count);
+    writer.endLine();
+}
+
+void writeSlide(FieldWriter& writer, const SlideRecord& slide)
+{
+    writer.text(slide.picture);
+    writer.text(slide.description);
+    writer.number(slide.delay);
+    writer.number(slide.effect);
+    writer.number(slide.effectSpeed);
+    writer.text(slide.audio);
+    writer.number(slide.audioLoop);
+    writer.endLine();
+}
+
+int readSlide(FieldReader& reader, SlideRecord& slide)
+{
+    int error = reader.readText(slide.picture);
+    if (error == FileError::None)
+        error = reader.readText(slide.description);
+    if (error == FileError::None)
+        error = reader.readInt16(slide.delay);
+    if (error == FileError::None)
+        error = reader.readInt16(slide.effect);
+    if (error == FileError::None)
+        error = reader.readInt16(slide.effectSpeed);
+    if (error == FileError::None)
+        error = reader.readText(slide.audio);
+    if (error == FileError::None)
+        error = reader.readInt16(slide.audioLoop);
+    return error;
+}
+
+int saveWithMessage(const QByteArray& bytes)
+{
+    const int error = replaceFileContents(resolvePathIgnoringCase(customShowSavePath()), bytes);
+    if (error != FileError::None)
+        showMessage(QStringLiteral("Error Saving data ") + fileErrorText(error));
+    return error;
+}
+
+} // namespace
+
+QByteArray formatCustomShow(const CustomShow& show, const QString& appName)
+{
+    FieldWriter writer;
+    writeHeader(writer, appName, show.slideCount);
+    for (int position = 1; position <= show.slideCount; ++position)
+        writeSlide(writer, show.slide(position));
+    return writer.bytes();
+}
+
+QByteArray formatSingleSlide(const CustomShow& show, int position, const QString& appName)
+{
+    FieldWriter writer;
+    writeHeader(writer, appName, 1);
+    writeSlide(writer, show.slide(position));
+    return writer.bytes();
+}
+
+int readCustomShow(ByteSource& source, CustomShow& show, QString& appName)
+{
+    FieldReader reader(source);
+    if (const int error = reader.readText(appName); error != FileError::None)
+        return error;
+    for (int i = 0; i < reservedHeaderFields; ++i) {
+        if (const int error = reader.skipField(); error != FileError::None)
+            return error;
+    }
+    std::int32_t declaredCount = 0;
+    if (const int error = reader.readCount(declaredCount); error != FileError::None)
+        return error;
+
+    const int previousPictureCount = show.pictureCount;
+    show.resizeSlides(0);
+    for (std::int64_t position = 1; position <= declaredCount; ++position) {
+        SlideRecord slide;
+        if (const int error = readSlide(reader, slide); error != FileError::None) {
+            show.pictureCount = std::min(previousPictureCount, show.slideCount);
+            return error;
+        }
+        AppendSlide(show);
+        show.setSlide(show.slideCount, slide);
+    }
+    show.pictureCount = show.slideCount;
+    return FileError::None;
+}
+
+QString customShowLoadPath()
+{
+    const QString& commandLine = startupState().commandLine;
+    if (commandLine.right(4).compare(QLatin1String(".CSS"), Qt::CaseInsensitive) == 0)
+        return commandLine;
+    return customShowSavePath();
+}
+
+QString customShowSavePath() { return globalSettings().slideshowPath + globalSettings().activeCss; }
+
+int LoadCustomShow()
+{
+    FileByteSource file;
+    if (const int error = file.open(resolvePathIgnoringCase(customShowLoadPath())); error != FileError::None) {
+        showMessage(fileErrorText(error));
+        return error;
+    }
+    const int error = readCustomShow(file, customShow(), startupState().appName);
+    if (error != FileError::None) {
+        showMessage(QStringLiteral("The custom Quintavue file ") + globalSettings().activeCss
+                    + QStringLiteral(" is corrupt!   ") + fileErrorText(error));
+    }
+    return error;
+}
+
+int SaveCustomShow()
+{
+    CustomShow& show = customShow();
+    show.resizeSlides(show.slideCount);
+    return saveWithMessage(formatCustomShow(show, startupState().appName));
+}
+
+int SaveSingleSlide(int position)
+{
+    const CustomShow& show = customShow();
+    if (position < 1 || position > show.slideCount) {
+        showMessage(QStringLiteral("Error Saving data ") + fileErrorText(FileError::SubscriptOutOfRange));
+        return FileError::SubscriptOutOfRange;
+    }
+    return saveWithMessage(formatSingleSlide(show, position, startupState().appName));
+}
+
+QString ShowFileLabel()
+{
+    const QString name = globalSettings().activeCss.toUpper();
+    if (name == QLatin1String("EMPTY"))
+        return QStringLiteral("File=");
+    return QStringLiteral("File=") + name;
+}
+
+} // namespace qv

@@ -1,0 +1,120 @@
+#include "showdata/file_replacement.h"
+
+#include "components/platform/file_errors.h"
+#include "showdata/byte_source.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <atomic>
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace qv {
+namespace {
+
+// Closes a descriptor and removes the half-made file unless told it is finished.
+class TemporaryFile {
+public:
+    TemporaryFile() = default;
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    ~TemporaryFile()
+    {
+        if (descriptor >= 0)
+            ::close(descriptor);
+        if (!name.isEmpty() && !kept)
+            ::unlink(name.constData());
+    }
+
+    int descriptor = -1;
+    QByteArray name;
+    bool kept = false;
+};
+
+QByteArray resolvedTarget(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.isSymLink()) {
+        const QString target = info.canonicalFilePath();
+        if (!target.isEmpty())
+            return QFile::encodeName(target);
+    }
+    return QFile::encodeName(path);
+}
+
+// A name beside the target, hidden so that no listing of the folder shows it.
+QByteArray temporaryNameFor(const QByteArray& target)
+{
+    static std::atomic<unsigned> counter{0};
+    const qsizetype slash = target.lastIndexOf('/');
+    const QByteArray folder = target.left(slash + 1);
+    const QByteArray name = target.mid(slash + 1);
+    return folder + '.' + name + ".tmp-" + QByteArray::number(::getpid()) + '-' + QByteArray::number(counter++);
+}
+
+int writeAll(int descriptor, const QByteArray& bytes)
+{
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        const ssize_t count = ::write(descriptor, bytes.constData() + written,
+                                      static_cast<std::size_t>(bytes.size() - written));
+        if (count < 0) {
+            if (errno == EINTR)
+                continue;
+            return fileErrorFromErrno(errno);
+        }
+        written += count;
+    }
+    return FileError::None;
+}
+
+} // namespace
+
+int replaceFileContents(const QString& path, const QByteArray& bytes)
+{
+    if (path.isEmpty())
+        return FileError::BadFileNameOrNumber;
+    const QByteArray target = resolvedTarget(path);
+
+    struct stat existing {};
+    const bool targetExists = ::stat(target.constData(), &existing) == 0;
+    if (targetExists && S_ISDIR(existing.st_mode))
+        return FileError::PathFileAccessError;
+
+    TemporaryFile temporary;
+    for (int attempt = 0; attempt < 16 && temporary.descriptor < 0; ++attempt) {
+        temporary.name = temporaryNameFor(target);
+        temporary.descriptor = ::open(temporary.name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (temporary.descriptor < 0 && errno != EEXIST) {
+            const int error = openErrorFor(path, errno);
+            temporary.name.clear();
+            return error;
+        }
+    }
+    if (temporary.descriptor < 0) {
+        temporary.name.clear();
+        return FileError::FileAlreadyExists;
+    }
+    // The replacement keeps the permissions the user gave the old file.
+    if (targetExists)
+        ::fchmod(temporary.descriptor, existing.st_mode & 07777);
+
+    if (const int error = writeAll(temporary.descriptor, bytes); error != FileError::None)
+        return error;
+    if (::fsync(temporary.descriptor) != 0 && errno != EINVAL)
+        return fileErrorFromErrno(errno);
+    const int descriptor = temporary.descriptor;
+    temporary.descriptor = -1;
+    if (::close(descriptor) != 0)
+        return fileErrorFromErrno(errno);
+    if (::rename(temporary.name.constData(), target.constData()) != 0)
+        return fileErrorFromErrno(errno);
+    temporary.kept = true;
+    return FileError::None;
+}
+
+} // namespace qv

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace qv {
+
+// The fixed names of the copies that the editor and the random show setup run the
+// real show on, in "slideshow_path".
+namespace ScratchFile {
+inline const QString singleSlideCopy = QStringLiteral("ZXZ.CSS");     // one-picture preview
+inline const QString wholeShowCopy = QStringLiteral("ZXZ2.CSS");      // the table during that preview
+inline const QString testRunCopy = QStringLiteral("tdz.css");         // the editor's test run
+inline const QString randomConfigCopy = QStringLiteral("zxz.rss");    // the setup's saved configuration
+} // namespace ScratchFile
+
+// Deletes the leftovers "zxz.rss", "zxz.css" and "zxz2.css" from "slideshow_path",
+// in that order, in whatever case they were written.
+void DeleteScratchFiles();
+
+} // namespace qv
