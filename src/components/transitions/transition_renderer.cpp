@@ -1,17 +1,99 @@
 #include "components/transitions/transition_renderer.h"
 
-#include <algorithm>
-#include <cstring>
+#include "components/transitions/column_turn.h"
+#include "components/transitions/effect_recipe.h"
+#include "components/transitions/threshold_grid.h"
+
+#include <cmath>
+#include <variant>
 
 namespace qv {
 
+using namespace transitions;
+
+namespace {
+
+struct RowMove {
+    RowPlanner planner;
+    int grain;
+};
+
+// An effect without a recipe simply cuts to the new picture at the end.
+struct Cut {};
+
+using Plan = std::variant<Cut, ThresholdGrid, RowMove, ColumnTurn>;
+
+Plan makePlan(const TransitionSetup& setup, int grain)
+{
+    const EffectRecipe* recipe = effectRecipe(setup.effect);
+    if (recipe == nullptr || setup.size.isEmpty())
+        return Cut{};
+    if (recipe->threshold != nullptr)
+        return ThresholdGrid(recipe->threshold, recipe->cells, grain, setup.seed, setup.size);
+    if (recipe->rows != nullptr)
+        return RowMove{recipe->rows, grain};
+    if (recipe->columns != nullptr)
+        return ColumnTurn(recipe->columns, grain, setup.size);
+    return Cut{};
+}
+
+bool fitsFrame(const QImage& image, QSize size)
+{
+    return image.size() == size && image.depth() == 32 && !image.isNull();
+}
+
+void copyWhole(const QImage& source, QImage& out)
+{
+    const FramePixels frame(source, source, out);
+    for (int y = 0; y < frame.height; ++y)
+        copyPixels(frame.outRow(y), frame.fromRow(y), frame.width);
+}
+
+} // namespace
+
 struct TransitionRenderer::Impl {
     TransitionSetup setup;
+    Plan plan;
+
+    void compose(const FramePixels& frame, double progress) const
+    {
+        std::visit(
+            [&](const auto& chosen) { composeWith(chosen, frame, progress); }, plan);
+    }
+
+private:
+    static void composeWith(const Cut&, const FramePixels& frame, double)
+    {
+        for (int y = 0; y < frame.height; ++y)
+            copyPixels(frame.outRow(y), frame.fromRow(y), frame.width);
+    }
+
+    static void composeWith(const ThresholdGrid& grid, const FramePixels& frame, double progress)
+    {
+        grid.prepareSpans(static_cast<std::uint32_t>(std::lround(progress * 65536.0)));
+        grid.composeRows(frame, 0, frame.height);
+    }
+
+    static void composeWith(const RowMove& move, const FramePixels& frame, double progress)
+    {
+        const MoveFrame moveFrame{frame.width, frame.height, move.grain, progress};
+        for (int y = 0; y < frame.height; ++y)
+            move.planner(moveFrame, y, RowWriter(frame, y));
+    }
+
+    static void composeWith(const ColumnTurn& turn, const FramePixels& frame, double progress)
+    {
+        turn.placeColumns(progress);
+        turn.composeRows(frame, 0, frame.height);
+    }
 };
 
 TransitionRenderer::TransitionRenderer(const TransitionSetup& setup)
-    : impl_(std::make_unique<Impl>(Impl{setup}))
 {
+    TransitionSetup clamped = setup;
+    clamped.grain = std::clamp(setup.grain, 1, 255);
+    clamped.size = QSize(std::max(setup.size.width(), 0), std::max(setup.size.height(), 0));
+    impl_ = std::make_unique<Impl>(Impl{clamped, makePlan(clamped, clamped.grain)});
 }
 
 TransitionRenderer::~TransitionRenderer() = default;
@@ -21,25 +103,27 @@ TransitionRenderer& TransitionRenderer::operator=(TransitionRenderer&&) noexcept
 void TransitionRenderer::render(const QImage& from, const QImage& to, double progress,
                                 QImage& out) const
 {
-    const QSize size = impl_->setup.size;
-    if (from.size() != size || to.size() != size || out.size() != size || from.depth() != 32
-        || to.depth() != 32 || out.depth() != 32)
+    if (!impl_) // moved from
         return;
-    const double p = std::clamp(progress, 0.0, 1.0);
-    const int edge = static_cast<int>(p * size.width());
-    for (int y = 0; y < size.height(); ++y) {
-        auto* dst = reinterpret_cast<std::uint32_t*>(out.scanLine(y));
-        const auto* a = reinterpret_cast<const std::uint32_t*>(from.constScanLine(y));
-        const auto* b = reinterpret_cast<const std::uint32_t*>(to.constScanLine(y));
-        std::memcpy(dst, b, sizeof(std::uint32_t) * static_cast<std::size_t>(edge));
-        std::memcpy(dst + edge, a + edge,
-                    sizeof(std::uint32_t) * static_cast<std::size_t>(size.width() - edge));
+    const QSize size = impl_->setup.size;
+    if (size.isEmpty() || !fitsFrame(from, size) || !fitsFrame(to, size) || !fitsFrame(out, size))
+        return;
+    const double p = std::isnan(progress) ? 0.0 : std::clamp(progress, 0.0, 1.0);
+    // The ends are exact by construction, whatever rounding an effect does inside.
+    if (p <= 0.0) {
+        copyWhole(from, out);
+        return;
     }
+    if (p >= 1.0) {
+        copyWhole(to, out);
+        return;
+    }
+    impl_->compose(FramePixels(from, to, out), p);
 }
 
 bool isTransitionImplemented(int effect)
 {
-    return effect >= 1 && effect <= 113;
+    return effectRecipe(effect) != nullptr;
 }
 
 } // namespace qv

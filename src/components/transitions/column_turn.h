@@ -1,0 +1,37 @@
+#pragma once
+
+#include "components/transitions/effect_recipe.h"
+
+#include <QSize>
+
+#include <vector>
+
+namespace qv::transitions {
+
+// Effects whose columns are stretched vertically by different amounts (a face
+// turning about a vertical axis). Each frame first places every column, then
+// composes rows by reading along the placed columns, which stays cache-friendly
+// because neighbouring columns read neighbouring source rows.
+class ColumnTurn {
+public:
+    ColumnTurn(ColumnPlanner planner, int grain, QSize size);
+
+    void placeColumns(double progress) const;
+    void composeRows(const FramePixels& frame, int firstRow, int endRow) const;
+
+private:
+    struct Column {
+        std::int32_t top = 0;
+        std::int32_t height = 0;     // 0: background
+        std::uint32_t rowStep = 0;   // source rows per output row, 16.16
+        std::int32_t srcX = 0;
+        Source source = Source::From;
+    };
+
+    ColumnPlanner planner_;
+    int grain_;
+    QSize size_;
+    mutable std::vector<Column> columns_;
+};
+
+} // namespace qv::transitions

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QImage>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+namespace qv::transitions {
+
+using Pixel = std::uint32_t;
+
+inline constexpr Pixel kBlack = 0xff000000u;
+
+// The three pictures of one frame as raw rows: read-only sources, one target.
+struct FramePixels {
+    const uchar* from = nullptr;
+    const uchar* to = nullptr;
+    uchar* out = nullptr;
+    qsizetype fromStride = 0;
+    qsizetype toStride = 0;
+    qsizetype outStride = 0;
+    int width = 0;
+    int height = 0;
+
+    FramePixels(const QImage& fromImage, const QImage& toImage, QImage& outImage)
+        : from(fromImage.constBits()), to(toImage.constBits()), out(outImage.bits()),
+          fromStride(fromImage.bytesPerLine()), toStride(toImage.bytesPerLine()),
+          outStride(outImage.bytesPerLine()), width(outImage.width()), height(outImage.height())
+    {
+    }
+
+    const Pixel* fromRow(int y) const { return pixels(from, fromStride, y); }
+    const Pixel* toRow(int y) const { return pixels(to, toStride, y); }
+    Pixel* outRow(int y) const { return reinterpret_cast<Pixel*>(out + outStride * y); }
+
+private:
+    static const Pixel* pixels(const uchar* base, qsizetype stride, int y)
+    {
+        return reinterpret_cast<const Pixel*>(base + stride * y);
+    }
+};
+
+inline void copyPixels(Pixel* dst, const Pixel* src, int count)
+{
+    if (count > 0)
+        std::memcpy(dst, src, sizeof(Pixel) * static_cast<std::size_t>(count));
+}
+
+inline void fillPixels(Pixel* dst, int count, Pixel colour)
+{
+    if (count > 0)
+        std::fill_n(dst, count, colour);
+}
+
+// Half brightness: the shadowed side of a roll.
+inline void shadePixels(Pixel* dst, int count)
+{
+    for (int i = 0; i < count; ++i)
+        dst[i] = ((dst[i] >> 1) & 0x007f7f7fu) | kBlack;
+}
+
+// Nearest-neighbour resampling of `srcCount` source pixels onto `dstCount` target
+// pixels, in 16.16 fixed point; every index read stays below srcCount.
+inline void scalePixels(Pixel* dst, int dstCount, const Pixel* src, int srcCount)
+{
+    if (dstCount <= 0 || srcCount <= 0)
+        return;
+    const std::int64_t step = (std::int64_t{srcCount} << 16) / dstCount;
+    std::int64_t position = step / 2;
+    for (int i = 0; i < dstCount; ++i, position += step)
+        dst[i] = src[position >> 16];
+}
+
+} // namespace qv::transitions

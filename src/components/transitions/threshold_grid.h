@@ -1,0 +1,54 @@
+#pragma once
+
+#include "components/transitions/effect_recipe.h"
+
+#include <QSize>
+
+#include <cstdint>
+#include <vector>
+
+namespace qv::transitions {
+
+// The frame cut into cells, each with the progress at which it turns new. Rows of
+// cells with the same thresholds share one run list, so a wipe keeps a single list
+// for the whole frame. Per frame the runs become spans of "old" and "new", and each
+// pixel row is composed by span copies.
+class ThresholdGrid {
+public:
+    // Grids stay below this many cells; finer requests get larger cells.
+    static constexpr std::int64_t kMaxCells = std::int64_t{1} << 21;
+
+    ThresholdGrid(ThresholdFn threshold, CellUnits units, int grain, std::uint32_t seed,
+                  QSize size);
+
+    // Rows [firstRow, endRow) of the frame at `progress` (0..65536). spansFor()
+    // must have run for this progress first.
+    void prepareSpans(std::uint32_t progress) const;
+    void composeRows(const FramePixels& frame, int firstRow, int endRow) const;
+
+    int cellWidth() const { return cellWidth_; }
+    int cellHeight() const { return cellHeight_; }
+
+private:
+    struct Run {
+        std::uint16_t threshold;
+        std::int32_t end; // one past the run's last pixel column
+    };
+
+    void addCellRow(const std::vector<std::uint16_t>& thresholds);
+
+    int width_ = 0;
+    int height_ = 0;
+    int cellWidth_ = 1;
+    int cellHeight_ = 1;
+    std::vector<Run> runs_;
+    std::vector<std::int32_t> patternRunBegin_; // pattern k: runs_[begin[k], begin[k+1])
+    std::vector<std::int32_t> patternOfCellRow_;
+
+    // Per-frame working tables, sized once here.
+    mutable std::vector<std::int32_t> spanEnds_;     // per pattern: ends of alternating spans
+    mutable std::vector<std::int32_t> spanEndCount_; // per pattern
+    mutable std::vector<std::uint8_t> startsNew_;    // per pattern: first span is new
+};
+
+} // namespace qv::transitions

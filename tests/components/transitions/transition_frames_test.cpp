@@ -1,0 +1,209 @@
+#include "components/transitions/effect_recipe.h"
+#include "components/transitions/effect_registry.h"
+#include "components/transitions/transition_renderer.h"
+#include "test_pictures.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace qv {
+namespace {
+
+using test::countUntouched;
+using test::newPicture;
+using test::oldPicture;
+using test::untouchedFrame;
+
+// The test pictures of one size, made once: several tests render thousands of frames.
+const std::pair<QImage, QImage>& picturesOfSize(QSize size)
+{
+    static std::map<std::pair<int, int>, std::pair<QImage, QImage>> made;
+    auto& pictures = made[{size.width(), size.height()}];
+    if (pictures.first.isNull())
+        pictures = {oldPicture(size), newPicture(size)};
+    return pictures;
+}
+
+QImage frameAt(int effect, QSize size, double progress, int grain = 4, std::uint32_t seed = 7)
+{
+    const TransitionRenderer renderer({effect, grain, seed, size});
+    QImage out = untouchedFrame(size);
+    const auto& [older, newer] = picturesOfSize(size);
+    renderer.render(older, newer, progress, out);
+    return out;
+}
+
+// Pixels taken from the new picture; the test pictures differ at every pixel.
+int newPixels(const QImage& frame, const QImage& newer)
+{
+    int count = 0;
+    for (int y = 0; y < frame.height(); ++y)
+        for (int x = 0; x < frame.width(); ++x)
+            count += frame.pixel(x, y) == newer.pixel(x, y) ? 1 : 0;
+    return count;
+}
+
+// Effects that uncover the new picture in place rather than moving pictures.
+std::vector<int> revealingEffects()
+{
+    std::vector<int> numbers;
+    for (const EffectInfo& info : transitionEffects())
+        if (transitions::effectRecipe(info.number)->threshold != nullptr)
+            numbers.push_back(info.number);
+    return numbers;
+}
+
+std::string effectName(const ::testing::TestParamInfo<int>& effect)
+{
+    return "effect" + std::to_string(effect.param);
+}
+
+class EveryEffect : public ::testing::TestWithParam<int> {};
+class RevealingEffect : public ::testing::TestWithParam<int> {};
+
+TEST_P(EveryEffect, StartsOnTheOldPictureAndEndsOnTheNewOne)
+{
+    const QSize size(64, 48);
+    EXPECT_EQ(frameAt(GetParam(), size, 0.0), oldPicture(size));
+    EXPECT_EQ(frameAt(GetParam(), size, 1.0), newPicture(size));
+    // Out-of-range and meaningless progress values behave as the nearest end.
+    EXPECT_EQ(frameAt(GetParam(), size, -3.0), oldPicture(size));
+    EXPECT_EQ(frameAt(GetParam(), size, 7.0), newPicture(size));
+}
+
+TEST_P(EveryEffect, RepeatsTheSameFramesForTheSameSeed)
+{
+    const QSize size(80, 60);
+    for (const double progress : {0.13, 0.5, 0.81})
+        EXPECT_EQ(frameAt(GetParam(), size, progress, 3, 42), frameAt(GetParam(), size, progress, 3, 42))
+            << progress;
+}
+
+// Odd sizes and grain extremes: under the sanitizer build any read or write outside
+// the pictures fails here; every pixel of the frame must be written.
+TEST_P(EveryEffect, WritesEveryPixelAtOddSizesAndGrainExtremes)
+{
+    for (const QSize size : {QSize(1, 1), QSize(3, 7), QSize(7, 3), QSize(641, 479)})
+        for (const int grain : {1, 255, 0, 1000})
+            for (const double progress : {0.001, 0.37, 0.5, 0.999}) {
+                const QImage frame = frameAt(GetParam(), size, progress, grain);
+                ASSERT_EQ(countUntouched(frame), 0)
+                    << size.width() << "x" << size.height() << " grain " << grain << " at " << progress;
+            }
+}
+
+TEST_P(RevealingEffect, ShowsOnlyPixelsOfTheTwoPicturesAndNeverTakesNewOnesBack)
+{
+    const QSize size(120, 90);
+    const QImage older = oldPicture(size);
+    const QImage newer = newPicture(size);
+    const TransitionRenderer renderer({GetParam(), 4, 3, size});
+    QImage frame(size, QImage::Format_RGB32);
+    int previous = 0;
+    for (int step = 0; step <= 40; ++step) {
+        renderer.render(older, newer, step / 40.0, frame);
+        const int revealed = newPixels(frame, newer);
+        EXPECT_GE(revealed, previous) << "at step " << step;
+        previous = revealed;
+        for (int y = 0; y < size.height(); y += 7)
+            for (int x = 0; x < size.width(); x += 5)
+                ASSERT_TRUE(frame.pixel(x, y) == older.pixel(x, y) || frame.pixel(x, y) == newer.pixel(x, y));
+    }
+    EXPECT_EQ(previous, size.width() * size.height());
+}
+
+INSTANTIATE_TEST_SUITE_P(Transitions, EveryEffect, ::testing::Range(1, 114), effectName);
+INSTANTIATE_TEST_SUITE_P(Transitions, RevealingEffect, ::testing::ValuesIn(revealingEffects()),
+                         effectName);
+
+TEST(TransitionFrames, EveryEffectLooksDifferentHalfway)
+{
+    const QSize size(96, 72);
+    std::vector<QImage> halfway;
+    for (int effect = 1; effect <= 113; ++effect)
+        halfway.push_back(frameAt(effect, size, 0.5, 4));
+    for (std::size_t a = 0; a < halfway.size(); ++a)
+        for (std::size_t b = a + 1; b < halfway.size(); ++b)
+            EXPECT_NE(halfway[a], halfway[b]) << "effects " << a + 1 << " and " << b + 1;
+}
+
+TEST(TransitionFrames, EveryEffectHasLeftTheOldPictureHalfway)
+{
+    const QSize size(96, 72);
+    for (int effect = 1; effect <= 113; ++effect) {
+        EXPECT_NE(frameAt(effect, size, 0.5), oldPicture(size)) << effect;
+        EXPECT_NE(frameAt(effect, size, 0.5), newPicture(size)) << effect;
+    }
+}
+
+// The grain is the step of a wipe's or slide's edge.
+TEST(TransitionFrames, EdgesMoveInWholeGrains)
+{
+    const QSize size(200, 100);
+    const QImage newer = newPicture(size);
+    for (const int grain : {1, 6, 16})
+        for (const double progress : {0.11, 0.5, 0.73}) {
+            const QImage wiped = frameAt(1, size, progress, grain);
+            int edge = 0;
+            while (edge < size.width() && wiped.pixel(edge, 50) == newer.pixel(edge, 50))
+                ++edge;
+            EXPECT_EQ(edge % grain, 0) << "grain " << grain << " at " << progress;
+            EXPECT_NEAR(edge, progress * size.width(), grain);
+
+            const QImage slid = frameAt(10, size, progress, grain);
+            int covered = 0;
+            while (covered < size.height() && slid.pixel(0, covered) != oldPicture(size).pixel(0, covered))
+                ++covered;
+            EXPECT_EQ(covered % grain, 0) << "grain " << grain << " at " << progress;
+            EXPECT_EQ(slid.pixel(0, covered - 1), newer.pixel(0, size.height() - 1));
+        }
+}
+
+TEST(TransitionFrames, IgnoresPicturesOfTheWrongSizeOrDepth)
+{
+    const QSize size(32, 24);
+    const TransitionRenderer renderer({1, 1, 0, size});
+    QImage out = untouchedFrame(size);
+    renderer.render(oldPicture(QSize(31, 24)), newPicture(size), 0.5, out);
+    renderer.render(oldPicture(size), newPicture(size).convertToFormat(QImage::Format_RGB16), 0.5, out);
+    renderer.render(oldPicture(size), newPicture(size), 0.5, out = QImage());
+    EXPECT_TRUE(out.isNull());
+    QImage unchanged = untouchedFrame(size);
+    renderer.render(oldPicture(QSize(31, 24)), newPicture(size), 0.5, unchanged);
+    EXPECT_EQ(countUntouched(unchanged), size.width() * size.height());
+}
+
+TEST(TransitionFrames, UnknownEffectsAndEmptySizesAreHarmless)
+{
+    const QSize size(16, 16);
+    for (const int effect : {0, -5, 114, 9999}) {
+        EXPECT_EQ(frameAt(effect, size, 0.5), oldPicture(size)) << effect;
+        EXPECT_EQ(frameAt(effect, size, 1.0), newPicture(size)) << effect;
+    }
+    const TransitionRenderer empty({1, 1, 0, QSize(0, 0)});
+    QImage nothing;
+    empty.render(QImage(), QImage(), 0.5, nothing);
+
+    TransitionRenderer original({3, 1, 0, size});
+    TransitionRenderer moved(std::move(original));
+    QImage out = untouchedFrame(size);
+    original.render(oldPicture(size), newPicture(size), 0.5, out); // NOLINT(bugprone-use-after-move)
+    EXPECT_EQ(countUntouched(out), size.width() * size.height());
+    moved.render(oldPicture(size), newPicture(size), 0.5, out);
+    EXPECT_EQ(countUntouched(out), 0);
+}
+
+TEST(TransitionFrames, DifferentSeedsScatterDifferently)
+{
+    const QSize size(64, 64);
+    for (const int effect : {33, 39, 60, 64}) {
+        EXPECT_NE(frameAt(effect, size, 0.5, 4, 1), frameAt(effect, size, 0.5, 4, 2)) << effect;
+    }
+}
+
+} // namespace
+} // namespace qv
