@@ -1,0 +1,86 @@
+#include "components/picture/qt_picture_reader.h"
+
+#include "components/picture/decode_limits.h"
+#include "components/picture/tiff_messages.h"
+
+#include <QBuffer>
+#include <QImageReader>
+
+#include <cstdint>
+
+namespace qv {
+namespace {
+
+QByteArray qtFormatName(PictureFormat format)
+{
+    switch (format) {
+    case PictureFormat::Jpeg: return QByteArrayLiteral("jpeg");
+    case PictureFormat::Gif: return QByteArrayLiteral("gif");
+    case PictureFormat::Bmp: return QByteArrayLiteral("bmp");
+    case PictureFormat::Tiff: return QByteArrayLiteral("tiff");
+    default: return {};
+    }
+}
+
+bool turnsSideways(QImageIOHandler::Transformations transformation)
+{
+    return transformation.testFlag(QImageIOHandler::TransformationRotate90);
+}
+
+bool withinSourceLimit(QSize stored, PictureFormat format)
+{
+    if (format != PictureFormat::Jpeg)
+        return fitsDecodeLimit(stored);
+    const std::int64_t pixels = std::int64_t{stored.width()} * stored.height();
+    return stored.width() <= DecodeLimits::kMaxSide && stored.height() <= DecodeLimits::kMaxSide
+        && pixels <= DecodeLimits::kMaxScaledSourcePixels;
+}
+
+QImage asDisplayFormat(QImage image)
+{
+    if (image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32_Premultiplied)
+        return image;
+    return std::move(image).convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                                    : QImage::Format_RGB32);
+}
+
+} // namespace
+
+DecodeOutcome decodeWithQt(const QByteArray& data, PictureFormat format, QSize target)
+{
+    const QByteArray formatName = qtFormatName(format);
+    if (formatName.isEmpty())
+        return {LoadResult::UnknownType, {}};
+    if (format == PictureFormat::Tiff)
+        silenceTiffMessages();
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, formatName);
+    reader.setDecideFormatFromContent(false);
+    reader.setAutoTransform(true);
+    // Our own limits come first; Qt's own only as a backstop a little above them.
+    reader.setAllocationLimit(static_cast<int>(DecodeLimits::kMaxDecodedPixels * 4 / (1024 * 1024)) + 64);
+
+    const QSize stored = reader.size();
+    if (!stored.isValid() || stored.isEmpty())
+        return {LoadResult::ReadError, {}};
+    if (!withinSourceLimit(stored, format))
+        return {LoadResult::OutOfMemory, {}};
+    const bool sideways = turnsSideways(reader.transformation());
+    const QSize natural = sideways ? stored.transposed() : stored;
+    const QSize reduced = reducedDecodeSize(natural, target);
+    if (format == PictureFormat::Jpeg && reduced != natural)
+        reader.setScaledSize(sideways ? reduced.transposed() : reduced);
+    else if (format == PictureFormat::Jpeg && !fitsDecodeLimit(stored))
+        return {LoadResult::OutOfMemory, {}};
+
+    QImage image = reader.read();
+    if (image.isNull())
+        return {LoadResult::ReadError, {}};
+    if (image.size() != reduced)
+        image = image.scaled(reduced, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return {LoadResult::Loaded, Picture::raster(asDisplayFormat(std::move(image)), natural)};
+}
+
+} // namespace qv

@@ -1,0 +1,271 @@
+#include "components/picture/picture_decoder.h"
+
+#include "picture_samples.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace qv {
+namespace {
+
+using test::encodeWithMagick;
+using test::isNear;
+using test::MagickEncoding;
+
+const QSize kSampleSize(64, 48);
+
+class ScratchFiles {
+public:
+    QString write(const QString& name, const QByteArray& bytes) const
+    {
+        const QString path = dir_.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+    QString path(const QString& name) const { return dir_.filePath(name); }
+
+private:
+    QTemporaryDir dir_;
+};
+
+QColor colourAt(const PictureHandle& picture, QSize size, QPoint point)
+{
+    return QColor(picture->imageAt(size).pixel(point));
+}
+
+struct FormatCase {
+    const char* label;
+    const char* fileName;
+    std::function<QByteArray(const QImage&)> encode;
+    bool greyscale = false;
+};
+
+std::string caseLabel(const testing::TestParamInfo<FormatCase>& info) { return info.param.label; }
+
+class EveryFormat : public testing::TestWithParam<FormatCase> {};
+
+// Each format decodes to the right size with its colours in the right corners.
+TEST_P(EveryFormat, DecodesWithSizeAndCorners)
+{
+    const FormatCase& format = GetParam();
+    ScratchFiles files;
+    const QString path = files.write(format.fileName, format.encode(test::quadrantPicture(kSampleSize)));
+
+    const DecodeOutcome outcome = decodePictureFile(path, QSize());
+
+    ASSERT_EQ(outcome.code, LoadResult::Loaded);
+    ASSERT_TRUE(outcome.picture);
+    EXPECT_EQ(outcome.picture->naturalSize(), kSampleSize);
+    const auto expected = [&](QColor colour) {
+        if (!format.greyscale)
+            return colour;
+        const int grey = qRound(0.299 * colour.red() + 0.587 * colour.green() + 0.114 * colour.blue());
+        return QColor(grey, grey, grey);
+    };
+    const std::pair<QPoint, QColor> corners[] = {
+        {{8, 6}, expected(Qt::red)}, {{56, 6}, expected(Qt::green)},
+        {{8, 42}, expected(Qt::blue)}, {{56, 42}, expected(Qt::white)}};
+    for (const auto& [point, colour] : corners) {
+        const QColor actual = colourAt(outcome.picture, kSampleSize, point);
+        EXPECT_TRUE(isNear(actual, colour)) << "at " << point.x() << "," << point.y() << ": " << qPrintable(actual.name());
+    }
+}
+
+QByteArray magick(const QImage& picture, MagickEncoding encoding) { return encodeWithMagick(picture, encoding); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Picture, EveryFormat,
+    testing::Values(
+        FormatCase{"Jpeg", "a.jpg", [](const QImage& p) { return test::encodeWithQt(p, "jpeg", 95); }},
+        FormatCase{"Gif", "a.gif", [](const QImage& p) { return magick(p, {"GIF"}); }},
+        FormatCase{"Bmp", "a.bmp", [](const QImage& p) { return test::encodeWithQt(p, "bmp"); }},
+        FormatCase{"BmpNamedDib", "a.dib", [](const QImage& p) { return test::encodeWithQt(p, "bmp"); }},
+        FormatCase{"HeaderlessDib", "b.dib", [](const QImage& p) { return magick(p, {"DIB"}); }},
+        FormatCase{"Pcx", "a.pcx", [](const QImage& p) { return magick(p, {"PCX"}); }},
+        FormatCase{"PcxNamedJpeg", "pcx.jpg", [](const QImage& p) { return magick(p, {"PCX"}); }},
+        FormatCase{"Tga", "a.tga", [](const QImage& p) { return magick(p, {"TGA"}); }},
+        FormatCase{"TgaRunLength", "b.tga", [](const QImage& p) { return magick(p, {"TGA", true}); }},
+        FormatCase{"TgaPalette", "c.tga", [](const QImage& p) { return magick(p, {"TGA", false, true}); }},
+        FormatCase{"TgaPaletteRunLength", "d.tga", [](const QImage& p) { return magick(p, {"TGA", true, true}); }},
+        FormatCase{"TgaGrey", "e.tga", [](const QImage& p) { return magick(p, {"TGA", false, false, true}); }, true},
+        FormatCase{"Tiff", "a.tif", [](const QImage& p) { return magick(p, {"TIFF"}); }},
+        FormatCase{"TiffRunLength", "b.tif", [](const QImage& p) { return magick(p, {"TIFF", true}); }}),
+    caseLabel);
+
+struct FailureCase {
+    const char* label;
+    std::function<QString(ScratchFiles&)> makeFile;
+    int expectedCode;
+};
+
+std::string failureLabel(const testing::TestParamInfo<FailureCase>& info) { return info.param.label; }
+
+QByteArray cut(const QByteArray& bytes, double keep) { return bytes.left(qsizetype(bytes.size() * keep)); }
+
+QByteArray withU16(QByteArray bytes, qsizetype offset, quint16 value, bool bigEndian = false)
+{
+    bytes[offset] = char(bigEndian ? value >> 8 : value & 0xFF);
+    bytes[offset + 1] = char(bigEndian ? value & 0xFF : value >> 8);
+    return bytes;
+}
+
+QByteArray withU32(QByteArray bytes, qsizetype offset, quint32 value)
+{
+    return withU16(withU16(bytes, offset, quint16(value & 0xFFFF)), offset + 2, quint16(value >> 16));
+}
+
+QByteArray jpegClaiming(QSize size)
+{
+    QByteArray jpeg = test::encodeWithQt(test::quadrantPicture(kSampleSize), "jpeg");
+    const qsizetype frame = jpeg.indexOf(QByteArray("\xFF\xC0", 2));
+    return withU16(withU16(jpeg, frame + 5, quint16(size.height()), true), frame + 7, quint16(size.width()), true);
+}
+
+// A GIF whose screen and first frame both claim `size`.
+QByteArray gifClaiming(QByteArray gif, QSize size)
+{
+    qsizetype offset = 13;
+    if ((quint8(gif[10]) & 0x80) != 0)
+        offset += 3 * (2 << (quint8(gif[10]) & 0x07));
+    while (offset < gif.size() && gif[offset] == 0x21) {  // extension blocks
+        offset += 2;
+        while (offset < gif.size() && gif[offset] != 0)
+            offset += quint8(gif[offset]) + 1;
+        ++offset;
+    }
+    EXPECT_EQ(gif[offset], 0x2C);
+    gif = withU16(withU16(gif, 6, quint16(size.width())), 8, quint16(size.height()));
+    return withU16(withU16(gif, offset + 5, quint16(size.width())), offset + 7, quint16(size.height()));
+}
+
+QByteArray sample(MagickEncoding encoding) { return encodeWithMagick(test::quadrantPicture(QSize(160, 120)), encoding); }
+
+class Failures : public testing::TestWithParam<FailureCase> {};
+
+TEST_P(Failures, GiveTheirCode)
+{
+    ScratchFiles files;
+    const QString path = GetParam().makeFile(files);
+    const DecodeOutcome outcome = decodePictureFile(path, QSize(800, 600));
+    EXPECT_EQ(outcome.code, GetParam().expectedCode);
+    EXPECT_EQ(outcome.picture != nullptr, outcome.code == LoadResult::Loaded);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Picture, Failures,
+    testing::Values(
+        FailureCase{"Missing", [](ScratchFiles& f) { return f.path("none.jpg"); }, LoadResult::FileNotFound},
+        FailureCase{"EmptyPath", [](ScratchFiles&) { return QString(); }, LoadResult::FileNotFound},
+        FailureCase{"Folder", [](ScratchFiles& f) { QDir().mkpath(f.path("dir.jpg")); return f.path("dir.jpg"); },
+                    LoadResult::FileNotFound},
+        FailureCase{"EmptyFile", [](ScratchFiles& f) { return f.write("e.jpg", {}); }, LoadResult::UnknownType},
+        FailureCase{"TextStartingBM", [](ScratchFiles& f) { return f.write("t.bmp", "BMP pictures are old\n"); },
+                    LoadResult::UnknownType},
+        FailureCase{"PngIsNotOurs",
+                    [](ScratchFiles& f) { return f.write("p.bmp", test::encodeWithQt(test::quadrantPicture(kSampleSize), "png")); },
+                    LoadResult::UnknownType},
+        // A JPEG cut short still makes a whole picture, its lost rows grey.
+        FailureCase{"JpegCut",
+                    [](ScratchFiles& f) { return f.write("c.jpg", cut(test::encodeWithQt(test::quadrantPicture(QSize(160, 120)), "jpeg"), 0.6)); },
+                    LoadResult::Loaded},
+        FailureCase{"GifCut", [](ScratchFiles& f) { return f.write("c.gif", cut(sample({"GIF"}), 0.5)); }, LoadResult::Loaded},
+        FailureCase{"BmpCut", [](ScratchFiles& f) { return f.write("c.bmp", cut(sample({"BMP"}), 0.5)); }, LoadResult::ReadError},
+        FailureCase{"PcxCut", [](ScratchFiles& f) { return f.write("c.pcx", cut(sample({"PCX"}), 0.5)); }, LoadResult::ReadError},
+        FailureCase{"TgaCut", [](ScratchFiles& f) { return f.write("c.tga", cut(sample({"TGA"}), 0.5)); }, LoadResult::ReadError},
+        FailureCase{"TgaRunLengthCut", [](ScratchFiles& f) { return f.write("d.tga", cut(sample({"TGA", true}), 0.5)); }, LoadResult::ReadError},
+        FailureCase{"TiffCut", [](ScratchFiles& f) { return f.write("c.tif", cut(sample({"TIFF"}), 0.5)); }, LoadResult::ReadError},
+        FailureCase{"DibCut", [](ScratchFiles& f) { return f.write("c.dib", cut(sample({"DIB"}), 0.5)); }, LoadResult::ReadError},
+        FailureCase{"WmfCut", [](ScratchFiles& f) { return f.write("c.wmf", cut(test::sampleMetafile(true), 0.7)); }, LoadResult::ReadError},
+        // Headers claiming enormous pictures are refused before any pixel is allocated.
+        FailureCase{"HugeJpeg", [](ScratchFiles& f) { return f.write("h.jpg", jpegClaiming(QSize(65000, 65000))); }, LoadResult::OutOfMemory},
+        FailureCase{"HugeBmp",
+                    [](ScratchFiles& f) { return f.write("h.bmp", withU32(withU32(sample({"BMP"}), 18, 60000), 22, 60000)); },
+                    LoadResult::OutOfMemory},
+        FailureCase{"HugeGif",
+                    [](ScratchFiles& f) { return f.write("h.gif", gifClaiming(sample({"GIF"}), QSize(65535, 65535))); },
+                    LoadResult::OutOfMemory},
+        FailureCase{"HugeTga",
+                    [](ScratchFiles& f) { return f.write("h.tga", withU16(withU16(sample({"TGA", true}), 12, 65535), 14, 65535)); },
+                    LoadResult::OutOfMemory},
+        FailureCase{"HugePcx",
+                    [](ScratchFiles& f) { return f.write("h.pcx", withU16(withU16(sample({"PCX"}), 8, 65000), 10, 65000)); },
+                    LoadResult::OutOfMemory}),
+    failureLabel);
+
+struct OrientationCase {
+    int orientation;
+    bool sideways;
+    QColor topLeft;  // of the upright picture
+};
+
+class JpegOrientation : public testing::TestWithParam<OrientationCase> {};
+
+// The upright picture is what counts: its size, its corners, also when decoded reduced.
+TEST_P(JpegOrientation, ShowsThePictureUpright)
+{
+    const OrientationCase& c = GetParam();
+    const QSize stored(640, 320);
+    const QByteArray jpeg = test::withExifOrientation(test::encodeWithQt(test::quadrantPicture(stored), "jpeg", 95),
+                                                      c.orientation);
+    for (const QSize target : {QSize(), QSize(80, 80)}) {
+        const DecodeOutcome outcome = decodePictureData(jpeg, target);
+        ASSERT_EQ(outcome.code, LoadResult::Loaded);
+        const QSize upright = c.sideways ? stored.transposed() : stored;
+        EXPECT_EQ(outcome.picture->naturalSize(), upright);
+        const QSize shown = upright / 8;
+        EXPECT_TRUE(isNear(colourAt(outcome.picture, shown, QPoint(4, 4)), c.topLeft))
+            << "orientation " << c.orientation << " target " << target.width();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Picture, JpegOrientation,
+                         testing::Values(OrientationCase{1, false, Qt::red}, OrientationCase{3, false, Qt::white},
+                                         OrientationCase{6, true, Qt::blue}, OrientationCase{8, true, Qt::green}));
+
+// A picture larger than the screen is kept no larger than the screen needs, whatever its
+// decoder; its natural size stays its own.
+TEST(PictureDecoding, LargePicturesAreKeptAtScreenSize)
+{
+    const QSize large(1600, 1200);
+    const QImage picture = test::quadrantPicture(large);
+    for (const QByteArray& bytes : {test::encodeWithQt(picture, "jpeg"), test::encodeWithQt(picture, "bmp"),
+                                    encodeWithMagick(picture, {"PCX"})}) {
+        const DecodeOutcome outcome = decodePictureData(bytes, QSize(400, 300));
+        ASSERT_EQ(outcome.code, LoadResult::Loaded);
+        EXPECT_EQ(outcome.picture->naturalSize(), large);
+        EXPECT_LE(outcome.picture->memoryCost(), 400 * 300 * 4);
+    }
+}
+
+TEST(PictureDecoding, MetafileHasItsDeclaredSizeAndDrawsShapesAndText)
+{
+    const DecodeOutcome outcome = decodePictureData(test::sampleMetafile(true), QSize(1920, 1080));
+    ASSERT_EQ(outcome.code, LoadResult::Loaded);
+    // 800 x 600 units at 720 per inch, at 96 pixels per inch.
+    EXPECT_EQ(outcome.picture->naturalSize(), QSize(107, 80));
+
+    for (const QSize shown : {QSize(428, 320), QSize(214, 160)}) {
+        const QImage drawn = outcome.picture->imageAt(shown);
+        ASSERT_EQ(drawn.size(), shown);
+        const int w = shown.width();
+        const int h = shown.height();
+        EXPECT_TRUE(isNear(QColor(drawn.pixel(w / 4, h / 4)), Qt::red));
+        EXPECT_TRUE(isNear(QColor(drawn.pixel(3 * w / 4, 3 * h / 4)), Qt::blue));
+        int textPixels = 0;
+        for (int y = h / 2; y < h; ++y) {
+            for (int x = 0; x < w / 2; ++x)
+                textPixels += isNear(QColor(drawn.pixel(x, y)), Qt::green, 80) ? 1 : 0;
+        }
+        EXPECT_GT(textPixels, w * h / 400) << "no text drawn at " << w << "x" << h;
+    }
+}
+
+} // namespace
+} // namespace qv

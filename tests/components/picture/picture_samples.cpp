@@ -1,0 +1,184 @@
+#include "picture_samples.h"
+
+#include "components/picture/magick_setup.h"
+
+#include <QBuffer>
+#include <QDataStream>
+#include <QImageWriter>
+#include <QPainter>
+
+#include <Magick++.h>
+
+#include <cstdlib>
+
+namespace qv::test {
+
+QImage quadrantPicture(QSize size)
+{
+    QImage picture(size, QImage::Format_RGB32);
+    QPainter painter(&picture);
+    const int halfWidth = size.width() / 2;
+    const int halfHeight = size.height() / 2;
+    painter.fillRect(0, 0, halfWidth, halfHeight, Qt::red);
+    painter.fillRect(halfWidth, 0, size.width() - halfWidth, halfHeight, Qt::green);
+    painter.fillRect(0, halfHeight, halfWidth, size.height() - halfHeight, Qt::blue);
+    painter.fillRect(halfWidth, halfHeight, size.width() - halfWidth, size.height() - halfHeight, Qt::white);
+    return picture;
+}
+
+QByteArray encodeWithMagick(const QImage& picture, const MagickEncoding& encoding)
+{
+    prepareMagick();
+    const QImage pixels = picture.convertToFormat(QImage::Format_RGB32);
+    Magick::Image image(static_cast<unsigned>(pixels.width()), static_cast<unsigned>(pixels.height()), "BGRA",
+                        Magick::CharPixel, pixels.constBits());
+    image.matte(false);
+    if (encoding.greyscale)
+        image.type(Magick::GrayscaleType);
+    else if (encoding.palette)
+        image.type(Magick::PaletteType);
+    if (encoding.runLength)
+        image.compressType(Magick::RLECompression);
+    image.magick(encoding.coder);
+    Magick::Blob blob;
+    image.write(&blob);
+    return {static_cast<const char*>(blob.data()), static_cast<qsizetype>(blob.length())};
+}
+
+namespace {
+
+class MetafileWriter {
+public:
+    void record(quint16 function, std::initializer_list<qint16> words, const QByteArray& tail = {})
+    {
+        const quint32 sizeInWords = 3 + static_cast<quint32>(words.size()) + static_cast<quint32>(tail.size() / 2);
+        stream_ << sizeInWords << function;
+        for (qint16 word : words)
+            stream_ << word;
+        stream_.writeRawData(tail.constData(), static_cast<int>(tail.size()));
+        maxRecordWords_ = std::max(maxRecordWords_, sizeInWords);
+    }
+    void brush(QRgb colour)
+    {
+        QByteArray tail;
+        QDataStream s(&tail, QIODevice::WriteOnly);
+        s.setByteOrder(QDataStream::LittleEndian);
+        s << quint16(0) << colourRef(colour) << quint16(0);
+        record(0x02FC, {}, tail);
+    }
+    static quint32 colourRef(QRgb colour)
+    {
+        return quint32(qRed(colour)) | (quint32(qGreen(colour)) << 8) | (quint32(qBlue(colour)) << 16);
+    }
+    QByteArray finish(QRect bounds, quint16 unitsPerInch, quint16 objects)
+    {
+        record(0x0000, {});
+        QByteArray whole;
+        QDataStream out(&whole, QIODevice::WriteOnly);
+        out.setByteOrder(QDataStream::LittleEndian);
+        const qint16 words[] = {0, qint16(bounds.left()), qint16(bounds.top()), qint16(bounds.right() + 1),
+                                qint16(bounds.bottom() + 1), qint16(unitsPerInch)};
+        quint16 checksum = 0x9AC6 ^ 0xCDD7;
+        out << quint32(0x9AC6CDD7);
+        for (qint16 word : words) {
+            out << word;
+            checksum ^= quint16(word);
+        }
+        out << quint32(0) << checksum;
+        out << quint16(1) << quint16(9) << quint16(0x0300) << quint32(9 + body_.size() / 2) << objects
+            << maxRecordWords_ << quint16(0);
+        out.writeRawData(body_.constData(), static_cast<int>(body_.size()));
+        return whole;
+    }
+
+private:
+    QByteArray body_;
+    QDataStream stream_{&body_, QIODevice::WriteOnly};
+    quint32 maxRecordWords_ = 0;
+
+public:
+    MetafileWriter() { stream_.setByteOrder(QDataStream::LittleEndian); }
+};
+
+} // namespace
+
+QByteArray sampleMetafile(bool withText)
+{
+    MetafileWriter writer;
+    writer.record(0x020B, {0, 0});      // window origin (y, x)
+    writer.record(0x020C, {600, 800});  // window extent (y, x)
+    writer.brush(qRgb(255, 0, 0));
+    writer.record(0x012D, {0});
+    writer.record(0x041B, {300, 400, 0, 0});  // rectangle (bottom, right, top, left)
+    writer.brush(qRgb(0, 0, 255));
+    writer.record(0x012D, {1});
+    writer.record(0x0418, {600, 800, 300, 400});  // ellipse
+    quint16 objects = 2;
+    if (withText) {
+        QByteArray face("Arial");
+        face.append('\0');
+        if (face.size() % 2 != 0)
+            face.append('\0');
+        QByteArray font;
+        QDataStream s(&font, QIODevice::WriteOnly);
+        s.setByteOrder(QDataStream::LittleEndian);
+        s << qint16(-120) << qint16(0) << qint16(0) << qint16(0) << qint16(700);
+        for (int i = 0; i < 8; ++i)
+            s << quint8(0);
+        s.writeRawData(face.constData(), static_cast<int>(face.size()));
+        writer.record(0x02FB, {}, font);
+        writer.record(0x012D, {2});
+        QByteArray colour;
+        QDataStream c(&colour, QIODevice::WriteOnly);
+        c.setByteOrder(QDataStream::LittleEndian);
+        c << MetafileWriter::colourRef(qRgb(0, 255, 0));
+        writer.record(0x0209, {}, colour);  // text colour
+        writer.record(0x0102, {1});          // transparent text background
+        QByteArray textOut;
+        QDataStream t(&textOut, QIODevice::WriteOnly);
+        t.setByteOrder(QDataStream::LittleEndian);
+        t.writeRawData("Text", 4);
+        t << qint16(480) << qint16(40);  // y, x
+        writer.record(0x0521, {4}, textOut);
+        objects = 3;
+    }
+    return writer.finish(QRect(0, 0, 800, 600), 720, objects);
+}
+
+QByteArray withExifOrientation(const QByteArray& jpeg, int orientation)
+{
+    QByteArray exif;
+    QDataStream s(&exif, QIODevice::WriteOnly);
+    s.setByteOrder(QDataStream::LittleEndian);
+    s.writeRawData("Exif\0\0", 6);
+    s.writeRawData("II", 2);
+    s << quint16(42) << quint32(8);                   // TIFF header, first directory at 8
+    s << quint16(1);                                   // one entry
+    s << quint16(0x0112) << quint16(3) << quint32(1);  // orientation, SHORT, one value
+    s << quint16(orientation) << quint16(0);
+    s << quint32(0);                                   // no further directory
+    QByteArray segment("\xFF\xE1", 2);
+    const int length = static_cast<int>(exif.size()) + 2;
+    segment.append(char(length >> 8)).append(char(length & 0xFF)).append(exif);
+    return jpeg.left(2) + segment + jpeg.mid(2);
+}
+
+QByteArray encodeWithQt(const QImage& picture, const char* format, int quality)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    writer.setQuality(quality);
+    writer.write(picture);
+    return bytes;
+}
+
+bool isNear(QColor actual, QColor expected, int tolerance)
+{
+    return std::abs(actual.red() - expected.red()) <= tolerance
+        && std::abs(actual.green() - expected.green()) <= tolerance
+        && std::abs(actual.blue() - expected.blue()) <= tolerance;
+}
+
+} // namespace qv::test
