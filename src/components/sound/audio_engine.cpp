@@ -1,0 +1,257 @@
+#include "components/sound/audio_engine.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QStringList>
+#include <QtDebug>
+
+#include <SDL.h>
+
+namespace qv {
+
+namespace {
+
+// The engine that SDL's finished callbacks report to; null while the output is shut.
+std::atomic<AudioEngine*> callbackTarget{nullptr};
+
+constexpr int outputRate = 44100;
+constexpr int outputChannels = 2;
+constexpr int mixChunkFrames = 1024;
+
+QString chooseSoundFonts()
+{
+    const QString userChoice = qEnvironmentVariable("QUINTAVUE_SOUNDFONT");
+    if (!userChoice.isEmpty()) {
+        if (QFileInfo::exists(userChoice.section(QLatin1Char(';'), 0, 0)))
+            return userChoice;
+        qWarning("QUINTAVUE_SOUNDFONT names no existing file (%s); using the system's soundfont",
+                 qPrintable(userChoice));
+    }
+    const QStringList installed{
+        QStringLiteral("/usr/share/sounds/sf2/default-GM.sf2"),
+        QStringLiteral("/usr/share/sounds/sf2/TimGM6mb.sf2"),
+        QStringLiteral("/usr/share/sounds/sf2/FluidR3_GM.sf2"),
+    };
+    for (const QString& font : installed) {
+        if (QFileInfo::exists(font))
+            return font;
+    }
+    return {};
+}
+
+void useDummyDriver()
+{
+    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
+}
+
+} // namespace
+
+void ChunkDeleter::operator()(Mix_Chunk* chunk) const
+{
+    Mix_FreeChunk(chunk);
+}
+
+void MusicDeleter::operator()(Mix_Music* music) const
+{
+    Mix_FreeMusic(music);
+}
+
+AudioEngine& AudioEngine::instance()
+{
+    static AudioEngine engine;
+    return engine;
+}
+
+AudioEngine::AudioEngine()
+{
+    openOutput();
+    // The application object's destructor runs these, before the program's statics
+    // go and while SDL's libraries are still loaded.
+    qAddPostRoutine([] { AudioEngine::instance().shutDown(); });
+}
+
+AudioEngine::~AudioEngine()
+{
+    shutDown();
+}
+
+void AudioEngine::openOutput()
+{
+    // SDL would otherwise take over SIGINT and SIGTERM from the program.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        qWarning("No audio driver (%s); sounds will be silent", SDL_GetError());
+        useDummyDriver();
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+            return;
+    }
+    Mix_Init(MIX_INIT_MID);
+    if (!openMixer()) {
+        qWarning("No sound device (%s); sounds will be silent", SDL_GetError());
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        useDummyDriver();
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 || !openMixer()) {
+            qWarning("Audio output unavailable: %s", SDL_GetError());
+            Mix_Quit();
+            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            return;
+        }
+    }
+
+    int rate = 0;
+    Uint16 format = 0;
+    int channels = 0;
+    Mix_QuerySpec(&rate, &format, &channels);
+    bytesPerSecond_ = rate * channels * static_cast<int>(SDL_AUDIO_BITSIZE(format) / 8);
+    driverName_ = QString::fromUtf8(SDL_GetCurrentAudioDriver());
+
+    const QString fonts = chooseSoundFonts();
+    if (fonts.isEmpty())
+        qWarning("No General MIDI soundfont found; MIDI files will be silent");
+    else
+        Mix_SetSoundFonts(fonts.toLocal8Bit().constData());
+
+    allocatedChannels_ = Mix_AllocateChannels(-1);
+    callbackTarget.store(this);
+    Mix_ChannelFinished(&AudioEngine::onChannelDone);
+    Mix_HookMusicFinished(&AudioEngine::onMusicDone);
+    open_ = true;
+}
+
+bool AudioEngine::openMixer()
+{
+    return Mix_OpenAudio(outputRate, MIX_DEFAULT_FORMAT, outputChannels, mixChunkFrames) == 0;
+}
+
+void AudioEngine::shutDown()
+{
+    if (shutDown_)
+        return;
+    shutDown_ = true;
+    if (!open_)
+        return;
+    emit shuttingDown();
+    Mix_ChannelFinished(nullptr);
+    Mix_HookMusicFinished(nullptr);
+    callbackTarget.store(nullptr);
+    Mix_HaltChannel(-1);
+    Mix_HaltMusic();
+    Mix_CloseAudio();
+    Mix_Quit();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    open_ = false;
+}
+
+int AudioEngine::claimChannel()
+{
+    if (!open_)
+        return -1;
+    for (int channel = 0; channel < maxChannels; ++channel) {
+        if (channelTaken_[static_cast<std::size_t>(channel)])
+            continue;
+        if (channel >= allocatedChannels_)
+            allocatedChannels_ = Mix_AllocateChannels(channel + 1);
+        if (channel >= allocatedChannels_)
+            return -1;
+        channelTaken_[static_cast<std::size_t>(channel)] = true;
+        return channel;
+    }
+    return -1;
+}
+
+void AudioEngine::releaseChannel(int channel)
+{
+    if (channel < 0 || channel >= maxChannels)
+        return;
+    if (open_)
+        Mix_HaltChannel(channel);
+    channelTaken_[static_cast<std::size_t>(channel)] = false;
+}
+
+ChunkHandle AudioEngine::decodeWave(const QByteArray& bytes) const
+{
+    if (!open_)
+        return {};
+    SDL_RWops* source = SDL_RWFromConstMem(bytes.constData(), static_cast<int>(bytes.size()));
+    return ChunkHandle(Mix_LoadWAV_RW(source, 1));
+}
+
+MusicHandle AudioEngine::openMusic(const QByteArray& bytes) const
+{
+    if (!open_)
+        return {};
+    SDL_RWops* source = SDL_RWFromConstMem(bytes.constData(), static_cast<int>(bytes.size()));
+    return MusicHandle(Mix_LoadMUS_RW(source, 1));
+}
+
+std::uint64_t AudioEngine::playChunk(int channel, Mix_Chunk* chunk, bool loop)
+{
+    if (!open_ || channel < 0 || channel >= allocatedChannels_ || chunk == nullptr)
+        return 0;
+    // Halting first means the channel's old sound can report nothing once the new
+    // generation is in place: its report, if any, is already on its way.
+    Mix_HaltChannel(channel);
+    const std::uint64_t generation = nextGeneration();
+    channelGeneration_[static_cast<std::size_t>(channel)].store(generation);
+    if (Mix_PlayChannel(channel, chunk, loop ? -1 : 0) < 0) {
+        qWarning("Cannot play a sound: %s", Mix_GetError());
+        return 0;
+    }
+    return generation;
+}
+
+void AudioEngine::haltChannel(int channel)
+{
+    if (open_ && channel >= 0 && channel < allocatedChannels_)
+        Mix_HaltChannel(channel);
+}
+
+std::uint64_t AudioEngine::playMusic(Mix_Music* music)
+{
+    if (!open_ || music == nullptr)
+        return 0;
+    const std::uint64_t previous = musicGeneration_.load();
+    if (Mix_PlayingMusic() != 0 && previous != 0) {
+        QMetaObject::invokeMethod(
+            this, [this, previous] { emit musicTakenOver(previous); }, Qt::QueuedConnection);
+    }
+    Mix_HaltMusic();
+    const std::uint64_t generation = nextGeneration();
+    musicGeneration_.store(generation);
+    if (Mix_PlayMusic(music, 0) != 0) {
+        qWarning("Cannot play a tune: %s", Mix_GetError());
+        return 0;
+    }
+    return generation;
+}
+
+void AudioEngine::haltMusic(std::uint64_t generation)
+{
+    if (open_ && generation != 0 && musicGeneration_.load() == generation)
+        Mix_HaltMusic();
+}
+
+// SDL calls the two below on its audio thread, or inside a halt on ours, with the
+// audio locked: they only post.
+void AudioEngine::onChannelDone(int channel)
+{
+    AudioEngine* engine = callbackTarget.load();
+    if (engine == nullptr || channel < 0 || channel >= maxChannels)
+        return;
+    const std::uint64_t generation = engine->channelGeneration_[static_cast<std::size_t>(channel)].load();
+    QMetaObject::invokeMethod(
+        engine, [engine, channel, generation] { emit engine->channelFinished(channel, generation); },
+        Qt::QueuedConnection);
+}
+
+void AudioEngine::onMusicDone()
+{
+    AudioEngine* engine = callbackTarget.load();
+    if (engine == nullptr)
+        return;
+    const std::uint64_t generation = engine->musicGeneration_.load();
+    QMetaObject::invokeMethod(
+        engine, [engine, generation] { emit engine->musicFinished(generation); }, Qt::QueuedConnection);
+}
+
+} // namespace qv

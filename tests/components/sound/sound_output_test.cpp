@@ -1,0 +1,140 @@
+// What reaches the speakers, through SDL's disk driver: it writes the mixed output
+// as raw 16-bit stereo at 44.1 kHz to a file, in real time.
+#include "components/sound/fx_snd.h"
+
+#include "sound_fixtures.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace qv {
+namespace {
+
+using namespace qv::test;
+
+constexpr qint64 bytesPerSecond = 44100 * 2 * 2;
+constexpr int patienceMs = 10000;
+
+qint64 bytesFor(double seconds)
+{
+    return static_cast<qint64>(seconds * bytesPerSecond) & ~qint64{3};
+}
+
+class SoundOutputTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        // Before the first player opens the output.
+        qputenv("SDL_DISKAUDIOFILE", outputPath().toLocal8Bit());
+    }
+
+    static QString outputPath() { return scratchPath(QStringLiteral("output.raw")); }
+
+    static qint64 outputSize() { return QFileInfo(outputPath()).size(); }
+
+    static bool waitForOutput(qint64 size)
+    {
+        QElapsedTimer waited;
+        waited.start();
+        while (outputSize() < size) {
+            if (waited.elapsed() > patienceMs)
+                return false;
+            QTest::qWait(20);
+        }
+        return true;
+    }
+
+    // Root mean square of the samples written between two byte offsets.
+    static double loudness(qint64 from, qint64 to)
+    {
+        QFile file(outputPath());
+        if (!file.open(QIODevice::ReadOnly) || !file.seek(from))
+            return -1;
+        const QByteArray bytes = file.read(to - from);
+        const qsizetype samples = bytes.size() / 2;
+        double sum = 0;
+        for (qsizetype i = 0; i < samples; ++i) {
+            const auto low = static_cast<std::uint8_t>(bytes[2 * i]);
+            const auto high = static_cast<std::uint8_t>(bytes[2 * i + 1]);
+            const double value = static_cast<std::int16_t>(static_cast<std::uint16_t>(low | (high << 8)));
+            sum += value * value;
+        }
+        return samples > 0 ? std::sqrt(sum / static_cast<double>(samples)) : 0.0;
+    }
+
+    static void play(FXSnd& player, const QString& path, bool loop = false)
+    {
+        player.setLoop(loop);
+        player.setFileName(path);
+    }
+};
+
+// A sine at 20000 peaks at an RMS near 14000; silence is exactly 0.
+constexpr double audible = 1000;
+constexpr double quiet = 20;
+
+TEST_F(SoundOutputTest, WaveSoundReachesTheOutputAndEnds)
+{
+    FXSnd player;
+    QSignalSpy ends(&player, &FXSnd::Notify);
+    const qint64 start = outputSize();
+    play(player, writeScratchFile(QStringLiteral("tone.wav"), sineWave(0.5)));
+    ASSERT_TRUE(ends.wait(patienceMs));
+    ASSERT_TRUE(waitForOutput(start + bytesFor(0.8)));
+    EXPECT_GT(loudness(start, start + bytesFor(0.8)), audible);
+}
+
+TEST_F(SoundOutputTest, MidiTuneReachesTheOutputAndEnds)
+{
+    if (!QFileInfo::exists(QStringLiteral("/usr/share/sounds/sf2/default-GM.sf2")) &&
+        qEnvironmentVariableIsEmpty("QUINTAVUE_SOUNDFONT"))
+        GTEST_SKIP() << "no General MIDI soundfont installed";
+    FXSnd player;
+    QSignalSpy ends(&player, &FXSnd::Notify);
+    const qint64 start = outputSize();
+    play(player, writeScratchFile(QStringLiteral("tune.mid"), toQByteArray(simpleTune(3, 96, 48))));
+    ASSERT_TRUE(ends.wait(patienceMs));
+    ASSERT_TRUE(waitForOutput(start + bytesFor(1.0)));
+    EXPECT_GT(loudness(start, start + bytesFor(1.0)), quiet * 5);
+}
+
+TEST_F(SoundOutputTest, LoopRepeatsUntilStoppedAndStopSilences)
+{
+    FXSnd player;
+    QSignalSpy ends(&player, &FXSnd::Notify);
+    const qint64 start = outputSize();
+    play(player, writeScratchFile(QStringLiteral("blip.wav"), sineWave(0.3)), true);
+    ASSERT_TRUE(waitForOutput(start + bytesFor(1.5)));
+    // Well past the end of a single pass.
+    EXPECT_GT(loudness(start + bytesFor(0.9), start + bytesFor(1.5)), audible);
+
+    player.setFileName({});
+    player.setCommand(FXSnd::commandStop);
+    player.setCommand(FXSnd::commandClose);
+    const qint64 stoppedAt = outputSize();
+    ASSERT_TRUE(waitForOutput(stoppedAt + bytesFor(1.0)));
+    // What was mixed before the stop may still be in SDL's buffers.
+    EXPECT_LT(loudness(stoppedAt + bytesFor(0.3), stoppedAt + bytesFor(1.0)), quiet);
+    EXPECT_EQ(ends.count(), 0);
+}
+
+TEST_F(SoundOutputTest, UnreadableFileIsSilence)
+{
+    FXSnd player;
+    QSignalSpy ends(&player, &FXSnd::Notify);
+    const qint64 start = outputSize();
+    play(player, writeScratchFile(QStringLiteral("noise.wav"), QByteArray(20000, '\x7F')));
+    ASSERT_TRUE(ends.wait(patienceMs));
+    ASSERT_TRUE(waitForOutput(start + bytesFor(0.5)));
+    EXPECT_LT(loudness(start, start + bytesFor(0.5)), quiet);
+}
+
+} // namespace
+} // namespace qv
