@@ -1,0 +1,217 @@
+#include "components/label/fx_label.h"
+
+#include "components/label/caption_renderer.h"
+#include "components/label/font_substitutions.h"
+
+#include <QEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include <cmath>
+
+namespace qv {
+namespace {
+
+constexpr int kFrameIntervalMs = 16;
+
+std::chrono::milliseconds steadyNow()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch());
+}
+
+} // namespace
+
+FXLabel::FXLabel(QWidget* parent)
+    : QWidget(parent)
+    , clock_(steadyNow)
+{
+    installFontSubstitutions();
+    setFont(QFont(QStringLiteral("Arial"), 20, QFont::Bold));
+    frameTimer_.setTimerType(Qt::PreciseTimer);
+    frameTimer_.setInterval(kFrameIntervalMs);
+    connect(&frameTimer_, &QTimer::timeout, this, &FXLabel::advanceAnimation);
+    lookChanged();
+}
+
+void FXLabel::setCaption(const QString& text)
+{
+    if (text == caption_)
+        return;
+    caption_ = text;
+    captionChanged();
+}
+
+void FXLabel::setTextEffect(int number)
+{
+    effect_.number = number;
+    frameValid_ = false;
+}
+
+void FXLabel::setEffectSettingA(int a)
+{
+    effect_.a = a;
+    frameValid_ = false;
+}
+
+void FXLabel::setEffectSettingB(int b)
+{
+    effect_.b = b;
+    frameValid_ = false;
+}
+
+void FXLabel::setTextEffectSettings(const TextEffectSettings& settings)
+{
+    effect_ = settings;
+    frameValid_ = false;
+}
+
+void FXLabel::setRunning(bool run)
+{
+    if (run == running_)
+        return;
+    running_ = run;
+    progress_ = run ? 0.0 : 1.0;
+    if (run) {
+        startedAt_ = now();
+        frameTimer_.start();
+    } else {
+        frameTimer_.stop();
+    }
+    frameValid_ = false;
+    update();
+}
+
+void FXLabel::advanceAnimation()
+{
+    if (!running_)
+        return;
+    const auto length = textEffectDuration(effect_);
+    const auto elapsed = now() - startedAt_;
+    const double fraction = length.count() > 0 ? static_cast<double>(elapsed.count()) / static_cast<double>(length.count()) : 1.0;
+    progress_ = std::clamp(fraction, 0.0, 1.0);
+    frameValid_ = false;
+    update();
+    if (progress_ < 1.0)
+        return;
+    running_ = false;
+    frameTimer_.stop();
+    // Last, because a receiver may restart the effect or delete the label.
+    emit Notify();
+}
+
+void FXLabel::setForeColour(const QColor& colour)
+{
+    look_.foreColour = colour;
+    lookChanged();
+}
+
+void FXLabel::setBackColour(const QColor& colour)
+{
+    look_.backColour = colour;
+    lookChanged();
+}
+
+void FXLabel::setTransparentBackground(bool transparent)
+{
+    look_.transparentBackground = transparent;
+    lookChanged();
+}
+
+void FXLabel::setOutlineColour(const QColor& colour)
+{
+    look_.outlineColour = colour;
+    lookChanged();
+}
+
+void FXLabel::setAutoSize(bool on)
+{
+    autoSize_ = on;
+    applyAutoSize();
+}
+
+QSize FXLabel::sizeHint() const
+{
+    const QSizeF extent = captionExtent(caption_, font(), dpi());
+    QSize limit = parentWidget() != nullptr ? parentWidget()->size() : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    if (parentWidget() == nullptr && screen() != nullptr)
+        limit = screen()->availableGeometry().size();
+    return QSize(static_cast<int>(std::ceil(extent.width())), static_cast<int>(std::ceil(extent.height())))
+        .boundedTo(limit);
+}
+
+void FXLabel::setClock(Clock clock)
+{
+    clock_ = clock ? std::move(clock) : Clock(steadyNow);
+    startedAt_ = now();
+}
+
+void FXLabel::paintEvent(QPaintEvent*)
+{
+    if (!frameValid_) {
+        const CaptionLayout& layout = currentLayout();
+        frame_ = running_ ? renderCaptionFrame(layout, look_, effect_, progress_, devicePixelRatioF())
+                          : renderRestingCaption(layout, look_, devicePixelRatioF());
+        frameValid_ = true;
+    }
+    QPainter painter(this);
+    if (isWindow() && look_.transparentBackground)
+        painter.fillRect(rect(), look_.backColour);
+    if (!frame_.isNull())
+        painter.drawImage(QPointF(0, 0), frame_);
+}
+
+void FXLabel::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    layout_.reset();
+    frameValid_ = false;
+}
+
+void FXLabel::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        captionChanged();
+}
+
+void FXLabel::captionChanged()
+{
+    layout_.reset();
+    frameValid_ = false;
+    applyAutoSize();
+    update();
+}
+
+void FXLabel::lookChanged()
+{
+    // Opaque painting lets Qt skip drawing whatever lies beneath the label.
+    setAttribute(Qt::WA_OpaquePaintEvent, !look_.transparentBackground && look_.backColour.alpha() == 255);
+    frameValid_ = false;
+    update();
+}
+
+void FXLabel::applyAutoSize()
+{
+    if (autoSize_)
+        resize(sizeHint());
+}
+
+const CaptionLayout& FXLabel::currentLayout()
+{
+    const double currentDpi = dpi();
+    if (!layout_ || layoutDpi_ != currentDpi) {
+        layout_ = layoutCaption(caption_, font(), QSizeF(size()), currentDpi);
+        layoutDpi_ = currentDpi;
+    }
+    return *layout_;
+}
+
+double FXLabel::dpi() const
+{
+    const int value = logicalDpiY();
+    return value > 0 ? value : 96.0;
+}
+
+std::chrono::milliseconds FXLabel::now() const { return clock_(); }
+
+} // namespace qv

@@ -1,0 +1,213 @@
+#include "components/label/caption_renderer.h"
+#include "components/label/fx_label.h"
+#include "image_compare.h"
+
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWindow>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace qv {
+namespace {
+
+using std::chrono::milliseconds;
+
+// Time stands still unless a test moves it, so no test depends on the machine's speed.
+class LabelTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        parent.resize(480, 120);
+        label = new FXLabel(&parent);
+        label->setGeometry(10, 20, 420, 72);
+        label->setCaption(QStringLiteral("Quintavue"));
+        label->setFont(QFont(QStringLiteral("Arial"), 18, QFont::Bold));
+        label->setTransparentBackground(false);
+        label->setBackColour(QColor(0, 0, 90));
+        attachClock(*label);
+        parent.show();
+    }
+
+    void attachClock(FXLabel& l) { l.setClock([clock = now] { return *clock; }); }
+
+    // Moves time on in frame-sized steps, as the frame timer would.
+    void play(FXLabel& l, milliseconds span)
+    {
+        for (milliseconds done{0}; done < span; done += milliseconds(16)) {
+            *now += milliseconds(16);
+            l.advanceAnimation();
+        }
+    }
+
+    QImage restingImage(const FXLabel& l) const
+    {
+        const CaptionLayout layout = layoutCaption(l.caption(), l.font(), QSizeF(l.size()), l.logicalDpiY());
+        return renderRestingCaption(layout, l.look());
+    }
+
+    std::shared_ptr<milliseconds> now = std::make_shared<milliseconds>(0);
+    QWidget parent;
+    FXLabel* label = nullptr;   // owned by parent
+};
+
+class EveryEffectInTheLabel : public LabelTest, public ::testing::WithParamInterface<int> {};
+
+INSTANTIATE_TEST_SUITE_P(Numbers, EveryEffectInTheLabel, ::testing::Range(1, kTextEffectCount + 1));
+
+TEST_P(EveryEffectInTheLabel, PlaysToItsEndAndNotifiesOnce)
+{
+    label->setTextEffectSettings({GetParam(), 2, 10});
+    const milliseconds length = textEffectDuration(label->textEffectSettings());
+    QSignalSpy notified(label, &FXLabel::Notify);
+    label->setRunning(true);
+
+    play(*label, length / 2);
+    EXPECT_TRUE(label->isRunning());
+    EXPECT_GT(test::differingShare(label->grab().toImage(), restingImage(*label)), 0.005) << "mid-run shows the rest";
+    play(*label, length / 2 - milliseconds(40));
+    EXPECT_EQ(notified.count(), 0);
+
+    play(*label, milliseconds(80));
+    EXPECT_EQ(notified.count(), 1);
+    EXPECT_FALSE(label->isRunning());
+    EXPECT_DOUBLE_EQ(label->progress(), 1.0);
+    EXPECT_LT(test::differingShare(label->grab().toImage(), restingImage(*label)), 0.002);
+
+    play(*label, milliseconds(3000));
+    EXPECT_EQ(notified.count(), 1);
+}
+
+TEST_F(LabelTest, SwitchingOffStopsAtRestWithoutNotifyAndOnStartsAfresh)
+{
+    label->setTextEffect(9);
+    QSignalSpy notified(label, &FXLabel::Notify);
+    label->setRunning(true);
+    play(*label, milliseconds(500));
+    label->setRunning(false);
+    EXPECT_FALSE(label->isRunning());
+    EXPECT_LT(test::differingShare(label->grab().toImage(), restingImage(*label)), 0.002);
+    play(*label, milliseconds(5000));
+    EXPECT_EQ(notified.count(), 0);
+
+    // Off then on, as the preview does for every new effect: a whole new run.
+    label->setRunning(true);
+    EXPECT_DOUBLE_EQ(label->progress(), 0.0);
+    play(*label, textEffectDuration(label->textEffectSettings()) - milliseconds(40));
+    EXPECT_EQ(notified.count(), 0);
+    play(*label, milliseconds(80));
+    EXPECT_EQ(notified.count(), 1);
+}
+
+TEST_F(LabelTest, SwitchingOnAgainWhileRunningDoesNotRestart)
+{
+    label->setTextEffect(2);
+    const milliseconds length = textEffectDuration(label->textEffectSettings());
+    QSignalSpy notified(label, &FXLabel::Notify);
+    label->setRunning(true);
+    play(*label, length / 2);
+    label->setRunning(true);
+    play(*label, length / 2 + milliseconds(40));
+    EXPECT_EQ(notified.count(), 1);
+}
+
+TEST_F(LabelTest, ReceiverMayStartTheNextEffectFromNotify)
+{
+    int runs = 0;
+    QObject::connect(label, &FXLabel::Notify, label, [&] {
+        if (++runs < 3) {
+            label->setTextEffect(label->textEffect() + 1);
+            label->setRunning(true);
+        }
+    });
+    label->setTextEffect(35);
+    label->setRunning(true);
+    play(*label, milliseconds(20000));
+    EXPECT_EQ(runs, 3);
+    EXPECT_EQ(label->textEffect(), 37);
+    EXPECT_FALSE(label->isRunning());
+}
+
+TEST_F(LabelTest, FrameTimerDrivesTheEffectOnItsOwn)
+{
+    label->setTextEffect(21);
+    QSignalSpy notified(label, &FXLabel::Notify);
+    label->setRunning(true);
+    *now += milliseconds(10000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return notified.count() > 0; }, 5000));
+    EXPECT_EQ(notified.count(), 1);
+}
+
+TEST_F(LabelTest, HiddenLabelStillNotifies)
+{
+    label->hide();
+    QSignalSpy notified(label, &FXLabel::Notify);
+    label->setRunning(true);
+    play(*label, milliseconds(5000));
+    EXPECT_EQ(notified.count(), 1);
+}
+
+TEST_F(LabelTest, AutoSizeFitsTheTextWithinTheParent)
+{
+    label->setAutoSize(true);
+    const QSize shortSize = label->size();
+    EXPECT_LT(shortSize.width(), parent.width());
+    EXPECT_GT(shortSize.height(), QFontMetrics(label->font()).height());
+
+    label->setCaption(QString(400, QLatin1Char('M')));
+    EXPECT_EQ(label->width(), parent.width());
+
+    label->setFont(QFont(QStringLiteral("Arial"), 9));
+    label->setCaption(QStringLiteral(" a "));
+    EXPECT_LT(label->width(), shortSize.width());
+}
+
+TEST_F(LabelTest, NativeChildWindowPaintsItsCaption)
+{
+    auto* native = new FXLabel(&parent);
+    attachClock(*native);
+    native->setAttribute(Qt::WA_NativeWindow);
+    native->setGeometry(0, 0, 300, 60);
+    native->setCaption(QStringLiteral("Quintavue"));
+    native->show();
+    EXPECT_NE(native->winId(), WId{0});
+    ASSERT_NE(native->windowHandle(), nullptr);
+    native->setRunning(true);
+    play(*native, milliseconds(5000));
+    EXPECT_GT(test::inkedShare(native->grab().toImage(), 0), 0.02);
+}
+
+// The preview adopts the label's window into a window of another program; there the
+// label is a window of its own and nothing shows through it.
+TEST_F(LabelTest, AdoptedIntoAnotherWindowItPaintsItsOwnBackground)
+{
+    QWindow host;
+    host.resize(152, 112);
+    host.show();
+    FXLabel adopted;
+    attachClock(adopted);
+    adopted.setAttribute(Qt::WA_NativeWindow);
+    adopted.setCaption(QStringLiteral("Quintavue"));
+    adopted.setTransparentBackground(true);
+    adopted.setBackColour(QColor(0, 0, 90));
+    adopted.winId();
+    adopted.windowHandle()->setParent(&host);
+    adopted.setGeometry(0, 0, 152, 112);
+    adopted.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&adopted));
+    EXPECT_EQ(adopted.windowHandle()->parent(), &host);
+
+    QSignalSpy notified(&adopted, &FXLabel::Notify);
+    adopted.setRunning(true);
+    play(adopted, milliseconds(5000));
+    EXPECT_EQ(notified.count(), 1);
+    const QImage shot = adopted.grab().toImage();
+    EXPECT_EQ(shot.pixel(1, 1), QColor(0, 0, 90).rgb());
+    EXPECT_GT(test::inkedShare(shot, QColor(0, 0, 90).rgb()), 0.05);
+}
+
+} // namespace
+} // namespace qv
