@@ -1,5 +1,6 @@
 // Quintavue: a picture slide show that runs as a screen saver and as a presentation.
 #include "startup/command_line.h"
+#include "startup/control_form.h"
 #include "startup/startup.h"
 
 #include <QApplication>
@@ -40,6 +41,7 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Quintavue"));
     QApplication::setQuitOnLastWindowClosed(false);  // start-up decides when the run ends
 
-    const qv::ModeWindows windows;
+    qv::ModeWindows windows;
+    windows.loadPreviewHost = qv::ControlForm::load;
     return qv::run_program(arguments, windows);
 }
