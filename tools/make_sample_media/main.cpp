@@ -1,0 +1,64 @@
+// Writes the stock pictures, sounds and tunes into one folder.
+// Usage: make_sample_media OUTPUT_FOLDER [NAME...]   (names limit the run to those files)
+
+#include "make_sample_media/sample_catalogue.h"
+
+#include <Magick++.h>
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QSaveFile>
+
+#include <cstdio>
+#include <exception>
+
+namespace {
+
+bool writeAtomically(const QString& path, const qv::samples::Bytes& bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const auto size = static_cast<qint64>(bytes.size());
+    if (file.write(reinterpret_cast<const char*>(bytes.data()), size) != size)
+        return false;
+    return file.commit();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Text and painting need a GUI application, but never a display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    Magick::InitializeMagick(argv[0]);
+
+    const QStringList arguments = app.arguments().mid(1);
+    if (arguments.isEmpty()) {
+        std::fprintf(stderr, "usage: make_sample_media OUTPUT_FOLDER [NAME...]\n");
+        return 2;
+    }
+    const QDir folder(arguments.first());
+    if (!QDir().mkpath(folder.path())) {
+        std::fprintf(stderr, "cannot create %s\n", qPrintable(folder.path()));
+        return 1;
+    }
+    const QStringList only = arguments.mid(1);
+    int failures = 0;
+    for (const qv::samples::SampleFile& sample : qv::samples::sampleCatalogue()) {
+        const QString name = QString::fromStdString(sample.name);
+        if (!only.isEmpty() && !only.contains(name))
+            continue;
+        try {
+            if (!writeAtomically(folder.filePath(name), sample.make())) {
+                std::fprintf(stderr, "cannot write %s\n", qPrintable(folder.filePath(name)));
+                ++failures;
+            }
+        } catch (const std::exception& error) {
+            std::fprintf(stderr, "%s: %s\n", qPrintable(name), error.what());
+            ++failures;
+        }
+    }
+    return failures == 0 ? 0 : 1;
+}

@@ -1,0 +1,75 @@
+# The stock pictures, sounds and tunes: painted and composed by our own generator at
+# build time, so the program run from the build tree finds them, and installed with it.
+
+set(qv_sample_media_sources
+  make_sample_media/byte_sink.cpp
+  make_sample_media/canvas.cpp
+  make_sample_media/midi_writer.cpp
+  make_sample_media/noise.cpp
+  make_sample_media/picture_encoders.cpp
+  make_sample_media/sample_catalogue.cpp
+  make_sample_media/scenes/aurora.cpp
+  make_sample_media/scenes/autumn_hills.cpp
+  make_sample_media/scenes/bouquet_metafile.cpp
+  make_sample_media/scenes/desert_dunes.cpp
+  make_sample_media/scenes/flower_meadow.cpp
+  make_sample_media/scenes/moonlit_lake.cpp
+  make_sample_media/scenes/mosaic.cpp
+  make_sample_media/scenes/mountain_sunset.cpp
+  make_sample_media/scenes/rose_window.cpp
+  make_sample_media/scenes/sailboat_metafile.cpp
+  make_sample_media/scenes/soft_lights.cpp
+  make_sample_media/scenes/tropical_island.cpp
+  make_sample_media/scenes/tulip_fields.cpp
+  make_sample_media/sounds.cpp
+  make_sample_media/tga_rle_writer.cpp
+  make_sample_media/tunes.cpp
+  make_sample_media/wav_writer.cpp
+  make_sample_media/wmf_writer.cpp
+)
+list(TRANSFORM qv_sample_media_sources PREPEND ${CMAKE_CURRENT_LIST_DIR}/)
+add_library(qv_sample_media STATIC ${qv_sample_media_sources})
+qv_strict(qv_sample_media)
+target_include_directories(qv_sample_media PUBLIC ${CMAKE_CURRENT_LIST_DIR})
+target_link_libraries(qv_sample_media PUBLIC Qt6::Gui PkgConfig::GraphicsMagickPP)
+
+add_executable(make_sample_media ${CMAKE_CURRENT_LIST_DIR}/make_sample_media/main.cpp)
+qv_strict(make_sample_media)
+target_link_libraries(make_sample_media PRIVATE qv_sample_media)
+
+# Kept in step with the generator's catalogue: a name missing here is never
+# installed, a name missing there makes every build regenerate.
+set(qv_sample_media_names
+  sunset.jpg
+  meadow.jpg
+  moonlake.jpg
+  mosaic.gif
+  lights.bmp
+  dunes.dib
+  glass.dib
+  autumn.pcx
+  island.tga
+  aurora.tga
+  sailboat.wmf
+  bouquet.wmf
+  tulips.tif
+  chimes.wav
+  dusk.wav
+  welcome.wav
+  waltz.mid
+  evening.mid
+)
+set(QV_SAMPLE_MEDIA_DIR ${PROJECT_BINARY_DIR}/share/quintavue/media)
+set(qv_sample_media_outputs ${qv_sample_media_names})
+list(TRANSFORM qv_sample_media_outputs PREPEND ${QV_SAMPLE_MEDIA_DIR}/)
+add_custom_command(
+  OUTPUT ${qv_sample_media_outputs}
+  COMMAND make_sample_media ${QV_SAMPLE_MEDIA_DIR}
+  DEPENDS make_sample_media
+  COMMENT "Painting and composing the sample media"
+  VERBATIM)
+add_custom_target(qv_sample_media_files ALL DEPENDS ${qv_sample_media_outputs})
+
+install(FILES ${qv_sample_media_outputs} DESTINATION ${QV_INSTALL_DATADIR}/media)
+install(FILES ${PROJECT_SOURCE_DIR}/data/quintavue.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
