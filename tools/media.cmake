@@ -69,7 +69,11 @@ add_custom_command(
   COMMENT "Painting and composing the sample media"
   VERBATIM)
 add_custom_target(qv_sample_media_files ALL DEPENDS ${qv_sample_media_outputs})
+set_target_properties(qv_sample_media_files PROPERTIES QV_MEDIA_DIR ${QV_SAMPLE_MEDIA_DIR})
 
-install(FILES ${qv_sample_media_outputs} DESTINATION ${QV_INSTALL_DATADIR}/media)
+# Relative destinations, so `cmake --install --prefix` moves the media along with the
+# program (which looks beside its own bin/ first); with the configured prefix this
+# is QV_INSTALL_DATADIR/media.
+install(FILES ${qv_sample_media_outputs} DESTINATION ${CMAKE_INSTALL_DATADIR}/quintavue/media)
 install(FILES ${PROJECT_SOURCE_DIR}/data/quintavue.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
