@@ -1,0 +1,53 @@
+#include "frame_timing.h"
+
+#include "components/transitions/transition_renderer.h"
+
+#include <chrono>
+#include <cstring>
+#include <vector>
+
+namespace qv::gallery {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double millisecondsSince(Clock::time_point start, int frames)
+{
+    const std::chrono::duration<double, std::milli> spent = Clock::now() - start;
+    return spent.count() / std::max(frames, 1);
+}
+
+} // namespace
+
+double effectMillisecondsPerFrame(int effect, int grain, const QImage& older,
+                                  const QImage& newer, int frames)
+{
+    const TransitionRenderer renderer({effect, grain, 1, older.size()});
+    QImage out(older.size(), QImage::Format_RGB32);
+    renderer.render(older, newer, 0.5, out);
+    const auto start = Clock::now();
+    for (int i = 1; i <= frames; ++i)
+        renderer.render(older, newer, static_cast<double>(i) / (frames + 1), out);
+    return millisecondsSince(start, frames);
+}
+
+double memcpyMillisecondsPerFrame(QSize size, int frames)
+{
+    const auto bytes = static_cast<std::size_t>(size.width()) * static_cast<std::size_t>(size.height()) * 4;
+    std::vector<unsigned char> source(bytes, 1);
+    std::vector<unsigned char> target(bytes, 0);
+    std::memcpy(target.data(), source.data(), bytes);
+    const auto start = Clock::now();
+    for (int i = 0; i < frames; ++i) {
+        source[static_cast<std::size_t>(i) % bytes] = static_cast<unsigned char>(i);
+        std::memcpy(target.data(), source.data(), bytes);
+    }
+    const double result = millisecondsSince(start, frames);
+    // Keep the copies observable so they are not optimised away.
+    volatile unsigned char sink = target[bytes / 2];
+    static_cast<void>(sink);
+    return result;
+}
+
+} // namespace qv::gallery
