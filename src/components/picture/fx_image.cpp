@@ -1,0 +1,346 @@
+#include "components/picture/fx_image.h"
+
+#include "components/picture/magick_setup.h"
+#include "components/picture/responsive_load.h"
+#include "components/picture/transition_player.h"
+
+#include <QEventLoop>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QScreen>
+
+namespace qv {
+namespace {
+
+int buttonMask(Qt::MouseButtons buttons)
+{
+    return (buttons.testFlag(Qt::LeftButton) ? 1 : 0) | (buttons.testFlag(Qt::RightButton) ? 2 : 0)
+        | (buttons.testFlag(Qt::MiddleButton) ? 4 : 0);
+}
+
+int shiftMask(Qt::KeyboardModifiers modifiers)
+{
+    return (modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0) | (modifiers.testFlag(Qt::ControlModifier) ? 2 : 0)
+        | (modifiers.testFlag(Qt::AltModifier) ? 4 : 0);
+}
+
+} // namespace
+
+FXImage::FXImage(QWidget* parent) : QWidget(parent), player_(new TransitionPlayer(this))
+{
+    // GraphicsMagick's start sets an environment variable: here, before any worker runs.
+    prepareMagick();
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    connect(player_, &TransitionPlayer::frameChanged, this, qOverload<>(&QWidget::update));
+    connect(player_, &TransitionPlayer::finished, this, &FXImage::onTransitionFinished);
+}
+
+FXImage::~FXImage() { player_->disconnect(this); }
+
+int FXImage::load(const QString& path)
+{
+    fileName_ = path;
+    const quint64 generation = ++loadGeneration_;
+    const QPointer<FXImage> alive(this);
+    DecodeOutcome outcome = loadPictureResponsively(path, decodeTarget());
+    // Events ran meanwhile: the widget may be gone, or a later load may have finished first.
+    if (!alive || generation != loadGeneration_)
+        return outcome.code;
+    loadResult_ = outcome.code;
+    if (outcome.code == LoadResult::Loaded)
+        picture_ = std::move(outcome.picture);
+    return outcome.code;
+}
+
+void FXImage::setPicture(PictureHandle picture)
+{
+    ++loadGeneration_;
+    picture_ = std::move(picture);
+    if (picture_)
+        loadResult_ = LoadResult::Loaded;
+}
+
+QSize FXImage::naturalSize() const { return picture_ ? picture_->naturalSize() : QSize(0, 0); }
+
+void FXImage::setBorderWidth(int width)
+{
+    border_.width = width;
+    borderChanged();
+}
+
+void FXImage::setBorderColor(const QColor& colour)
+{
+    border_.colour = colour;
+    borderChanged();
+}
+
+void FXImage::setInnerBevelSize(int size)
+{
+    border_.inner.size = size;
+    borderChanged();
+}
+
+void FXImage::setInnerBevelStyle(int style)
+{
+    border_.inner.style = style;
+    borderChanged();
+}
+
+void FXImage::setInnerBevelColor1(const QColor& colour)
+{
+    border_.inner.colour1 = colour;
+    borderChanged();
+}
+
+void FXImage::setInnerBevelColor2(const QColor& colour)
+{
+    border_.inner.colour2 = colour;
+    borderChanged();
+}
+
+void FXImage::setOuterBevelSize(int size)
+{
+    border_.outer.size = size;
+    borderChanged();
+}
+
+void FXImage::setOuterBevelStyle(int style)
+{
+    border_.outer.style = style;
+    borderChanged();
+}
+
+void FXImage::setOuterBevelColor1(const QColor& colour)
+{
+    border_.outer.colour1 = colour;
+    borderChanged();
+}
+
+void FXImage::setOuterBevelColor2(const QColor& colour)
+{
+    border_.outer.colour2 = colour;
+    borderChanged();
+}
+
+void FXImage::setBorder(const BorderStyle& border)
+{
+    border_ = border;
+    borderChanged();
+}
+
+void FXImage::borderChanged()
+{
+    // Only the picture already on screen is repainted; a new one waits for its show.
+    if (!borderRedraw_ || !isVisible() || isDrawing() || drawingWanted_ || shown_.blank || shown_.picture != picture_)
+        return;
+    shown_.border = border_;
+    frame_ = composeFrame(shown_, deviceSize());
+    frameGeometry_ = geometry();
+    frameOnScreen_ = true;
+    update();
+}
+
+void FXImage::redraw()
+{
+    drawingWanted_ = true;
+    beginDrawing();
+}
+
+bool FXImage::isDrawing() const { return player_->isRunning(); }
+
+void FXImage::setVisible(bool visible)
+{
+    if (!visible) {
+        QWidget::setVisible(false);
+        return;
+    }
+    insideSetVisible_ = true;
+    QWidget::setVisible(true);
+    insideSetVisible_ = false;
+    // Showing an image that is already visible draws its (new) picture too.
+    drawingWanted_ = true;
+    beginDrawing();
+}
+
+void FXImage::beginDrawing()
+{
+    if (!isVisible())
+        return;  // drawn when it is shown
+    drawingWanted_ = false;
+    if (effect_ == kEraseEffect) {
+        wipeToBackground();
+        return;
+    }
+    cutRunningTransition();
+    const Content target = wantedContent();
+    const QSize size = deviceSize();
+    QImage from = startingFrame(target, size);
+    QImage to = composeFrame(target, size);
+    shown_ = target;
+    frameGeometry_ = geometry();
+    frameOnScreen_ = true;
+    runningIsWipe_ = false;
+    player_->start({effect_, grain_, speed_, this->size(), screen() ? screen()->refreshRate() : 60.0, cancelMode_},
+                   std::move(from), std::move(to));
+}
+
+void FXImage::wipeToBackground()
+{
+    cutRunningTransition();
+    const Content blank;
+    const QSize size = deviceSize();
+    QImage from = startingFrame(blank, size);
+    QImage to = composeFrame(blank, size);
+    shown_ = blank;
+    frameGeometry_ = geometry();
+    frameOnScreen_ = true;
+    runningIsWipe_ = true;
+    const int effect = eraseEnabled_ && eraseEffect_ != kEraseEffect ? eraseEffect_ : 0;
+    player_->start({effect, eraseGrain_, eraseSpeed_, this->size(), screen() ? screen()->refreshRate() : 60.0, cancelMode_},
+                   std::move(from), std::move(to));
+    if (!player_->isRunning())
+        return;
+    // The caller goes on to the next picture once this returns, so the wipe must be over.
+    QEventLoop loop;
+    connect(player_, &TransitionPlayer::finished, &loop, &QEventLoop::quit);
+    connect(player_, &QObject::destroyed, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void FXImage::onTransitionFinished()
+{
+    frame_ = player_->frame();
+    if (isVisible())
+        repaint();
+    if (!runningIsWipe_)
+        QMetaObject::invokeMethod(this, &FXImage::Notify, Qt::QueuedConnection);
+}
+
+void FXImage::cutRunningTransition()
+{
+    if (player_->isRunning())
+        player_->finishNow();
+}
+
+FXImage::Content FXImage::wantedContent() const { return {picture_, border_, false}; }
+
+QImage FXImage::composeFrame(const Content& content, QSize size) const
+{
+    QImage frame(size, QImage::Format_RGB32);
+    frame.fill(background());
+    if (!content.blank && !size.isEmpty()) {
+        QPainter painter(&frame);
+        const QRect area = paintBorder(painter, frame.rect(), content.border, devicePixelRatioF());
+        if (content.picture && !area.isEmpty()) {
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.drawImage(area.topLeft(), content.picture->imageAt(area.size()));
+        }
+    }
+    frame.setDevicePixelRatio(devicePixelRatioF());
+    return frame;
+}
+
+QImage FXImage::startingFrame(const Content& target, QSize size) const
+{
+    QImage from(size, QImage::Format_RGB32);
+    from.fill(background());
+    const bool sameAgain = target == shown_ && frameGeometry_ == geometry();
+    if (frameOnScreen_ && !frame_.isNull() && !sameAgain && !size.isEmpty()) {
+        QPainter painter(&from);
+        painter.scale(devicePixelRatioF(), devicePixelRatioF());
+        paintShownFrame(painter, frame_, frameGeometry_);
+    }
+    from.setDevicePixelRatio(devicePixelRatioF());
+    return from;
+}
+
+void FXImage::paintShownFrame(QPainter& painter, const QImage& frame, const QRect& frameGeometry) const
+{
+    // Where the frame stood on the parent, seen from where the widget stands now.
+    const QPointF offset = frameGeometry.topLeft() - geometry().topLeft();
+    painter.drawImage(QRectF(offset, frame.deviceIndependentSize()), frame);
+}
+
+void FXImage::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QImage& shown = isDrawing() ? player_->frame() : frame_;
+    if (frameOnScreen_ && !shown.isNull() && frameGeometry_ == geometry() && shown.size() == deviceSize()) {
+        painter.drawImage(QPointF(0, 0), shown);
+        return;
+    }
+    painter.fillRect(rect(), background());
+    if (frameOnScreen_ && !shown.isNull())
+        paintShownFrame(painter, shown, frameGeometry_);
+}
+
+void FXImage::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Shown along with its window rather than by setVisible(): draw what was asked for.
+    if (!insideSetVisible_ && drawingWanted_)
+        beginDrawing();
+}
+
+void FXImage::hideEvent(QHideEvent* event)
+{
+    cutRunningTransition();
+    frameOnScreen_ = false;
+    QWidget::hideEvent(event);
+}
+
+void FXImage::resizeEvent(QResizeEvent* event)
+{
+    // The frames were composed for the old size.
+    cutRunningTransition();
+    QWidget::resizeEvent(event);
+}
+
+void FXImage::moveEvent(QMoveEvent* event)
+{
+    cutRunningTransition();
+    QWidget::moveEvent(event);
+}
+
+void FXImage::mousePressEvent(QMouseEvent* event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+    QWidget::mousePressEvent(event);
+}
+
+void FXImage::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    QWidget::mouseReleaseEvent(event);
+    if (click)
+        emit Click();
+}
+
+void FXImage::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    emit MouseMove(buttonMask(event->buttons()), shiftMask(event->modifiers()), at.x(), at.y());
+    QWidget::mouseMoveEvent(event);
+}
+
+QSize FXImage::deviceSize() const
+{
+    const qreal scale = devicePixelRatioF();
+    return {qRound(width() * scale), qRound(height() * scale)};
+}
+
+QSize FXImage::decodeTarget() const
+{
+    const QScreen* const shownOn = screen();
+    if (shownOn == nullptr)
+        return {};
+    const qreal scale = shownOn->devicePixelRatio();
+    return {qRound(shownOn->size().width() * scale), qRound(shownOn->size().height() * scale)};
+}
+
+QColor FXImage::background() const { return palette().color(backgroundRole()); }
+
+} // namespace qv

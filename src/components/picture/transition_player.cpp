@@ -1,0 +1,105 @@
+#include "components/picture/transition_player.h"
+
+#include "components/picture/transition_timing.h"
+#include "components/transitions/transition_renderer.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QMouseEvent>
+#include <QRandomGenerator>
+
+#include <cstdio>
+
+namespace qv {
+
+TransitionPlayer::TransitionPlayer(QObject* parent) : QObject(parent)
+{
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, &TransitionPlayer::step);
+}
+
+TransitionPlayer::~TransitionPlayer()
+{
+    if (isRunning())
+        QCoreApplication::instance()->removeEventFilter(this);
+}
+
+void TransitionPlayer::start(const TransitionRequest& request, QImage from, QImage to)
+{
+    finishNow();
+    request_ = request;
+    to_ = std::move(to);
+    if (request.effect == 0 || !isTransitionImplemented(request.effect) || from.size() != to_.size()) {
+        frame_ = to_;
+        to_ = QImage();
+        emit frameChanged();
+        emit finished();
+        return;
+    }
+    from_ = std::move(from);
+    frame_ = QImage(to_.size(), QImage::Format_RGB32);
+    frame_.setDevicePixelRatio(to_.devicePixelRatio());
+    renderer_ = std::make_unique<TransitionRenderer>(
+        TransitionSetup{request.effect, request.grain, QRandomGenerator::global()->generate(), to_.size()});
+    renderer_->render(from_, to_, 0.0, frame_);
+    duration_ = transitionDuration(request.speed, request.grain, request.logicalArea);
+    pointerAtStart_ = QCursor::pos();
+    QCoreApplication::instance()->installEventFilter(this);
+    stats_.begin();
+    stats_.frameDrawn();
+    clock_.start();
+    timer_.start(frameInterval(request.refreshRate));
+    emit frameChanged();
+}
+
+void TransitionPlayer::step()
+{
+    if (!isRunning())
+        return;
+    const double progress = double(clock_.elapsed()) / double(std::max<qint64>(1, duration_.count()));
+    if (progress >= 1.0) {
+        finishNow();
+        return;
+    }
+    renderer_->render(from_, to_, progress, frame_);
+    stats_.frameDrawn();
+    emit frameChanged();
+}
+
+void TransitionPlayer::finishNow()
+{
+    if (!isRunning())
+        return;
+    timer_.stop();
+    QCoreApplication::instance()->removeEventFilter(this);
+    renderer_.reset();
+    // The final frame is `to` exactly; sharing it saves drawing it once more.
+    frame_ = std::move(to_);
+    to_ = QImage();
+    from_ = QImage();
+    stats_.frameDrawn();
+    if (frameStatsWanted())
+        std::fprintf(stderr, "%s\n", qPrintable(stats_.summary(request_.effect, duration_.count())));
+    emit frameChanged();
+    emit finished();
+}
+
+bool TransitionPlayer::cutsTransition(const QEvent* event) const
+{
+    if (event->type() == QEvent::KeyPress)
+        return true;
+    if (event->type() != QEvent::MouseMove || request_.cancelMode != CancelMode::KeyPressOrMouseMove)
+        return false;
+    // Some systems send mouse moves without any movement; only a real move counts.
+    const auto* move = static_cast<const QMouseEvent*>(event);
+    return move->globalPosition().toPoint() != pointerAtStart_;
+}
+
+bool TransitionPlayer::eventFilter(QObject* watched, QEvent* event)
+{
+    if (isRunning() && cutsTransition(event))
+        finishNow();
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace qv

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "components/picture/frame_stats.h"
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QObject>
+#include <QPoint>
+#include <QSize>
+#include <QTimer>
+
+#include <chrono>
+#include <memory>
+
+namespace qv {
+
+class TransitionRenderer;
+
+struct TransitionRequest {
+    int effect = 0;
+    int grain = 1;
+    int speed = 0;
+    QSize logicalArea;  // for the duration: a larger area takes longer
+    double refreshRate = 60.0;
+    int cancelMode = 9;
+};
+
+// Cancel modes: which user input cuts a running transition to its final frame.
+namespace CancelMode {
+inline constexpr int KeyPress = 4;
+inline constexpr int KeyPressOrMouseMove = 9;  // any other value counts as KeyPress
+} // namespace CancelMode
+
+// Plays one transition at a time between two frames of equal size: a frame per display
+// refresh, composed into one frame prepared at the start, so playing allocates nothing.
+// Effect 0, and effects the renderer does not draw, end at once.
+class TransitionPlayer : public QObject {
+    Q_OBJECT
+
+public:
+    explicit TransitionPlayer(QObject* parent = nullptr);
+    ~TransitionPlayer() override;
+
+    // `from` and `to` must be QImage::Format_RGB32 of the same size. A running
+    // transition is finished first (with its own finished()).
+    void start(const TransitionRequest& request, QImage from, QImage to);
+    bool isRunning() const { return renderer_ != nullptr; }
+    // Cuts a running transition to its final frame.
+    void finishNow();
+    // The frame to show: the latest one while running, the final one afterwards.
+    const QImage& frame() const { return frame_; }
+
+signals:
+    void frameChanged();
+    // Once per start(), after the final frame is in frame().
+    void finished();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void step();
+    bool cutsTransition(const QEvent* event) const;
+
+    std::unique_ptr<TransitionRenderer> renderer_;
+    QImage from_;
+    QImage to_;
+    QImage frame_;
+    QTimer timer_;
+    QElapsedTimer clock_;
+    std::chrono::milliseconds duration_{0};
+    TransitionRequest request_;
+    QPoint pointerAtStart_;
+    FrameStats stats_;
+};
+
+} // namespace qv

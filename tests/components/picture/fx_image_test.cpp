@@ -1,0 +1,248 @@
+#include "components/picture/fx_image.h"
+
+#include "picture_samples.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QFile>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace qv {
+namespace {
+
+constexpr int kLongSpeed = 255;  // many seconds: still running when the test acts on it
+
+class FXImageTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        QPalette black;
+        black.setColor(QPalette::Window, Qt::black);
+        window_.setPalette(black);
+        window_.resize(400, 300);
+        window_.show();
+        image_ = new FXImage(&window_);
+        image_->setGeometry(0, 0, 200, 150);
+        redPath_ = writePicture("red.bmp", Qt::red);
+        greenPath_ = writePicture("green.bmp", Qt::green);
+    }
+
+    QString writePicture(const QString& name, QColor colour)
+    {
+        QImage picture(40, 30, QImage::Format_RGB32);
+        picture.fill(colour);
+        const QString path = dir_.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(test::encodeWithQt(picture, "bmp"));
+        return path;
+    }
+
+    QColor shownAt(QPoint point) const { return QColor(image_->grab().toImage().pixel(point)); }
+
+    // Loads the red picture and puts it on screen at once.
+    void showRed(QSignalSpy& notified)
+    {
+        ASSERT_EQ(image_->load(redPath_), LoadResult::Loaded);
+        image_->setEffect(0);
+        image_->show();
+        ASSERT_TRUE(notified.wait(5000));
+    }
+
+    QTemporaryDir dir_;
+    QWidget window_;
+    FXImage* image_ = nullptr;
+    QString redPath_;
+    QString greenPath_;
+};
+
+TEST_F(FXImageTest, LoadGivesCodeAndNaturalSizeAndKeepsPictureOnFailure)
+{
+    EXPECT_EQ(image_->load(redPath_), LoadResult::Loaded);
+    EXPECT_EQ(image_->naturalSize(), QSize(40, 30));
+    EXPECT_EQ(image_->load(dir_.filePath("missing.jpg")), LoadResult::FileNotFound);
+    EXPECT_EQ(image_->loadResult(), LoadResult::FileNotFound);
+    EXPECT_EQ(image_->naturalWidth(), 40);
+    EXPECT_EQ(image_->naturalHeight(), 30);
+}
+
+// The probe decodes a picture one slide ahead; the image on screen must get the same
+// decoded picture, and a changed file must be decoded anew.
+TEST_F(FXImageTest, SecondLoadOfUnchangedFileReusesThePicture)
+{
+    FXImage probe;
+    ASSERT_EQ(probe.load(redPath_), LoadResult::Loaded);
+    ASSERT_EQ(image_->load(redPath_), LoadResult::Loaded);
+    EXPECT_EQ(image_->picture(), probe.picture());
+
+    QImage larger(80, 20, QImage::Format_RGB32);
+    larger.fill(Qt::blue);
+    QFile file(redPath_);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(test::encodeWithQt(larger, "bmp"));
+    file.close();
+    ASSERT_EQ(image_->load(redPath_), LoadResult::Loaded);
+    EXPECT_NE(image_->picture(), probe.picture());
+    EXPECT_EQ(image_->naturalSize(), QSize(80, 20));
+}
+
+TEST_F(FXImageTest, PictureHandleMovesBetweenImages)
+{
+    ASSERT_EQ(image_->load(redPath_), LoadResult::Loaded);
+    FXImage other(&window_);
+    other.setPicture(image_->picture());
+    EXPECT_EQ(other.naturalSize(), QSize(40, 30));
+    other.setGeometry(200, 0, 100, 100);
+    QSignalSpy notified(&other, &FXImage::Notify);
+    other.show();
+    ASSERT_TRUE(notified.wait(5000));
+    EXPECT_TRUE(test::isNear(QColor(other.grab().toImage().pixel(50, 50)), Qt::red));
+}
+
+class EveryKindOfEffect : public FXImageTest, public testing::WithParamInterface<int> {};
+
+// Whatever the effect (none, a wipe, a zoom, random blocks, a number no renderer knows),
+// the picture ends fully drawn and Notify comes exactly once.
+TEST_P(EveryKindOfEffect, NotifiesOnceAfterTheFinalFrame)
+{
+    QSignalSpy notified(image_, &FXImage::Notify);
+    ASSERT_EQ(image_->load(redPath_), LoadResult::Loaded);
+    image_->setEffect(GetParam());
+    image_->setEffectSpeed(0);
+    image_->setEffectGrain(8);
+    image_->show();
+    ASSERT_TRUE(notified.wait(10000));
+    QTest::qWait(100);
+    EXPECT_EQ(notified.count(), 1);
+    EXPECT_FALSE(image_->isDrawing());
+    for (const QPoint point : {QPoint(1, 1), QPoint(100, 75), QPoint(198, 148)})
+        EXPECT_TRUE(test::isNear(shownAt(point), Qt::red)) << GetParam();
+}
+
+INSTANTIATE_TEST_SUITE_P(Picture, EveryKindOfEffect, testing::Values(0, 1, 24, 39, 113, 200));
+
+struct CancelCase {
+    const char* label;
+    int mode;
+    bool mouseCuts;
+};
+
+class Cancelling : public FXImageTest, public testing::WithParamInterface<CancelCase> {};
+
+TEST_P(Cancelling, UserInputCutsToTheFinalFrame)
+{
+    const CancelCase& c = GetParam();
+    QSignalSpy notified(image_, &FXImage::Notify);
+    ASSERT_EQ(image_->load(redPath_), LoadResult::Loaded);
+    image_->setCancelMode(c.mode);
+    image_->setEffect(1);
+    image_->setEffectSpeed(kLongSpeed);
+    image_->show();
+    ASSERT_TRUE(image_->isDrawing());
+
+    // A move event without movement never cuts: some systems send them unasked.
+    const QPoint pointer = QCursor::pos();
+    QMouseEvent still(QEvent::MouseMove, image_->mapFromGlobal(pointer), pointer, Qt::NoButton, Qt::NoButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(image_, &still);
+    EXPECT_TRUE(image_->isDrawing());
+
+    const QPoint elsewhere = pointer + QPoint(40, 40);
+    QMouseEvent moved(QEvent::MouseMove, image_->mapFromGlobal(elsewhere), elsewhere, Qt::NoButton, Qt::NoButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(image_, &moved);
+    EXPECT_EQ(image_->isDrawing(), !c.mouseCuts);
+
+    QTest::keyClick(image_, Qt::Key_A);
+    EXPECT_FALSE(image_->isDrawing());
+    EXPECT_TRUE(test::isNear(shownAt(QPoint(198, 148)), Qt::red));
+    ASSERT_TRUE(notified.wait(5000));
+    QTest::qWait(50);
+    EXPECT_EQ(notified.count(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Picture, Cancelling,
+                         testing::Values(CancelCase{"KeyOnly", 4, false}, CancelCase{"KeyOrMouse", 9, true},
+                                         CancelCase{"OtherModeIsKeyOnly", 0, false}),
+                         [](const auto& param) { return std::string(param.param.label); });
+
+// Effect 51 wipes the picture to the background before redraw() returns, with or
+// without an erase effect, and announces nothing.
+TEST_F(FXImageTest, EraseEffectWipesToBackgroundBeforeReturning)
+{
+    QSignalSpy notified(image_, &FXImage::Notify);
+    showRed(notified);
+    for (const bool eraseOn : {true, false}) {
+        image_->setEraseEnabled(eraseOn);
+        image_->setEraseEffect(36);
+        image_->setEraseGrain(16);
+        image_->setEraseSpeed(0);
+        image_->setEffect(FXImage::kEraseEffect);
+        image_->redraw();
+        EXPECT_FALSE(image_->isDrawing());
+        EXPECT_EQ(shownAt(QPoint(100, 75)), QColor(Qt::black));
+        EXPECT_EQ(shownAt(QPoint(1, 1)), QColor(Qt::black));
+        image_->setEffect(0);
+        image_->redraw();
+        ASSERT_TRUE(notified.wait(5000));
+    }
+    QTest::qWait(50);
+    EXPECT_EQ(notified.count(), 3);
+}
+
+// A new picture waits for show(), so the caller can move the image first; the old one
+// stays where it stood.
+TEST_F(FXImageTest, NewPictureAppearsAtShowNotAtLoad)
+{
+    QSignalSpy notified(image_, &FXImage::Notify);
+    showRed(notified);
+    ASSERT_EQ(image_->load(greenPath_), LoadResult::Loaded);
+    image_->move(50, 0);
+    EXPECT_TRUE(test::isNear(shownAt(QPoint(10, 10)), Qt::red));     // old picture, 50 px to the left
+    EXPECT_EQ(shownAt(QPoint(180, 10)), QColor(Qt::black));           // beyond it: background
+    image_->show();
+    ASSERT_TRUE(notified.wait(5000));
+    EXPECT_TRUE(test::isNear(shownAt(QPoint(180, 10)), Qt::green));
+}
+
+TEST_F(FXImageTest, BorderChangesShowAtOnceUnlessRedrawIsOff)
+{
+    QSignalSpy notified(image_, &FXImage::Notify);
+    showRed(notified);
+    image_->setBorderColor(Qt::blue);
+    image_->setBorderWidth(10);
+    EXPECT_EQ(shownAt(QPoint(5, 75)), QColor(Qt::blue));
+    EXPECT_TRUE(test::isNear(shownAt(QPoint(12, 75)), Qt::red));
+
+    image_->setBorderRedraw(false);
+    image_->setBorderColor(Qt::yellow);
+    EXPECT_EQ(shownAt(QPoint(5, 75)), QColor(Qt::blue));
+    image_->setBorderRedraw(true);
+    image_->redraw();
+    ASSERT_TRUE(notified.wait(5000));
+    EXPECT_EQ(shownAt(QPoint(5, 75)), QColor(Qt::yellow));
+}
+
+TEST_F(FXImageTest, ReportsClicksAndMovesInItsOwnCoordinates)
+{
+    QSignalSpy notified(image_, &FXImage::Notify);
+    showRed(notified);
+    QSignalSpy clicks(image_, &FXImage::Click);
+    QSignalSpy moves(image_, &FXImage::MouseMove);
+    QTest::mouseClick(image_, Qt::LeftButton, Qt::NoModifier, QPoint(20, 30));
+    EXPECT_EQ(clicks.count(), 1);
+    QTest::mouseMove(image_, QPoint(60, 70));
+    ASSERT_FALSE(moves.isEmpty());
+    const QList<QVariant> last = moves.takeLast();
+    EXPECT_EQ(last.at(0).toInt(), 0);
+    EXPECT_EQ(last.at(2).toInt(), 60);
+    EXPECT_EQ(last.at(3).toInt(), 70);
+}
+
+} // namespace
+} // namespace qv
