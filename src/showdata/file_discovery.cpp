@@ -30,7 +30,7 @@ bool decodeName(const std::string& name, QString& decoded)
         decoded = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
         return true;
     }
-    QStringDecoder utf8(QStringDecoder::Utf8);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     decoded = utf8.decode(QByteArrayView(name.data(), static_cast<qsizetype>(name.size())));
     return !utf8.hasError();
 }

@@ -45,7 +45,7 @@ QString decodeShowText(QByteArrayView bytes)
         return QString::fromLatin1(bytes);
     // The initial byte-order mark is part of the text here: a show file's BOM is
     // dropped by the reader before any field is taken.
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return text;

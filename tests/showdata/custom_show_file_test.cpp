@@ -1,0 +1,246 @@
+#include "show_data_fixture.h"
+
+#include "components/platform/file_errors.h"
+#include "showdata/custom_show_file.h"
+#include "showdata/file_replacement.h"
+
+#include <csignal>
+
+#include <sys/resource.h>
+
+namespace qv::test {
+namespace {
+
+const SlideRecord beach = slide("/pics/beach.jpg", "Sun, sea, sand", 5, 114, 10, "Sound Off", 1);
+const SlideRecord dog = slide("/pics/dog.gif", "", 12, 3, 0, "", 0);
+const SlideRecord night = slide("/pics/night.bmp", "Café", -1, 51, 255, "/snd/owl.wav", 2);
+
+using CustomShowFile = ShowDataTest;
+
+TEST_F(CustomShowFile, WritesByteForByte)
+{
+    customShow() = showOf({beach, dog, night});
+    ASSERT_EQ(SaveCustomShow(), 0);
+    EXPECT_EQ(readFile(dataPath("show.css")),
+              QByteArray("\"Quintavue\",,,,,,,3\r\n"
+                         "\"/pics/beach.jpg\",\"Sun, sea, sand\",5,114,10,\"Sound Off\",1\r\n"
+                         "\"/pics/dog.gif\",\"\",12,3,0,\"\",0\r\n"
+                         "\"/pics/night.bmp\",\"Caf\xC3\xA9\",-1,51,255,\"/snd/owl.wav\",2\r\n"));
+}
+
+TEST_F(CustomShowFile, EmptyShowIsTheHeaderAloneAndLoadsEmpty)
+{
+    ASSERT_EQ(SaveCustomShow(), 0);
+    EXPECT_EQ(readFile(dataPath("show.css")), QByteArray("\"Quintavue\",,,,,,,0\r\n"));
+    customShow() = showOf({beach});
+    customShow().pictureCount = 1;
+    ASSERT_EQ(LoadCustomShow(), 0);
+    EXPECT_EQ(customShow().slideCount, 0);
+    EXPECT_EQ(customShow().pictureCount, 0);
+}
+
+TEST_F(CustomShowFile, SavedShowLoadsBackUnchanged)
+{
+    const CustomShow saved = showOf({beach, dog, night});
+    customShow() = saved;
+    ASSERT_EQ(SaveCustomShow(), 0);
+    customShow() = CustomShow{};
+    ASSERT_EQ(LoadCustomShow(), 0);
+    EXPECT_EQ(customShow().slideCount, 3);
+    EXPECT_EQ(customShow().pictureCount, 3);
+    for (int position = 1; position <= 3; ++position)
+        EXPECT_EQ(customShow().slide(position), saved.slide(position)) << position;
+    EXPECT_TRUE(recorder_.messages.empty());
+}
+
+struct HandWrittenCase {
+    const char* name;
+    QByteArray bytes;
+    int error;
+    std::vector<SlideRecord> slides;  // what the table holds afterwards
+    const char* appName;
+};
+
+void PrintTo(const HandWrittenCase& c, std::ostream* out) { *out << c.name; }
+
+class HandWrittenFiles : public ShowDataTest, public ::testing::WithParamInterface<HandWrittenCase> {};
+
+TEST_P(HandWrittenFiles, LoadAsTheFieldRulesSay)
+{
+    const HandWrittenCase& c = GetParam();
+    writeDataFile("show.css", c.bytes);
+    EXPECT_EQ(LoadCustomShow(), c.error);
+    ASSERT_EQ(customShow().slideCount, static_cast<int>(c.slides.size()));
+    for (int position = 1; position <= customShow().slideCount; ++position)
+        EXPECT_EQ(customShow().slide(position), c.slides[static_cast<std::size_t>(position - 1)]) << position;
+    EXPECT_EQ(startupState().appName, QString::fromUtf8(c.appName));
+    // Nothing may index past the columns, whatever the outcome.
+    EXPECT_GE(customShow().picture.size(), static_cast<std::size_t>(customShow().pictureCount) + 1);
+    if (c.error == 0) {
+        EXPECT_TRUE(recorder_.messages.empty());
+    } else {
+        EXPECT_EQ(messageTexts(), QStringList{QStringLiteral("The custom Quintavue file show.css is corrupt!   ")
+                                              + fileErrorText(c.error)});
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ShowFiles, HandWrittenFiles,
+    ::testing::Values(
+        HandWrittenCase{"LineFeedOnly", "\"Quintavue\",,,,,,,2\n\"/a.jpg\",\"x\",1,2,3,\"\",0\n\"/b.jpg\",\"y\",4,5,6,\"\",1\n",
+                        0, {slide("/a.jpg", "x", 1, 2, 3, "", 0), slide("/b.jpg", "y", 4, 5, 6, "", 1)}, "Quintavue"},
+        HandWrittenCase{"OneSlidePerLineNotRequired",
+                        "\"Quintavue\",,,,,,,1\r\n\"/a.jpg\"\r\n\"x\",1\r\n2,3,\"\",0\r\n", 0,
+                        {slide("/a.jpg", "x", 1, 2, 3, "", 0)}, "Quintavue"},
+        HandWrittenCase{"CountSmallerThanLines",
+                        "\"Quintavue\",,,,,,,1\r\n\"/a.jpg\",\"\",1,2,3,\"\",0\r\n\"/b.jpg\",\"\",4,5,6,\"\",0\r\n", 0,
+                        {slide("/a.jpg", "", 1, 2, 3, "", 0)}, "Quintavue"},
+        HandWrittenCase{"CountLargerThanLines", "\"Quintavue\",,,,,,,3\r\n\"/a.jpg\",\"\",1,2,3,\"\",0\r\n",
+                        FileError::InputPastEndOfFile, {slide("/a.jpg", "", 1, 2, 3, "", 0)}, "Quintavue"},
+        HandWrittenCase{"HostileCount", "\"Quintavue\",,,,,,,2000000000\r\n\"/a.jpg\",\"\",1,2,3,\"\",0\r\n",
+                        FileError::InputPastEndOfFile, {slide("/a.jpg", "", 1, 2, 3, "", 0)}, "Quintavue"},
+        HandWrittenCase{"CutInsideASlide", "\"Quintavue\",,,,,,,2\r\n\"/a.jpg\",\"\",1,2,3,\"\",0\r\n\"/b.jpg\",\"\",4",
+                        FileError::InputPastEndOfFile, {slide("/a.jpg", "", 1, 2, 3, "", 0)}, "Quintavue"},
+        HandWrittenCase{"CountNotANumber", "\"Quintavue\",,,,,,,three\r\n", FileError::TypeMismatch, {}, "Quintavue"},
+        HandWrittenCase{"NegativeCount", "\"Quintavue\",,,,,,,-4\r\n", FileError::Overflow, {}, "Quintavue"},
+        HandWrittenCase{"DelayNotANumber", "\"Q\",,,,,,,1\r\n\"/a.jpg\",\"\",soon,2,3,\"\",0\r\n",
+                        FileError::TypeMismatch, {}, "Q"},
+        HandWrittenCase{"EffectBeyondSixteenBits", "\"Q\",,,,,,,1\r\n\"/a.jpg\",\"\",1,70000,3,\"\",0\r\n",
+                        FileError::Overflow, {}, "Q"},
+        HandWrittenCase{"ReservedFieldsIgnored", "\"Other app\",x,\"y\",3,,,,1\r\n\"/a.jpg\",\"d\",1,2,3,\"\",0\r\n", 0,
+                        {slide("/a.jpg", "d", 1, 2, 3, "", 0)}, "Other app"},
+        HandWrittenCase{"Windows1252Bytes", "\"Quintavue\",,,,,,,1\r\n\"C:\\Bilder\\\xC4pfel.jpg\",\"Caf\xE9 \x93hot\x94\",1,2,3,\"\",0\r\n",
+                        0, {SlideRecord{QString::fromUtf8("C:\\Bilder\\Äpfel.jpg"),
+                                        QString::fromUtf8("Café “hot”"), 1, 2, 3, QString(), 0}}, "Quintavue"},
+        HandWrittenCase{"EmptyFile", "", FileError::InputPastEndOfFile, {}, "Quintavue"}));
+
+TEST_F(CustomShowFile, AnotherFirstFieldIsWrittenIntoLaterFiles)
+{
+    writeDataFile("show.css", "\"Slide Maker 2\",,,,,,,0\r\n");
+    ASSERT_EQ(LoadCustomShow(), 0);
+    globalSettings().activeCss = QStringLiteral("copy.css");
+    ASSERT_EQ(SaveCustomShow(), 0);
+    EXPECT_EQ(readFile(dataPath("copy.css")), QByteArray("\"Slide Maker 2\",,,,,,,0\r\n"));
+}
+
+TEST_F(CustomShowFile, MissingFileIsReportedWithThePlatformText)
+{
+    customShow() = showOf({beach});
+    EXPECT_EQ(LoadCustomShow(), FileError::FileNotFound);
+    EXPECT_EQ(messageTexts(), QStringList{QStringLiteral("File not found")});
+    EXPECT_EQ(customShow().slideCount, 1);
+}
+
+TEST_F(CustomShowFile, AFolderInPlaceOfTheFileIsRefused)
+{
+    QDir().mkpath(dataPath("show.css"));
+    EXPECT_EQ(LoadCustomShow(), FileError::PathFileAccessError);
+    EXPECT_EQ(recorder_.messages.size(), 1U);
+}
+
+TEST_F(CustomShowFile, CommandLineNamesTheShowWhenItEndsInCss)
+{
+    writeDataFile("show.css", "\"Quintavue\",,,,,,,0\r\n");
+    const QString elsewhere = folder_.path() + QStringLiteral("/trips/Holiday.css");
+    writeFile(elsewhere, "\"Quintavue\",,,,,,,1\r\n\"/a.jpg\",\"\",1,2,3,\"\",0\r\n");
+
+    const std::vector<std::pair<QString, int>> cases = {
+        {elsewhere, 1},                                       // lower-case extension still counts
+        {elsewhere.left(elsewhere.size() - 3) + "CSS", 1},    // the file's name is matched without case too
+        {'"' + elsewhere + '"', 0},                           // a quoted path ends in a quote: the data folder's show
+        {QStringLiteral("/S"), 0}};
+    for (const auto& [commandLine, slides] : cases) {
+        startupState().commandLine = commandLine;
+        ASSERT_EQ(LoadCustomShow(), 0) << commandLine.toStdString();
+        EXPECT_EQ(customShow().slideCount, slides) << commandLine.toStdString();
+    }
+}
+
+TEST_F(CustomShowFile, SingleSlideIsAOneSlideShow)
+{
+    customShow() = showOf({beach, dog, night, beach, dog});
+    globalSettings().activeCss = QStringLiteral("ZXZ.CSS");
+    ASSERT_EQ(SaveSingleSlide(3), 0);
+    EXPECT_EQ(customShow().slideCount, 5);
+    EXPECT_EQ(readFile(dataPath("ZXZ.CSS")),
+              QByteArray("\"Quintavue\",,,,,,,1\r\n\"/pics/night.bmp\",\"Caf\xC3\xA9\",-1,51,255,\"/snd/owl.wav\",2\r\n"));
+    ASSERT_EQ(LoadCustomShow(), 0);
+    ASSERT_EQ(customShow().slideCount, 1);
+    EXPECT_EQ(customShow().slide(1), night);
+}
+
+TEST_F(CustomShowFile, SingleSlideOutsideTheShowWritesNothing)
+{
+    customShow() = showOf({beach});
+    for (const int position : {0, 2, -1}) {
+        EXPECT_EQ(SaveSingleSlide(position), FileError::SubscriptOutOfRange);
+        EXPECT_FALSE(QFile::exists(dataPath("show.css")));
+    }
+    EXPECT_EQ(messageTexts().first(), QStringLiteral("Error Saving data Subscript out of range"));
+}
+
+TEST_F(CustomShowFile, SaveIntoAMissingFolderReportsPathNotFound)
+{
+    globalSettings().slideshowPath = folder_.path() + QStringLiteral("/gone/");
+    EXPECT_EQ(SaveCustomShow(), FileError::PathNotFound);
+    EXPECT_EQ(messageTexts(), QStringList{QStringLiteral("Error Saving data Path not found")});
+}
+
+// A write that fails half-way (here the file size limit, as a full disk would) must
+// leave the previous show intact and no half-made file behind.
+TEST_F(CustomShowFile, FailedSaveKeepsThePreviousFile)
+{
+    const QByteArray previous = "\"Quintavue\",,,,,,,0\r\n";
+    writeDataFile("show.css", previous);
+    std::vector<SlideRecord> many(200, beach);
+    customShow() = showOf(many);
+
+    rlimit original {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &original), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = original;
+    small.rlim_cur = 1000;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const int error = SaveCustomShow();
+    ::setrlimit(RLIMIT_FSIZE, &original);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_EQ(error, FileError::DiskFull);
+    EXPECT_EQ(messageTexts(), QStringList{QStringLiteral("Error Saving data Disk full")});
+    EXPECT_EQ(readFile(dataPath("show.css")), previous);
+    EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"show.css"});
+}
+
+TEST_F(CustomShowFile, ReplacingASymbolicLinkReplacesTheFileItNames)
+{
+    writeDataFile("real.css", "old");
+    ASSERT_TRUE(QFile::link(dataPath("real.css"), dataPath("show.css")));
+    ASSERT_EQ(SaveCustomShow(), 0);
+    EXPECT_TRUE(QFileInfo(dataPath("show.css")).isSymLink());
+    EXPECT_EQ(readFile(dataPath("real.css")), QByteArray("\"Quintavue\",,,,,,,0\r\n"));
+}
+
+TEST(AppendSlide, KeepsEverySlideAndAddsAnEmptyOne)
+{
+    CustomShow show = showOf({beach, dog, night, beach});
+    AppendSlide(show);
+    EXPECT_EQ(show.slideCount, 5);
+    EXPECT_EQ(show.slide(4), beach);
+    EXPECT_EQ(show.slide(5), SlideRecord{});
+    for (const std::size_t size : {show.picture.size(), show.description.size(), show.delay.size(), show.effect.size(),
+                                   show.effectSpeed.size(), show.audio.size(), show.audioLoop.size()})
+        EXPECT_EQ(size, 6U);
+}
+
+TEST(ShowFileLabel, NamesTheActiveShowInCapitals)
+{
+    const std::vector<std::pair<QString, QString>> cases = {
+        {"EMPTY", "File="}, {"empty", "File="}, {"holiday.css", "File=HOLIDAY.CSS"}, {"NEW EDIT", "File=NEW EDIT"}};
+    for (const auto& [active, label] : cases) {
+        globalSettings().activeCss = active;
+        EXPECT_EQ(ShowFileLabel(), label);
+    }
+}
+
+} // namespace
+} // namespace qv::test

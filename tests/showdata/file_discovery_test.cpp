@@ -1,0 +1,150 @@
+#include "show_data_fixture.h"
+
+#include "showdata/file_discovery.h"
+#include "showdata/random_file_lists.h"
+#include "showdata/show_file_listing.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace qv::test {
+namespace {
+
+class FileDiscovery : public ShowDataTest {
+protected:
+    QString root() const { return folder_.path() + QStringLiteral("/media"); }
+    void touch(const QStringList& relativePaths) const
+    {
+        for (const QString& path : relativePaths)
+            writeFile(root() + QLatin1Char('/') + path, "x");
+    }
+    // The files found, relative to root().
+    QStringList found(const std::vector<QString>& column, int count) const
+    {
+        QStringList names;
+        for (int i = 1; i <= count; ++i)
+            names.append(column[static_cast<std::size_t>(i)].mid(root().size() + 1));
+        return names;
+    }
+    QStringList scan(bool withSubdirectories, MediaKind kind = MediaKind::Picture, int limit = maxFoundFiles) const
+    {
+        std::vector<QString> column(1);
+        int count = 0;
+        FoundFileList list(column, count, limit);
+        ScanFolder(root(), withSubdirectories, list, kind);
+        return found(column, count);
+    }
+};
+
+TEST_F(FileDiscovery, PatternOrderThenNameWithinAPattern)
+{
+    touch({"b.bmp", "c.jpg", "a.gif", "Z.GIF", "B.jpg", "a.JPG", "x.wmf", "y.tif", "t.tga", "p.pcx", "d.dib"});
+    EXPECT_EQ(scan(false), (QStringList{"a.gif", "Z.GIF", "a.JPG", "B.jpg", "c.jpg", "b.bmp", "d.dib", "p.pcx",
+                                        "t.tga", "y.tif", "x.wmf"}));
+}
+
+TEST_F(FileDiscovery, OnlyTheKindsExtensionsAndNoHiddenFiles)
+{
+    touch({"PHOTO.JPG", "photo.jpeg", "jpg", ".hidden.jpg", "a.jpg.txt", "song.WAV", "tune.mid", "x.midi",
+           ".secret/in.jpg", "sub/in.jpg"});
+    EXPECT_EQ(scan(false), QStringList{"PHOTO.JPG"});
+    EXPECT_EQ(scan(false, MediaKind::Audio), (QStringList{"song.WAV", "tune.mid"}));
+}
+
+TEST_F(FileDiscovery, NamesThatAreNotUtf8ArePassedOver)
+{
+    touch({QString::fromUtf8("Zoë.jpg")});
+    // A name no path of the program could spell: the bytes of "Zoë" in Windows-1252.
+    const QByteArray badName = QFile::encodeName(root()) + "/Zo\xEB.jpg";
+    const int descriptor = ::open(badName.constData(), O_CREAT | O_WRONLY, 0644);
+    ASSERT_GE(descriptor, 0);
+    ::close(descriptor);
+    EXPECT_EQ(scan(false), QStringList{QString::fromUtf8("Zoë.jpg")});
+}
+
+TEST_F(FileDiscovery, SubfoldersDepthFirstBeforeTheFoldersOwnFiles)
+{
+    touch({"a.gif", "b.bmp", "c.jpg", "x/d.gif", "x/deeper/e.gif", "x/deeper/f.jpg", "W/g.gif", "y/h.bmp"});
+    const QStringList withoutSubfolders = scan(false);
+    EXPECT_EQ(withoutSubfolders, (QStringList{"a.gif", "c.jpg", "b.bmp"}));
+    EXPECT_EQ(scan(true), (QStringList{"W/g.gif", "x/d.gif", "x/deeper/e.gif", "x/deeper/f.jpg", "y/h.bmp", "a.gif",
+                                       "c.jpg", "b.bmp"}));
+
+    std::vector<QString> column(1);
+    int count = 0;
+    FoundFileList list(column, count);
+    ScanSubdirectories(root() + QLatin1Char('/'), list, MediaKind::Picture);
+    EXPECT_EQ(found(column, count).size(), 5);
+}
+
+TEST_F(FileDiscovery, SymbolicLinkCyclesAndSecondRoutesAreSearchedOnce)
+{
+    touch({"a/one.gif", "b/two.gif"});
+    ASSERT_TRUE(QFile::link(root(), root() + QStringLiteral("/a/back-to-top")));
+    ASSERT_TRUE(QFile::link(root() + QStringLiteral("/b"), root() + QStringLiteral("/a/also-b")));
+    ASSERT_TRUE(QFile::link(root() + QStringLiteral("/nowhere"), root() + QStringLiteral("/a/dangling")));
+    EXPECT_EQ(scan(true), (QStringList{"a/one.gif", "a/also-b/two.gif"}));
+}
+
+TEST_F(FileDiscovery, AFullListKeepsReplacingItsLastEntry)
+{
+    touch({"1.gif", "2.gif", "3.gif", "4.gif", "5.gif"});
+    EXPECT_EQ(scan(false, MediaKind::Picture, 3), (QStringList{"1.gif", "2.gif", "5.gif"}));
+}
+
+TEST_F(FileDiscovery, MissingFolderFindsNothing)
+{
+    EXPECT_TRUE(scan(true).isEmpty());
+}
+
+TEST_F(FileDiscovery, RandomShowListsFollowTheConfiguration)
+{
+    touch({"p/a.gif", "p/sub/b.gif", "s/x.wav", "s/sub/y.mid"});
+    RandomShowConfig config;
+    config.pictureDirs = {"", root() + "/p", root() + "/p"};  // the same folder twice: every picture twice
+    config.audioDirs = {"", root() + "/s"};
+    config.audioSubdirs = 1;
+    CustomShow show = showOf({slide("/old.jpg", "old", 1, 1, 1, "/old.wav", 1)});
+    findRandomShowFiles(config, show);
+    EXPECT_EQ(found(show.picture, show.pictureCount), (QStringList{"p/a.gif", "p/a.gif"}));
+    EXPECT_EQ(found(show.audio, show.audioCount), (QStringList{"s/sub/y.mid", "s/x.wav"}));
+    EXPECT_EQ(show.slideCount, 0);
+}
+
+TEST_F(FileDiscovery, EventsRunDuringALongSearch)
+{
+    QStringList many;
+    for (int i = 0; i < 200; ++i)
+        many.append(QStringLiteral("d%1/f.gif").arg(i));
+    touch(many);
+    bool handled = false;
+    QTimer::singleShot(0, QCoreApplication::instance(), [&handled] { handled = true; });
+    std::vector<QString> column(1);
+    int count = 0;
+    FoundFileList list(column, count);
+    EventPump everyTime{std::chrono::milliseconds(0)};
+    ScanSubdirectories(root() + QLatin1Char('/'), list, MediaKind::Picture, &everyTime);
+    EXPECT_TRUE(handled);
+    EXPECT_EQ(count, 200);
+}
+
+TEST_F(FileDiscovery, ShowFilesListedWithTheActiveOneSelected)
+{
+    for (const char* name : {"b.css", "A.CSS", "c.css.bak", ".hidden.css", "notes.txt"})
+        writeDataFile(QString::fromLatin1(name), "x");
+    const std::vector<std::pair<QString, int>> cases = {{"B.CSS", 1}, {"a.css", 0}, {"EMPTY", -1}, {"gone.css", -1}};
+    for (const auto& [active, selected] : cases) {
+        globalSettings().activeCss = active;
+        const ShowFileListing listing = ListShowFiles();
+        EXPECT_EQ(listing.names, (QStringList{"A.CSS", "b.css"}));
+        EXPECT_EQ(listing.selectedIndex, selected) << active.toStdString();
+    }
+    globalSettings().slideshowPath = folder_.path() + QStringLiteral("/gone/");
+    EXPECT_TRUE(ListShowFiles().names.isEmpty());
+}
+
+} // namespace
+} // namespace qv::test

@@ -1,0 +1,119 @@
+#include "show_data_fixture.h"
+
+#include "components/platform/file_errors.h"
+#include "showdata/random_show_config_file.h"
+
+namespace qv::test {
+namespace {
+
+class RandomShowConfigFile : public ShowDataTest {
+protected:
+    void SetUp() override
+    {
+        ShowDataTest::SetUp();
+        startupState().windowsDir = QStringLiteral("/usr/share/quintavue/media/");
+        randomShowConfig() = RandomShowConfig{};
+    }
+};
+
+TEST_F(RandomShowConfigFile, NoFileGivesTheDefaultsQuietly)
+{
+    globalSettings().picinfoFlag = 0;
+    randomShowConfig().delaySeconds = 3;
+    EXPECT_EQ(LoadRandomShowConfig(), 0);
+    const RandomShowConfig& config = randomShowConfig();
+    EXPECT_EQ(config.delaySeconds, 15);
+    EXPECT_EQ(config.showFileNames, 1);
+    EXPECT_EQ(config.pictureDirs, (std::vector<QString>{"", "/usr/share/quintavue/media"}));
+    EXPECT_EQ(config.audioDirs, (std::vector<QString>{"", "/usr/share/quintavue/media"}));
+    EXPECT_EQ(globalSettings().picinfoFlag, 1);
+    EXPECT_TRUE(recorder_.messages.empty());
+}
+
+TEST_F(RandomShowConfigFile, DefaultsAreWrittenByteForByte)
+{
+    randomShowConfig() = defaultRandomShowConfig(QStringLiteral("/media/"));
+    ASSERT_EQ(SaveRandomShowConfig(), 0);
+    EXPECT_EQ(readFile(dataPath("quintavu.rss")),
+              QByteArray("\"Quintavue\",0,1,0,15,0,0,1,1\r\n\"/media\"\r\n\"/media\"\r\n"));
+}
+
+TEST_F(RandomShowConfigFile, SavedConfigurationLoadsBackUnchanged)
+{
+    RandomShowConfig config;
+    config.loopAudio = 1;
+    config.showFileNames = 0;
+    config.reserved = 7;  // unknown to the program, kept all the same
+    config.delaySeconds = 42;
+    config.pictureSubdirs = 1;
+    config.pictureDirs = {"", "/photos/2019, summer", "/photos/Ünïcode", ""};
+    config.audioDirs = {""};
+    randomShowConfig() = config;
+    startupState().appName = QStringLiteral("Older Name");
+    ASSERT_EQ(SaveRandomShowConfig(), 0);
+
+    randomShowConfig() = RandomShowConfig{};
+    startupState().appName = QStringLiteral("Quintavue");
+    globalSettings().picinfoFlag = 1;
+    ASSERT_EQ(LoadRandomShowConfig(), 0);
+    EXPECT_EQ(randomShowConfig(), config);
+    EXPECT_EQ(startupState().appName, QStringLiteral("Older Name"));
+    EXPECT_EQ(globalSettings().picinfoFlag, 0);
+}
+
+TEST_F(RandomShowConfigFile, ReadsExactlyTheCountedDirectories)
+{
+    writeDataFile("quintavu.rss", "\"Quintavue\",0,1,0,15,0,0,3,0\r\n\"/a\"\r\n\"/b\"\r\n\"/c\"\r\n\"/not read\"\r\n");
+    ASSERT_EQ(LoadRandomShowConfig(), 0);
+    EXPECT_EQ(randomShowConfig().pictureDirs, (std::vector<QString>{"", "/a", "/b", "/c"}));
+    EXPECT_EQ(randomShowConfig().audioDirCount(), 0);
+}
+
+struct BrokenCase {
+    const char* name;
+    QByteArray bytes;
+    int error;
+    std::int16_t delaySeconds;  // 99 = kept from before
+    int pictureDirCount;        // 1 = the previous list
+};
+
+void PrintTo(const BrokenCase& c, std::ostream* out) { *out << c.name; }
+
+class BrokenRandomShowConfig : public RandomShowConfigFile, public ::testing::WithParamInterface<BrokenCase> {};
+
+// Fields read before the failure keep their new values, the rest their old ones,
+// and the counts always match the lists.
+TEST_P(BrokenRandomShowConfig, ReportsAndKeepsWhatItRead)
+{
+    const BrokenCase& c = GetParam();
+    randomShowConfig().delaySeconds = 99;
+    randomShowConfig().pictureDirs = {"", "/previous"};
+    globalSettings().picinfoFlag = 0;
+    writeDataFile("quintavu.rss", c.bytes);
+    EXPECT_EQ(LoadRandomShowConfig(), c.error);
+    EXPECT_EQ(messageTexts(), QStringList{fileErrorText(c.error)});
+    EXPECT_EQ(randomShowConfig().delaySeconds, c.delaySeconds);
+    EXPECT_EQ(randomShowConfig().pictureDirCount(), c.pictureDirCount);
+    EXPECT_EQ(globalSettings().picinfoFlag, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, BrokenRandomShowConfig,
+    ::testing::Values(BrokenCase{"Empty", "", FileError::InputPastEndOfFile, 99, 1},
+                      BrokenCase{"DelayNotANumber", "\"Q\",0,1,0,soon,0,0,1,1\r\n", FileError::TypeMismatch, 99, 1},
+                      BrokenCase{"DirectoriesMissing", "\"Q\",0,1,0,20,0,0,3,1\r\n\"/a\"\r\n",
+                                 FileError::InputPastEndOfFile, 20, 1},
+                      BrokenCase{"HostileCount", "\"Q\",0,1,0,20,0,0,32767,1\r\n\"/a\"\r\n\"/b\"\r\n",
+                                 FileError::InputPastEndOfFile, 20, 2},
+                      BrokenCase{"CountBeyondSixteenBits", "\"Q\",0,1,0,20,0,0,99999,1\r\n",
+                                 FileError::Overflow, 20, 1}));
+
+TEST_F(RandomShowConfigFile, FailedSaveReportsTheError)
+{
+    globalSettings().slideshowPath = folder_.path() + QStringLiteral("/gone/");
+    EXPECT_EQ(SaveRandomShowConfig(), FileError::PathNotFound);
+    EXPECT_EQ(messageTexts(), QStringList{QStringLiteral("Path not found")});
+}
+
+} // namespace
+} // namespace qv::test
