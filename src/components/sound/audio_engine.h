@@ -50,7 +50,7 @@ public:
     // Opens the output on the first call.
     static AudioEngine& instance();
 
-    bool isOpen() const { return open_; }
+    bool isOpen() const { return open_.load(); }
     QString driverName() const { return driverName_; }
     // Of the opened output format; the length of a decoded chunk follows from it.
     int bytesPerSecond() const { return bytesPerSecond_; }
@@ -59,6 +59,7 @@ public:
     int claimChannel();
     void releaseChannel(int channel);
 
+    // These two may run on any thread (see SoundLoader).
     ChunkHandle decodeWave(const QByteArray& bytes) const;
     // The music reads from `bytes` while it plays: they must outlive it.
     MusicHandle openMusic(const QByteArray& bytes) const;
@@ -74,7 +75,8 @@ public:
     // Halts the music only while the start `generation` still holds it.
     void haltMusic(std::uint64_t generation);
 
-    // Closes the output for the rest of the run; players release their sounds first.
+    // Closes the output for the rest of the run; `shuttingDown` lets players and the
+    // loader release their sounds first.
     void shutDown();
 
 signals:
@@ -94,7 +96,7 @@ private:
     static void onChannelDone(int channel);
     static void onMusicDone();
 
-    bool open_ = false;
+    std::atomic<bool> open_{false}; // also read on the loader thread
     bool shutDown_ = false;
     QString driverName_;
     int bytesPerSecond_ = 0;

@@ -1,23 +1,15 @@
 #include "components/sound/fx_snd.h"
 
-#include "components/sound/midi_length.h"
-#include "components/sound/sound_file.h"
-#include "components/sound/wave_length.h"
+#include "components/sound/sound_loader.h"
 
 #include <QtDebug>
 
 #include <algorithm>
 #include <climits>
-#include <span>
 
 namespace qv {
 
 namespace {
-
-std::span<const std::uint8_t> asBytes(const QByteArray& bytes)
-{
-    return {reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())};
-}
 
 int timerInterval(qint64 ms)
 {
@@ -51,8 +43,14 @@ void FXSnd::setFileName(const QString& path)
 {
     stop();
     fileName_ = path;
-    if (!path.isEmpty())
-        start();
+    if (path.isEmpty())
+        return;
+    state_ = State::Preparing;
+    looping_ = loop_;
+    preparation_ = SoundLoader::instance().prepare(path, [this](PreparedSound sound) {
+        preparation_ = 0;
+        play(std::move(sound));
+    });
 }
 
 void FXSnd::setCommand(int value)
@@ -64,85 +62,59 @@ void FXSnd::setCommand(int value)
         fileName_.clear();
 }
 
-void FXSnd::start()
+void FXSnd::play(PreparedSound sound)
 {
     state_ = State::Playing;
-    looping_ = loop_;
-    const qint64 limit = std::max(maxWaveFileBytes, maxMidiFileBytes);
-    SoundFileContents file = readSoundFile(fileName_, limit);
-    if (!file.problem.isEmpty()) {
-        qWarning("Cannot play %s: %s", qPrintable(fileName_), qPrintable(file.problem));
-        playSilently(0);
+    switch (sound.kind) {
+    case PreparedSound::Kind::Wave:
+        playWave(std::move(sound));
         return;
+    case PreparedSound::Kind::Tune:
+        playTune(std::move(sound));
+        return;
+    case PreparedSound::Kind::Unplayable:
+        break;
     }
-    if (looksLikeMidiFile(asBytes(file.bytes))) {
-        if (file.bytes.size() > maxMidiFileBytes) {
-            qWarning("Cannot play %s: too large for a MIDI file", qPrintable(fileName_));
-            playSilently(0);
-            return;
-        }
-        startMidi(std::move(file.bytes));
-    } else {
-        startWave(file.bytes);
-    }
+    qWarning("Cannot play %s: %s", qPrintable(fileName_), qPrintable(sound.problem));
+    playSilently(0);
 }
 
-void FXSnd::startMidi(QByteArray bytes)
+void FXSnd::playWave(PreparedSound sound)
 {
-    const auto timing = midiPlayingTime(asBytes(bytes));
-    if (!timing || timing->damaged) {
-        qWarning("Cannot play %s: not a readable MIDI file", qPrintable(fileName_));
-        playSilently(0);
-        return;
-    }
-    lengthMs_ = std::chrono::duration_cast<std::chrono::milliseconds>(timing->length).count();
-    if (lengthMs_ < minimumTuneMs) {
+    lengthMs_ = sound.lengthMs;
+    if (!sound.chunk) {
         playSilently(lengthMs_);
         return;
     }
-
     AudioEngine& engine = AudioEngine::instance();
-    musicBytes_ = std::move(bytes);
-    music_ = engine.openMusic(musicBytes_);
-    musicGeneration_ = engine.playMusic(music_.get());
-    if (musicGeneration_ == 0) {
-        if (engine.isOpen())
-            qWarning("Cannot play %s: %s", qPrintable(fileName_), Mix_GetError());
-        music_.reset();
-        musicBytes_.clear();
-        playSilently(lengthMs_);
-        return;
-    }
-    endTimer_.start(timerInterval(lengthMs_));
-}
-
-void FXSnd::startWave(const QByteArray& bytes)
-{
-    if (bytes.size() > maxWaveFileBytes) {
-        qWarning("Cannot play %s: too large for a wave file", qPrintable(fileName_));
-        playSilently(0);
-        return;
-    }
-    AudioEngine& engine = AudioEngine::instance();
-    if (!engine.isOpen()) {
-        playSilently(waveLengthMs(bytes));
-        return;
-    }
-    chunk_ = engine.decodeWave(bytes);
-    if (!chunk_) {
-        qWarning("Cannot play %s: %s", qPrintable(fileName_), Mix_GetError());
-        playSilently(0);
-        return;
-    }
-    lengthMs_ = qint64{chunk_->alen} * 1000 / std::max(1, engine.bytesPerSecond());
     if (channel_ < 0)
         channel_ = engine.claimChannel();
+    chunk_ = std::move(sound.chunk);
     chunkGeneration_ = engine.playChunk(channel_, chunk_.get(), looping_);
     if (chunkGeneration_ == 0) {
         qWarning("Cannot play %s: no free sound channel", qPrintable(fileName_));
         chunk_.reset();
         playSilently(lengthMs_);
     }
+}
+
+void FXSnd::playTune(PreparedSound sound)
+{
+    lengthMs_ = sound.lengthMs;
+    if (!sound.music) {
+        playSilently(lengthMs_);
+        return;
+    }
+    tuneBytes_ = std::move(sound.tuneBytes);
+    music_ = std::move(sound.music);
+    musicGeneration_ = AudioEngine::instance().playMusic(music_.get());
+    if (musicGeneration_ == 0) {
+        music_.reset();
+        tuneBytes_.clear();
+        playSilently(lengthMs_);
+        return;
+    }
+    endTimer_.start(timerInterval(lengthMs_));
 }
 
 // Without output, the sound still "plays" for its length, so callers that wait for
@@ -160,6 +132,10 @@ void FXSnd::stop()
     endTimer_.stop();
     state_ = State::Idle;
     lengthMs_ = -1;
+    if (preparation_ != 0) {
+        SoundLoader::instance().cancel(preparation_);
+        preparation_ = 0;
+    }
     AudioEngine& engine = AudioEngine::instance();
     if (chunk_) {
         engine.haltChannel(channel_);
@@ -170,7 +146,7 @@ void FXSnd::stop()
         engine.haltMusic(musicGeneration_);
         music_.reset();
     }
-    musicBytes_.clear();
+    tuneBytes_.clear();
     musicGeneration_ = 0;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "components/sound/audio_engine.h"
+#include "components/sound/sound_preparation.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -27,15 +28,16 @@ namespace qv {
 //     one music channel) ends then;
 //   - a looping sound never ends by itself and never notifies, not even per pass;
 //   - a MIDI file that is damaged plays as silence of no length (the synthesizer
-//     refuses such files whole); one shorter than `minimumTuneMs` is not handed to
-//     the synthesizer and plays as silence of its length.
+//     refuses such files whole); one shorter than `minimumTuneMs` plays as silence
+//     of its length.
 // A sound that is stopped, released or replaced by a new path gives no `Notify`:
 // the show's handlers clear their "playing" flags themselves when they stop a player.
 //
-// What plays is decided by the file's content: a MIDI file streams through the
-// synthesizer, anything else is decoded as a wave sound (WAV, AIFF, VOC). The device
-// kind is kept for the callers that set it and read it back. Device kind and loop
-// flag take effect at the next start.
+// Assigning a path returns at once: the file is read and decoded on a loader
+// thread, and playback starts when it is ready. What plays is decided by the file's
+// content: a MIDI file streams through the synthesizer, anything else is decoded as
+// a wave sound (WAV, AIFF, VOC). The device kind is kept for the callers that set it
+// and read it back. Device kind and loop flag take effect at the next start.
 class FXSnd : public QObject {
     Q_OBJECT
 
@@ -66,27 +68,21 @@ public:
     bool trialFlag() const { return trialFlag_; }
     void setTrialFlag(bool on) { trialFlag_ = on; }
 
-    // From a start until the sound's end or a stop.
-    bool isPlaying() const { return state_ == State::Playing; }
-    // One pass of the current sound in milliseconds; -1 when not known.
+    // From a start until the sound's end or a stop, including the moments in which
+    // the file is still being prepared.
+    bool isPlaying() const { return state_ != State::Idle && state_ != State::Ended; }
+    // One pass of the current sound in milliseconds; -1 until it is known.
     qint64 lengthMs() const { return lengthMs_; }
-
-    // Files above these sizes are refused: a wave file is held decoded in memory, and
-    // no real MIDI file comes near its limit.
-    static constexpr qint64 maxWaveFileBytes = 64 * 1024 * 1024;
-    static constexpr qint64 maxMidiFileBytes = 16 * 1024 * 1024;
-    // A looping tune restarts at its end; restarting an empty tune would never rest.
-    static constexpr qint64 minimumTuneMs = 50;
 
 signals:
     void Notify();
 
 private:
-    enum class State { Idle, Playing, Ended };
+    enum class State { Idle, Preparing, Playing, Ended };
 
-    void start();
-    void startMidi(QByteArray bytes);
-    void startWave(const QByteArray& bytes);
+    void play(PreparedSound sound);
+    void playWave(PreparedSound sound);
+    void playTune(PreparedSound sound);
     void playSilently(qint64 lengthMs);
     void stop();
     void onEndTimer();
@@ -104,6 +100,7 @@ private:
 
     State state_ = State::Idle;
     bool looping_ = false; // the loop flag as it was at the start
+    quint64 preparation_ = 0;
     qint64 lengthMs_ = -1;
     // Ends (or restarts) tunes by their own timing; ends silent sounds and
     // unreadable files.
@@ -113,7 +110,7 @@ private:
     ChunkHandle chunk_;
     std::uint64_t chunkGeneration_ = 0;
     // The music streams from these bytes: declared before the music so they outlive it.
-    QByteArray musicBytes_;
+    QByteArray tuneBytes_;
     MusicHandle music_;
     std::uint64_t musicGeneration_ = 0;
 };

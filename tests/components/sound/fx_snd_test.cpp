@@ -16,7 +16,7 @@ namespace {
 
 using namespace qv::test;
 
-// Longer than any sound below and its queued report.
+// Longer than any sound below with its preparation and its queued report.
 constexpr int patienceMs = 10000;
 
 QString shortWave()
@@ -29,164 +29,136 @@ QString shortTune()
     return writeScratchFile(QStringLiteral("short.mid"), toQByteArray(simpleTune(3, 96, 48)));
 }
 
-void startPlayer(FXSnd& player, const QString& path, bool loop = false)
+// Starts as the show does and waits until the file is prepared and playing.
+bool startPlaying(FXSnd& player, const QString& path, bool loop = false)
 {
     player.setLoop(loop);
     player.setDeviceType(path.endsWith(QStringLiteral("mid"), Qt::CaseInsensitive) ? FXSnd::deviceMidi
                                                                                     : FXSnd::deviceWaveAudio);
     player.setFileName(path);
+    return QTest::qWaitFor([&] { return player.lengthMs() >= 0; }, patienceMs);
 }
 
-TEST(FXSndTest, NotifiesOnceWhenWaveAndTuneEnd)
+TEST(FXSndTest, WaveTuneAndSecondWaveSoundTogetherAndEachNotifiesOnce)
 {
-    FXSnd wave;
-    FXSnd tune;
-    QSignalSpy waveEnds(&wave, &FXSnd::Notify);
-    QSignalSpy tuneEnds(&tune, &FXSnd::Notify);
-    startPlayer(tune, shortTune());
-    startPlayer(wave, shortWave());
-    // The tune's length comes from the file, the wave's from the decoded sound.
+    FXSnd wave, tune, secondWave;
+    QSignalSpy waveEnds(&wave, &FXSnd::Notify), tuneEnds(&tune, &FXSnd::Notify),
+        secondEnds(&secondWave, &FXSnd::Notify);
+    ASSERT_TRUE(startPlaying(tune, shortTune()));
+    ASSERT_TRUE(startPlaying(wave, shortWave()));
+    ASSERT_TRUE(startPlaying(secondWave, writeScratchFile(QStringLiteral("other.wav"), sineWave(0.4))));
+    // The tune's length comes from the file, the waves' from their decoded sound.
     EXPECT_EQ(tune.lengthMs(), 750);
     EXPECT_EQ(wave.lengthMs(), 300);
-    EXPECT_TRUE(wave.isPlaying() && tune.isPlaying());
+    EXPECT_TRUE(wave.isPlaying() && tune.isPlaying() && secondWave.isPlaying());
 
-    ASSERT_TRUE(waveEnds.wait(patienceMs));
-    ASSERT_TRUE(tuneEnds.count() == 1 || tuneEnds.wait(patienceMs));
+    for (QSignalSpy* ends : {&waveEnds, &tuneEnds, &secondEnds})
+        ASSERT_TRUE(ends->count() == 1 || ends->wait(patienceMs));
     QTest::qWait(200);
-    EXPECT_EQ(waveEnds.count(), 1);
-    EXPECT_EQ(tuneEnds.count(), 1);
-    EXPECT_FALSE(wave.isPlaying() || tune.isPlaying());
+    EXPECT_EQ(waveEnds.count() + tuneEnds.count() + secondEnds.count(), 3);
 }
 
-struct StopCase {
-    std::string name;
-    std::function<void(FXSnd&)> stop;
-};
+using StopAction = std::function<void(FXSnd&)>;
+class FXSndStopTest : public ::testing::TestWithParam<std::tuple<bool, bool, StopAction>> {};
 
-class FXSndStopTest : public ::testing::TestWithParam<std::tuple<bool, StopCase>> {};
-
-// Each way the program stops a player: the show's release, the editor's, the random
-// setup's, a command alone, and a new path replacing the sound.
+// Every way the program stops a player: the show's release, the editor's, a command
+// alone, and a new path in place of the sound; each while the file is still being
+// prepared and while it plays.
 TEST_P(FXSndStopTest, StoppedSoundNeverNotifies)
 {
-    const auto& [midi, stopCase] = GetParam();
+    const auto& [midi, whilePlaying, stopPlayer] = GetParam();
     FXSnd player;
     QSignalSpy ends(&player, &FXSnd::Notify);
-    startPlayer(player, midi ? shortTune() : shortWave());
-    ASSERT_TRUE(player.isPlaying());
-    stopCase.stop(player);
+    player.setFileName(midi ? shortTune() : shortWave());
+    if (whilePlaying) {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return player.lengthMs() >= 0; }, patienceMs));
+    }
+    stopPlayer(player);
     QTest::qWait(1500);
     EXPECT_EQ(ends.count(), 0);
-    EXPECT_FALSE(player.isPlaying());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Stops, FXSndStopTest,
-    ::testing::Combine(::testing::Bool(),
+    ::testing::Combine(::testing::Bool(), ::testing::Bool(),
                        ::testing::Values(
-                           StopCase{"ReleaseStopClose",
-                                    [](FXSnd& p) {
-                                        p.setFileName({});
-                                        p.setCommand(FXSnd::commandStop);
-                                        p.setCommand(FXSnd::commandClose);
-                                    }},
-                           StopCase{"ReleaseClose",
-                                    [](FXSnd& p) {
-                                        p.setFileName({});
-                                        p.setCommand(FXSnd::commandClose);
-                                    }},
-                           StopCase{"StopOnly", [](FXSnd& p) { p.setCommand(FXSnd::commandStop); }})),
-    [](const auto& testInfo) {
-        return std::string(std::get<0>(testInfo.param) ? "Midi" : "Wave") + std::get<1>(testInfo.param).name;
-    });
+                           [](FXSnd& p) {
+                               p.setFileName({});
+                               p.setCommand(FXSnd::commandStop);
+                               p.setCommand(FXSnd::commandClose);
+                           },
+                           [](FXSnd& p) {
+                               p.setFileName({});
+                               p.setCommand(FXSnd::commandClose);
+                           },
+                           [](FXSnd& p) { p.setCommand(FXSnd::commandStop); },
+                           [](FXSnd& p) {
+                               p.setFileName(shortWave());
+                               p.setFileName(QStringLiteral("/nonexistent/x.wav"));
+                               p.setFileName({});
+                           })));
 
-// The audio thread's reports of their ends arrive after the players are gone.
-TEST(FXSndTest, PlayersDestroyedWhilePlayingLeaveNothingBehind)
+// The audio thread's and the loader's reports arrive after the players are gone.
+TEST(FXSndTest, PlayersDestroyedWhilePreparingOrPlayingLeaveNothingBehind)
 {
-    for (int round = 0; round < 3; ++round) {
+    for (const int waitMs : {0, 100}) {
         auto wave = std::make_unique<FXSnd>();
         auto tune = std::make_unique<FXSnd>();
-        startPlayer(*wave, shortWave());
-        startPlayer(*tune, shortTune());
-        QTest::qWait(100);
+        wave->setFileName(shortWave());
+        tune->setFileName(shortTune());
+        QTest::qWait(waitMs);
     }
     QTest::qWait(1000);
     FXSnd survivor;
     QSignalSpy ends(&survivor, &FXSnd::Notify);
-    startPlayer(survivor, shortWave());
+    survivor.setFileName(shortWave());
     EXPECT_TRUE(ends.wait(patienceMs));
 }
 
-TEST(FXSndTest, ReplacedSoundGivesWayToTheNewOne)
+TEST(FXSndTest, LoopingSoundKeepsPlayingPastItsEnd)
 {
-    FXSnd player;
-    QSignalSpy ends(&player, &FXSnd::Notify);
-    startPlayer(player, shortWave());
-    startPlayer(player, shortTune());
-    startPlayer(player, shortWave());
-    ASSERT_TRUE(ends.wait(patienceMs));
-    QTest::qWait(1500);
-    EXPECT_EQ(ends.count(), 1);
-}
-
-TEST(FXSndTest, LoopingSoundKeepsPlayingUntilStopped)
-{
-    FXSnd wave;
-    FXSnd tune;
-    QSignalSpy waveEnds(&wave, &FXSnd::Notify);
-    QSignalSpy tuneEnds(&tune, &FXSnd::Notify);
-    startPlayer(wave, shortWave(), true);
-    startPlayer(tune, shortTune(), true);
+    FXSnd wave, tune;
+    QSignalSpy waveEnds(&wave, &FXSnd::Notify), tuneEnds(&tune, &FXSnd::Notify);
+    ASSERT_TRUE(startPlaying(wave, shortWave(), true));
+    ASSERT_TRUE(startPlaying(tune, shortTune(), true));
     QTest::qWait(2000);
     EXPECT_TRUE(wave.isPlaying() && tune.isPlaying());
     EXPECT_EQ(waveEnds.count() + tuneEnds.count(), 0);
-}
-
-TEST(FXSndTest, TwoWavePlayersSoundTogether)
-{
-    FXSnd first;
-    FXSnd second;
-    QSignalSpy firstEnds(&first, &FXSnd::Notify);
-    QSignalSpy secondEnds(&second, &FXSnd::Notify);
-    startPlayer(first, shortWave());
-    startPlayer(second, writeScratchFile(QStringLiteral("other.wav"), sineWave(0.4)));
-    EXPECT_TRUE(first.isPlaying() && second.isPlaying());
-    ASSERT_TRUE(firstEnds.wait(patienceMs));
-    ASSERT_TRUE(secondEnds.count() == 1 || secondEnds.wait(patienceMs));
 }
 
 // There is one music channel: the older tune ends when a newer one takes it, so a
 // show waiting for that player's end is not left waiting.
 TEST(FXSndTest, TuneCutOffByAnotherPlayersTuneEnds)
 {
-    FXSnd older;
-    FXSnd newer;
+    FXSnd older, newer;
     QSignalSpy olderEnds(&older, &FXSnd::Notify);
-    startPlayer(older, shortTune(), true);
-    startPlayer(newer, shortTune());
-    ASSERT_TRUE(olderEnds.wait(patienceMs));
+    ASSERT_TRUE(startPlaying(older, shortTune(), true));
+    ASSERT_TRUE(startPlaying(newer, shortTune()));
+    ASSERT_TRUE(olderEnds.count() == 1 || olderEnds.wait(patienceMs));
     EXPECT_TRUE(newer.isPlaying());
 }
 
 TEST(FXSndTest, FileNamedInAnotherCaseStillPlays)
 {
-    const QString path = writeScratchFile(QStringLiteral("Mixed Case.Wav"), sineWave(0.3));
     FXSnd player;
-    startPlayer(player, path.toUpper());
+    ASSERT_TRUE(startPlaying(player, writeScratchFile(QStringLiteral("Mixed Case.Wav"), sineWave(0.3)).toUpper()));
     EXPECT_EQ(player.lengthMs(), 300);
 }
 
 class FXSndBadFileTest : public ::testing::TestWithParam<std::pair<const char*, QByteArray>> {};
 
-TEST_P(FXSndBadFileTest, UnplayableFileEndsAtOnceWithoutHarm)
+// Even looping, an unplayable file ends at once, so a show that waits for the end
+// of one random sound before it starts the next goes on.
+TEST_P(FXSndBadFileTest, UnplayableFileEndsAtOnce)
 {
     const auto& [name, bytes] = GetParam();
-    const QString path = bytes.isNull() ? scratchPath(QStringLiteral("missing.wav"))
+    const QString path = bytes.isNull() ? scratchPath(QString::fromLatin1(name))
                                         : writeScratchFile(QString::fromLatin1(name), bytes);
     for (const bool loop : {false, true}) {
         FXSnd player;
         QSignalSpy ends(&player, &FXSnd::Notify);
-        startPlayer(player, path, loop);
+        player.setLoop(loop);
+        player.setFileName(path);
         EXPECT_TRUE(ends.wait(patienceMs)) << name << (loop ? " looping" : "");
     }
 }
@@ -194,18 +166,11 @@ TEST_P(FXSndBadFileTest, UnplayableFileEndsAtOnceWithoutHarm)
 INSTANTIATE_TEST_SUITE_P(
     Files, FXSndBadFileTest,
     ::testing::Values(std::pair{"missing.wav", QByteArray()}, std::pair{"empty.wav", QByteArray("")},
-                      std::pair{"noise.wav", QByteArray(5000, '\x5A')},
-                      std::pair{"cut.wav", sineWave(0.3).left(30)},
+                      std::pair{"noise.wav", QByteArray(5000, '\x5A')}, std::pair{"cut.wav", sineWave(0.3).left(30)},
                       std::pair{"silence.wav", sineWave(0.0)},
                       std::pair{"header_only.mid", toQByteArray(midiHeader(0, 1, 96))},
                       std::pair{"empty_tune.mid", toQByteArray(join({midiHeader(0, 1, 96), midiTrack(endOfTrack())}))},
-                      std::pair{"cut.mid", toQByteArray(simpleTune(3, 96, 48)).chopped(6)},
-                      std::pair{"bad_header.mid", QByteArray("MThd\0\0\0\x02", 8)}),
-    [](const auto& testInfo) {
-        std::string name = testInfo.param.first;
-        name[name.find('.')] = '_';
-        return name;
-    });
+                      std::pair{"cut.mid", toQByteArray(simpleTune(3, 96, 48)).chopped(6)}));
 
 } // namespace
 } // namespace qv

@@ -69,10 +69,13 @@ protected:
         return samples > 0 ? std::sqrt(sum / static_cast<double>(samples)) : 0.0;
     }
 
-    static void play(FXSnd& player, const QString& path, bool loop = false)
+    // Starts the player and returns where in the output its sound begins.
+    static qint64 play(FXSnd& player, const QString& path, bool loop = false)
     {
         player.setLoop(loop);
         player.setFileName(path);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return player.lengthMs() >= 0; }, patienceMs));
+        return outputSize();
     }
 };
 
@@ -84,8 +87,7 @@ TEST_F(SoundOutputTest, WaveSoundReachesTheOutputAndEnds)
 {
     FXSnd player;
     QSignalSpy ends(&player, &FXSnd::Notify);
-    const qint64 start = outputSize();
-    play(player, writeScratchFile(QStringLiteral("tone.wav"), sineWave(0.5)));
+    const qint64 start = play(player, writeScratchFile(QStringLiteral("tone.wav"), sineWave(0.5)));
     ASSERT_TRUE(ends.wait(patienceMs));
     ASSERT_TRUE(waitForOutput(start + bytesFor(0.8)));
     EXPECT_GT(loudness(start, start + bytesFor(0.8)), audible);
@@ -98,8 +100,7 @@ TEST_F(SoundOutputTest, MidiTuneReachesTheOutputAndEnds)
         GTEST_SKIP() << "no General MIDI soundfont installed";
     FXSnd player;
     QSignalSpy ends(&player, &FXSnd::Notify);
-    const qint64 start = outputSize();
-    play(player, writeScratchFile(QStringLiteral("tune.mid"), toQByteArray(simpleTune(3, 96, 48))));
+    const qint64 start = play(player, writeScratchFile(QStringLiteral("tune.mid"), toQByteArray(simpleTune(3, 96, 48))));
     ASSERT_TRUE(ends.wait(patienceMs));
     ASSERT_TRUE(waitForOutput(start + bytesFor(1.0)));
     EXPECT_GT(loudness(start, start + bytesFor(1.0)), quiet * 5);
@@ -109,8 +110,7 @@ TEST_F(SoundOutputTest, LoopRepeatsUntilStoppedAndStopSilences)
 {
     FXSnd player;
     QSignalSpy ends(&player, &FXSnd::Notify);
-    const qint64 start = outputSize();
-    play(player, writeScratchFile(QStringLiteral("blip.wav"), sineWave(0.3)), true);
+    const qint64 start = play(player, writeScratchFile(QStringLiteral("blip.wav"), sineWave(0.3)), true);
     ASSERT_TRUE(waitForOutput(start + bytesFor(1.5)));
     // Well past the end of a single pass.
     EXPECT_GT(loudness(start + bytesFor(0.9), start + bytesFor(1.5)), audible);
@@ -129,8 +129,7 @@ TEST_F(SoundOutputTest, UnreadableFileIsSilence)
 {
     FXSnd player;
     QSignalSpy ends(&player, &FXSnd::Notify);
-    const qint64 start = outputSize();
-    play(player, writeScratchFile(QStringLiteral("noise.wav"), QByteArray(20000, '\x7F')));
+    const qint64 start = play(player, writeScratchFile(QStringLiteral("noise.wav"), QByteArray(20000, '\x7F')));
     ASSERT_TRUE(ends.wait(patienceMs));
     ASSERT_TRUE(waitForOutput(start + bytesFor(0.5)));
     EXPECT_LT(loudness(start, start + bytesFor(0.5)), quiet);

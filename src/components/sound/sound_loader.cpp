@@ -1,0 +1,68 @@
+#include "components/sound/sound_loader.h"
+
+namespace qv {
+
+SoundLoader& SoundLoader::instance()
+{
+    static SoundLoader loader;
+    return loader;
+}
+
+SoundLoader::SoundLoader()
+{
+    pool_.setMaxThreadCount(1);
+    connect(&AudioEngine::instance(), &AudioEngine::shuttingDown, this, &SoundLoader::drain);
+}
+
+SoundLoader::~SoundLoader()
+{
+    drain();
+}
+
+quint64 SoundLoader::prepare(const QString& path, Ready onReady)
+{
+    const quint64 ticket = ++lastTicket_;
+    waiting_.emplace(ticket, std::move(onReady));
+    pool_.start([this, ticket, path] {
+        PreparedSound sound = prepareSound(path, AudioEngine::instance());
+        {
+            const std::lock_guard lock(preparedMutex_);
+            prepared_.emplace(ticket, std::move(sound));
+        }
+        QMetaObject::invokeMethod(this, [this] { deliver(); }, Qt::QueuedConnection);
+    });
+    return ticket;
+}
+
+void SoundLoader::cancel(quint64 ticket)
+{
+    waiting_.erase(ticket);
+}
+
+void SoundLoader::deliver()
+{
+    std::map<quint64, PreparedSound> ready;
+    {
+        const std::lock_guard lock(preparedMutex_);
+        ready.swap(prepared_);
+    }
+    for (auto& [ticket, sound] : ready) {
+        // A callback may cancel or add other tickets: look each one up afresh.
+        const auto waiting = waiting_.find(ticket);
+        if (waiting == waiting_.end())
+            continue;
+        const Ready onReady = std::move(waiting->second);
+        waiting_.erase(waiting);
+        onReady(std::move(sound));
+    }
+}
+
+void SoundLoader::drain()
+{
+    pool_.waitForDone();
+    waiting_.clear();
+    const std::lock_guard lock(preparedMutex_);
+    prepared_.clear();
+}
+
+} // namespace qv
