@@ -6,7 +6,7 @@
 #include <Magick++.h>
 
 #include <QDir>
-#include <QGuiApplication>
+#include <QCoreApplication>
 #include <QSaveFile>
 
 #include <cstdio>
@@ -29,9 +29,9 @@ bool writeAtomically(const QString& path, const qv::samples::Bytes& bytes)
 
 int main(int argc, char** argv)
 {
-    // Text and painting need a GUI application, but never a display.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    // Painting on images needs no display and no GUI application: none of the
+    // pictures carries text, and the image writers are found without one.
+    QCoreApplication app(argc, argv);
     Magick::InitializeMagick(argv[0]);
 
     const QStringList arguments = app.arguments().mid(1);

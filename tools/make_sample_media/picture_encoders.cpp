@@ -10,8 +10,13 @@
 namespace qv::samples {
 namespace {
 
-Bytes encodeWithQt(const QImage& image, const char* format, int quality)
+Bytes encodeWithQt(QImage image, const char* format, int quality)
 {
+    // Qt would take the resolution from the screen, if any: fix it, so every machine
+    // writes the same bytes.
+    constexpr int kDotsPerMetre = 3780; // 96 dots per inch
+    image.setDotsPerMeterX(kDotsPerMetre);
+    image.setDotsPerMeterY(kDotsPerMetre);
     QByteArray data;
     QBuffer buffer(&data);
     buffer.open(QIODevice::WriteOnly);

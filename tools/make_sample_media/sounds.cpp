@@ -72,6 +72,21 @@ void addRoom(Sound& sound, double wet)
     }
 }
 
+// Ringing tones are still sounding when the sound ends: let them die away, no click.
+void fadeOut(Sound& sound, double seconds)
+{
+    const std::size_t channels = static_cast<std::size_t>(sound.channels);
+    const std::size_t frames = sound.samples.size() / channels;
+    const auto fadeFrames = std::min(frames, static_cast<std::size_t>(seconds * sound.sampleRate));
+    for (std::size_t i = 0; i < fadeFrames; ++i) {
+        const double left = static_cast<double>(fadeFrames - i) / static_cast<double>(fadeFrames); // 1 .. 0
+        const auto gain = static_cast<float>(0.5 - 0.5 * std::cos(std::numbers::pi * left));
+        const std::size_t frame = frames - fadeFrames + i;
+        for (std::size_t c = 0; c < channels; ++c)
+            sound.samples[frame * channels + c] *= gain;
+    }
+}
+
 } // namespace
 
 double frequencyOf(int midiNote) { return 440.0 * std::pow(2.0, (midiNote - 69) / 12.0); }
@@ -102,6 +117,7 @@ Sound makeWindChimes()
         at += random.between(0.08, 0.3);
     }
     addRoom(sound, 0.5);
+    fadeOut(sound, 1.0);
     normalise(sound, 0.8f);
     return sound;
 }
@@ -146,6 +162,7 @@ Sound makeWelcomeBells()
     for (const int note : {60, 64, 67, 72})
         strike(sound, 0.85, frequencyOf(note), 0.45, 0.5, ringing);
     addRoom(sound, 0.35);
+    fadeOut(sound, 0.8);
     normalise(sound, 0.8f);
     return sound;
 }
