@@ -5,6 +5,10 @@ qv_test(sample_media_writers_test
           ${CMAKE_CURRENT_LIST_DIR}/media/magick_environment.cpp
   LIBS qv_sample_media)
 
+qv_test(sample_media_content_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/media/sounds_and_scenes_test.cpp
+  LIBS qv_sample_media)
+
 qv_test(sample_media_folder_test QT_APP
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/media/sample_folder_test.cpp
           ${CMAKE_CURRENT_LIST_DIR}/media/magick_environment.cpp

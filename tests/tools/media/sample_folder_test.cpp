@@ -68,4 +68,22 @@ TEST(SamplePictures, UnusualFormatsDecodeFully)
     }
 }
 
+TEST(SamplePictures, OfferBothKindsOfDeviceIndependentBitmap)
+{
+    // Paint programs save a ".dib" with the bitmap file header; the clipboard kind has none.
+    int withFileHeader = 0;
+    int bare = 0;
+    for (const QString& path : filesMatching(QStringLiteral("*.dib"))) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray head = file.read(4);
+        if (head.startsWith("BM"))
+            ++withFileHeader;
+        else if (head == QByteArray("\x28\0\0\0", 4))
+            ++bare;
+    }
+    EXPECT_GE(withFileHeader, 1);
+    EXPECT_GE(bare, 1);
+}
+
 } // namespace
