@@ -43,7 +43,12 @@ protected:
         return path;
     }
 
-    QColor shownAt(QPoint point) const { return QColor(image_->grab().toImage().pixel(point)); }
+    // `point` in logical pixels, whatever the screen's density.
+    QColor shownAt(QPoint point) const
+    {
+        const QImage shown = image_->grab().toImage();
+        return QColor(shown.pixel((QPointF(point) * shown.devicePixelRatio()).toPoint()));
+    }
 
     // Loads the red picture and puts it on screen at once.
     void showRed(QSignalSpy& notified)
@@ -242,6 +247,35 @@ TEST_F(FXImageTest, ReportsClicksAndMovesInItsOwnCoordinates)
     EXPECT_EQ(last.at(0).toInt(), 0);
     EXPECT_EQ(last.at(2).toInt(), 60);
     EXPECT_EQ(last.at(3).toInt(), 70);
+}
+
+// On a high-density screen every device pixel of the picture shows: columns one device
+// pixel wide stay apart instead of being drawn at half the resolution and blown up.
+TEST_F(FXImageTest, HighDensityScreensGetEveryDevicePixel)
+{
+    const qreal scale = image_->devicePixelRatioF();
+    if (scale < 2.0)
+        GTEST_SKIP() << "needs QT_SCALE_FACTOR=2 (the fx_image_hidpi_test run)";
+    QImage columns(400, 300, QImage::Format_RGB32);
+    for (int x = 0; x < columns.width(); ++x) {
+        for (int y = 0; y < columns.height(); ++y)
+            columns.setPixel(x, y, x % 2 == 0 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+    }
+    const QString path = dir_.filePath("columns.bmp");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(test::encodeWithQt(columns, "bmp"));
+    file.close();
+
+    QSignalSpy notified(image_, &FXImage::Notify);
+    ASSERT_EQ(image_->load(path), LoadResult::Loaded);
+    EXPECT_EQ(image_->naturalSize(), QSize(400, 300));
+    image_->show();
+    ASSERT_TRUE(notified.wait(5000));
+    const QImage shown = image_->grab().toImage();
+    ASSERT_EQ(shown.size(), QSize(400, 300));
+    EXPECT_NE(shown.pixel(20, 20), shown.pixel(21, 20));
+    EXPECT_NE(shown.pixel(21, 20), shown.pixel(22, 20));
 }
 
 } // namespace
