@@ -22,7 +22,7 @@ QString text(std::string_view view)
 // Large enough to see the shape, as the show would use it on a full screen.
 int sheetGrain(QSize frame)
 {
-    return std::max(1, frame.height() / 60);
+    return std::max(1, frame.height() / 27);
 }
 
 } // namespace

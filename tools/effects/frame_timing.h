@@ -5,7 +5,7 @@
 
 namespace qv::gallery {
 
-// Milliseconds per frame of a whole transition of `frames` frames (progress spread
+// Processor milliseconds per frame of a whole transition of `frames` frames (progress spread
 // evenly from 0 to 1, ends excluded), after one warm-up frame.
 double effectMillisecondsPerFrame(int effect, int grain, const QImage& older,
                                   const QImage& newer, int frames);

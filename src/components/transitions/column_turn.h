@@ -10,8 +10,7 @@ namespace qv::transitions {
 
 // Effects whose columns are stretched vertically by different amounts (a face
 // turning about a vertical axis). Each frame first places every column, then
-// composes rows by reading along the placed columns, which stays cache-friendly
-// because neighbouring columns read neighbouring source rows.
+// composes rows by reading along the placed columns.
 class ColumnTurn {
 public:
     ColumnTurn(ColumnPlanner planner, int grain, QSize size);
@@ -20,6 +19,8 @@ public:
     void composeRows(const FramePixels& frame, int firstRow, int endRow) const;
 
 private:
+    void composeRow(const FramePixels& frame, int y) const;
+
     struct Column {
         std::int32_t top = 0;
         std::int32_t height = 0;     // 0: background

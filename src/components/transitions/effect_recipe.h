@@ -68,6 +68,9 @@ public:
     // Source columns [srcX, srcX + srcLength) resampled onto [dstX, dstX + dstLength).
     void scaled(Source source, int srcRow, int srcX, int srcLength, int dstX,
                 int dstLength) const;
+    // The whole row in alternating bands of `band` pixels from two source rows,
+    // each band keeping its columns.
+    void interleave(Source even, int evenRow, Source odd, int oddRow, int band) const;
     void fill(int dstX, int length, Pixel colour = kBlack) const;
     void shade(int dstX, int length) const;
 

@@ -286,15 +286,8 @@ const EffectEntry kEffects[] = {
              const bool oddNew = y >= f.height - e;
              if (!evenNew && !oddNew)
                  return whole(w, Source::From, y);
-             for (int x = 0, band = 0; x < f.width; x += f.grain, ++band) {
-                 const bool even = band % 2 == 0;
-                 if (even && evenNew)
-                     w.copy(Source::To, y + f.height - e, x, x, f.grain);
-                 else if (!even && oddNew)
-                     w.copy(Source::To, y - (f.height - e), x, x, f.grain);
-                 else
-                     w.copy(Source::From, y, x, x, f.grain);
-             }
+             w.interleave(evenNew ? Source::To : Source::From, evenNew ? y + f.height - e : y,
+                          oddNew ? Source::To : Source::From, oddNew ? y - (f.height - e) : y, f.grain);
          },
          "band width and travel step in pixels"),
 

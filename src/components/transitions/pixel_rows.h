@@ -43,8 +43,26 @@ private:
 
 inline void copyPixels(Pixel* dst, const Pixel* src, int count)
 {
-    if (count > 0)
+    // Fine-grained effects copy thousands of spans of a few pixels per row; a call
+    // into memcpy costs more than the copy itself at that size.
+    constexpr int shortSpan = 16;
+    if (count > shortSpan) {
         std::memcpy(dst, src, sizeof(Pixel) * static_cast<std::size_t>(count));
+        return;
+    }
+    for (int i = 0; i < count; ++i)
+        dst[i] = src[i];
+}
+
+// Alternating bands of `band` pixels from two rows: even bands from `even`, odd
+// bands from `odd`, each at its own column.
+inline void interleavePixels(Pixel* dst, const Pixel* even, const Pixel* odd, int count, int band)
+{
+    bool isEven = true;
+    for (int x = 0; x < count; x += band, isEven = !isEven) {
+        const int length = std::min(band, count - x);
+        copyPixels(dst + x, (isEven ? even : odd) + x, length);
+    }
 }
 
 inline void fillPixels(Pixel* dst, int count, Pixel colour)

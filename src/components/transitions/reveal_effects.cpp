@@ -27,10 +27,10 @@ EffectEntry reveal(int number, F family, std::string_view description, std::stri
     return {{number, family, description, grainUse}, {threshold, cells, nullptr, nullptr}};
 }
 
-// Spiral reveal: three turns, the front runs along an Archimedean spiral.
+// Spiral reveal: the front runs along an Archimedean spiral of a turn and a quarter.
 double spiral(double radial, double angle)
 {
-    constexpr double turns = 3.0;
+    constexpr double turns = 1.25;
     return (turns * radial + angle) / (turns + 1.0);
 }
 

@@ -67,6 +67,12 @@ void RowWriter::scaled(Source source, int srcRow, int srcX, int srcLength, int d
         out[i] = row[std::min<std::int64_t>(position >> 16, src.length - 1)];
 }
 
+void RowWriter::interleave(Source even, int evenRow, Source odd, int oddRow, int band) const
+{
+    interleavePixels(dst_, sourceRow(even, evenRow), sourceRow(odd, oddRow), frame_.width,
+                     std::max(band, 1));
+}
+
 void RowWriter::fill(int dstX, int length, Pixel colour) const
 {
     const Clip dst = clipRange(dstX, length, frame_.width);

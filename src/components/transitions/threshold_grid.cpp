@@ -146,12 +146,13 @@ void ThresholdGrid::prepareSpans(std::uint32_t progress) const
         startsNew_[k] = state;
         std::int32_t* spans = spanEnds_.data() + begin;
         std::int32_t count = 0;
-        for (std::size_t i = begin; i < end; ++i) {
+        // Without branches: scattered patterns flip at random and would defeat the
+        // branch predictor. A flip at run i ends the span at run i - 1's end.
+        for (std::size_t i = begin + 1; i < end; ++i) {
             const bool isNew = runs_[i].threshold < progress;
-            if (isNew != state) {
-                spans[count++] = i == begin ? 0 : runs_[i - 1].end;
-                state = isNew;
-            }
+            spans[count] = runs_[i - 1].end;
+            count += isNew != state ? 1 : 0;
+            state = isNew;
         }
         spans[count++] = width_;
         spanEndCount_[k] = count;
