@@ -66,79 +66,86 @@ QSize FXImage::naturalSize() const { return picture_ ? picture_->naturalSize() :
 
 void FXImage::setBorderWidth(int width)
 {
-    border_.width = width;
-    borderChanged();
+    BorderStyle next = border_;
+    next.width = width;
+    setBorder(next);
 }
 
 void FXImage::setBorderColor(const QColor& colour)
 {
-    border_.colour = colour;
-    borderChanged();
+    BorderStyle next = border_;
+    next.colour = colour;
+    setBorder(next);
 }
 
 void FXImage::setInnerBevelSize(int size)
 {
-    border_.inner.size = size;
-    borderChanged();
+    BorderStyle next = border_;
+    next.inner.size = size;
+    setBorder(next);
 }
 
 void FXImage::setInnerBevelStyle(int style)
 {
-    border_.inner.style = style;
-    borderChanged();
+    BorderStyle next = border_;
+    next.inner.style = style;
+    setBorder(next);
 }
 
 void FXImage::setInnerBevelColor1(const QColor& colour)
 {
-    border_.inner.colour1 = colour;
-    borderChanged();
+    BorderStyle next = border_;
+    next.inner.colour1 = colour;
+    setBorder(next);
 }
 
 void FXImage::setInnerBevelColor2(const QColor& colour)
 {
-    border_.inner.colour2 = colour;
-    borderChanged();
+    BorderStyle next = border_;
+    next.inner.colour2 = colour;
+    setBorder(next);
 }
 
 void FXImage::setOuterBevelSize(int size)
 {
-    border_.outer.size = size;
-    borderChanged();
+    BorderStyle next = border_;
+    next.outer.size = size;
+    setBorder(next);
 }
 
 void FXImage::setOuterBevelStyle(int style)
 {
-    border_.outer.style = style;
-    borderChanged();
+    BorderStyle next = border_;
+    next.outer.style = style;
+    setBorder(next);
 }
 
 void FXImage::setOuterBevelColor1(const QColor& colour)
 {
-    border_.outer.colour1 = colour;
-    borderChanged();
+    BorderStyle next = border_;
+    next.outer.colour1 = colour;
+    setBorder(next);
 }
 
 void FXImage::setOuterBevelColor2(const QColor& colour)
 {
-    border_.outer.colour2 = colour;
-    borderChanged();
+    BorderStyle next = border_;
+    next.outer.colour2 = colour;
+    setBorder(next);
 }
 
 void FXImage::setBorder(const BorderStyle& border)
 {
+    // The show sets the same ten values before every slide: nothing to repaint then.
+    if (border == border_)
+        return;
     border_ = border;
-    borderChanged();
-}
-
-void FXImage::borderChanged()
-{
     // Only the picture already on screen is repainted; a new one waits for its show.
     if (!borderRedraw_ || !isVisible() || isDrawing() || drawingWanted_ || shown_.blank || shown_.picture != picture_)
         return;
-    shown_.border = border_;
-    frame_ = composeFrame(shown_, deviceSize());
-    frameGeometry_ = geometry();
-    frameOnScreen_ = true;
+    // Composed when painted, so that several changes in a row cost one composition, and
+    // a change followed at once by a redraw or a wipe never shows on its own.
+    frameStale_ = true;
     update();
 }
 
@@ -174,6 +181,7 @@ void FXImage::beginDrawing()
         return;
     }
     cutRunningTransition();
+    frameStale_ = false;
     const Content target = wantedContent();
     const QSize size = deviceSize();
     QImage from = startingFrame(target, size);
@@ -189,6 +197,7 @@ void FXImage::beginDrawing()
 void FXImage::wipeToBackground()
 {
     cutRunningTransition();
+    frameStale_ = false;
     const Content blank;
     const QSize size = deviceSize();
     QImage from = startingFrame(blank, size);
@@ -265,14 +274,21 @@ void FXImage::paintShownFrame(QPainter& painter, const QImage& frame, const QRec
 
 void FXImage::paintEvent(QPaintEvent*)
 {
+    if (frameStale_ && !isDrawing()) {
+        shown_.border = border_;
+        frame_ = composeFrame(shown_, deviceSize());
+        frameGeometry_ = geometry();
+        frameStale_ = false;
+    }
     QPainter painter(this);
     const QImage& shown = isDrawing() ? player_->frame() : frame_;
-    if (frameOnScreen_ && !shown.isNull() && frameGeometry_ == geometry() && shown.size() == deviceSize()) {
+    frameOnScreen_ = !shown.isNull();
+    if (!shown.isNull() && frameGeometry_ == geometry() && shown.size() == deviceSize()) {
         painter.drawImage(QPointF(0, 0), shown);
         return;
     }
     painter.fillRect(rect(), background());
-    if (frameOnScreen_ && !shown.isNull())
+    if (!shown.isNull())
         paintShownFrame(painter, shown, frameGeometry_);
 }
 

@@ -131,7 +131,6 @@ private:
     void wipeToBackground();
     void onTransitionFinished();
     void cutRunningTransition();
-    void borderChanged();
     Content wantedContent() const;
     QImage composeFrame(const Content& content, QSize deviceSize) const;
     QImage startingFrame(const Content& target, QSize deviceSize) const;
@@ -160,7 +159,8 @@ private:
     QImage frame_;              // what is on screen when no transition runs
     QRect frameGeometry_;       // where frame_ was composed, in the parent's coordinates
     Content shown_;
-    bool frameOnScreen_ = false;
+    bool frameOnScreen_ = false;  // frame_ has been on screen since the widget was last hidden
+    bool frameStale_ = false;     // the border changed; frame_ is composed anew when painted
     bool drawingWanted_ = false;
     bool insideSetVisible_ = false;
     bool runningIsWipe_ = false;
