@@ -6,9 +6,11 @@
 #include <QCursor>
 #include <QFile>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -247,6 +249,31 @@ TEST_F(FXImageTest, ReportsClicksAndMovesInItsOwnCoordinates)
     EXPECT_EQ(last.at(0).toInt(), 0);
     EXPECT_EQ(last.at(2).toInt(), 60);
     EXPECT_EQ(last.at(3).toInt(), 70);
+}
+
+// Loading and wiping let events run, and any handler may close the window meanwhile.
+TEST_F(FXImageTest, SurvivesBeingDestroyedWhileItWaits)
+{
+    const QString fresh = writePicture("fresh.bmp", Qt::blue);
+    QPointer<FXImage> doomed(image_);
+    QTimer::singleShot(0, image_, [&] { delete doomed.data(); });
+    EXPECT_EQ(image_->load(fresh), LoadResult::Loaded);
+    EXPECT_TRUE(doomed.isNull());
+
+    auto* wiping = new FXImage(&window_);
+    wiping->setGeometry(0, 0, 200, 150);
+    QSignalSpy notified(wiping, &FXImage::Notify);
+    ASSERT_EQ(wiping->load(redPath_), LoadResult::Loaded);
+    wiping->show();
+    ASSERT_TRUE(notified.wait(5000));
+    wiping->setEraseEnabled(true);
+    wiping->setEraseEffect(1);
+    wiping->setEraseSpeed(kLongSpeed);
+    wiping->setEffect(FXImage::kEraseEffect);
+    QPointer<FXImage> alsoDoomed(wiping);
+    QTimer::singleShot(20, wiping, [&] { delete alsoDoomed.data(); });
+    wiping->redraw();
+    EXPECT_TRUE(alsoDoomed.isNull());
 }
 
 // On a high-density screen every device pixel of the picture shows: columns one device
