@@ -1,6 +1,8 @@
 #include "components/label/caption_layout.h"
 
 #include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPathStroker>
 #include <QTextBoundaryFinder>
 #include <QTextLayout>
 
@@ -56,10 +58,41 @@ QSizeF captionExtent(const QString& text, const QFont& font, double dpi)
             std::ceil(metrics.ascent() + metrics.descent() + 2.0 * padding.height())};
 }
 
-CaptionLayout layoutCaption(const QString& text, const QFont& font, const QSizeF& area, double dpi)
+QImage outlineSprite(const QPainterPath& path, double outlineWidth, double devicePixelRatio, QPointF* origin)
+{
+    QPainterPathStroker stroker;
+    stroker.setWidth(2.0 * outlineWidth);
+    stroker.setJoinStyle(Qt::RoundJoin);
+    stroker.setCapStyle(Qt::RoundCap);
+    const QPainterPath stroke = stroker.createStroke(path);
+    const QRectF bounds = stroke.boundingRect();
+    const QRect pixels = QRectF(bounds.topLeft() * devicePixelRatio, bounds.size() * devicePixelRatio)
+                             .toAlignedRect()
+                             .adjusted(-1, -1, 1, 1);
+    *origin = QPointF(pixels.topLeft()) / devicePixelRatio;
+    QImage sprite(pixels.size(), QImage::Format_ARGB32_Premultiplied);
+    if (sprite.isNull())
+        return sprite;
+    sprite.fill(Qt::transparent);
+    {
+        QPainter painter(&sprite);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.translate(-pixels.topLeft());
+        painter.scale(devicePixelRatio, devicePixelRatio);
+        painter.fillPath(stroke, Qt::white);
+    }
+    sprite.setDevicePixelRatio(devicePixelRatio);
+    return sprite;
+}
+
+CaptionLayout layoutCaption(const QString& text, const QFont& font, const QSizeF& area, double dpi,
+                            double devicePixelRatio)
 {
     CaptionLayout layout;
     layout.area = area;
+    layout.devicePixelRatio = std::isfinite(devicePixelRatio) ? std::clamp(devicePixelRatio, 1.0, 8.0) : 1.0;
+    const double pixelCount = std::ceil(area.width() * layout.devicePixelRatio) * std::ceil(area.height() * layout.devicePixelRatio);
+    layout.drawable = area.width() > 0.0 && area.height() > 0.0 && pixelCount <= static_cast<double>(kMaxCaptionFramePixels);
     layout.font = captionFont(font, dpi);
     layout.outlineWidth = outlineWidthFor(layout.font);
     const QFontMetricsF metrics(layout.font);
@@ -84,7 +117,6 @@ CaptionLayout layoutCaption(const QString& text, const QFont& font, const QSizeF
     const double advance = textLine.isValid() ? textLine.naturalTextWidth() : 0.0;
     const double left = (area.width() - advance) / 2.0;
     layout.textBounds = QRectF(left, top, advance, layout.lineHeight);
-    layout.wholePath.addText(left, baseline, layout.font, shown);
 
     QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, shown);
     int from = 0;
@@ -97,6 +129,8 @@ CaptionLayout layoutCaption(const QString& text, const QFont& font, const QSizeF
         glyph.blank = glyph.cluster.trimmed().isEmpty();
         if (!glyph.blank)
             glyph.path.addText(std::min(x0, x1), baseline, layout.font, glyph.cluster);
+        if (!glyph.blank && layout.drawable)
+            glyph.outlineSprite = outlineSprite(glyph.path, layout.outlineWidth, layout.devicePixelRatio, &glyph.spriteOrigin);
         layout.boxes.push_back(glyph.box);
         layout.glyphs.push_back(std::move(glyph));
     }

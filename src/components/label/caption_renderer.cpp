@@ -14,21 +14,25 @@ namespace {
 using text_effects::FramePose;
 using text_effects::GlyphPose;
 
+// A letter where the effect has put it: `path` is already moved by `transform`.
 struct PosedGlyph {
     QPainterPath path;
+    QTransform transform;
+    const CaptionGlyph* glyph = nullptr;    // none for a substitute character
+    QPainterPath substitute;                // in place, before `transform`
     GlyphPose pose;
 };
 
-QImage blankFrame(const QSizeF& area, double devicePixelRatio)
+QImage blankImage(const CaptionLayout& layout)
 {
-    const QSize pixels(static_cast<int>(std::ceil(area.width() * devicePixelRatio)),
-                       static_cast<int>(std::ceil(area.height() * devicePixelRatio)));
-    if (pixels.isEmpty() || static_cast<long long>(pixels.width()) * pixels.height() > kMaxCaptionFramePixels)
+    if (!layout.drawable)
         return {};
+    const QSize pixels(static_cast<int>(std::ceil(layout.area.width() * layout.devicePixelRatio)),
+                       static_cast<int>(std::ceil(layout.area.height() * layout.devicePixelRatio)));
     QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
     if (image.isNull())
         return {};
-    image.setDevicePixelRatio(devicePixelRatio);
+    image.setDevicePixelRatio(layout.devicePixelRatio);
     image.fill(Qt::transparent);
     return image;
 }
@@ -46,36 +50,67 @@ QColor mixed(const QColor& from, const QColor& to, double amount)
                             from.blueF() + (to.blueF() - from.blueF()) * a, from.alphaF());
 }
 
-// Shadow first, then the outline of every letter, then the fills, so that no outline
-// ever covers the fill of a neighbouring letter: the same layering as one whole line.
-void paintGlyphs(QPainter& painter, const std::vector<PosedGlyph>& glyphs, const CaptionLook& look, double outlineWidth,
-                 double frameHighlight = 0.0)
+void beginCaptionPainter(QPainter& painter)
 {
-    const QColor outline = effectiveOutlineColour(look);
-    const QColor glint = glintColour(look);
-    if (look.shadow) {
-        const QPointF drop(outlineWidth * 0.8, outlineWidth * 0.8);
-        for (const PosedGlyph& g : glyphs)
-            painter.fillPath(g.path.translated(drop), withAlpha(outline, 0.5 * g.pose.opacity));
-    }
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+}
+
+// Every letter's outline stamped in white, then the whole layer dyed at once.
+QImage outlineLayer(const CaptionLayout& layout, const std::vector<PosedGlyph>& glyphs, const QTransform& frame,
+                    const QColor& colour)
+{
+    QImage layer = blankImage(layout);
+    QPainter painter(&layer);
+    beginCaptionPainter(painter);
     for (const PosedGlyph& g : glyphs) {
         if (g.pose.opacity <= 0.0)
             continue;
-        QPen pen(withAlpha(outline, g.pose.opacity), 2.0 * outlineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-        painter.strokePath(g.path, pen);
+        painter.setOpacity(std::min(g.pose.opacity, 1.0));
+        painter.setWorldTransform(g.transform * frame);
+        if (g.glyph != nullptr && !g.glyph->outlineSprite.isNull()) {
+            painter.drawImage(g.glyph->spriteOrigin, g.glyph->outlineSprite);
+        } else {
+            painter.strokePath(g.substitute, QPen(Qt::white, 2.0 * layout.outlineWidth, Qt::SolidLine, Qt::RoundCap,
+                                                  Qt::RoundJoin));
+        }
     }
+    painter.setOpacity(1.0);
+    painter.resetTransform();
+    painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    painter.fillRect(QRectF(QPointF(0, 0), layout.area), colour);
+    return layer;
+}
+
+// Shadows, then the outlines of all letters, then their fills, so that no outline
+// ever covers the fill of a neighbouring letter: the layering of one whole line.
+void paintGlyphs(QPainter& painter, const CaptionLayout& layout, const std::vector<PosedGlyph>& glyphs,
+                 const CaptionLook& look, const FramePose& frame)
+{
+    const QColor outline = effectiveOutlineColour(look);
+    const QTransform world = painter.worldTransform();
+    if (look.shadow) {
+        const QPointF drop(layout.outlineWidth * 0.8, layout.outlineWidth * 0.8);
+        for (const PosedGlyph& g : glyphs)
+            painter.fillPath(g.path.translated(drop), withAlpha(outline, 0.5 * g.pose.opacity));
+    }
+    painter.resetTransform();
+    painter.drawImage(QPointF(0, 0), outlineLayer(layout, glyphs, frame.transform, outline));
+    painter.setWorldTransform(world);
+
+    const QColor glint = glintColour(look);
     for (const PosedGlyph& g : glyphs) {
         const QColor base = g.pose.tint.value_or(look.foreColour);
-        const double highlight = std::max(g.pose.highlight, frameHighlight);
+        const double highlight = std::max(g.pose.highlight, frame.highlight);
         painter.fillPath(g.path, withAlpha(mixed(base, glint, highlight), g.pose.opacity * g.pose.fillOpacity));
     }
+
+    // Letters traced as hollow outlines with a fine pen, dark-edged so the trace shows
+    // on any picture. Stroking is slow, but only one effect traces.
     for (const PosedGlyph& g : glyphs) {
         if (g.pose.penOpacity <= 0.0)
             continue;
-        painter.strokePath(g.path, QPen(withAlpha(outline, g.pose.penOpacity), 2.0 * outlineWidth, Qt::SolidLine,
-                                        Qt::RoundCap, Qt::RoundJoin));
-        painter.strokePath(g.path, QPen(withAlpha(look.foreColour, g.pose.penOpacity), outlineWidth, Qt::SolidLine,
-                                        Qt::RoundCap, Qt::RoundJoin));
+        painter.strokePath(g.path, QPen(withAlpha(outline, g.pose.penOpacity), 1.6 * layout.outlineWidth));
+        painter.strokePath(g.path, QPen(withAlpha(look.foreColour, g.pose.penOpacity), 0.6 * layout.outlineWidth));
     }
 }
 
@@ -117,8 +152,17 @@ std::vector<PosedGlyph> poseGlyphs(const CaptionLayout& layout, const text_effec
         ++context.index;
         if (glyph.blank || (pose.opacity <= 0.0 && pose.penOpacity <= 0.0))
             continue;
-        const QPainterPath outline = pose.substitute != 0 ? substitutePath(layout, glyph, pose.substitute) : glyph.path;
-        posed.push_back({glyphTransform(glyph.box, pose).map(outline), pose});
+        PosedGlyph g;
+        g.pose = pose;
+        g.transform = glyphTransform(glyph.box, pose);
+        if (pose.substitute != 0) {
+            g.substitute = substitutePath(layout, glyph, pose.substitute);
+            g.path = g.transform.map(g.substitute);
+        } else {
+            g.glyph = &glyph;
+            g.path = g.transform.map(glyph.path);
+        }
+        posed.push_back(std::move(g));
     }
     return posed;
 }
@@ -132,8 +176,9 @@ void paintCaret(QPainter& painter, const CaptionLayout& layout, const CaptionLoo
     painter.fillPath(caret, look.foreColour);
 }
 
-// Blur by shrinking and growing again smoothly; mosaic by growing back without smoothing.
-QImage postProcessed(const QImage& layer, const FramePose& frame)
+// Blur by shrinking and growing again smoothly; mosaic by growing back without
+// smoothing. Only the band around the text is scaled: the rest of the area is empty.
+QImage postProcessed(const QImage& layer, const FramePose& frame, const CaptionLayout& layout)
 {
     const double dpr = layer.devicePixelRatio();
     double factor = 1.0;
@@ -146,17 +191,24 @@ QImage postProcessed(const QImage& layer, const FramePose& frame)
     }
     if (factor <= 1.0)
         return layer;
-    const QSize small(std::max(1, static_cast<int>(layer.width() / factor)),
-                      std::max(1, static_cast<int>(layer.height() / factor)));
-    QImage result = layer.scaled(small, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                        .scaled(layer.size(), Qt::IgnoreAspectRatio, grow);
+    const double reach = 3.0 * layout.outlineWidth + 2.0 * frame.blurRadius + frame.mosaicBlock;
+    const QRectF band = layout.textBounds.adjusted(-reach, -reach, reach, reach);
+    const QRect pixels = QRectF(band.topLeft() * dpr, band.size() * dpr).toAlignedRect().intersected(layer.rect());
+    if (pixels.isEmpty())
+        return layer;
+    const QSize small(std::max(1, static_cast<int>(pixels.width() / factor)),
+                      std::max(1, static_cast<int>(pixels.height() / factor)));
+    const QImage processed = layer.copy(pixels)
+                                 .scaled(small, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                 .scaled(pixels.size(), Qt::IgnoreAspectRatio, grow);
+    QImage result(layer.size(), QImage::Format_ARGB32_Premultiplied);
+    result.fill(Qt::transparent);
+    {
+        QPainter painter(&result);
+        painter.drawImage(pixels.topLeft(), processed);
+    }
     result.setDevicePixelRatio(dpr);
     return result;
-}
-
-void beginCaptionPainter(QPainter& painter)
-{
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
 }
 
 QImage withBackground(const QImage& text, const CaptionLook& look, double opacity)
@@ -175,9 +227,9 @@ QImage withBackground(const QImage& text, const CaptionLook& look, double opacit
 } // namespace
 
 QImage renderCaptionFrame(const CaptionLayout& layout, const CaptionLook& look, const TextEffectSettings& effect,
-                          double progress, double devicePixelRatio)
+                          double progress)
 {
-    QImage layer = blankFrame(layout.area, devicePixelRatio);
+    QImage layer = blankImage(layout);
     if (layer.isNull())
         return layer;
     const double t = std::isfinite(progress) ? std::clamp(progress, 0.0, 1.0) : 1.0;
@@ -191,7 +243,8 @@ QImage renderCaptionFrame(const CaptionLayout& layout, const CaptionLook& look, 
     frameContext.area = layout.area;
     frameContext.lineHeight = layout.lineHeight;
     frameContext.outlineWidth = layout.outlineWidth;
-    frameContext.blankText = layout.wholePath.isEmpty();
+    frameContext.blankText = std::all_of(layout.glyphs.begin(), layout.glyphs.end(),
+                                         [](const CaptionGlyph& g) { return g.blank; });
     frameContext.boxes = layout.boxes;
     const FramePose frame = definition.frame(frameContext);
 
@@ -200,23 +253,35 @@ QImage renderCaptionFrame(const CaptionLayout& layout, const CaptionLook& look, 
         beginCaptionPainter(painter);
         if (frame.clip)
             painter.setClipPath(*frame.clip);
-        painter.setWorldTransform(frame.transform, true);
-        paintGlyphs(painter, poseGlyphs(layout, definition, t, shape), look, layout.outlineWidth, frame.highlight);
+        painter.setWorldTransform(frame.transform);
+        paintGlyphs(painter, layout, poseGlyphs(layout, definition, t, shape), look, frame);
         if (frame.caretX)
             paintCaret(painter, layout, look, *frame.caretX);
     }
-    return withBackground(postProcessed(layer, frame), look, frame.opacity);
+    return withBackground(postProcessed(layer, frame, layout), look, frame.opacity);
 }
 
-QImage renderRestingCaption(const CaptionLayout& layout, const CaptionLook& look, double devicePixelRatio)
+QImage renderRestingCaption(const CaptionLayout& layout, const CaptionLook& look)
 {
-    QImage layer = blankFrame(layout.area, devicePixelRatio);
+    QImage layer = blankImage(layout);
     if (layer.isNull())
         return layer;
+    const QColor outline = effectiveOutlineColour(look);
     {
         QPainter painter(&layer);
         beginCaptionPainter(painter);
-        paintGlyphs(painter, {PosedGlyph{layout.wholePath, GlyphPose{}}}, look, layout.outlineWidth);
+        if (look.shadow) {
+            const QPointF drop(layout.outlineWidth * 0.8, layout.outlineWidth * 0.8);
+            for (const CaptionGlyph& glyph : layout.glyphs)
+                painter.fillPath(glyph.path.translated(drop), withAlpha(outline, 0.5));
+        }
+        for (const CaptionGlyph& glyph : layout.glyphs)
+            painter.drawImage(glyph.spriteOrigin, glyph.outlineSprite);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceAtop);
+        painter.fillRect(QRectF(QPointF(0, 0), layout.area), outline);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        for (const CaptionGlyph& glyph : layout.glyphs)
+            painter.fillPath(glyph.path, look.foreColour);
     }
     return withBackground(layer, look, 1.0);
 }

@@ -8,16 +8,13 @@
 
 namespace qv {
 
-// Frames larger than this are not drawn (an empty image comes back), so a caller's
-// mistaken size can never ask for gigabytes. An 8K screen is 33 million pixels.
-inline constexpr long long kMaxCaptionFramePixels = 40'000'000;
-
 // One frame of a text effect at `progress` (0 start .. 1 finished): a pure function
-// of its arguments. The image has the layout's area times devicePixelRatio in pixels.
+// of its arguments. The image covers the layout's area at the layout's device pixel
+// ratio; it is empty when the layout is not drawable.
 QImage renderCaptionFrame(const CaptionLayout& layout, const CaptionLook& look, const TextEffectSettings& effect,
-                          double progress, double devicePixelRatio = 1.0);
+                          double progress);
 
-// The caption at rest, drawn as one line of text: what every effect arrives at.
-QImage renderRestingCaption(const CaptionLayout& layout, const CaptionLook& look, double devicePixelRatio = 1.0);
+// The caption at rest, every letter in its place: what every effect arrives at.
+QImage renderRestingCaption(const CaptionLayout& layout, const CaptionLook& look);
 
 } // namespace qv

@@ -149,8 +149,7 @@ void FXLabel::paintEvent(QPaintEvent*)
 {
     if (!frameValid_) {
         const CaptionLayout& layout = currentLayout();
-        frame_ = running_ ? renderCaptionFrame(layout, look_, effect_, progress_, devicePixelRatioF())
-                          : renderRestingCaption(layout, look_, devicePixelRatioF());
+        frame_ = running_ ? renderCaptionFrame(layout, look_, effect_, progress_) : renderRestingCaption(layout, look_);
         frameValid_ = true;
     }
     QPainter painter(this);
@@ -198,9 +197,11 @@ void FXLabel::applyAutoSize()
 
 const CaptionLayout& FXLabel::currentLayout()
 {
+    // A move to another screen changes the density without any other notice.
     const double currentDpi = dpi();
-    if (!layout_ || layoutDpi_ != currentDpi) {
-        layout_ = layoutCaption(caption_, font(), QSizeF(size()), currentDpi);
+    const double ratio = devicePixelRatioF();
+    if (!layout_ || layoutDpi_ != currentDpi || layout_->devicePixelRatio != ratio) {
+        layout_ = layoutCaption(caption_, font(), QSizeF(size()), currentDpi, ratio);
         layoutDpi_ = currentDpi;
     }
     return *layout_;
