@@ -1,5 +1,6 @@
 // Quintavue: a picture slide show that runs as a screen saver and as a presentation.
 #include "startup/command_line.h"
+#include "engine/qvtour52.h"
 #include "startup/control_form.h"
 #include "startup/startup.h"
 
@@ -43,5 +44,6 @@ int main(int argc, char* argv[])
 
     qv::ModeWindows windows;
     windows.loadPreviewHost = qv::ControlForm::load;
+    windows.showShowWindow = [] { qv::qvtour52::open(); };
     return qv::run_program(arguments, windows);
 }

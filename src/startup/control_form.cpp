@@ -28,7 +28,6 @@ QSize previewLabelTwips(QSize pixels, int twipsPerPixelX, int twipsPerPixelY)
 
 ControlForm::ControlForm(QWidget* parent) : QWidget(parent), FXLabel1(std::make_unique<FXLabel>())
 {
-    setAttribute(Qt::WA_DeleteOnClose);
     registerProgramWindow(this);
     installFontSubstitutions();
 
@@ -56,7 +55,7 @@ ControlForm::~ControlForm()
         FXLabel1->windowHandle()->setParent(nullptr);
 }
 
-void ControlForm::load() { new ControlForm; }  // deletes itself when it unloads
+void ControlForm::load() { new ControlForm; }  // retired when it unloads
 
 void ControlForm::Form_Load()
 {
@@ -140,7 +139,10 @@ void ControlForm::unload()
     Timer1.stop();
     hostWatch_.stop();
     InPreview = false;
-    close();
+    if (FXLabel1->windowHandle() != nullptr)
+        FXLabel1->windowHandle()->setParent(nullptr);
+    FXLabel1->hide();
+    retireProgramWindow(this);
 }
 
 } // namespace qv

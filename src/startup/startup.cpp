@@ -46,6 +46,7 @@ int notBuilt(const char* mode)
 int waitForLastWindowThenRestore()
 {
     let_events_run_until([] { return !anyProgramWindowOpen(); });
+    disposeRetiredWindows();
     screen_saver_on();
     let_events_run();
     show_pointer();
@@ -114,6 +115,7 @@ int run_program(const QStringList& argumentsWithoutProgram, const ModeWindows& w
             return notBuilt("preview");
         windows.loadPreviewHost();
         let_events_run_until([] { return !anyProgramWindowOpen(); });
+        disposeRetiredWindows();
         return 0;
     }
     if (state.runMode == QStringLiteral("/A")) {
@@ -122,6 +124,7 @@ int run_program(const QStringList& argumentsWithoutProgram, const ModeWindows& w
             return notBuilt("password dialog");
         windows.showPasswordDialog();
         let_events_run_until([] { return !anyProgramWindowOpen(); });
+        disposeRetiredWindows();
         return 0;
     }
     return 0;

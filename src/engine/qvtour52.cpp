@@ -1,0 +1,348 @@
+#include "engine/qvtour52.h"
+
+#include "components/label/font_substitutions.h"
+#include "components/picture/fx_image.h"
+#include "components/platform/desktop_settings.h"
+#include "components/platform/termination_signals.h"
+#include "engine/caption_effects.h"
+#include "engine/show_clock.h"
+#include "engine/show_state.h"
+#include "engine/show_timing.h"
+#include "settings/global_settings.h"
+#include "showdata/custom_show.h"
+#include "showdata/custom_show_file.h"
+#include "showdata/effect_catalogue.h"
+#include "showdata/random_file_lists.h"
+#include "showdata/random_show_config.h"
+#include "showdata/random_show_config_file.h"
+#include "showdata/random_source.h"
+#include "startup/command_line.h"
+#include "startup/event_waiting.h"
+#include "startup/frm_no_files.h"
+#include "startup/program_windows.h"
+#include "startup/shared_routines.h"
+#include "startup/startup_state.h"
+
+#include "components/platform/message_box.h"
+
+#include <QGuiApplication>
+#include <QPointer>
+#include <QScreen>
+
+#include <cmath>
+#include <limits>
+
+namespace qv {
+
+ShowTiming& showTiming()
+{
+    static ShowTiming timing;
+    return timing;
+}
+
+HiddenForm::HiddenForm() : probe(new FXImage(this)) {}
+
+qvtour52::qvtour52(QWidget* parent) : QWidget(parent)
+{
+    setWindowTitle(title());
+    registerProgramWindow(this);
+    installFontSubstitutions();
+    buildControls();
+}
+
+qvtour52::~qvtour52()
+{
+    if (!closing_)
+        Form_Unload();
+}
+
+qvtour52* qvtour52::open()
+{
+    auto* window = new qvtour52;  // retired when it closes
+    window->Form_Load();
+    return window;
+}
+
+void qvtour52::buildControls()
+{
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+    setAutoFillBackground(true);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::ArrowCursor);
+
+    Tick.setInterval(showTiming().tickMs);
+    connect(&Tick, &QTimer::timeout, this, &qvtour52::Tick_Timer);
+
+    FXImage1 = new FXImage(this);
+    FXImage1->setFocusPolicy(Qt::NoFocus);
+    FXImage1->setMouseTracking(true);
+    connect(FXImage1, &FXImage::Notify, this, &qvtour52::FXImage1_Notify);
+    connect(FXImage1, &FXImage::Click, this, &qvtour52::FXImage1_Click);
+    connect(FXImage1, &FXImage::MouseMove, this, &qvtour52::FXImage1_MouseMove);
+
+    FXLabel1 = new FXLabel(this);
+    FXLabel1->setCaption(QStringLiteral("Picture filepath or description"));
+    FXLabel1->setTransparentBackground(true);
+    FXLabel1->setForeColour(QColor(255, 255, 240));
+    FXLabel1->setAutoSize(true);
+    FXLabel1->setFocusPolicy(Qt::NoFocus);
+    FXLabel1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    connect(FXLabel1, &FXLabel::Notify, this, &qvtour52::FXLabel1_Notify);
+
+    FXLabelBadFile = new FXLabel(this);
+    FXLabelBadFile->setTransparentBackground(true);
+    FXLabelBadFile->setForeColour(QColor(255, 210, 120));
+    FXLabelBadFile->setAutoSize(true);
+    FXLabelBadFile->setFocusPolicy(Qt::NoFocus);
+    FXLabelBadFile->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    connect(&FXSnd1, &FXSnd::Notify, this, &qvtour52::fxsnd1_Notify);
+    connect(&FXSnd2, &FXSnd::Notify, this, &qvtour52::FXSnd2_Notify);
+
+    Timer1.setInterval(showTiming().passwordTimeoutMs);
+    connect(&Timer1, &QTimer::timeout, this, &qvtour52::Timer1_Timer);
+    buildPasswordPrompt();
+
+    hiddenForm_ = std::make_unique<HiddenForm>();
+}
+
+void qvtour52::enableTick()
+{
+    // Handlers still unwinding after the window closed must not start it again.
+    if (closing_)
+        return;
+    Tick.setInterval(showTiming().tickMs);
+    Tick.start();
+}
+
+std::int32_t qvtour52::display_colors(const QWidget& window)
+{
+    const QScreen* screen = window.screen() != nullptr ? window.screen() : QGuiApplication::primaryScreen();
+    const int bits = screen != nullptr ? screen->depth() : 24;
+    if (bits >= 31)
+        return std::numeric_limits<std::int32_t>::max();
+    return std::int32_t{1} << std::max(bits, 1);
+}
+
+void qvtour52::Form_Load()
+{
+    ShowState& show = showState();
+    GlobalSettings& settings = globalSettings();
+    const StartupState& startup = startupState();
+
+    // 1. The desktop's password switch.
+    show.usePassword = static_cast<int>(leadingNumber(readDesktopSetting(QStringLiteral("Control Panel\\Desktop"),
+                                                                          QStringLiteral("ScreenSaveUsePassword"))));
+    // 2. A screen saver is running: this window takes keyboard and pointer while it is
+    // active (see grabInput), unless it is a test.
+    // 3.
+    show.sound1Playing = false;
+    show.sound2Playing = false;
+    let_events_run();
+    show.passwordAccepted = false;
+    FirstPicture = true;
+    // 4.
+    if (settings.previewRun != 0 || settings.presentationMode.isTrue())
+        settings.screenSaverPassword.clear();
+    // 5.
+    show.pictureOrder.reset();
+    show.soundOrder.reset();
+    Tick.stop();
+    show.formMouse = MouseJumpDetector(startup.mouseMoveTolerance);
+    show.imageMouse = MouseJumpDetector(startup.mouseMoveTolerance);
+    reset_show_state();
+    let_events_run();
+    BuildEffectCatalogue();
+    show.firstSlide = true;
+    show.readyForNext = true;
+    init_label_effects();
+    programRandom().reseedFromClock();
+    // 6.
+    FXLabel1->hide();
+    FXImage1->hide();
+    FXImage1->setCancelMode(settings.cmode);
+    // 7. A bevel needs a width of at least 1; without one it is drawn flat.
+    if (settings.innerBevelSize.number() < 1) {
+        settings.innerBevelSize = 1;
+        settings.innerBevelStyle = 0;
+    }
+    if (settings.outerBevelSize.number() < 1) {
+        settings.outerBevelSize = 1;
+        settings.outerBevelStyle = 0;
+    }
+    // 8. The show data.
+    if (settings.randomFlag == 1) {
+        LoadRandomShowConfig();
+        BuildRandomFileLists();
+    } else if (LoadCustomShow() != 0) {
+        showMessage(settings.activeCss + QStringLiteral(" was not able to be loaded!"));
+        show.quitRequested = true;
+    }
+    onTerminationSignal([show = QPointer<qvtour52>(this)] {
+        qvtour52* const alive = show.data();
+        if (alive != nullptr && !alive->closing_)
+            alive->endWithoutPassword();
+        else
+            finish_program();
+    });
+    // 9. Nothing to show.
+    if (customShow().pictureCount < 1) {
+        show.quitRequested = true;
+        show.usePassword = 0;
+        frmNoFiles::showAndWait();
+        enableTick();
+        return;
+    }
+    // 10.
+    FileIndex = 0;
+    coverTheScreens();
+    let_events_run();
+    show.displayColorCount = display_colors(*this);
+    if (startup.testSwitch == 0) {
+        raise();
+        activateWindow();
+        hide_pointer();
+        grabInput();
+    }
+    screen_saver_off();
+    enableTick();
+}
+
+// The show covers its screen; any other screen goes black, so nothing else shows
+// while the show runs.
+void qvtour52::coverTheScreens()
+{
+    QScreen* showScreen = QGuiApplication::primaryScreen();
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    for (QScreen* screen : screens) {
+        if (screen == showScreen)
+            continue;
+        auto blackout = std::make_unique<QWidget>(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+        blackout->setAttribute(Qt::WA_ShowWithoutActivating);
+        QPalette palette = blackout->palette();
+        palette.setColor(QPalette::Window, Qt::black);
+        blackout->setPalette(palette);
+        blackout->setAutoFillBackground(true);
+        blackout->setGeometry(screen->geometry());
+        blackout->setCursor(Qt::BlankCursor);
+        blackout->show();
+        blackouts_.push_back(std::move(blackout));
+    }
+    const QRect area = showScreen != nullptr ? showScreen->geometry() : QRect(0, 0, 800, 600);
+    // A bare X server without window manager ignores the full-screen request unless
+    // the geometry is set first.
+    setGeometry(area);
+    setWindowFlag(Qt::FramelessWindowHint);
+    showFullScreen();
+    setFocus();
+}
+
+void qvtour52::getfileindex()
+{
+    const GlobalSettings& settings = globalSettings();
+    const bool shuffled = settings.randomFlag == 1 || settings.cRandom.isTrue();
+    FileIndex = showState().pictureOrder.next(customShow().pictureCount, shuffled, programRandom());
+}
+
+// Loads the picture chosen next into the probe and reports it when it is unusable.
+int qvtour52::probeCurrentPicture()
+{
+    lastProbeCode_ = hiddenForm_->probe->load(CurrentPicture);
+    show_bad_picture(CurrentPicture, lastProbeCode_);
+    return lastProbeCode_;
+}
+
+void qvtour52::Tick_Timer()
+{
+    ShowState& show = showState();
+    const GlobalSettings& settings = globalSettings();
+    CustomShow& table = customShow();
+    const bool presentation = settings.presentationMode.toInt() == 1;
+    const bool randomShow = settings.randomFlag == 1;
+
+    // 1.
+    if (show.quitRequested) {
+        Tick.stop();
+        end_show();
+        return;
+    }
+    // 2. The delay of the slide on screen.
+    const std::int32_t now = wholeSecondsNow();
+    const int delay = randomShow ? randomShowConfig().delaySeconds : show.currentDelay;
+    if (delayRunning(now, SlideStart, delay))
+        return;
+    // 3.
+    if (show.slideBusy || !show.readyForNext)
+        return;
+    // 4.
+    show.readyForNext = false;
+    Tick.stop();
+    SlideStart = now;
+    show.slideBusy = true;
+    // 5. The first picture that loads.
+    if (show.firstSlide) {
+        getfileindex();
+        CurrentPicture = table.picture[static_cast<std::size_t>(FileIndex)];
+        if (presentation)
+            FXImage1->setCancelMode(settings.cmode);
+        if (probeCurrentPicture() != 0) {
+            show.readyForNext = true;
+            enableTick();
+            show.slideBusy = false;
+            if (show.quitRequested)
+                end_show();
+            return;
+        }
+    }
+    // 6. A presentation waits for a click.
+    if (presentation && !show.firstSlide) {
+        let_events_run_until([&show] { return show.advanceRequested || show.quitRequested; });
+        show.advanceRequested = false;
+    }
+    // 7.
+    show.firstSlide = false;
+    // 8. A presentation lends each custom slide 2 seconds for its own delay.
+    const auto slot = static_cast<std::size_t>(FileIndex);
+    if (!randomShow) {
+        show.savedDelay = table.delay[slot];
+        if (presentation)
+            table.delay[slot] = 2;
+    }
+    // 9.
+    if (show.quitRequested) {
+        end_show();
+        return;
+    }
+    LOADSLIDE(CurrentPicture, randomShow ? randomShowConfig().delaySeconds : table.delay[slot]);
+    if (!randomShow && slot < table.delay.size())
+        table.delay[slot] = static_cast<std::int16_t>(show.savedDelay);
+    if (show.quitRequested) {
+        end_show();
+        return;
+    }
+    // 10. and 11. Look ahead: the next picture that loads.
+    for (;;) {
+        getfileindex();
+        CurrentPicture = table.picture[static_cast<std::size_t>(FileIndex)];
+        if (presentation)
+            FXImage1->setCancelMode(settings.cmode);
+        const int code = probeCurrentPicture();
+        if (code == -8) {
+            end_show();
+            return;
+        }
+        if (code == 0)
+            break;
+        if (show.quitRequested) {
+            end_show();
+            return;
+        }
+    }
+    show.readyForNext = true;
+    show.slideBusy = false;
+}
+
+} // namespace qv

@@ -1,0 +1,295 @@
+// Keys, clicks and mouse jumps turn into requests; the password prompt guards the
+// end of a screen saver; the window closes in order.
+#include "engine/qvtour52.h"
+
+#include "components/picture/fx_image.h"
+#include "engine/show_state.h"
+#include "engine/show_timing.h"
+#include "settings/global_settings.h"
+#include "startup/program_windows.h"
+#include "startup/shared_routines.h"
+#include "startup/startup_state.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace qv {
+namespace {
+
+// Positions are compared in twips, the units the tolerance is given in: 300 twips
+// are 20 pixels on a common screen, a jump no resting hand makes.
+QPoint inTwips(QPoint pixels)
+{
+    const StartupState& state = startupState();
+    return QPoint(pixels.x() * state.twipsPerPixelX, pixels.y() * state.twipsPerPixelY);
+}
+
+bool presentationMode() { return globalSettings().presentationMode.toInt() == 1; }
+
+} // namespace
+
+void qvtour52::buildPasswordPrompt()
+{
+    Frame1 = new QFrame(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setFrameShape(QFrame::StyledPanel);
+    Frame1->setAutoFillBackground(true);
+    Frame1->setPalette(QApplication::palette());
+    Frame1->setCursor(Qt::ArrowCursor);
+    auto* layout = new QGridLayout(Frame1);
+    layout->setContentsMargins(18, 14, 18, 14);
+    auto* caption = new QLabel(QStringLiteral("Slide Show Screen Saver"), Frame1);
+    QFont bold = caption->font();
+    bold.setBold(true);
+    caption->setFont(bold);
+    Label1 = new QLabel(QStringLiteral("This screen saver is password protected. Please enter a valid password."), Frame1);
+    Label1->setWordWrap(true);
+    Text1 = new QLineEdit(Frame1);
+    Text1->setEchoMode(QLineEdit::Password);
+    Command1 = new QPushButton(QStringLiteral("&Ok"), Frame1);
+    Command2 = new QPushButton(QStringLiteral("&Cancel"), Frame1);
+    Label2 = new QLabel(QStringLiteral("Invalid password!"), Frame1);
+    Label2->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
+    layout->addWidget(caption, 0, 0, 1, 2);
+    layout->addWidget(Label1, 1, 0, 1, 2);
+    layout->addWidget(Text1, 2, 0, 1, 2);
+    layout->addWidget(Label2, 3, 0, 1, 2);
+    layout->addWidget(Command1, 4, 0);
+    layout->addWidget(Command2, 4, 1);
+    Frame1->setFixedWidth(420);
+    Frame1->adjustSize();
+    Frame1->hide();
+
+    connect(Text1, &QLineEdit::textChanged, this, &qvtour52::Text1_Change);
+    connect(Text1, &QLineEdit::returnPressed, this, [this] { Text1_KeyPress(Qt::Key_Return); });
+    connect(Command1, &QPushButton::clicked, this, &qvtour52::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &qvtour52::Command2_Click);
+}
+
+void qvtour52::keyPressEvent(QKeyEvent* event)
+{
+    Form_KeyDown(event->key());
+    if (!event->text().isEmpty())
+        Form_KeyPress();
+    event->accept();
+}
+
+void qvtour52::Form_KeyDown(int) { showState().quitRequested = true; }
+
+void qvtour52::Form_KeyPress()
+{
+    showState().quitRequested = true;
+    let_events_run();
+}
+
+void qvtour52::mouseReleaseEvent(QMouseEvent* event)
+{
+    Form_Click();
+    event->accept();
+}
+
+void qvtour52::Form_Click() { showState().advanceRequested = true; }
+
+void qvtour52::FXImage1_Click() { showState().advanceRequested = true; }
+
+void qvtour52::mouseMoveEvent(QMouseEvent* event)
+{
+    Form_MouseMove(event->position().toPoint().x(), event->position().toPoint().y());
+}
+
+void qvtour52::Form_MouseMove(int x, int y)
+{
+    if (presentationMode())
+        return;
+    const QPoint at = inTwips(QPoint(x, y));
+    if (showState().formMouse.moved(at.x(), at.y(), false))
+        showState().quitRequested = true;
+}
+
+void qvtour52::FXImage1_MouseMove(int, int, int x, int y)
+{
+    if (presentationMode())
+        return;
+    const QPoint at = inTwips(QPoint(x, y));
+    if (showState().imageMouse.moved(at.x(), at.y(), true)) {
+        showState().quitRequested = true;
+        let_events_run();
+    }
+}
+
+void qvtour52::forgetMousePositions()
+{
+    showState().formMouse.forget();
+    showState().imageMouse.forget();
+}
+
+void qvtour52::end_show()
+{
+    ShowState& show = showState();
+    const GlobalSettings& settings = globalSettings();
+    // 1.
+    Tick.stop();
+    // 2. The password prompt.
+    if (show.usePassword != 0 && !settings.screenSaverPassword.isEmpty() && !show.passwordAccepted) {
+        Text1->clear();
+        show_pointer();
+        releaseInput();
+        let_events_run();
+        Label2->hide();
+        Timer1.setInterval(showTiming().passwordTimeoutMs);
+        Timer1.start();
+        let_events_run();
+        FXImage1->setEffect(0);
+        Frame1->adjustSize();
+        Frame1->move(width() / 2 - Frame1->width() / 2, height() / 2 - Frame1->height() / 2);
+        Frame1->show();
+        Frame1->raise();
+        Text1->setFocus();
+        let_events_run();
+        show.quitRequested = false;
+        forgetMousePositions();
+        let_events_run();
+        return;
+    }
+    // 3. The orderly end.
+    finishShow(true);
+}
+
+void qvtour52::finishShow(bool pauseBeforeClosing)
+{
+    if (closing_)
+        return;
+    show_pointer();
+    let_events_run();
+    let_events_run();
+    FXSnd1.setFileName(QString());
+    FXSnd1.setCommand(FXSnd::commandStop);
+    FXSnd1.setCommand(FXSnd::commandClose);
+    FXSnd2.setFileName(QString());
+    FXSnd2.setCommand(FXSnd::commandStop);
+    FXSnd2.setCommand(FXSnd::commandClose);
+    let_events_run();
+    if (pauseBeforeClosing)
+        wait_seconds(showTiming().closingPauseSeconds);
+    screen_saver_on();
+    showRunning() = false;
+    close();
+}
+
+void qvtour52::endWithoutPassword()
+{
+    Tick.stop();
+    Timer1.stop();
+    finishShow(false);
+}
+
+void qvtour52::Text1_Change()
+{
+    ShowState& show = showState();
+    Label2->hide();
+    if (Text1->text().toUpper() != globalSettings().screenSaverPassword.toUpper())
+        return;
+    Timer1.stop();
+    show.passwordAccepted = true;
+    Frame1->hide();
+    let_events_run();
+    show.quitRequested = true;
+    let_events_run();
+    enableTick();
+    hide_pointer();
+    let_events_run();
+    let_events_run();
+}
+
+void qvtour52::Text1_KeyPress(int keyCode)
+{
+    if (keyCode != Qt::Key_Return && keyCode != Qt::Key_Enter)
+        return;
+    let_events_run();
+    Command1_Click();
+}
+
+void qvtour52::Command1_Click()
+{
+    Text1->clear();
+    let_events_run();
+    Label2->show();
+    let_events_run();
+}
+
+void qvtour52::Command2_Click()
+{
+    ShowState& show = showState();
+    Timer1.stop();
+    Frame1->hide();
+    show.quitRequested = false;
+    show.passwordAccepted = false;
+    FXImage1->setCancelMode(globalSettings().cmode);
+    show.readyForNext = true;
+    show.slideBusy = false;
+    let_events_run();
+    forgetMousePositions();
+    enableTick();
+    if (startupState().testSwitch == 0) {
+        hide_pointer();
+        grabInput();
+    }
+    setFocus();
+    let_events_run();
+}
+
+void qvtour52::Timer1_Timer() { Command2_Click(); }
+
+void qvtour52::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+void qvtour52::Form_Unload()
+{
+    if (closing_)
+        return;
+    closing_ = true;
+    let_events_run();
+    Tick.stop();
+    let_events_run();
+    Timer1.stop();
+    let_events_run();
+    releaseInput();
+    FXSnd1.setFileName(QString());
+    FXSnd1.setCommand(FXSnd::commandStop);
+    FXSnd1.setCommand(FXSnd::commandClose);
+    FXSnd2.setFileName(QString());
+    FXSnd2.setCommand(FXSnd::commandStop);
+    FXSnd2.setCommand(FXSnd::commandClose);
+    showRunning() = false;
+    blackouts_.clear();
+    retireProgramWindow(this);
+    let_events_run();
+}
+
+// While a screen saver runs, this window takes the keyboard and the pointer, so no
+// key or click reaches another program until the show has ended.
+void qvtour52::grabInput()
+{
+    if (inputGrabbed_ || QGuiApplication::platformName() != QStringLiteral("xcb"))
+        return;
+    grabKeyboard();
+    grabMouse();
+    inputGrabbed_ = true;
+}
+
+void qvtour52::releaseInput()
+{
+    if (!inputGrabbed_)
+        return;
+    releaseKeyboard();
+    releaseMouse();
+    inputGrabbed_ = false;
+}
+
+} // namespace qv

@@ -1,0 +1,253 @@
+// Putting one slide on the screen: the old picture wiped, the effect chosen, the
+// border set, the sound started, the picture fitted and drawn, then its caption.
+#include "engine/qvtour52.h"
+
+#include "components/picture/fx_image.h"
+#include "components/standard_palette.h"
+#include "engine/bad_picture_text.h"
+#include "engine/caption_effects.h"
+#include "engine/picture_fitting.h"
+#include "engine/show_clock.h"
+#include "engine/show_state.h"
+#include "engine/show_timing.h"
+#include "settings/global_settings.h"
+#include "showdata/custom_show.h"
+#include "showdata/effect_catalogue.h"
+#include "showdata/random_effect.h"
+#include "showdata/random_source.h"
+#include "startup/event_waiting.h"
+#include "startup/shared_routines.h"
+
+#include <cmath>
+
+namespace qv {
+namespace {
+
+// The erase of "Block" dissolves: a double blind.
+constexpr int kBlockDissolveEffect = 36;
+
+int grainFor(int effect)
+{
+    const EffectCatalogue& catalogue = effectCatalogue();
+    const int row = grainModeRow(globalSettings().mgrainMode);
+    if (effect < 0 || effect >= effectTableSize)
+        return 1;
+    return catalogue.effectGrain[static_cast<std::size_t>(row)][static_cast<std::size_t>(effect)];
+}
+
+} // namespace
+
+void qvtour52::applyBorderSettings()
+{
+    const GlobalSettings& s = globalSettings();
+    if (s.showBorder == 0) {
+        FXImage1->setBorderWidth(0);
+        FXImage1->setInnerBevelStyle(0);
+        FXImage1->setOuterBevelStyle(0);
+        return;
+    }
+    FXImage1->setInnerBevelColor1(standardColour(s.innerBevelColor1));
+    FXImage1->setInnerBevelColor2(standardColour(s.innerBevelColor2));
+    FXImage1->setOuterBevelColor1(standardColour(s.outerBevelColor1));
+    FXImage1->setOuterBevelColor2(standardColour(s.outerBevelColor2));
+    FXImage1->setBorderWidth(s.borderSize.toInt());
+    FXImage1->setInnerBevelSize(s.innerBevelSize.toInt());
+    FXImage1->setOuterBevelSize(s.outerBevelSize.toInt());
+    FXImage1->setBorderColor(standardColour(s.borderColor.toInt()));
+    FXImage1->setInnerBevelStyle(s.innerBevelStyle.toInt());
+    FXImage1->setOuterBevelStyle(s.outerBevelStyle.toInt());
+}
+
+int qvtour52::LOADSLIDE(const QString& path, int delay)
+{
+    ShowState& show = showState();
+    const GlobalSettings& settings = globalSettings();
+    const CustomShow& table = customShow();
+    const bool randomShow = settings.randomFlag == 1;
+    const auto slot = static_cast<std::size_t>(FileIndex);
+
+    // 1. and 2.
+    let_events_run();
+    Tick.stop();
+    let_events_run();
+    // 3.
+    if (FirstPicture) {
+        FirstPicture = false;
+    } else {
+        clear_picture();
+        if (show.quitRequested)
+            return 1;
+    }
+    // 4. and 5. The effect.
+    programRandom().reseedFromClock();
+    const int slideEffect = randomShow ? DrawRandomEffect() : table.effect[slot];
+    CurrentEffect = slideEffect;
+    int effect = slideEffect;
+    const bool drawn = randomShow || slideEffect == randomEffect;
+    if (slideEffect == randomEffect)
+        effect = DrawRandomEffect();
+    FXImage1->setEffect(effect);
+    let_events_run();
+    FXImage1->setEffectGrain(grainFor(effect));
+    // 6. Its speed.
+    FXImage1->setEffectSpeed(drawn ? RandomEffectSpeed(effect) : table.effectSpeed[slot]);
+    let_events_run();
+    // 7.
+    applyBorderSettings();
+    // 8. Displays of few colours show the picture only once it is ready.
+    if (show.displayColorCount < 300)
+        FXImage1->hide();
+    // 9.
+    FXImage1->setGeometry(rect());
+    show.imageMouse.forget();
+    // 10.
+    play_slide_audio();
+    // 11. A metafile comes from the probe, which has just read it.
+    int result = 1;
+    if (path.right(3).toUpper() != QStringLiteral("WMF")) {
+        if (FXImage1->load(path) != 0)
+            result = 0;
+    } else {
+        FXImage1->setPicture(hiddenForm_->probe->picture());
+    }
+    // 12.
+    show.imageMouse.forget();
+    let_events_run();
+    // 13. Fitted to the screen.
+    const QSize natural = FXImage1->naturalSize();
+    show.fit = FitPictureOnScreen(0, 0, height(), width(), natural.height(), natural.width(),
+                                  settings.screenPercent.number(), settings.scaleFlag != 0);
+    FXImage1->setGeometry(QRectF(show.fit.left, show.fit.top, show.fit.width, show.fit.height).toRect());
+    // 14.
+    show.imageMouse.forget();
+    show.currentDelay = delay;
+    let_events_run();
+    // 15. The transition runs; Notify comes when it is done.
+    if (FXImage1->isVisible())
+        FXImage1->redraw();
+    else
+        FXImage1->show();
+    FXImage1->raise();
+    show.imageMouse.forget();
+    let_events_run();
+    return result;
+}
+
+void qvtour52::clear_picture()
+{
+    const GlobalSettings& settings = globalSettings();
+    // 1.
+    FXLabel1->hide();
+    FXLabel1->setRunning(false);
+    // 2. Off: the next picture is drawn over this one.
+    if (settings.cDissolve == 0) {
+        let_events_run();
+        return;
+    }
+    // 3.
+    FXImage1->setBorderWidth(0);
+    FXImage1->setInnerBevelStyle(0);
+    FXImage1->setOuterBevelStyle(0);
+    if (settings.cDissolve == 1) {
+        FXImage1->setEraseEffect(kBlockDissolveEffect);
+        FXImage1->setEraseGrain(settings.mgrainMode == 1 ? 10 : 16);
+        FXImage1->setEraseSpeed(settings.dissolveSpeed);
+    } else {
+        FXImage1->setEraseEffect(FXImage1->effect());
+        FXImage1->setEraseGrain(FXImage1->effectGrain());
+        FXImage1->setEraseSpeed(FXImage1->effectSpeed());
+    }
+    FXImage1->setEraseEnabled(true);
+    // 4. The wipe runs to its end (events run meanwhile) before the next picture
+    // comes in over it.
+    FXImage1->setEffect(wipeAwayEffect);
+    FXImage1->redraw();
+    let_events_run();
+    FXImage1->setEraseEnabled(false);
+}
+
+void qvtour52::FXImage1_Notify()
+{
+    ShowState& show = showState();
+    const GlobalSettings& settings = globalSettings();
+    const CustomShow& table = customShow();
+    const bool randomShow = settings.randomFlag == 1;
+    const auto slot = static_cast<std::size_t>(FileIndex);
+
+    // 1.
+    if (settings.cDissolve == 0)
+        FXImage1->setEffect(0);
+    // 2.
+    show.imageMouse.forget();
+    if (show.quitRequested)
+        return;
+    // 3. No caption.
+    const bool noCaption = settings.picinfoFlag < 1 || (!randomShow && table.description[slot].isEmpty());
+    if (noCaption) {
+        SlideStart = wholeSecondsNow();
+        enableTick();
+        return;
+    }
+    // 4.
+    FXLabel1->hide();
+    LabelEffectIndex = static_cast<int>(std::floor(programRandom().next() * kCaptionEffectRows)) + 1;
+    const CaptionEffect row = captionEffectRow(LabelEffectIndex);
+    FXLabel1->setTextEffectSettings(TextEffectSettings{row.effect, row.settingA, row.settingB});
+    // 5.
+    wait_seconds(showTiming().captionPauseSeconds);
+    if (show.quitRequested) {
+        enableTick();
+        return;
+    }
+    // 6.
+    const QString text = randomShow ? table.picture[slot].toLower() : table.description[slot];
+    FXLabel1->setCaption(QLatin1Char(' ') + text + QLatin1Char(' '));
+    // 7. Centred at the bottom edge of the screen.
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPixelSize(std::max(18, height() / 28));
+    FXLabel1->setFont(font);
+    FXLabel1->resize(FXLabel1->sizeHint());
+    FXLabel1->move((width() - FXLabel1->width()) / 2, height() - FXLabel1->height());
+    FXLabel1->setRunning(true);
+    FXLabel1->show();
+    FXLabel1->raise();
+    let_events_run();
+    // 8. The caption's run switch goes off by itself at the end of its effect, which
+    // then reports; the delay starts again from there.
+    let_events_run();
+    enableTick();
+}
+
+void qvtour52::FXLabel1_Notify()
+{
+    SlideStart = wholeSecondsNow();
+    enableTick();
+}
+
+void qvtour52::show_bad_picture(const QString& path, int code)
+{
+    const std::optional<QString> text = badPictureText(path, code, customShow().pictureCount);
+    if (!text)
+        return;
+    ShowState& show = showState();
+    // 2. and 3.
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(std::max(14, height() / 45));
+    FXLabelBadFile->setFont(font);
+    FXLabelBadFile->setCaption(*text);
+    FXLabelBadFile->resize(FXLabelBadFile->sizeHint().boundedTo(size()));
+    FXLabelBadFile->move((width() - FXLabelBadFile->width()) / 2, (height() - FXLabelBadFile->height()) / 2);
+    FXLabelBadFile->show();
+    FXLabelBadFile->raise();
+    let_events_run();
+    // 4. Counted on a clock that never wraps, so midnight cannot shorten it.
+    const EventWaitHooks& clock = eventWaitHooks();
+    const double until = clock.monotonicSeconds() + showTiming().badPictureSeconds;
+    let_events_run_until([&] { return clock.monotonicSeconds() >= until || show.quitRequested; },
+                         std::chrono::milliseconds(100));
+    // 5.
+    FXLabelBadFile->hide();
+    let_events_run();
+}
+
+} // namespace qv
