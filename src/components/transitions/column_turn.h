@@ -33,6 +33,7 @@ private:
     int grain_;
     QSize size_;
     mutable std::vector<Column> columns_;
+    mutable std::vector<std::int32_t> sourceColumns_; // the columns' srcX, packed for the gathers
 };
 
 } // namespace qv::transitions
