@@ -8,6 +8,7 @@ set(qv_sample_media_sources
   make_sample_media/noise.cpp
   make_sample_media/picture_encoders.cpp
   make_sample_media/sample_catalogue.cpp
+  make_sample_media/scenes/app_icon.cpp
   make_sample_media/scenes/aurora.cpp
   make_sample_media/scenes/autumn_hills.cpp
   make_sample_media/scenes/bouquet_metafile.cpp
@@ -68,7 +69,14 @@ add_custom_command(
   DEPENDS make_sample_media
   COMMENT "Painting and composing the sample media"
   VERBATIM)
-add_custom_target(qv_sample_media_files ALL DEPENDS ${qv_sample_media_outputs})
+set(qv_app_icon ${PROJECT_BINARY_DIR}/share/icons/hicolor/256x256/apps/quintavue.png)
+add_custom_command(
+  OUTPUT ${qv_app_icon}
+  COMMAND make_sample_media --icon ${qv_app_icon}
+  DEPENDS make_sample_media
+  COMMENT "Painting the program's icon"
+  VERBATIM)
+add_custom_target(qv_sample_media_files ALL DEPENDS ${qv_sample_media_outputs} ${qv_app_icon})
 set_target_properties(qv_sample_media_files PROPERTIES QV_MEDIA_DIR ${QV_SAMPLE_MEDIA_DIR})
 
 # Relative destinations, so `cmake --install --prefix` moves the media along with the
@@ -77,3 +85,4 @@ set_target_properties(qv_sample_media_files PROPERTIES QV_MEDIA_DIR ${QV_SAMPLE_
 install(FILES ${qv_sample_media_outputs} DESTINATION ${CMAKE_INSTALL_DATADIR}/quintavue/media)
 install(FILES ${PROJECT_SOURCE_DIR}/data/quintavue.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${qv_app_icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps)

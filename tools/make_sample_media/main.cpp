@@ -1,11 +1,15 @@
 // Writes the stock pictures, sounds and tunes into one folder.
 // Usage: make_sample_media OUTPUT_FOLDER [NAME...]   (names limit the run to those files)
+//        make_sample_media --icon FILE.png            (the program's 256-pixel icon)
 
+#include "make_sample_media/picture_encoders.h"
 #include "make_sample_media/sample_catalogue.h"
+#include "make_sample_media/scenes/scenes.h"
 
 #include <Magick++.h>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QCoreApplication>
 #include <QSaveFile>
 
@@ -36,8 +40,12 @@ int main(int argc, char** argv)
 
     const QStringList arguments = app.arguments().mid(1);
     if (arguments.isEmpty()) {
-        std::fprintf(stderr, "usage: make_sample_media OUTPUT_FOLDER [NAME...]\n");
+        std::fprintf(stderr, "usage: make_sample_media OUTPUT_FOLDER [NAME...]\n       make_sample_media --icon FILE.png\n");
         return 2;
+    }
+    if (arguments.size() == 2 && arguments.first() == QLatin1String("--icon")) {
+        QDir().mkpath(QFileInfo(arguments.last()).absolutePath());
+        return writeAtomically(arguments.last(), qv::samples::encodePng(qv::samples::paintAppIcon(256))) ? 0 : 1;
     }
     const QDir folder(arguments.first());
     if (!QDir().mkpath(folder.path())) {

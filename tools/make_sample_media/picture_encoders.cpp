@@ -37,6 +37,8 @@ Bytes encodeBmp(const QImage& image)
     return encodeWithQt(image.convertToFormat(QImage::Format_RGB32), "BMP", -1);
 }
 
+Bytes encodePng(const QImage& image) { return encodeWithQt(image, "PNG", -1); }
+
 Bytes encodeWithMagick(const QImage& image, const MagickOptions& options)
 {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);

@@ -10,6 +10,7 @@ namespace qv::samples {
 
 Bytes encodeJpeg(const QImage& image, int quality);
 Bytes encodeBmp(const QImage& image);
+Bytes encodePng(const QImage& image);
 
 struct MagickOptions {
     std::string format;        // GraphicsMagick coder: "GIF", "PCX", "TGA", "DIB", "TIFF"

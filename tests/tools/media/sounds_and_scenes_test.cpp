@@ -95,5 +95,15 @@ INSTANTIATE_TEST_SUITE_P(All, Scene,
                                            SceneCase{"tulips", &paintTulipFields}),
                          [](const auto& tested) { return std::string(tested.param.name); });
 
+TEST(AppIcon, IsOpaqueInsideAndTransparentAtTheRoundedCorners)
+{
+    const QImage icon = paintAppIcon(256);
+    ASSERT_EQ(icon.size(), QSize(256, 256));
+    ASSERT_TRUE(icon.hasAlphaChannel());
+    EXPECT_EQ(qAlpha(icon.pixel(2, 2)), 0);
+    EXPECT_EQ(qAlpha(icon.pixel(253, 253)), 0);
+    EXPECT_EQ(qAlpha(icon.pixel(128, 128)), 255);
+}
+
 } // namespace
 } // namespace qv::samples

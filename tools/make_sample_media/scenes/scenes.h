@@ -20,6 +20,9 @@ QImage paintTropicalIsland(QSize size);
 QImage paintAurora(QSize size);
 QImage paintTulipFields(QSize size);
 
+// The program's own icon, square, with a transparent surround.
+QImage paintAppIcon(int side);
+
 // Drawn as metafile records, to be scaled by whoever plays them.
 Bytes drawSailboatMetafile();
 Bytes drawBouquetMetafile();
