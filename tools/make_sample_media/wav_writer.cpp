@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <stdexcept>
 
 namespace qv::samples {
 namespace {
@@ -17,6 +18,8 @@ std::int16_t toPcm16(float sample)
 
 Bytes encodeWav(const Sound& sound)
 {
+    if (sound.channels < 1 || sound.channels > 2 || sound.sampleRate < 1)
+        throw std::invalid_argument("a WAV sound has one or two channels and a positive rate");
     const auto channels = static_cast<std::uint16_t>(sound.channels);
     const auto rate = static_cast<std::uint32_t>(sound.sampleRate);
     const std::uint16_t blockAlign = static_cast<std::uint16_t>(channels * 2u);
