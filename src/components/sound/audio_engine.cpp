@@ -138,7 +138,8 @@ void AudioEngine::shutDown()
     Mix_HaltMusic();
     Mix_CloseAudio();
     Mix_Quit();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    // Nothing but sound uses SDL here: quitting it whole also frees its hints.
+    SDL_Quit();
     open_ = false;
 }
 

@@ -1,5 +1,7 @@
 #include "components/sound/sound_loader.h"
 
+#include <SDL.h>
+
 namespace qv {
 
 SoundLoader& SoundLoader::instance()
@@ -25,6 +27,9 @@ quint64 SoundLoader::prepare(const QString& path, Ready onReady)
     waiting_.emplace(ticket, std::move(onReady));
     pool_.start([this, ticket, path] {
         PreparedSound sound = prepareSound(path, AudioEngine::instance());
+        // SDL keeps its error text per thread and frees it only for threads of its
+        // own; the text has been copied into `sound` by now.
+        SDL_TLSCleanup();
         {
             const std::lock_guard lock(preparedMutex_);
             prepared_.emplace(ticket, std::move(sound));
