@@ -24,7 +24,7 @@ frmNoFiles::frmNoFiles(QWidget* parent)
     layout->addWidget(Label1);
 
     Timer1.setSingleShot(true);
-    Timer1.setInterval(kDisplayMs);
+    Timer1.setInterval(displayMs());
     connect(&Timer1, &QTimer::timeout, this, &frmNoFiles::Timer1_Timer);
     Form_Load();
 }
@@ -40,6 +40,12 @@ void frmNoFiles::Form_Load()
 }
 
 void frmNoFiles::Timer1_Timer() { accept(); }
+
+int& frmNoFiles::displayMs()
+{
+    static int milliseconds = 7000;
+    return milliseconds;
+}
 
 void frmNoFiles::showAndWait()
 {

@@ -1,0 +1,217 @@
+// The show window driven headless: tiny pictures, no transitions, short ticks.
+#include "engine/qvtour52.h"
+
+#include "components/picture/fx_image.h"
+#include "engine/show_state.h"
+#include "engine/show_timing.h"
+#include "components/platform/message_box.h"
+#include "startup/frm_no_files.h"
+#include "settings/global_settings.h"
+#include "startup/event_waiting.h"
+#include "startup/program_windows.h"
+#include "support/qt_printers.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPointer>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace qv {
+namespace {
+
+class MessageRecorder final : public MessagePresenter {
+public:
+    MessageAnswer present(const Message& message) override
+    {
+        texts << message.text;
+        return MessageAnswer::Ok;
+    }
+    QStringList texts;
+};
+
+class ShowWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        setMessagePresenter(&messages_);
+        frmNoFiles::displayMs() = 50;
+        dataDir_ = qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Quintavue/");
+        QDir().mkpath(dataDir_);
+        QFile::remove(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Quintavue/desktop.conf"));
+        globalSettings() = GlobalSettings();
+        GlobalSettings& s = globalSettings();
+        s.slideshowPath = dataDir_;
+        s.randomFlag = 0;
+        s.activeCss = QStringLiteral("test.css");
+        s.cDissolve = 0;
+        s.picinfoFlag = 0;
+        ShowTiming& timing = showTiming();
+        timing = ShowTiming();
+        timing.tickMs = 20;
+        timing.badPictureSeconds = 0.05;
+        timing.captionPauseSeconds = 0;
+        timing.closingPauseSeconds = 0;
+        timing.passwordTimeoutMs = 150;
+    }
+
+    void TearDown() override
+    {
+        if (window_ != nullptr)
+            window_->close();
+        disposeRetiredWindows();
+        setMessagePresenter(nullptr);
+    }
+
+    QString picture(const QString& name, QColor colour)
+    {
+        QImage image(40, 30, QImage::Format_RGB32);
+        image.fill(colour);
+        const QString path = dataDir_ + name;
+        EXPECT_TRUE(image.save(path, "BMP"));
+        return path;
+    }
+
+    // A show of the given pictures, each for `delay` seconds with no transition.
+    void writeShow(const QStringList& pictures, int delay = 0)
+    {
+        QByteArray text = "\"Quintavue\",,,,,,," + QByteArray::number(pictures.size()) + "\r\n";
+        for (const QString& path : pictures)
+            text += "\"" + path.toUtf8() + "\",\"\"," + QByteArray::number(delay) + ",0,0,\"\",0\r\n";
+        QFile file(dataDir_ + QStringLiteral("test.css"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+
+    // Opens the show and notes every picture the screen shows, until `count` have
+    // come or the window has closed.
+    QStringList watchShow(int count, double seconds = 10)
+    {
+        window_ = qvtour52::open();
+        QStringList shown;
+        QString last;
+        const EventWaitHooks& clock = eventWaitHooks();
+        const double until = clock.monotonicSeconds() + seconds;
+        let_events_run_until(
+            [&] {
+                if (window_ == nullptr || !window_->isVisible() || clock.monotonicSeconds() > until)
+                    return true;
+                const QString now = window_->image().fileName();
+                if (!now.isEmpty() && (now != last || window_->fileIndex() != lastIndex_)) {
+                    if (now != last)
+                        shown << QFileInfo(now).fileName();
+                    last = now;
+                    lastIndex_ = window_->fileIndex();
+                }
+                return shown.size() >= count;
+            },
+            std::chrono::milliseconds(5));
+        return shown;
+    }
+
+    bool runUntil(const std::function<bool()>& done, double seconds = 5)
+    {
+        const EventWaitHooks& clock = eventWaitHooks();
+        const double until = clock.monotonicSeconds() + seconds;
+        let_events_run_until([&] { return done() || clock.monotonicSeconds() > until; },
+                             std::chrono::milliseconds(5));
+        return done();
+    }
+
+    MessageRecorder messages_;
+    QString dataDir_;
+    qvtour52* window_ = nullptr;  // retired, not deleted, until TearDown
+    int lastIndex_ = -1;
+};
+
+TEST_F(ShowWindowTest, PlaysACustomShowInOrderAndStartsOver)
+{
+    writeShow({picture("a.bmp", Qt::red), picture("b.bmp", Qt::green), picture("c.bmp", Qt::blue)});
+    EXPECT_EQ(watchShow(4), (QStringList{"a.bmp", "b.bmp", "c.bmp", "a.bmp"}));
+}
+
+TEST_F(ShowWindowTest, SkipsPicturesThatCannotBeShown)
+{
+    const QString a = picture("a.bmp", Qt::red);
+    const QString c = picture("c.bmp", Qt::blue);
+    QFile broken(dataDir_ + QStringLiteral("broken.bmp"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("BM this is not a picture");
+    broken.close();
+    // A missing first picture, a damaged one between good ones.
+    writeShow({dataDir_ + QStringLiteral("missing.bmp"), a, broken.fileName(), c});
+    EXPECT_EQ(watchShow(4), (QStringList{"a.bmp", "c.bmp", "a.bmp", "c.bmp"}));
+}
+
+TEST_F(ShowWindowTest, AShowThatCannotBeReadEndsByItself)
+{
+    globalSettings().activeCss = QStringLiteral("no-such-show.css");
+    window_ = qvtour52::open();
+    EXPECT_TRUE(runUntil([] { return !anyProgramWindowOpen(); }, 15));
+    EXPECT_TRUE(messages_.texts.contains(QStringLiteral("no-such-show.css was not able to be loaded!")))
+        << messages_.texts.join(QLatin1Char('|')).toStdString();
+}
+
+TEST_F(ShowWindowTest, AKeyEndsTheShowEvenDuringATransition)
+{
+    writeShow({picture("a.bmp", Qt::red), picture("b.bmp", Qt::green)}, 30);
+    window_ = qvtour52::open();
+    ASSERT_TRUE(runUntil([this] { return !window_->image().fileName().isEmpty(); }));
+    QTest::keyClick(window_, Qt::Key_Space);
+    EXPECT_TRUE(runUntil([this] { return !window_->isVisible(); }));
+    EXPECT_FALSE(showRunning());
+    EXPECT_FALSE(anyProgramWindowOpen());
+}
+
+class PasswordTest : public ShowWindowTest {
+protected:
+    void SetUp() override
+    {
+        ShowWindowTest::SetUp();
+        const QString folder = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Quintavue");
+        QDir().mkpath(folder);
+        QFile desktop(folder + QStringLiteral("/desktop.conf"));
+        ASSERT_TRUE(desktop.open(QIODevice::WriteOnly));
+        desktop.write("[Desktop]\nScreenSaveUsePassword=1\n");
+        desktop.close();
+        globalSettings().screenSaverPassword = QStringLiteral("Owl");
+        writeShow({picture("a.bmp", Qt::red), picture("b.bmp", Qt::green)}, 30);
+        window_ = qvtour52::open();
+        ASSERT_TRUE(runUntil([this] { return !window_->image().fileName().isEmpty(); }));
+        QTest::keyClick(window_, Qt::Key_A);
+        ASSERT_TRUE(runUntil([this] { return window_->passwordPrompt().isVisible(); }));
+    }
+};
+
+TEST_F(PasswordTest, TheRightLettersEndTheShowAtTheLastOneWithoutEnter)
+{
+    QTest::keyClicks(&window_->passwordEntry(), QStringLiteral("oW"));
+    runUntil([] { return false; }, 0.1);
+    EXPECT_TRUE(window_->isVisible());
+    QTest::keyClicks(&window_->passwordEntry(), QStringLiteral("L"));
+    EXPECT_TRUE(runUntil([this] { return !window_->isVisible(); }));
+}
+
+TEST_F(PasswordTest, AWrongPasswordIsRefusedAndCancelResumesTheShow)
+{
+    QTest::keyClicks(&window_->passwordEntry(), QStringLiteral("cat"));
+    QTest::keyClick(&window_->passwordEntry(), Qt::Key_Return);
+    EXPECT_TRUE(window_->invalidPasswordLabel().isVisible());
+    EXPECT_TRUE(window_->passwordEntry().text().isEmpty());
+    QTest::keyClicks(&window_->passwordEntry(), QStringLiteral("x"));
+    EXPECT_FALSE(window_->invalidPasswordLabel().isVisible());
+
+    // Left alone, the prompt gives way to the show again.
+    EXPECT_TRUE(runUntil([this] { return !window_->passwordPrompt().isVisible(); }));
+    EXPECT_TRUE(window_->isVisible());
+    EXPECT_FALSE(showState().quitRequested);
+
+    // And asks again at the next key.
+    QTest::keyClick(window_, Qt::Key_B);
+    EXPECT_TRUE(runUntil([this] { return window_->passwordPrompt().isVisible(); }));
+}
+
+} // namespace
+} // namespace qv
