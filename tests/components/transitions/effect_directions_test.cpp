@@ -1,0 +1,116 @@
+// Each effect goes the way its name says: probe pixels halfway through and check
+// which picture, and which part of it, they show.
+#include "components/transitions/transition_renderer.h"
+#include "test_pictures.h"
+
+#include <gtest/gtest.h>
+
+namespace qv {
+namespace {
+
+enum class Shows { Old, New, Black };
+
+struct Probe {
+    int effect;
+    QPoint at;      // in the 200x100 frame, halfway through
+    Shows shows;
+    QPoint source;  // the pixel of that picture it shows, give or take one for resampling
+};
+
+bool showsNear(QRgb seen, const QImage& picture, QPoint source)
+{
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx) {
+            const QPoint near = source + QPoint(dx, dy);
+            if (picture.valid(near) && picture.pixel(near) == seen)
+                return true;
+        }
+    return false;
+}
+
+constexpr QSize kFrame(200, 100);
+
+// At progress 0.5 and grain 1 every edge of these effects is halfway across.
+const Probe kProbes[] = {
+    {1, {10, 50}, Shows::New, {10, 50}},      {1, {190, 50}, Shows::Old, {190, 50}},
+    {2, {190, 50}, Shows::New, {190, 50}},    {2, {10, 50}, Shows::Old, {10, 50}},
+    {3, {100, 10}, Shows::New, {100, 10}},    {3, {100, 90}, Shows::Old, {100, 90}},
+    {4, {100, 90}, Shows::New, {100, 90}},    {4, {100, 10}, Shows::Old, {100, 10}},
+    {5, {5, 50}, Shows::New, {5, 50}},        {5, {195, 50}, Shows::New, {195, 50}},
+    {5, {100, 50}, Shows::Old, {100, 50}},    {6, {100, 50}, Shows::New, {100, 50}},
+    {6, {5, 50}, Shows::Old, {5, 50}},        {13, {5, 5}, Shows::New, {5, 5}},
+    {13, {195, 95}, Shows::Old, {195, 95}},   {16, {195, 95}, Shows::New, {195, 95}},
+    {22, {100, 50}, Shows::New, {100, 50}},   {22, {2, 2}, Shows::Old, {2, 2}},
+    {23, {2, 2}, Shows::New, {2, 2}},         {23, {100, 50}, Shows::Old, {100, 50}},
+    {73, {100, 50}, Shows::New, {100, 50}},   {73, {1, 1}, Shows::Old, {1, 1}},
+    {70, {198, 50}, Shows::New, {198, 50}},   {71, {1, 50}, Shows::New, {1, 50}},
+    // Moves: the new picture's far edge arrives first.
+    {9, {100, 99}, Shows::New, {100, 49}},    {9, {100, 10}, Shows::Old, {100, 10}},
+    {10, {100, 0}, Shows::New, {100, 50}},    {10, {100, 90}, Shows::Old, {100, 90}},
+    {11, {100, 0}, Shows::Old, {100, 50}},    {11, {100, 99}, Shows::New, {100, 49}},
+    {12, {100, 99}, Shows::Old, {100, 49}},   {12, {100, 0}, Shows::New, {100, 50}},
+    {52, {199, 50}, Shows::New, {99, 50}},    {52, {10, 50}, Shows::Old, {10, 50}},
+    {53, {0, 50}, Shows::New, {100, 50}},     {53, {190, 50}, Shows::Old, {190, 50}},
+    {54, {0, 50}, Shows::Old, {100, 50}},     {54, {199, 50}, Shows::New, {99, 50}},
+    {55, {199, 50}, Shows::Old, {99, 50}},    {55, {0, 50}, Shows::New, {100, 50}},
+    {76, {0, 0}, Shows::New, {100, 50}},      {76, {199, 99}, Shows::Old, {199, 99}},
+    {79, {199, 99}, Shows::New, {99, 49}},    {79, {0, 0}, Shows::Old, {0, 0}},
+    {24, {100, 50}, Shows::New, {100, 50}},   {24, {10, 10}, Shows::Old, {10, 10}},
+    {25, {100, 50}, Shows::Old, {100, 50}},   {25, {10, 10}, Shows::New, {10, 10}},
+    {86, {100, 50}, Shows::New, {100, 50}},   {86, {10, 50}, Shows::Old, {10, 50}},
+    {49, {0, 50}, Shows::New, {0, 50}},       {49, {190, 50}, Shows::Old, {190, 50}},
+    {48, {0, 50}, Shows::New, {100, 50}},     {48, {199, 50}, Shows::Old, {199, 50}},
+    {98, {100, 5}, Shows::New, {100, 5}},     {98, {100, 95}, Shows::Old, {100, 95}},
+    {99, {100, 95}, Shows::New, {100, 95}},   {99, {100, 5}, Shows::Old, {100, 5}},
+    // Turns: the faces' far edges are shorter, leaving black corners.
+    {82, {0, 0}, Shows::Black, {}},           {83, {199, 0}, Shows::Black, {}},
+    {84, {0, 0}, Shows::Black, {}},           {85, {0, 99}, Shows::Black, {}},
+};
+
+class EffectDirection : public ::testing::TestWithParam<Probe> {};
+
+TEST_P(EffectDirection, ShowsThePartOfThePictureItsNameSays)
+{
+    const Probe probe = GetParam();
+    static const QImage older = test::oldPicture(kFrame);
+    static const QImage newer = test::newPicture(kFrame);
+    const TransitionRenderer renderer({probe.effect, 1, 0, kFrame});
+    QImage frame(kFrame, QImage::Format_RGB32);
+    renderer.render(older, newer, 0.5, frame);
+    const QRgb seen = frame.pixel(probe.at);
+    switch (probe.shows) {
+    case Shows::Old: EXPECT_TRUE(showsNear(seen, older, probe.source)); break;
+    case Shows::New: EXPECT_TRUE(showsNear(seen, newer, probe.source)); break;
+    case Shows::Black: EXPECT_EQ(seen, qRgb(0, 0, 0)); break;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Halfway, EffectDirection, ::testing::ValuesIn(kProbes),
+                         [](const ::testing::TestParamInfo<Probe>& probe) {
+                             return "effect" + std::to_string(probe.param.effect) + "_at_"
+                                  + std::to_string(probe.param.at.x()) + "_"
+                                  + std::to_string(probe.param.at.y());
+                         });
+
+// The grain is clamped to 1..255, so what a settings file holds cannot make the
+// renderer divide by zero or build absurd tables.
+TEST(EffectGrain, OutOfRangeGrainsActAsTheNearestValidOne)
+{
+    const QSize size(300, 200);
+    const QImage older = test::oldPicture(size);
+    const QImage newer = test::newPicture(size);
+    const auto frame = [&](int effect, int grain) {
+        const TransitionRenderer renderer({effect, grain, 5, size});
+        QImage out(size, QImage::Format_RGB32);
+        renderer.render(older, newer, 0.4, out);
+        return out;
+    };
+    for (const int effect : {1, 34, 39, 50, 82, 98, 113}) {
+        EXPECT_EQ(frame(effect, 0), frame(effect, 1)) << effect;
+        EXPECT_EQ(frame(effect, -40), frame(effect, 1)) << effect;
+        EXPECT_EQ(frame(effect, 100000), frame(effect, 255)) << effect;
+    }
+}
+
+} // namespace
+} // namespace qv
