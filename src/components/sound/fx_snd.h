@@ -28,8 +28,8 @@ namespace qv {
 //     one music channel) ends then;
 //   - a looping sound never ends by itself and never notifies, not even per pass;
 //   - a MIDI file that is damaged plays as silence of no length (the synthesizer
-//     refuses such files whole); one shorter than `minimumTuneMs` plays as silence
-//     of its length.
+//     refuses such files whole); one shorter than `minimumTuneMs`, or timed in SMPTE
+//     frames (which the synthesizer cannot play), plays as silence of its length.
 // A sound that is stopped, released or replaced by a new path gives no `Notify`:
 // the show's handlers clear their "playing" flags themselves when they stop a player.
 //

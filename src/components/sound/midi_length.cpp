@@ -287,6 +287,7 @@ std::optional<MidiPlayingTime> midiPlayingTime(std::span<const std::uint8_t> fil
         return std::nullopt;
 
     MidiPlayingTime result;
+    result.smpteTiming = smpte;
     std::vector<TempoChange> tempoChanges;
     std::uint64_t endTick = 0;
     std::uint32_t tracksRead = 0;

@@ -18,6 +18,8 @@ struct MidiPlayingTime {
     // Some track was cut short or held an event no player could read; the length
     // then counts up to the last event that could be read.
     bool damaged = false;
+    // Timed in SMPTE frames rather than beats; fluidsynth refuses such files.
+    bool smpteTiming = false;
 };
 
 // True when the bytes start as a MIDI file: a bare "MThd" header or the "RMID" form

@@ -35,7 +35,8 @@ PreparedSound prepareTune(QByteArray bytes, const AudioEngine& engine)
     PreparedSound sound;
     sound.kind = PreparedSound::Kind::Tune;
     sound.lengthMs = std::chrono::duration_cast<std::chrono::milliseconds>(timing->length).count();
-    if (sound.lengthMs >= minimumTuneMs) {
+    // A tune the synthesizer cannot time plays as silence of its true length.
+    if (sound.lengthMs >= minimumTuneMs && !timing->smpteTiming) {
         sound.tuneBytes = std::move(bytes);
         sound.music = engine.openMusic(sound.tuneBytes);
     }

@@ -18,7 +18,7 @@ struct PreparedSound {
     ChunkHandle chunk;    // a wave sound, decoded; empty without output
     QByteArray tuneBytes; // a tune's file, which its music reads from
     MusicHandle music;    // empty without output, when the synthesizer refuses the
-                          // tune, or for a tune too short to hand to it
+                          // tune (SMPTE timing), or for a tune too short to hand to it
     QString problem;      // why it is unplayable, for the log
 };
 

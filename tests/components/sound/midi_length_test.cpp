@@ -125,6 +125,7 @@ TEST_P(MidiLengthTest, ReadsPlayingTime)
         return;
     EXPECT_EQ(timing->length.count(), *c.expectedMicros);
     EXPECT_EQ(timing->damaged, c.damaged);
+    EXPECT_EQ(timing->smpteTiming, c.name.starts_with("SMPTE"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, MidiLengthTest, ::testing::ValuesIn(lengthCases()),
