@@ -1,0 +1,193 @@
+// The program as a user meets it: started with a show file under a real X server,
+// it shows each slide in turn with its caption and sound, and a key ends it.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QThread>
+#include <QtEndian>
+
+#include <cmath>
+#include <memory>
+
+// Last: Xlib defines macros such as None that clash with the names of others.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+
+namespace {
+
+struct DisplayCloser {
+    void operator()(Display* display) const { XCloseDisplay(display); }
+};
+
+QByteArray sineWave(double seconds)
+{
+    const int rate = 22050;
+    const auto frames = static_cast<int>(seconds * rate);
+    QByteArray samples;
+    for (int i = 0; i < frames; ++i) {
+        const auto value = static_cast<qint16>(12000 * std::sin(2 * M_PI * 440 * i / rate));
+        samples.append(reinterpret_cast<const char*>(&value), 2);
+    }
+    QByteArray wav = "RIFF";
+    const auto le32 = [](quint32 v) { QByteArray b(4, 0); qToLittleEndian(v, b.data()); return b; };
+    const auto le16 = [](quint16 v) { QByteArray b(2, 0); qToLittleEndian(v, b.data()); return b; };
+    wav += le32(static_cast<quint32>(36 + samples.size())) + "WAVEfmt " + le32(16) + le16(1) + le16(1) + le32(rate)
+           + le32(rate * 2) + le16(2) + le16(16) + "data" + le32(static_cast<quint32>(samples.size())) + samples;
+    return wav;
+}
+
+class ShowEndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        display_.reset(XOpenDisplay(nullptr));
+        if (!display_)
+            GTEST_SKIP() << "needs an X display";
+        folder_ = qEnvironmentVariable("QV_TEST_SCRATCH") + QStringLiteral("/show/");
+        QDir().mkpath(folder_);
+    }
+
+    void TearDown() override
+    {
+        if (program_.state() != QProcess::NotRunning) {
+            program_.kill();
+            program_.waitForFinished();
+        }
+    }
+
+    QString writePicture(const char* name, QColor colour)
+    {
+        QImage image(320, 240, QImage::Format_RGB32);
+        image.fill(colour);
+        const QString path = folder_ + QLatin1String(name);
+        EXPECT_TRUE(image.save(path, "BMP"));
+        return path;
+    }
+
+    QImage screen() const
+    {
+        const int width = DisplayWidth(display_.get(), 0);
+        const int height = DisplayHeight(display_.get(), 0);
+        const auto destroy = [](XImage* unwanted) { XDestroyImage(unwanted); };
+        std::unique_ptr<XImage, decltype(destroy)> shot(
+            XGetImage(display_.get(), DefaultRootWindow(display_.get()), 0, 0, static_cast<unsigned>(width),
+                      static_cast<unsigned>(height), AllPlanes, ZPixmap),
+            destroy);
+        QImage image(width, height, QImage::Format_RGB32);
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                image.setPixel(x, y, static_cast<QRgb>(XGetPixel(shot.get(), x, y)) | 0xff000000U);
+        return image;
+    }
+
+    std::unique_ptr<Display, DisplayCloser> display_;
+    QString folder_;
+    QProcess program_;
+};
+
+// Which of the three slide colours fills the middle of the screen, if any.
+char slideAt(const QImage& shot)
+{
+    const QRgb centre = shot.pixel(shot.width() / 2, shot.height() / 2) & 0xffffff;
+    if (centre == 0xff0000)
+        return 'R';
+    if (centre == 0x00ff00)
+        return 'G';
+    if (centre == 0x0000ff)
+        return 'B';
+    return '-';
+}
+
+// Pixels of a caption: bright text or its dark outline over a slide colour, in the
+// band above the bottom border.
+int captionPixels(const QImage& shot)
+{
+    const QRgb slide = shot.pixel(shot.width() / 2, shot.height() / 2);
+    int count = 0;
+    for (int y = shot.height() * 80 / 100; y < shot.height() * 94 / 100; ++y)
+        for (int x = shot.width() / 4; x < shot.width() * 3 / 4; ++x)
+            count += shot.pixel(x, y) != slide ? 1 : 0;
+    return count;
+}
+
+TEST_F(ShowEndToEnd, ShowsEachSlideWithCaptionAndSoundAndEndsOnAKey)
+{
+    const QString red = writePicture("red.bmp", Qt::red);
+    const QString green = writePicture("green.bmp", Qt::green);
+    const QString blue = writePicture("blue.bmp", Qt::blue);
+    QFile sound(folder_ + QStringLiteral("tone.wav"));
+    ASSERT_TRUE(sound.open(QIODevice::WriteOnly));
+    sound.write(sineWave(1.0));
+    sound.close();
+    QFile show(folder_ + QStringLiteral("Three Slides.css"));
+    ASSERT_TRUE(show.open(QIODevice::WriteOnly));
+    show.write("\"Quintavue\",,,,,,,3\r\n");
+    show.write("\"" + red.toUtf8() + "\",\"Red square\",2,0,0,\"" + sound.fileName().toUtf8() + "\",0\r\n");
+    show.write("\"" + green.toUtf8() + "\",\"Green square\",2,0,0,\"\",0\r\n");
+    show.write("\"" + blue.toUtf8() + "\",\"Blue square\",2,0,0,\"\",0\r\n");
+    show.close();
+
+    const QString audioOut = folder_ + QStringLiteral("audio.raw");
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("disk"));
+    environment.insert(QStringLiteral("SDL_DISKAUDIOFILE"), audioOut);
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    program_.setProcessEnvironment(environment);
+    program_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    program_.start(qEnvironmentVariable("QV_PROGRAM"), {show.fileName()});
+    ASSERT_TRUE(program_.waitForStarted());
+
+    QString seen;
+    int mostCaption = 0;
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < 40000 && seen.count(QLatin1Char('R')) < 2 && program_.state() == QProcess::Running) {
+        const QImage shot = screen();
+        const char slide = slideAt(shot);
+        if (slide != '-' && (seen.isEmpty() || seen.back() != QLatin1Char(slide)))
+            seen += QLatin1Char(slide);
+        if (slide != '-')
+            mostCaption = std::max(mostCaption, captionPixels(shot));
+        QThread::msleep(100);
+    }
+    EXPECT_TRUE(seen.startsWith(QStringLiteral("RGBR"))) << seen.toStdString();
+    EXPECT_GT(mostCaption, 200) << "no caption seen";
+
+    // Any key ends the show.
+    const KeyCode space = XKeysymToKeycode(display_.get(), XK_space);
+    XTestFakeKeyEvent(display_.get(), space, True, CurrentTime);
+    XTestFakeKeyEvent(display_.get(), space, False, CurrentTime);
+    XFlush(display_.get());
+    ASSERT_TRUE(program_.waitForFinished(15000));
+    EXPECT_EQ(program_.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program_.exitCode(), 0);
+
+    // The first slide's tone reached the mixer.
+    QFile raw(audioOut);
+    ASSERT_TRUE(raw.open(QIODevice::ReadOnly));
+    const QByteArray bytes = raw.readAll();
+    double sum = 0;
+    const auto count = bytes.size() / 2;
+    for (qsizetype i = 0; i < count; ++i) {
+        const double sample = qFromLittleEndian<qint16>(bytes.constData() + 2 * i);
+        sum += sample * sample;
+    }
+    EXPECT_GT(count, 0);
+    EXPECT_GT(std::sqrt(sum / std::max<qsizetype>(count, 1)), 300.0);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
