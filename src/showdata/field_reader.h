@@ -46,7 +46,7 @@ private:
     void takeSeparator();
 
     ByteSource& source_;
-    std::array<char, 64 * 1024> buffer_{};
+    std::array<char, 16 * 1024> buffer_;  // filled before it is read
     std::ptrdiff_t position_ = 0;
     std::ptrdiff_t filled_ = 0;
     int readError_ = 0;
