@@ -90,8 +90,9 @@ public:
     void setEraseEnabled(bool on) { eraseEnabled_ = on; }
     bool eraseEnabled() const { return eraseEnabled_; }
 
-    // 4: a key press cuts a running transition to its final frame; 9: a key press or a
-    // move of the mouse does (any other value counts as 4).
+    // 4 (the default): a key press cuts a running transition to its final frame; 9: a key
+    // press or a move of the mouse does (any other value counts as 4). Only the show asks
+    // for 9: in a dialog, moving the mouse to the next control must not cut its preview.
     void setCancelMode(int mode) { cancelMode_ = mode; }
     int cancelMode() const { return cancelMode_; }
 
@@ -153,7 +154,7 @@ private:
     int eraseGrain_ = 1;
     int eraseSpeed_ = 0;
     bool eraseEnabled_ = false;
-    int cancelMode_ = 9;
+    int cancelMode_ = 4;
 
     TransitionPlayer* player_;  // child object
     QImage frame_;              // what is on screen when no transition runs

@@ -22,7 +22,7 @@ struct TransitionRequest {
     int speed = 0;
     QSize logicalArea;  // for the duration: a larger area takes longer
     double refreshRate = 60.0;
-    int cancelMode = 9;
+    int cancelMode = 4;
 };
 
 // Cancel modes: which user input cuts a running transition to its final frame.
