@@ -153,7 +153,9 @@ void FXLabel::paintEvent(QPaintEvent*)
         frameValid_ = true;
     }
     QPainter painter(this);
-    if (isWindow() && look_.transparentBackground)
+    // A window of its own has nothing beneath it to show through; an opaque label
+    // whose area is too large to draw must still cover what it promised to cover.
+    if (isWindow() || (frame_.isNull() && !look_.transparentBackground))
         painter.fillRect(rect(), look_.backColour);
     if (!frame_.isNull())
         painter.drawImage(QPointF(0, 0), frame_);

@@ -26,6 +26,10 @@ namespace qv {
 //
 // Made a window of its own (no parent, or adopted into another program's window)
 // the label always paints its back colour, as nothing can show through it there.
+// To adopt it, keep it parentless: Qt paints a widget only while its top-level
+// widget is shown, so a native child of a hidden form would stay blank. Set
+// Qt::WA_NativeWindow, call winId(), give windowHandle() the other window
+// (QWindow::fromWinId) as parent, then show the label.
 class FXLabel : public QWidget {
     Q_OBJECT
 public:

@@ -183,6 +183,22 @@ TEST(CaptionLayoutTest, UnusableAreasAndProgressGiveNoCrash)
     }
 }
 
+TEST(CaptionLayoutTest, DenseScreensGetFramesInDevicePixels)
+{
+    installFontSubstitutions();
+    const CaptionLayout dense = layoutCaption(QStringLiteral("Quintavue"), captionTestFont(), kArea, 96.0, 2.0);
+    const CaptionLayout plain = layoutCaption(QStringLiteral("Quintavue"), captionTestFont(), kArea, 96.0, 1.0);
+    for (const int number : {3, 17, 31, 36}) {
+        const QImage last = renderCaptionFrame(dense, CaptionLook{}, {number, 2, 10}, 1.0);
+        EXPECT_EQ(last.size(), (kArea * 2).toSize());
+        EXPECT_LT(test::differingShare(last, renderRestingCaption(dense, CaptionLook{})), 0.002) << number;
+        // The same caption, only finer: it covers about the same share of the area.
+        const double denseInk = test::inkedShare(last, 0);
+        const double plainInk = test::inkedShare(renderCaptionFrame(plain, CaptionLook{}, {number, 2, 10}, 1.0), 0);
+        EXPECT_NEAR(denseInk, plainInk, plainInk * 0.2) << number;
+    }
+}
+
 TEST(CaptionFonts, PointSizesFollowTheScreenAndWindowsFontsResolve)
 {
     installFontSubstitutions();
