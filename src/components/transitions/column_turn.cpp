@@ -27,6 +27,11 @@ void ColumnTurn::placeColumns(double progress) const
         column.source = placed.source;
         sourceColumns_[static_cast<std::size_t>(x)] = column.srcX;
     }
+    // The two faces meet where the source picture changes.
+    faceSplit_ = std::min(1, size_.width());
+    while (faceSplit_ < size_.width()
+           && columns_[static_cast<std::size_t>(faceSplit_)].source == columns_.front().source)
+        ++faceSplit_;
 }
 
 namespace {
@@ -35,6 +40,14 @@ namespace {
 std::int64_t sourceRowFixed(int y, std::int32_t top, std::uint32_t rowStep)
 {
     return std::int64_t{y - top} * rowStep + rowStep / 2;
+}
+
+// The inner loop of a turn, apart so the compiler knows the three arrays are distinct.
+void gatherRun(Pixel* __restrict out, const Pixel* __restrict row,
+               const std::int32_t* __restrict columns, int count)
+{
+    for (int i = 0; i < count; ++i)
+        out[i] = row[columns[i]];
 }
 
 } // namespace
@@ -47,64 +60,60 @@ void ColumnTurn::composeRows(const FramePixels& frame, int firstRow, int endRow)
 
 void ColumnTurn::composeRow(const FramePixels& frame, int y) const
 {
-    // Within a face the source row changes slowly along an output row. A run of
-    // columns whose ends read rows at most one apart is read from the one row found
-    // at its middle, as a plain gather along that row: per-pixel rows cost several
-    // times as much at 4K. Runs start long and are halved where the row changes
-    // faster or the face's edge lies inside them.
-    constexpr int longestRun = 64;
-    constexpr int shortestRun = 8;
-    const std::int64_t lastRow = std::int64_t{frame.height - 1} << 16;
-    const auto visible = [y](const Column& column) {
+    Pixel* out = frame.outRow(y);
+    composeFace(frame, y, 0, faceSplit_, out);
+    if (faceSplit_ < frame.width)
+        composeFace(frame, y, faceSplit_, frame.width, out);
+}
+
+void ColumnTurn::composeFace(const FramePixels& frame, int y, int begin, int end, Pixel* out) const
+{
+    const auto visible = [&](int x) {
+        const Column& column = columns_[static_cast<std::size_t>(x)];
         return column.height > 0 && y >= column.top && y < column.top + column.height;
     };
-    const auto rowOf = [&](const Column& column) {
+    // Faces shrink towards their far edge, centred on the same line, so the columns
+    // showing this row are one run starting at the near (taller) edge.
+    const bool nearIsLeft = columns_[static_cast<std::size_t>(begin)].height
+                         >= columns_[static_cast<std::size_t>(end - 1)].height;
+    const int near = nearIsLeft ? begin : end - 1;
+    int shownBegin = begin;
+    int shownEnd = begin; // empty
+    if (visible(near)) {
+        // Binary search for the last showing column going away from the near edge.
+        int inside = near;
+        int outside = nearIsLeft ? end : begin - 1;
+        while (std::abs(outside - inside) > 1) {
+            const int middle = inside + (outside - inside) / 2;
+            (visible(middle) ? inside : outside) = middle;
+        }
+        shownBegin = nearIsLeft ? begin : inside;
+        shownEnd = nearIsLeft ? inside + 1 : end;
+    }
+    fillPixels(out + begin, shownBegin - begin, kBlack);
+    fillPixels(out + shownEnd, end - shownEnd, kBlack);
+    if (shownEnd <= shownBegin)
+        return;
+
+    // The source row changes slowly along the row: runs short enough to move at
+    // most about a row are read from the row found at their middle, as plain
+    // gathers along one source row, which per-pixel rows would make several times
+    // dearer at 4K.
+    const std::int64_t lastRow = std::int64_t{frame.height - 1} << 16;
+    const auto rowOf = [&](int x) {
+        const Column& column = columns_[static_cast<std::size_t>(x)];
         return static_cast<int>(std::min(sourceRowFixed(y, column.top, column.rowStep), lastRow) >> 16);
     };
-    Pixel* out = frame.outRow(y);
-    int x = 0;
-    while (x < frame.width) {
-        const Column& first = columns_[static_cast<std::size_t>(x)];
-        int end = std::min(x + longestRun, frame.width);
-        while (end - 1 > x && columns_[static_cast<std::size_t>(end - 1)].source != first.source)
-            --end;
-        const uchar* base = first.source == Source::From ? frame.from : frame.to;
-        const qsizetype stride = first.source == Source::From ? frame.fromStride : frame.toStride;
-        for (;;) {
-            const Column& last = columns_[static_cast<std::size_t>(end - 1)];
-            const bool bothShow = visible(first) && visible(last);
-            const bool settled = end - x <= shortestRun
-                              || (bothShow && std::abs(rowOf(last) - rowOf(first)) <= 1);
-            if (!settled) {
-                end = x + (end - x) / 2;
-                continue;
-            }
-            if (bothShow) {
-                // A face's visible part of a row is one run, so the whole run shows.
-                const auto* row = reinterpret_cast<const Pixel*>(
-                    base + stride * rowOf(columns_[static_cast<std::size_t>((x + end) / 2)]));
-                // Source columns advance evenly along a face: step through them
-                // rather than look each one up.
-                const std::int32_t firstX = sourceColumns_[static_cast<std::size_t>(x)];
-                const std::int32_t lastX = sourceColumns_[static_cast<std::size_t>(end - 1)];
-                const std::int64_t step = end - 1 > x ? ((std::int64_t{lastX - firstX} << 16) / (end - 1 - x)) : 0;
-                std::int64_t position = (std::int64_t{firstX} << 16) + (1 << 15);
-                for (int i = x; i < end; ++i, position += step)
-                    out[i] = row[position >> 16];
-            } else {
-                for (int i = x; i < end; ++i) {
-                    const Column& column = columns_[static_cast<std::size_t>(i)];
-                    if (!visible(column) || column.source != first.source) {
-                        out[i] = kBlack;
-                        continue;
-                    }
-                    const auto* row = reinterpret_cast<const Pixel*>(base + stride * rowOf(column));
-                    out[i] = row[column.srcX];
-                }
-            }
-            break;
-        }
-        x = end;
+    const int rowsCrossed = std::abs(rowOf(shownEnd - 1) - rowOf(shownBegin)) + 1;
+    const int run = std::clamp((shownEnd - shownBegin) / rowsCrossed, 4, 256);
+    const Column& any = columns_[static_cast<std::size_t>(shownBegin)];
+    const uchar* base = any.source == Source::From ? frame.from : frame.to;
+    const qsizetype stride = any.source == Source::From ? frame.fromStride : frame.toStride;
+    const std::int32_t* srcX = sourceColumns_.data();
+    for (int x = shownBegin; x < shownEnd; x += run) {
+        const int runEnd = std::min(x + run, shownEnd);
+        const auto* row = reinterpret_cast<const Pixel*>(base + stride * rowOf((x + runEnd) / 2));
+        gatherRun(out + x, row, srcX + x, runEnd - x);
     }
 }
 

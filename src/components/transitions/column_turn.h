@@ -20,6 +20,8 @@ public:
 
 private:
     void composeRow(const FramePixels& frame, int y) const;
+    // Columns [begin, end) of one face, all from the same picture.
+    void composeFace(const FramePixels& frame, int y, int begin, int end, Pixel* out) const;
 
     struct Column {
         std::int32_t top = 0;
@@ -34,6 +36,7 @@ private:
     QSize size_;
     mutable std::vector<Column> columns_;
     mutable std::vector<std::int32_t> sourceColumns_; // the columns' srcX, packed for the gathers
+    mutable int faceSplit_ = 0;                       // first column of the second face
 };
 
 } // namespace qv::transitions
