@@ -37,9 +37,13 @@ Plan makePlan(const TransitionSetup& setup, int grain)
     return Cut{};
 }
 
+// Any 0xAARRGGBB layout will do: the renderer only moves whole pixels, never mixes them.
 bool fitsFrame(const QImage& image, QSize size)
 {
-    return image.size() == size && image.depth() == 32 && !image.isNull();
+    const QImage::Format format = image.format();
+    return !image.isNull() && image.size() == size
+        && (format == QImage::Format_RGB32 || format == QImage::Format_ARGB32
+            || format == QImage::Format_ARGB32_Premultiplied);
 }
 
 void copyWhole(const QImage& source, QImage& out)

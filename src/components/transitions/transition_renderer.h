@@ -29,7 +29,8 @@ public:
     TransitionRenderer(TransitionRenderer&&) noexcept;
     TransitionRenderer& operator=(TransitionRenderer&&) noexcept;
 
-    // from, to, out: QImage::Format_RGB32 (ARGB32 is accepted too), all of
+    // from, to, out: QImage::Format_RGB32 (ARGB32 and its premultiplied form are
+    // accepted too, pixels are only moved, never mixed), all of
     // setup.size; out is preallocated by the caller. progress is clamped to 0..1:
     // 0 gives `from` exactly, 1 gives `to` exactly. Images of another size or
     // depth leave `out` untouched.

@@ -163,18 +163,21 @@ TEST(TransitionFrames, EdgesMoveInWholeGrains)
         }
 }
 
-TEST(TransitionFrames, IgnoresPicturesOfTheWrongSizeOrDepth)
+TEST(TransitionFrames, IgnoresPicturesOfTheWrongSizeOrLayout)
 {
     const QSize size(32, 24);
     const TransitionRenderer renderer({1, 1, 0, size});
     QImage out = untouchedFrame(size);
     renderer.render(oldPicture(QSize(31, 24)), newPicture(size), 0.5, out);
     renderer.render(oldPicture(size), newPicture(size).convertToFormat(QImage::Format_RGB16), 0.5, out);
-    renderer.render(oldPicture(size), newPicture(size), 0.5, out = QImage());
-    EXPECT_TRUE(out.isNull());
-    QImage unchanged = untouchedFrame(size);
-    renderer.render(oldPicture(QSize(31, 24)), newPicture(size), 0.5, unchanged);
-    EXPECT_EQ(countUntouched(unchanged), size.width() * size.height());
+    renderer.render(oldPicture(size), newPicture(size).convertToFormat(QImage::Format_RGBA8888), 0.5, out);
+    EXPECT_EQ(countUntouched(out), size.width() * size.height());
+    QImage tooTall = untouchedFrame(QSize(32, 25));
+    renderer.render(oldPicture(size), newPicture(size), 0.5, tooTall);
+    EXPECT_EQ(countUntouched(tooTall), tooTall.width() * tooTall.height());
+    QImage nothing;
+    renderer.render(oldPicture(size), newPicture(size), 0.5, nothing);
+    EXPECT_TRUE(nothing.isNull());
 }
 
 TEST(TransitionFrames, UnknownEffectsAndEmptySizesAreHarmless)
