@@ -1,5 +1,7 @@
 // Quintavue: a picture slide show that runs as a screen saver and as a presentation.
+#include "components/platform/foreign_windows.h"
 #include "startup/command_line.h"
+#include "startup/startup_state.h"
 #include "engine/qvtour52.h"
 #include "startup/control_form.h"
 #include "startup/startup.h"
@@ -28,7 +30,11 @@ bool displayAvailable()
 
 int main(int argc, char* argv[])
 {
-    const QStringList arguments = argumentsWithoutProgram(argc, argv);
+    QStringList arguments = argumentsWithoutProgram(argc, argv);
+    // Started by a screen-saver daemon of the desktop: a show inside its window.
+    const qv::DaemonRequest daemon = qv::daemonRequest(arguments, qEnvironmentVariable("XSCREENSAVER_WINDOW"));
+    if (daemon.requested)
+        arguments = QStringList{QStringLiteral("/s")};
     // An unknown switch ends the program silently, without opening the display.
     if (!qv::selectsAnyMode(qv::commandLineText(arguments)))
         return 0;
@@ -41,6 +47,14 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Quintavue"));
     QApplication::setOrganizationName(QStringLiteral("Quintavue"));
     QApplication::setQuitOnLastWindowClosed(false);  // start-up decides when the run ends
+
+    if (daemon.requested) {
+        qv::startupState().daemonWindow = daemon.root ? qv::foreignRootWindow() : daemon.window;
+        if (qv::startupState().daemonWindow == 0) {
+            std::fprintf(stderr, "Quintavue: no window to draw the screen saver into.\n");
+            return 1;
+        }
+    }
 
     qv::ModeWindows windows;
     windows.loadPreviewHost = qv::ControlForm::load;

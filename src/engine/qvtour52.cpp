@@ -3,6 +3,7 @@
 #include "components/label/font_substitutions.h"
 #include "components/picture/fx_image.h"
 #include "components/platform/desktop_settings.h"
+#include "components/platform/foreign_windows.h"
 #include "components/platform/termination_signals.h"
 #include "engine/caption_effects.h"
 #include "engine/show_clock.h"
@@ -28,6 +29,7 @@
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
+#include <QWindow>
 
 #include <cmath>
 #include <limits>
@@ -54,6 +56,9 @@ qvtour52::~qvtour52()
 {
     if (!closing_)
         Form_Unload();
+    // A daemon's window would take this window's native window down with it.
+    if (daemonWindow_ != nullptr && windowHandle() != nullptr)
+        windowHandle()->setParent(nullptr);
 }
 
 qvtour52* qvtour52::open()
@@ -133,9 +138,12 @@ void qvtour52::Form_Load()
     GlobalSettings& settings = globalSettings();
     const StartupState& startup = startupState();
 
-    // 1. The desktop's password switch.
-    show.usePassword = static_cast<int>(leadingNumber(readDesktopSetting(QStringLiteral("Control Panel\\Desktop"),
-                                                                          QStringLiteral("ScreenSaveUsePassword"))));
+    // 1. The desktop's password switch. Inside a daemon's window the daemon locks.
+    const bool inDaemonWindow = startup.daemonWindow != 0;
+    show.usePassword = inDaemonWindow ? 0
+                                      : static_cast<int>(leadingNumber(readDesktopSetting(
+                                            QStringLiteral("Control Panel\\Desktop"),
+                                            QStringLiteral("ScreenSaveUsePassword"))));
     // 2. A screen saver is running: this window takes keyboard and pointer while it is
     // active (see grabInput), unless it is a test.
     // 3.
@@ -198,6 +206,14 @@ void qvtour52::Form_Load()
     }
     // 10.
     FileIndex = 0;
+    if (inDaemonWindow) {
+        // The daemon is the screen saver here: it owns the screen, input and locking.
+        drawInto(startup.daemonWindow);
+        let_events_run();
+        show.displayColorCount = display_colors(*this);
+        enableTick();
+        return;
+    }
     coverTheScreens();
     let_events_run();
     show.displayColorCount = display_colors(*this);
@@ -240,6 +256,18 @@ void qvtour52::coverTheScreens()
     setFocus();
 }
 
+// The show as a child of another program's window, covering its client area.
+void qvtour52::drawInto(ForeignWindowId window)
+{
+    const QSize area = foreignClientSize(window);
+    daemonWindow_.reset(QWindow::fromWinId(window));
+    winId();
+    if (daemonWindow_ != nullptr && windowHandle() != nullptr)
+        windowHandle()->setParent(daemonWindow_.get());
+    setGeometry(QRect(QPoint(0, 0), area.isValid() ? area : QSize(640, 480)));
+    show();
+}
+
 void qvtour52::getfileindex()
 {
     const GlobalSettings& settings = globalSettings();
@@ -263,7 +291,11 @@ void qvtour52::Tick_Timer()
     const bool presentation = settings.presentationMode.toInt() == 1;
     const bool randomShow = settings.randomFlag == 1;
 
-    // 1.
+    // 1. A daemon that took its window away is done with the show.
+    if (startupState().daemonWindow != 0 && !foreignWindowExists(startupState().daemonWindow)) {
+        endWithoutPassword();
+        return;
+    }
     if (show.quitRequested) {
         Tick.stop();
         end_show();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "components/label/fx_label.h"
+#include "components/platform/foreign_windows.h"
 #include "components/platform/window_titles.h"
 #include "components/sound/fx_snd.h"
 
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 #include <cstdint>
 #include <memory>
@@ -82,6 +84,7 @@ private:
     void buildControls();
     void buildPasswordPrompt();
     void coverTheScreens();
+    void drawInto(ForeignWindowId window);
     void getfileindex();
     int probeCurrentPicture();
     static std::int32_t display_colors(const QWidget& window);
@@ -129,6 +132,7 @@ private:
     QLabel* Label2 = nullptr;
     std::unique_ptr<HiddenForm> hiddenForm_;
     std::vector<std::unique_ptr<QWidget>> blackouts_;  // the other screens
+    std::unique_ptr<QWindow> daemonWindow_;            // a daemon's window the show draws into
     TitleMarker runningMarker_{title()};
 
     // Window fields.

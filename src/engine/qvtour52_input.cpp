@@ -71,6 +71,9 @@ void qvtour52::buildPasswordPrompt()
 
 void qvtour52::keyPressEvent(QKeyEvent* event)
 {
+    // Inside a screen-saver daemon's window, input is the daemon's business.
+    if (startupState().daemonWindow != 0)
+        return;
     Form_KeyDown(event->key());
     if (!event->text().isEmpty())
         Form_KeyPress();
@@ -97,6 +100,8 @@ void qvtour52::FXImage1_Click() { showState().advanceRequested = true; }
 
 void qvtour52::mouseMoveEvent(QMouseEvent* event)
 {
+    if (startupState().daemonWindow != 0)
+        return;
     Form_MouseMove(event->position().toPoint().x(), event->position().toPoint().y());
 }
 
@@ -111,7 +116,7 @@ void qvtour52::Form_MouseMove(int x, int y)
 
 void qvtour52::FXImage1_MouseMove(int, int, int x, int y)
 {
-    if (presentationMode())
+    if (presentationMode() || startupState().daemonWindow != 0)
         return;
     const QPoint at = inTwips(QPoint(x, y));
     if (showState().imageMouse.moved(at.x(), at.y(), true)) {

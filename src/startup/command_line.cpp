@@ -29,6 +29,38 @@ bool selectsAnyMode(const QString& commandLine)
            || mode == QStringLiteral("/A");
 }
 
+namespace {
+
+std::uint32_t windowId(const QString& text)
+{
+    bool ok = false;
+    const uint value = text.trimmed().toUInt(&ok, 0);
+    return ok ? value : 0;
+}
+
+} // namespace
+
+DaemonRequest daemonRequest(const QStringList& argumentsWithoutProgram, const QString& environmentWindow)
+{
+    DaemonRequest request;
+    for (qsizetype i = 0; i < argumentsWithoutProgram.size(); ++i) {
+        const QString& argument = argumentsWithoutProgram[i];
+        if (argument == QStringLiteral("--root") || argument == QStringLiteral("-root")) {
+            request.requested = true;
+            request.root = true;
+        } else if ((argument == QStringLiteral("--window-id") || argument == QStringLiteral("-window-id"))
+                   && i + 1 < argumentsWithoutProgram.size()) {
+            request.requested = true;
+            request.window = windowId(argumentsWithoutProgram[++i]);
+        }
+    }
+    if (!request.requested && !environmentWindow.isEmpty() && argumentsWithoutProgram.isEmpty()) {
+        request.requested = true;
+        request.window = windowId(environmentWindow);
+    }
+    return request;
+}
+
 bool hasTestSwitch(const QString& commandLine) { return commandLine.contains(QStringLiteral("/t")); }
 
 double leadingNumber(const QString& text)

@@ -22,6 +22,16 @@ bool selectsAnyMode(const QString& commandLine);
 // True when the text names a show file: its last four characters, upper-cased, are ".CSS".
 bool namesShowFile(const QString& commandLine);
 
+// How the X desktop's screen-saver daemons (XScreenSaver and its kin) start a saver:
+// "--window-id ID" or "--root" (one dash works too), or the window id in
+// $XSCREENSAVER_WINDOW. Ids are decimal or hexadecimal with "0x".
+struct DaemonRequest {
+    bool requested = false;
+    bool root = false;            // draw into the root window
+    std::uint32_t window = 0;     // otherwise into this window
+};
+DaemonRequest daemonRequest(const QStringList& argumentsWithoutProgram, const QString& environmentWindow);
+
 // True when "/t" occurs anywhere, compared exactly.
 bool hasTestSwitch(const QString& commandLine);
 

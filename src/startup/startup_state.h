@@ -20,6 +20,9 @@ struct StartupState {
     std::int16_t testSwitch = 0;         // 1 when the command line holds "/t"
     std::uint32_t hostWindow = 0;        // the window number after "/P" or "/A"
     QString runMode;                     // "/C", "/S", "/P", "/A" or anything else
+    // A screen-saver daemon of the desktop handed this X11 window to draw the show
+    // into (0: the show covers the screen itself). The daemon owns input and locking.
+    std::uint32_t daemonWindow = 0;
     QString commandLine;                 // the arguments as one text, without the program's path
 };
 

@@ -70,6 +70,12 @@ ForeignWindowId foreignParentOf(ForeignWindowId window)
     return static_cast<ForeignWindowId>(parent);
 }
 
+ForeignWindowId foreignRootWindow()
+{
+    Display* connection = display();
+    return connection != nullptr ? static_cast<ForeignWindowId>(DefaultRootWindow(connection)) : 0;
+}
+
 bool foreignWindowMapped(ForeignWindowId window)
 {
     XWindowAttributes attributes;
@@ -82,6 +88,7 @@ bool foreignWindowExists(ForeignWindowId) { return false; }
 QSize foreignClientSize(ForeignWindowId) { return {}; }
 ForeignWindowId foreignParentOf(ForeignWindowId) { return 0; }
 bool foreignWindowMapped(ForeignWindowId) { return false; }
+ForeignWindowId foreignRootWindow() { return 0; }
 
 #endif
 

@@ -19,6 +19,9 @@ QSize foreignClientSize(ForeignWindowId window);
 // The window's parent, or 0 when it has none or does not exist.
 ForeignWindowId foreignParentOf(ForeignWindowId window);
 
+// The root window of the default screen, or 0 without an X display.
+ForeignWindowId foreignRootWindow();
+
 // True when the window exists and is mapped (a host that withdraws its preview's
 // window unmaps it).
 bool foreignWindowMapped(ForeignWindowId window);
