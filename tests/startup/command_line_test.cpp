@@ -80,3 +80,39 @@ TEST(CommandLine, ArgumentsJoinIntoOneText)
 
 } // namespace
 } // namespace qv
+
+namespace qv {
+namespace {
+
+TEST(DaemonRequest, ReadsTheWaysScreenSaverDaemonsHandOverAWindow)
+{
+    const DaemonRequest byId = daemonRequest({QStringLiteral("--window-id"), QStringLiteral("0x2a00005")}, QString());
+    EXPECT_TRUE(byId.requested);
+    EXPECT_EQ(byId.window, 0x2a00005U);
+    EXPECT_FALSE(byId.root);
+
+    const DaemonRequest oldStyle = daemonRequest({QStringLiteral("-window-id"), QStringLiteral("44040197")}, QString());
+    EXPECT_EQ(oldStyle.window, 44040197U);
+
+    EXPECT_TRUE(daemonRequest({QStringLiteral("--root")}, QString()).root);
+    EXPECT_TRUE(daemonRequest({QStringLiteral("-root")}, QString()).requested);
+
+    const DaemonRequest fromEnvironment = daemonRequest({}, QStringLiteral("0x600001"));
+    EXPECT_TRUE(fromEnvironment.requested);
+    EXPECT_EQ(fromEnvironment.window, 0x600001U);
+}
+
+TEST(DaemonRequest, OrdinarySwitchesAreNotDaemonRequests)
+{
+    EXPECT_FALSE(daemonRequest({QStringLiteral("/s")}, QString()).requested);
+    EXPECT_FALSE(daemonRequest({QStringLiteral("/p"), QStringLiteral("1234")}, QStringLiteral("0x600001")).requested);
+    EXPECT_FALSE(daemonRequest({}, QString()).requested);
+    // An id that is no number names no window.
+    const DaemonRequest junk = daemonRequest({QStringLiteral("--window-id"), QStringLiteral("zebra")}, QString());
+    EXPECT_TRUE(junk.requested);
+    EXPECT_EQ(junk.window, 0U);
+    EXPECT_FALSE(daemonRequest({QStringLiteral("--window-id")}, QString()).requested);
+}
+
+} // namespace
+} // namespace qv
