@@ -1,0 +1,174 @@
+// The show as the desktop's screen saver: inside a daemon's window, and full screen
+// beside the desktop's own saver, which it holds off while it runs and releases
+// when it ends. Runs under Xvfb with a private session bus.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QThread>
+
+#include <memory>
+
+#include <csignal>
+
+// Last: Xlib defines macros such as None that clash with the names of others.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+namespace {
+
+// The desktop's idle screen saver, as the freedesktop service offers it.
+class FakeDesktopSaver : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.ScreenSaver")
+public:
+    int held = 0;
+    int inhibitions = 0;
+
+public Q_SLOTS:
+    quint32 Inhibit(const QString&, const QString&)
+    {
+        ++held;
+        return static_cast<quint32>(++inhibitions);
+    }
+    void UnInhibit(quint32) { --held; }
+};
+
+struct DisplayCloser {
+    void operator()(Display* display) const { XCloseDisplay(display); }
+};
+
+class DesktopSaverTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        display_.reset(XOpenDisplay(nullptr));
+        if (!display_)
+            GTEST_SKIP() << "needs an X display";
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        if (!bus.isConnected())
+            GTEST_SKIP() << "needs a session bus";
+        ASSERT_TRUE(bus.registerService(QStringLiteral("org.freedesktop.ScreenSaver")));
+        ASSERT_TRUE(bus.registerObject(QStringLiteral("/org/freedesktop/ScreenSaver"), &saver_,
+                                       QDBusConnection::ExportAllSlots));
+    }
+
+    void TearDown() override
+    {
+        if (program_.state() != QProcess::NotRunning) {
+            program_.kill();
+            program_.waitForFinished();
+        }
+        QDBusConnection::sessionBus().unregisterObject(QStringLiteral("/org/freedesktop/ScreenSaver"));
+        QDBusConnection::sessionBus().unregisterService(QStringLiteral("org.freedesktop.ScreenSaver"));
+    }
+
+    // Runs this process's events (the fake service answers there) for a while.
+    void runFor(int milliseconds)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < milliseconds) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+            QThread::msleep(10);
+        }
+    }
+
+    bool finishesWithin(int milliseconds)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < milliseconds) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+            if (program_.waitForFinished(20))
+                return true;
+        }
+        return false;
+    }
+
+    double paintedShare(Window window, int width, int height, unsigned long background) const
+    {
+        const auto destroy = [](XImage* unwanted) { XDestroyImage(unwanted); };
+        std::unique_ptr<XImage, decltype(destroy)> shot(
+            XGetImage(display_.get(), window, 0, 0, static_cast<unsigned>(width), static_cast<unsigned>(height),
+                      AllPlanes, ZPixmap),
+            destroy);
+        if (!shot)
+            return 0;
+        int painted = 0;
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x) {
+                const unsigned long pixel = XGetPixel(shot.get(), x, y) & 0xffffff;
+                painted += pixel != background && pixel != 0 ? 1 : 0;
+            }
+        return painted / static_cast<double>(width * height);
+    }
+
+    void start(const QStringList& arguments)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        program_.setProcessEnvironment(environment);
+        program_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        program_.start(qEnvironmentVariable("QV_PROGRAM"), arguments);
+        ASSERT_TRUE(program_.waitForStarted());
+    }
+
+    std::unique_ptr<Display, DisplayCloser> display_;
+    FakeDesktopSaver saver_;
+    QProcess program_;
+};
+
+TEST_F(DesktopSaverTest, InsideADaemonsWindowItDrawsAndEndsPromptlyOnTerm)
+{
+    const unsigned long background = 0x336699;
+    const Window host =
+        XCreateSimpleWindow(display_.get(), DefaultRootWindow(display_.get()), 0, 0, 320, 240, 0, 0, background);
+    XMapWindow(display_.get(), host);
+    XSync(display_.get(), False);
+
+    start({QStringLiteral("--window-id"), QStringLiteral("0x%1").arg(host, 0, 16)});
+    double share = 0;
+    for (int attempt = 0; attempt < 60 && share < 0.5; ++attempt) {
+        runFor(250);
+        share = paintedShare(host, 320, 240, background);
+    }
+    EXPECT_GT(share, 0.5) << "no show inside the daemon's window";
+    EXPECT_EQ(saver_.inhibitions, 0) << "the daemon is the saver: nothing to hold off";
+
+    QElapsedTimer sinceTerm;
+    sinceTerm.start();
+    ::kill(static_cast<pid_t>(program_.processId()), SIGTERM);
+    ASSERT_TRUE(finishesWithin(10000));
+    EXPECT_EQ(program_.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program_.exitCode(), 0);
+    // Reported, not asserted: the machine's load decides the exact figure.
+    std::printf("ended %lld ms after SIGTERM\n", static_cast<long long>(sinceTerm.elapsed()));
+}
+
+TEST_F(DesktopSaverTest, AFullScreenShowHoldsOffTheDesktopSaverOnlyWhileItRuns)
+{
+    start({QStringLiteral("/s")});
+    for (int attempt = 0; attempt < 60 && saver_.held == 0; ++attempt)
+        runFor(250);
+    EXPECT_EQ(saver_.held, 1);
+
+    ::kill(static_cast<pid_t>(program_.processId()), SIGTERM);
+    ASSERT_TRUE(finishesWithin(10000));
+    EXPECT_EQ(program_.exitCode(), 0);
+    runFor(200);
+    EXPECT_EQ(saver_.held, 0) << "an inhibition was left behind";
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
+
+#include "desktop_saver_test.moc"
