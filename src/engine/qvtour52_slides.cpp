@@ -2,6 +2,7 @@
 // border set, the sound started, the picture fitted and drawn, then its caption.
 #include "engine/qvtour52.h"
 
+#include "components/picture/frame_stats.h"
 #include "components/picture/fx_image.h"
 #include "components/standard_palette.h"
 #include "engine/bad_picture_text.h"
@@ -18,7 +19,10 @@
 #include "startup/event_waiting.h"
 #include "startup/shared_routines.h"
 
+#include <QElapsedTimer>
+
 #include <cmath>
+#include <cstdio>
 
 namespace qv {
 namespace {
@@ -71,10 +75,14 @@ int qvtour52::LOADSLIDE(const QString& path, int delay)
     Tick.stop();
     let_events_run();
     // 3.
+    QElapsedTimer sinceTick;
+    sinceTick.start();
+    qint64 wipeMs = 0;
     if (FirstPicture) {
         FirstPicture = false;
     } else {
         clear_picture();
+        wipeMs = sinceTick.elapsed();
         if (show.quitRequested)
             return 1;
     }
@@ -128,6 +136,11 @@ int qvtour52::LOADSLIDE(const QString& path, int delay)
     else
         FXImage1->show();
     FXImage1->raise();
+    // How long the slide change kept the screen waiting, besides the wipe itself: the
+    // picture should have been decoded while the previous one stood.
+    if (frameStatsWanted())
+        std::fprintf(stderr, "Slide %d: wipe %lld ms, then %lld ms until the transition began\n", FileIndex,
+                     static_cast<long long>(wipeMs), static_cast<long long>(sinceTick.elapsed() - wipeMs));
     show.imageMouse.forget();
     let_events_run();
     return result;
