@@ -58,7 +58,7 @@ Bytes encodeTgaRle(const QImage& image)
     out.u8(0);  // no colour map
     out.u8(10); // run-length true colour
     for (int i = 0; i < 5; ++i)
-        out.u8(0); // colour map specification
+        out.u8(0); // colour map: none
     out.u16le(0);
     out.u16le(0);
     out.u16le(static_cast<std::uint16_t>(rgb.width()));
