@@ -99,6 +99,7 @@ private:
     // Sound.
     void play_slide_audio();
     void startPlayer(FXSnd& player, const QString& file, bool loop);
+    static void stopPlayer(FXSnd& player);
     void sound1_off();
     void sound2_off();
     void getsoundindex();

@@ -170,12 +170,8 @@ void qvtour52::finishShow(bool pauseBeforeClosing)
     show_pointer();
     let_events_run();
     let_events_run();
-    FXSnd1.setFileName(QString());
-    FXSnd1.setCommand(FXSnd::commandStop);
-    FXSnd1.setCommand(FXSnd::commandClose);
-    FXSnd2.setFileName(QString());
-    FXSnd2.setCommand(FXSnd::commandStop);
-    FXSnd2.setCommand(FXSnd::commandClose);
+    stopPlayer(FXSnd1);
+    stopPlayer(FXSnd2);
     let_events_run();
     if (pauseBeforeClosing)
         wait_seconds(showTiming().closingPauseSeconds);
@@ -265,12 +261,8 @@ void qvtour52::Form_Unload()
     Timer1.stop();
     let_events_run();
     releaseInput();
-    FXSnd1.setFileName(QString());
-    FXSnd1.setCommand(FXSnd::commandStop);
-    FXSnd1.setCommand(FXSnd::commandClose);
-    FXSnd2.setFileName(QString());
-    FXSnd2.setCommand(FXSnd::commandStop);
-    FXSnd2.setCommand(FXSnd::commandClose);
+    stopPlayer(FXSnd1);
+    stopPlayer(FXSnd2);
     showRunning() = false;
     blackouts_.clear();
     retireProgramWindow(this);

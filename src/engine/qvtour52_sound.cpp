@@ -52,20 +52,23 @@ void qvtour52::play_slide_audio()
         let_events_run();
 }
 
+void qvtour52::stopPlayer(FXSnd& player)
+{
+    player.setFileName(QString());
+    player.setCommand(FXSnd::commandStop);
+    player.setCommand(FXSnd::commandClose);
+}
+
 void qvtour52::sound1_off()
 {
-    FXSnd1.setFileName(QString());
-    FXSnd1.setCommand(FXSnd::commandStop);
-    FXSnd1.setCommand(FXSnd::commandClose);
+    stopPlayer(FXSnd1);
     showState().sound1Playing = false;
     let_events_run();
 }
 
 void qvtour52::sound2_off()
 {
-    FXSnd2.setFileName(QString());
-    FXSnd2.setCommand(FXSnd::commandStop);
-    FXSnd2.setCommand(FXSnd::commandClose);
+    stopPlayer(FXSnd2);
     showState().sound2Playing = false;
     let_events_run();
 }

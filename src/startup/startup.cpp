@@ -54,6 +54,19 @@ int waitForLastWindowThenRestore()
     return 0;
 }
 
+// Preview and change-password serve the window named on the command line; the
+// process lives as long as their window does.
+int runForHostWindow(const std::function<void()>& open, const char* mode)
+{
+    startupState().hostWindow = hostWindowFrom(startupState().commandLine);
+    if (!open)
+        return notBuilt(mode);
+    open();
+    let_events_run_until([] { return !anyProgramWindowOpen(); });
+    disposeRetiredWindows();
+    return 0;
+}
+
 } // namespace
 
 int run_program(const QStringList& argumentsWithoutProgram, const ModeWindows& windows)
@@ -109,24 +122,10 @@ int run_program(const QStringList& argumentsWithoutProgram, const ModeWindows& w
         windows.showShowWindow();
         return waitForLastWindowThenRestore();
     }
-    if (state.runMode == QStringLiteral("/P")) {
-        state.hostWindow = hostWindowFrom(state.commandLine);
-        if (!windows.loadPreviewHost)
-            return notBuilt("preview");
-        windows.loadPreviewHost();
-        let_events_run_until([] { return !anyProgramWindowOpen(); });
-        disposeRetiredWindows();
-        return 0;
-    }
-    if (state.runMode == QStringLiteral("/A")) {
-        state.hostWindow = hostWindowFrom(state.commandLine);
-        if (!windows.showPasswordDialog)
-            return notBuilt("password dialog");
-        windows.showPasswordDialog();
-        let_events_run_until([] { return !anyProgramWindowOpen(); });
-        disposeRetiredWindows();
-        return 0;
-    }
+    if (state.runMode == QStringLiteral("/P"))
+        return runForHostWindow(windows.loadPreviewHost, "preview");
+    if (state.runMode == QStringLiteral("/A"))
+        return runForHostWindow(windows.showPasswordDialog, "password dialog");
     return 0;
 }
 
