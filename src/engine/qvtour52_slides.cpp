@@ -190,10 +190,13 @@ void qvtour52::FXImage1_Notify()
     // 1.
     if (settings.cDissolve == 0)
         FXImage1->setEffect(0);
-    // 2.
+    // 2. A request to end that came during the transition is carried out by the
+    // next tick, so the timer must run again.
     show.imageMouse.forget();
-    if (show.quitRequested)
+    if (show.quitRequested) {
+        enableTick();
         return;
+    }
     // 3. No caption.
     const bool noCaption = settings.picinfoFlag < 1 || (!randomShow && table.description[slot].isEmpty());
     if (noCaption) {

@@ -15,7 +15,9 @@
 #include <QFile>
 #include <QImage>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -165,8 +167,59 @@ TEST_F(ShowWindowTest, AKeyEndsTheShowEvenDuringATransition)
     EXPECT_FALSE(anyProgramWindowOpen());
 }
 
+TEST_F(ShowWindowTest, APresentationWaitsForAClickAndEndsOnAKeyWithoutPassword)
+{
+    globalSettings().presentationMode = 1;
+    globalSettings().screenSaverPassword = QStringLiteral("Owl");
+    writeShow({picture("a.bmp", Qt::red), picture("b.bmp", Qt::green)}, 0);
+    window_ = qvtour52::open();
+    ASSERT_TRUE(runUntil([this] { return window_->image().fileName().endsWith(QLatin1String("a.bmp")); }));
+    // A presentation lends each slide 2 seconds, then waits for a click inside the
+    // slide timer, so the user's input comes from timers here, as it would from the
+    // window system.
+    QString shownBeforeClick;
+    QTimer::singleShot(3000, window_, [this, &shownBeforeClick] {
+        shownBeforeClick = window_->image().fileName();
+        QTest::mouseMove(window_, QPoint(10, 10));
+        QTest::mouseMove(window_, QPoint(600, 400));  // the mouse never ends a presentation
+        QTest::mouseClick(window_, Qt::LeftButton, {}, QPoint(600, 400));
+    });
+    EXPECT_TRUE(runUntil([this] { return window_->image().fileName().endsWith(QLatin1String("b.bmp")); }, 8));
+    EXPECT_TRUE(shownBeforeClick.endsWith(QLatin1String("a.bmp")));
+    QTimer::singleShot(100, window_, [this] { QTest::keyClick(window_, Qt::Key_Escape); });
+    EXPECT_TRUE(runUntil([this] { return !window_->isVisible(); }));
+    EXPECT_FALSE(window_->passwordPrompt().isVisible());
+}
+
+TEST_F(ShowWindowTest, QuittingInTheMiddleOfATransitionEndsTheShow)
+{
+    // A slow wipe, so the key comes while it runs.
+    QByteArray text = "\"Quintavue\",,,,,,,2\r\n";
+    for (const char* name : {"a.bmp", "b.bmp"})
+        text += "\"" + picture(QString::fromLatin1(name), Qt::yellow).toUtf8() + "\",\"\",5,1,255,\"\",0\r\n";
+    QFile file(dataDir_ + QStringLiteral("test.css"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    file.close();
+    window_ = qvtour52::open();
+    ASSERT_TRUE(runUntil([this] { return window_->image().isDrawing(); }));
+    QTest::keyClick(window_, Qt::Key_Q);
+    EXPECT_TRUE(runUntil([this] { return !window_->isVisible(); }));
+    EXPECT_FALSE(anyProgramWindowOpen());
+}
+
 class PasswordTest : public ShowWindowTest {
 protected:
+    QPushButton& cancelButton()
+    {
+        const QList<QPushButton*> buttons = window_->passwordPrompt().findChildren<QPushButton*>();
+        for (QPushButton* button : buttons)
+            if (button->text() == QStringLiteral("&Cancel"))
+                return *button;
+        ADD_FAILURE() << "no Cancel button";
+        return *buttons.front();
+    }
+
     void SetUp() override
     {
         ShowWindowTest::SetUp();
@@ -202,6 +255,12 @@ TEST_F(PasswordTest, AWrongPasswordIsRefusedAndCancelResumesTheShow)
     EXPECT_TRUE(window_->passwordEntry().text().isEmpty());
     QTest::keyClicks(&window_->passwordEntry(), QStringLiteral("x"));
     EXPECT_FALSE(window_->invalidPasswordLabel().isVisible());
+
+    // Cancel returns to the show; the next key asks again.
+    QTest::mouseClick(&cancelButton(), Qt::LeftButton);
+    EXPECT_FALSE(window_->passwordPrompt().isVisible());
+    QTest::keyClick(window_, Qt::Key_C);
+    ASSERT_TRUE(runUntil([this] { return window_->passwordPrompt().isVisible(); }));
 
     // Left alone, the prompt gives way to the show again.
     EXPECT_TRUE(runUntil([this] { return !window_->passwordPrompt().isVisible(); }));
