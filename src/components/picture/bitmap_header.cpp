@@ -24,7 +24,9 @@ bool bitmapRowsPresent(QByteArrayView file)
     if (width <= 0 || height <= 0 || bitCount <= 0)
         return true;
     const std::int64_t rowBytes = (width * bitCount + 31) / 32 * 4;
-    return pixelOffset + rowBytes * height <= file.size();
+    // Compared by division: a hostile header's rows times height overflows 64 bits.
+    const std::int64_t available = file.size() - pixelOffset;
+    return available >= 0 && rowBytes <= available / height;
 }
 
 } // namespace qv
