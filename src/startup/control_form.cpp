@@ -72,10 +72,10 @@ void ControlForm::Form_Load()
         FXLabel1->setGeometry(0, 0, twips.width() / std::max<int>(1, state.twipsPerPixelX),
                               twips.height() / std::max<int>(1, state.twipsPerPixelY));
         // 4. The label's window becomes a child of the host's.
-        hostWindow_ = QWindow::fromWinId(host_);
+        hostWindow_.reset(QWindow::fromWinId(host_));
         FXLabel1->winId();
         if (hostWindow_ != nullptr && FXLabel1->windowHandle() != nullptr) {
-            FXLabel1->windowHandle()->setParent(hostWindow_);
+            FXLabel1->windowHandle()->setParent(hostWindow_.get());
             FXLabel1->show();
         }
     }

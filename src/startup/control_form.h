@@ -6,10 +6,10 @@
 #include <QSize>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 #include <memory>
 
-class QWindow;
 
 namespace qv {
 
@@ -46,7 +46,7 @@ private:
     std::unique_ptr<FXLabel> FXLabel1;  // a window of its own, adopted by the host
     QTimer Timer1;
     QTimer hostWatch_;                  // notices a host that goes away mid-effect
-    QWindow* hostWindow_ = nullptr;     // the foreign window, owned by Qt
+    std::unique_ptr<QWindow> hostWindow_;  // stands for the host's window; deleting it leaves that window alone
     ForeignWindowId host_ = 0;
     bool InPreview = false;
 };
