@@ -41,25 +41,25 @@ int grainFor(int effect)
 
 } // namespace
 
+// The border of the show's settings, given to the picture in one step.
 void qvtour52::applyBorderSettings()
 {
     const GlobalSettings& s = globalSettings();
+    BorderStyle border = FXImage1->border();
     if (s.showBorder == 0) {
-        FXImage1->setBorderWidth(0);
-        FXImage1->setInnerBevelStyle(0);
-        FXImage1->setOuterBevelStyle(0);
+        border.width = 0;
+        border.inner.style = 0;
+        border.outer.style = 0;
+        FXImage1->setBorder(border);
         return;
     }
-    FXImage1->setInnerBevelColor1(standardColour(s.innerBevelColor1));
-    FXImage1->setInnerBevelColor2(standardColour(s.innerBevelColor2));
-    FXImage1->setOuterBevelColor1(standardColour(s.outerBevelColor1));
-    FXImage1->setOuterBevelColor2(standardColour(s.outerBevelColor2));
-    FXImage1->setBorderWidth(s.borderSize.toInt());
-    FXImage1->setInnerBevelSize(s.innerBevelSize.toInt());
-    FXImage1->setOuterBevelSize(s.outerBevelSize.toInt());
-    FXImage1->setBorderColor(standardColour(s.borderColor.toInt()));
-    FXImage1->setInnerBevelStyle(s.innerBevelStyle.toInt());
-    FXImage1->setOuterBevelStyle(s.outerBevelStyle.toInt());
+    border.inner = Bevel{s.innerBevelSize.toInt(), s.innerBevelStyle.toInt(), standardColour(s.innerBevelColor1),
+                         standardColour(s.innerBevelColor2)};
+    border.outer = Bevel{s.outerBevelSize.toInt(), s.outerBevelStyle.toInt(), standardColour(s.outerBevelColor1),
+                         standardColour(s.outerBevelColor2)};
+    border.width = s.borderSize.toInt();
+    border.colour = standardColour(s.borderColor.toInt());
+    FXImage1->setBorder(border);
 }
 
 int qvtour52::LOADSLIDE(const QString& path, int delay)
@@ -158,9 +158,11 @@ void qvtour52::clear_picture()
         return;
     }
     // 3.
-    FXImage1->setBorderWidth(0);
-    FXImage1->setInnerBevelStyle(0);
-    FXImage1->setOuterBevelStyle(0);
+    BorderStyle noBorder = FXImage1->border();
+    noBorder.width = 0;
+    noBorder.inner.style = 0;
+    noBorder.outer.style = 0;
+    FXImage1->setBorder(noBorder);
     if (settings.cDissolve == 1) {
         FXImage1->setEraseEffect(kBlockDissolveEffect);
         FXImage1->setEraseGrain(settings.mgrainMode == 1 ? 10 : 16);
