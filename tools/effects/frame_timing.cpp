@@ -2,6 +2,7 @@
 
 #include "components/transitions/transition_renderer.h"
 
+#include <chrono>
 #include <ctime>
 #include <cstring>
 #include <vector>
@@ -29,16 +30,18 @@ double millisecondsSince(Clock::time_point start, int frames)
 
 } // namespace
 
-double effectMillisecondsPerFrame(int effect, int grain, const QImage& older,
-                                  const QImage& newer, int frames)
+FrameCost effectMillisecondsPerFrame(int effect, int grain, const QImage& older,
+                                     const QImage& newer, int frames)
 {
     const TransitionRenderer renderer({effect, grain, 1, older.size()});
     QImage out(older.size(), QImage::Format_RGB32);
     renderer.render(older, newer, 0.5, out);
     const auto start = Clock::now();
+    const auto wallStart = std::chrono::steady_clock::now();
     for (int i = 1; i <= frames; ++i)
         renderer.render(older, newer, static_cast<double>(i) / (frames + 1), out);
-    return millisecondsSince(start, frames);
+    const std::chrono::duration<double, std::milli> wall = std::chrono::steady_clock::now() - wallStart;
+    return {millisecondsSince(start, frames), wall.count() / std::max(frames, 1)};
 }
 
 double memcpyMillisecondsPerFrame(QSize size, int frames)

@@ -159,8 +159,9 @@ int timeEffects(const Options& options)
     std::printf("memcpy floor  %8.3f ms/frame\n", gallery::memcpyMillisecondsPerFrame(*size, frames));
     for (const int effect : effects) {
         const int grain = options.number("--grain").value_or(catalogueGrain(effect));
-        const double ms = gallery::effectMillisecondsPerFrame(effect, grain, older, newer, frames);
-        std::printf("effect %3d  %8.3f ms/frame  grain %3d  %s\n", effect, ms, grain,
+        const gallery::FrameCost cost = gallery::effectMillisecondsPerFrame(effect, grain, older, newer, frames);
+        std::printf("effect %3d  %8.3f ms/frame  wall %8.3f ms  grain %3d  %s\n", effect, cost.processor,
+                    cost.wall, grain,
                     qPrintable(catalogueName(effect)));
     }
     return 0;
