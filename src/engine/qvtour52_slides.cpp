@@ -126,6 +126,7 @@ int qvtour52::LOADSLIDE(const QString& path, int delay)
     show.fit = FitPictureOnScreen(0, 0, height(), width(), natural.height(), natural.width(),
                                   settings.screenPercent.number(), settings.scaleFlag != 0);
     FXImage1->setGeometry(QRectF(show.fit.left, show.fit.top, show.fit.width, show.fit.height).toRect());
+    FXImage1->prepareMetafile();
     // 14.
     show.imageMouse.forget();
     show.currentDelay = delay;

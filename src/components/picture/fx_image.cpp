@@ -62,6 +62,18 @@ void FXImage::setPicture(PictureHandle picture)
         loadResult_ = LoadResult::Loaded;
 }
 
+void FXImage::prepareMetafile()
+{
+    if (!picture_ || !picture_->isMetafile())
+        return;
+    const int thickness = borderThickness(border_, devicePixelRatioF());
+    const QSize area = QRect(QPoint(0, 0), deviceSize()).adjusted(thickness, thickness, -thickness, -thickness).size();
+    if (area.isEmpty())
+        return;
+    // The picture keeps its latest rendering, which the redraw then finds ready.
+    runWhileEventsRun([picture = picture_, area] { picture->imageAt(area); });
+}
+
 QSize FXImage::naturalSize() const { return picture_ ? picture_->naturalSize() : QSize(0, 0); }
 
 void FXImage::setBorderWidth(int width)

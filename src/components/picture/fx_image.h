@@ -52,6 +52,11 @@ public:
     // The decoded picture, to hand to another FXImage without decoding it again.
     PictureHandle picture() const { return picture_; }
     void setPicture(PictureHandle picture);
+    // A metafile is drawn anew for every size, which can take a few hundred
+    // milliseconds: call this once the image has its final geometry and border to
+    // draw it for them on a worker while events keep running, rather than in the
+    // middle of the next redraw.
+    void prepareMetafile();
 
     // The picture's own size in logical pixels (0 x 0 without a picture).
     QSize naturalSize() const;

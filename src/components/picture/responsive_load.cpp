@@ -13,26 +13,29 @@ namespace qv {
 namespace {
 
 // Shared by the waiting thread and the worker; whichever lives longer frees it.
-struct PendingDecode {
-    DecodeOutcome outcome;
+struct PendingJob {
     bool done = false;
     QPointer<QEventLoop> waiting;
 };
 
-DecodeOutcome decodeWhileEventsRun(const QString& path, QSize target)
+} // namespace
+
+void runWhileEventsRun(const std::function<void()>& job)
 {
     QCoreApplication* const application = QCoreApplication::instance();
-    if (application == nullptr)
-        return decodePictureFile(path, target);
-    auto pending = std::make_shared<PendingDecode>();
+    if (application == nullptr) {
+        job();
+        return;
+    }
+    auto pending = std::make_shared<PendingJob>();
     QEventLoop loop;
     pending->waiting = &loop;
-    QThreadPool::globalInstance()->start([pending, path, target, application] {
-        DecodeOutcome outcome = decodePictureFile(path, target);
+    // The worker may use `job` by reference: this thread waits below until it is done.
+    QThreadPool::globalInstance()->start([pending, &job, application] {
+        job();
         QMetaObject::invokeMethod(
             application,
-            [pending, outcome = std::move(outcome)]() mutable {
-                pending->outcome = std::move(outcome);
+            [pending] {
                 pending->done = true;
                 if (pending->waiting)
                     pending->waiting->quit();
@@ -43,7 +46,15 @@ DecodeOutcome decodeWhileEventsRun(const QString& path, QSize target)
     // flag, not the loop's return, says when we are done.
     while (!pending->done)
         loop.exec();
-    return std::move(pending->outcome);
+}
+
+namespace {
+
+DecodeOutcome decodeWhileEventsRun(const QString& path, QSize target)
+{
+    DecodeOutcome outcome;
+    runWhileEventsRun([&] { outcome = decodePictureFile(path, target); });
+    return outcome;
 }
 
 } // namespace

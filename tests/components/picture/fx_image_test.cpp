@@ -276,6 +276,40 @@ TEST_F(FXImageTest, SurvivesBeingDestroyedWhileItWaits)
     EXPECT_TRUE(alsoDoomed.isNull());
 }
 
+// A metafile is drawn for the place and border it will have before the redraw, so
+// the redraw finds that drawing ready instead of drawing it again; the image may go
+// away while the drawing is under way.
+TEST_F(FXImageTest, MetafileIsDrawnForItsPlaceAheadOfTheRedraw)
+{
+    const QString path = dir_.filePath("shapes.wmf");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(test::sampleMetafile(false));
+    file.close();
+    ASSERT_EQ(image_->load(path), LoadResult::Loaded);
+    image_->setEffect(0);
+    image_->setBorderWidth(10);
+    image_->prepareMetafile();
+
+    const PictureHandle picture = image_->picture();
+    const int thickness = borderThickness(image_->border(), image_->devicePixelRatioF());
+    const QSize area = image_->size() * image_->devicePixelRatioF() - QSize(2 * thickness, 2 * thickness);
+    // The picture keeps just its latest drawing, which must be the one at `area`.
+    ASSERT_EQ(picture->memoryCost(), qint64{area.width()} * area.height() * 4 + test::sampleMetafile(false).size());
+    const qint64 prepared = picture->imageAt(area).cacheKey();
+    QSignalSpy notified(image_, &FXImage::Notify);
+    image_->show();
+    ASSERT_TRUE(notified.wait(5000));
+    EXPECT_EQ(picture->imageAt(area).cacheKey(), prepared);
+    EXPECT_TRUE(test::isNear(shownAt(QPoint(50, 37)), Qt::red));
+
+    image_->setGeometry(0, 0, 300, 200);
+    QPointer<FXImage> doomed(image_);
+    QTimer::singleShot(0, image_, [&] { delete doomed.data(); });
+    image_->prepareMetafile();
+    EXPECT_TRUE(doomed.isNull());
+}
+
 // On a high-density screen every device pixel of the picture shows: columns one device
 // pixel wide stay apart instead of being drawn at half the resolution and blown up.
 TEST_F(FXImageTest, HighDensityScreensGetEveryDevicePixel)
