@@ -47,10 +47,17 @@ printf '"Quintavue",0,0,0,0,0,0,1,1\r\n"%s"\r\n"%s"\r\n' "$pictures" "$pictures"
 xvfb-run -a -s "-screen 0 1920x1080x24" bash -c "
   '$build/quintavue' /s 2> '$work/frames.log' & pid=\$!
   peak=0
+  quarter=\$(( ($count + 3) / 4 ))
+  mark=\$quarter
   while kill -0 \$pid 2>/dev/null; do
     rss=\$(awk '/VmRSS/ {print \$2}' /proc/\$pid/status 2>/dev/null || echo 0)
     (( rss > peak )) && peak=\$rss
     shown=\$(grep -c '^FXImage' '$work/frames.log' || true)
+    # Memory a quarter of the way at a time: a leak climbs, a working set levels off.
+    if (( shown >= mark )); then
+      echo \"resident memory after \$shown transitions: \$((rss / 1024)) MiB\"
+      mark=\$(( mark + quarter ))
+    fi
     (( shown >= $count )) && break
     sleep 1
   done

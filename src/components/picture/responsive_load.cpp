@@ -1,6 +1,7 @@
 #include "components/picture/responsive_load.h"
 
 #include "components/picture/picture_cache.h"
+#include "components/platform/thread_priority.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -11,6 +12,21 @@
 
 namespace qv {
 namespace {
+
+// Decoding and drawing pictures ahead run on threads of their own at a lowered
+// priority, so that they never hold up a frame of the transition on screen. Qt's
+// shared pool is no place for that: it also scales and converts images that the
+// screen is waiting for.
+Q_GLOBAL_STATIC(QThreadPool, pictureWorkers)
+
+void lowerThisWorkerOnce()
+{
+    thread_local bool lowered = false;
+    if (!lowered) {
+        lowerCurrentThreadPriority();
+        lowered = true;
+    }
+}
 
 // Shared by the waiting thread and the worker; whichever lives longer frees it.
 struct PendingJob {
@@ -31,7 +47,8 @@ void runWhileEventsRun(const std::function<void()>& job)
     QEventLoop loop;
     pending->waiting = &loop;
     // The worker may use `job` by reference: this thread waits below until it is done.
-    QThreadPool::globalInstance()->start([pending, &job, application] {
+    pictureWorkers()->start([pending, &job, application] {
+        lowerThisWorkerOnce();
         job();
         QMetaObject::invokeMethod(
             application,

@@ -16,6 +16,8 @@ public:
     ColumnTurn(ColumnPlanner planner, int grain, QSize size);
 
     void placeColumns(double progress) const;
+    // Only reads what placeColumns() wrote, so several threads may compose
+    // different rows of the same frame at once.
     void composeRows(const FramePixels& frame, int firstRow, int endRow) const;
 
 private:
