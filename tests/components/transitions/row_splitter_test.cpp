@@ -10,11 +10,6 @@
 namespace qv {
 namespace {
 
-using test::countUntouched;
-using test::newPicture;
-using test::oldPicture;
-using test::untouchedFrame;
-
 // Many frames in a row: a lost wake-up hangs here, a race on the hand-over leaves
 // rows composed twice or not at all.
 TEST(RowSplitter, ComposesEveryRowExactlyOnceFrameAfterFrame)
@@ -39,15 +34,15 @@ TEST(RowSplitter, ComposesEveryRowExactlyOnceFrameAfterFrame)
 TEST(RowSplitter, TurnsComposedOnTwoThreadsAreWholeAndRepeatable)
 {
     const QSize size(2560, 1600);
-    const QImage older = oldPicture(size);
-    const QImage newer = newPicture(size);
+    const QImage older = test::oldPicture(size);
+    const QImage newer = test::newPicture(size);
     for (const int effect : {82, 83}) {
         const TransitionRenderer renderer({effect, 20, 1, size});
         for (const double progress : {0.2, 0.5, 0.9}) {
-            QImage first = untouchedFrame(size);
+            QImage first = test::untouchedFrame(size);
             renderer.render(older, newer, progress, first);
-            ASSERT_EQ(countUntouched(first), 0) << effect << " at " << progress;
-            QImage second = untouchedFrame(size);
+            ASSERT_EQ(test::countUntouched(first), 0) << effect << " at " << progress;
+            QImage second = test::untouchedFrame(size);
             renderer.render(older, newer, progress, second);
             EXPECT_EQ(first, second) << effect << " at " << progress;
             // Where the faces leave the screen the rows above and below the middle
