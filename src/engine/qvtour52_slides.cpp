@@ -69,6 +69,7 @@ int qvtour52::LOADSLIDE(const QString& path, int delay)
     const CustomShow& table = customShow();
     const bool randomShow = settings.randomFlag == 1;
     const auto slot = static_cast<std::size_t>(FileIndex);
+    show.slideOnScreen = FileIndex;
 
     // 1. and 2.
     let_events_run();
@@ -188,7 +189,9 @@ void qvtour52::FXImage1_Notify()
     const GlobalSettings& settings = globalSettings();
     const CustomShow& table = customShow();
     const bool randomShow = settings.randomFlag == 1;
-    const auto slot = static_cast<std::size_t>(FileIndex);
+    // The caption belongs to the slide just drawn; the look-ahead has already moved
+    // FileIndex on to the next picture.
+    const auto slot = static_cast<std::size_t>(show.slideOnScreen);
 
     // 1.
     if (settings.cDissolve == 0)

@@ -17,6 +17,9 @@ struct ShowState {
     bool slideBusy = false;         // `SlideBusy`
     bool advanceRequested = false;  // `AdvanceRequested`
     int currentDelay = 0;           // `CurrentDelay`
+    // The slide whose picture is on screen: `FileIndex` moves on to the next one
+    // while this one's transition is still running.
+    int slideOnScreen = 0;
     int savedDelay = 0;             // `SavedDelay`
     PlayOrder pictureOrder;         // `PictureOrder` with `LastFileIndex`
     std::int32_t displayColorCount = 0;  // `DisplayColorCount`

@@ -13,6 +13,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPointer>
 #include <QPushButton>
@@ -132,6 +133,35 @@ TEST_F(ShowWindowTest, PlaysACustomShowInOrderAndStartsOver)
 {
     writeShow({picture("a.bmp", Qt::red), picture("b.bmp", Qt::green), picture("c.bmp", Qt::blue)});
     EXPECT_EQ(watchShow(4), (QStringList{"a.bmp", "b.bmp", "c.bmp", "a.bmp"}));
+}
+
+// The next picture is looked up while a slide's transition runs, so the caption
+// must not take its text from the slide that comes next.
+TEST_F(ShowWindowTest, EachCaptionDescribesThePictureOnScreen)
+{
+    globalSettings().picinfoFlag = 1;
+    // A quick wipe, so that the look-ahead runs before the transition is over.
+    QByteArray text = "\"Quintavue\",,,,,,,3\r\n";
+    const std::pair<const char*, QColor> slides[] = {{"a.bmp", Qt::red}, {"b.bmp", Qt::green}, {"c.bmp", Qt::blue}};
+    const char* descriptions[] = {"apple", "bean", "cherry"};
+    for (int i = 0; i < 3; ++i)
+        text += "\"" + picture(QString::fromLatin1(slides[i].first), slides[i].second).toUtf8() + "\",\""
+              + descriptions[i] + "\",0,1,1,\"\",0\r\n";
+    QFile file(dataDir_ + QStringLiteral("test.css"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    file.close();
+    window_ = qvtour52::open();
+    QStringList seen;
+    runUntil([&] {
+        const QString caption = window_->caption().caption().trimmed();
+        const QString shown = QFileInfo(window_->image().fileName()).fileName();
+        const QString pair = shown + QLatin1Char('=') + caption;
+        if (window_->caption().isVisible() && !caption.isEmpty() && (seen.isEmpty() || seen.last() != pair))
+            seen << pair;
+        return seen.size() >= 3;
+    }, 10);
+    EXPECT_EQ(seen, (QStringList{"a.bmp=apple", "b.bmp=bean", "c.bmp=cherry"}));
 }
 
 TEST_F(ShowWindowTest, SkipsPicturesThatCannotBeShown)
