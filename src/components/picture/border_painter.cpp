@@ -51,6 +51,13 @@ int borderThickness(const BorderStyle& border, qreal scale)
     return bevelPixels(border.outer, scale) + devicePixels(border.width, scale) + bevelPixels(border.inner, scale);
 }
 
+QRect borderInterior(const QRect& area, const BorderStyle& border, qreal scale)
+{
+    const int thickness = borderThickness(border, scale);
+    const QRect inside = area.adjusted(thickness, thickness, -thickness, -thickness);
+    return inside.isValid() ? inside : QRect();
+}
+
 QRect paintBorder(QPainter& painter, const QRect& area, const BorderStyle& border, qreal scale)
 {
     painter.save();
@@ -73,7 +80,7 @@ QRect paintBorder(QPainter& painter, const QRect& area, const BorderStyle& borde
         shrink(inner);
     }
     painter.restore();
-    return remaining.isValid() ? remaining : QRect();
+    return borderInterior(area, border, scale);
 }
 
 } // namespace qv

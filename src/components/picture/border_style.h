@@ -39,8 +39,11 @@ struct BorderStyle {
 // logical pixel.
 int borderThickness(const BorderStyle& border, qreal scale);
 
-// Paints the rings inside `area` (device pixels) and returns the rectangle left for the
-// picture (empty when the rings fill everything).
+// The rectangle the rings inside `area` (device pixels) leave for the picture: empty
+// when the rings fill everything.
+QRect borderInterior(const QRect& area, const BorderStyle& border, qreal scale);
+
+// Paints the rings inside `area` (device pixels) and returns borderInterior().
 QRect paintBorder(QPainter& painter, const QRect& area, const BorderStyle& border, qreal scale);
 
 } // namespace qv

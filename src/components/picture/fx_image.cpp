@@ -66,8 +66,7 @@ void FXImage::prepareMetafile()
 {
     if (!picture_ || !picture_->isMetafile())
         return;
-    const int thickness = borderThickness(border_, devicePixelRatioF());
-    const QSize area = QRect(QPoint(0, 0), deviceSize()).adjusted(thickness, thickness, -thickness, -thickness).size();
+    const QSize area = borderInterior(QRect(QPoint(0, 0), deviceSize()), border_, devicePixelRatioF()).size();
     if (area.isEmpty())
         return;
     // The picture keeps its latest rendering, which the redraw then finds ready.
