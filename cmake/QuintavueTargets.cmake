@@ -34,3 +34,20 @@ function(qv_test target)
   add_test(NAME ${target} COMMAND ${PROJECT_SOURCE_DIR}/tests/run_test.sh $<TARGET_FILE:${target}>)
   set_tests_properties(${target} PROPERTIES TIMEOUT 300)
 endfunction()
+
+# A test that drives the real program under a throw-away X server (Xvfb), and under a
+# session bus of its own with SESSION_BUS. The program's path comes in QV_PROGRAM.
+function(qv_x11_test target)
+  cmake_parse_arguments(T "SESSION_BUS" "TIMEOUT" "SOURCES;LIBS;ENVIRONMENT" ${ARGN})
+  add_executable(${target} ${T_SOURCES})
+  qv_strict(${target})
+  target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  target_link_libraries(${target} PRIVATE ${T_LIBS} PkgConfig::X11 GTest::gtest)
+  set(command ${XVFB_RUN} -a -s "-screen 0 640x480x24" ${PROJECT_SOURCE_DIR}/tests/run_test.sh $<TARGET_FILE:${target}>)
+  if(T_SESSION_BUS)
+    list(PREPEND command dbus-run-session --)
+  endif()
+  add_test(NAME ${target} COMMAND ${command})
+  set_tests_properties(${target} PROPERTIES
+                       ENVIRONMENT "QV_PROGRAM=$<TARGET_FILE:quintavue>;${T_ENVIRONMENT}" TIMEOUT ${T_TIMEOUT})
+endfunction()

@@ -14,7 +14,7 @@
 #include <csignal>
 
 // Last: Xlib defines macros such as None that clash with the names of others.
-#include <X11/Xlib.h>
+#include "support/x_display.h"
 #include <X11/Xutil.h>
 
 namespace {
@@ -34,10 +34,6 @@ public Q_SLOTS:
         return static_cast<quint32>(++inhibitions);
     }
     void UnInhibit(quint32) { --held; }
-};
-
-struct DisplayCloser {
-    void operator()(Display* display) const { XCloseDisplay(display); }
 };
 
 class DesktopSaverTest : public ::testing::Test {
@@ -116,7 +112,7 @@ protected:
         ASSERT_TRUE(program_.waitForStarted());
     }
 
-    std::unique_ptr<Display, DisplayCloser> display_;
+    qv::test::DisplayConnection display_;
     FakeDesktopSaver saver_;
     QProcess program_;
 };

@@ -15,16 +15,12 @@
 #include <memory>
 
 // Last: Xlib defines macros such as None that clash with the names of others.
-#include <X11/Xlib.h>
+#include "support/x_display.h"
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
 namespace {
-
-struct DisplayCloser {
-    void operator()(Display* display) const { XCloseDisplay(display); }
-};
 
 QByteArray sineWave(double seconds)
 {
@@ -87,7 +83,7 @@ protected:
         return image;
     }
 
-    std::unique_ptr<Display, DisplayCloser> display_;
+    qv::test::DisplayConnection display_;
     QString folder_;
     QProcess program_;
 };

@@ -10,16 +10,12 @@
 #include <memory>
 
 // Last: Xlib defines macros such as None that clash with the names of others.
-#include <X11/Xlib.h>
+#include "support/x_display.h"
 #include <X11/Xutil.h>
 
 namespace {
 
 constexpr unsigned long kHostBackground = 0x00ff00;
-
-struct DisplayCloser {
-    void operator()(Display* display) const { XCloseDisplay(display); }
-};
 
 class PreviewHostTest : public ::testing::Test {
 protected:
@@ -92,7 +88,7 @@ protected:
         return covered / (152.0 * 112.0);
     }
 
-    std::unique_ptr<Display, DisplayCloser> display_;
+    qv::test::DisplayConnection display_;
     Window host_ = 0;
     QProcess preview_;
 };
