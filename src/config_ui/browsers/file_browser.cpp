@@ -1,0 +1,383 @@
+#include "config_ui/browsers/file_browser.h"
+
+#include "config_ui/browsers/browser_models.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QListView>
+#include <QMimeData>
+#include <QStorageInfo>
+#include <QUrl>
+
+#include <algorithm>
+#include <cstring>
+
+namespace qv {
+namespace {
+
+constexpr int RootPathRole = Qt::UserRole + 1;
+
+// A drive list that looks for newly mounted media each time it opens.
+class DriveComboBox : public QComboBox {
+public:
+    explicit DriveComboBox(QWidget* parent) : QComboBox(parent) { fill(); }
+
+    void fill()
+    {
+        const QString current = currentData(RootPathRole).toString();
+        const QSignalBlocker quiet(this);
+        clear();
+        for (const DriveEntry& drive : browsableDrives())
+            addItem(drive.label, drive.rootPath);
+        setCurrentIndex(std::max(0, findData(current, RootPathRole)));
+    }
+
+    // The entry whose folder holds `folder` most closely.
+    void selectFor(const QString& folder)
+    {
+        int best = -1;
+        qsizetype bestLength = -1;
+        for (int i = 0; i < count(); ++i) {
+            const QString root = itemData(i, RootPathRole).toString();
+            if (folder.startsWith(root) && root.size() > bestLength) {
+                best = i;
+                bestLength = root.size();
+            }
+        }
+        const QSignalBlocker quiet(this);
+        setCurrentIndex(best);
+    }
+
+    void showPopup() override
+    {
+        fill();
+        QComboBox::showPopup();
+    }
+};
+
+QString withSlash(const QString& path) { return path.endsWith(u'/') ? path : path + u'/'; }
+
+bool hasLocalUrls(const QMimeData* data)
+{
+    if (data == nullptr || !data->hasUrls())
+        return false;
+    const QList<QUrl> urls = data->urls();
+    return std::any_of(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); });
+}
+
+} // namespace
+
+FileBrowser::FileBrowser(QWidget* parent, const QString& pattern, const QString& driveName,
+                         const QString& folderName, const QString& fileName, bool multipleFiles)
+    : QObject(parent),
+      drives_(new DriveComboBox(parent)),
+      folders_(new QListView(parent)),
+      files_(new QListView(parent)),
+      folderModel_(new FolderListModel(this)),
+      fileModel_(new FileListModel(this)),
+      nameFilters_(nameFiltersOf(pattern))
+{
+    drives_->setObjectName(driveName);
+    folders_->setObjectName(folderName);
+    files_->setObjectName(fileName);
+
+    folders_->setModel(folderModel_);
+    folders_->setItemDelegate(new IndentingDelegate(folders_));
+    folders_->setSelectionMode(QAbstractItemView::SingleSelection);
+    folders_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    folders_->setUniformItemSizes(true);
+
+    files_->setModel(fileModel_);
+    files_->setSelectionMode(multipleFiles ? QAbstractItemView::ExtendedSelection
+                                           : QAbstractItemView::SingleSelection);
+    files_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    files_->setUniformItemSizes(true);
+
+    for (QWidget* widget : {static_cast<QWidget*>(drives_), folders_->viewport(), files_->viewport()}) {
+        widget->setAcceptDrops(true);
+        widget->installEventFilter(this);
+    }
+    folders_->installEventFilter(this);
+    files_->installEventFilter(this);
+
+    connect(drives_, &QComboBox::activated, this, &FileBrowser::chooseDrive);
+    connect(folders_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& index) {
+                if (index.isValid())
+                    highlightRow(index.row());
+            });
+    connect(folders_, &QListView::doubleClicked, this,
+            [this](const QModelIndex& index) { openFolderAt(index.row()); });
+    // A mouse click reports the file it hits even when it is already the current one; the
+    // keyboard reports each file it moves to.
+    connect(files_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& index) {
+                if (!index.isValid())
+                    return;
+                lastFileName_ = fileModel_->name(index.row());
+                if (!mousePressed_)
+                    Q_EMIT fileClicked(lastFileName_);
+            });
+    connect(files_, &QListView::clicked, this, [this](const QModelIndex& index) {
+        lastFileName_ = fileModel_->name(index.row());
+        Q_EMIT fileClicked(lastFileName_);
+    });
+    connect(files_, &QListView::doubleClicked, this, [this](const QModelIndex& index) {
+        lastFileName_ = fileModel_->name(index.row());
+        Q_EMIT fileDoubleClicked(lastFileName_);
+    });
+}
+
+FileBrowser::~FileBrowser() = default;
+
+QComboBox* FileBrowser::driveList() const { return drives_; }
+QListView* FileBrowser::folderList() const { return folders_; }
+QListView* FileBrowser::fileList() const { return files_; }
+QString FileBrowser::folder() const { return filesFolder_; }
+QString FileBrowser::openFolder() const { return openFolder_; }
+
+QString FileBrowser::highlightedFolder() const
+{
+    const QModelIndex current = folders_->currentIndex();
+    return current.isValid() ? folderModel_->path(current.row()) : openFolder_;
+}
+
+QString FileBrowser::currentFileName() const
+{
+    const QModelIndex current = files_->currentIndex();
+    if (current.isValid())
+        return fileModel_->name(current.row());
+    return fileModel_->contains(lastFileName_) ? lastFileName_ : QString();
+}
+
+QStringList FileBrowser::selectedFileNames() const
+{
+    QModelIndexList rows = files_->selectionModel()->selectedRows();
+    std::sort(rows.begin(), rows.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    QStringList names;
+    names.reserve(rows.size());
+    for (const QModelIndex& index : rows)
+        names.append(fileModel_->name(index.row()));
+    return names;
+}
+
+QStringList FileBrowser::allFileNames() const { return fileModel_->names(); }
+
+QString FileBrowser::pathOf(const QString& fileName) const { return filesFolder_ + fileName; }
+
+void FileBrowser::setFolder(const QString& folder)
+{
+    QString wanted = folder.isEmpty() ? QDir::homePath() : QDir::cleanPath(QDir(folder).absolutePath());
+    FolderListing listing = listFolder(wanted);
+    if (!listing.readable) {
+        // An unreadable place (a drive without its medium, a folder gone or forbidden) leaves the
+        // browser where it was; a browser with nowhere yet goes home, or to the root.
+        if (!openFolder_.isEmpty()) {
+            wanted = openFolder_;
+        } else {
+            wanted = QDir::homePath();
+            listing = listFolder(wanted);
+            if (!listing.readable)
+                wanted = QStringLiteral("/");
+        }
+        listing = listFolder(wanted);
+    }
+    openFolder_ = withSlash(wanted);
+    folderModel_->setFolder(openFolder_, listing.folders);
+    static_cast<DriveComboBox*>(drives_)->selectFor(openFolder_);
+    const QModelIndex openRow = folderModel_->index(folderModel_->openRow());
+    {
+        const QSignalBlocker quiet(folders_->selectionModel());
+        folders_->selectionModel()->setCurrentIndex(openRow, QItemSelectionModel::ClearAndSelect);
+    }
+    folders_->scrollTo(openRow);
+    showFiles(openFolder_);
+}
+
+void FileBrowser::refresh()
+{
+    const QString highlighted = highlightedFolder();
+    const QStringList selected = selectedFileNames();
+    const QString shown = filesFolder_;
+    setFolder(openFolder_);
+    const int row = folderModel_->rowOf(highlighted);
+    if (row >= 0 && highlighted != openFolder_) {
+        folders_->selectionModel()->setCurrentIndex(folderModel_->index(row), QItemSelectionModel::ClearAndSelect);
+    }
+    if (filesFolder_ == shown) {
+        for (const QString& name : selected) {
+            const int fileRow = fileModel_->rowOf(name);
+            if (fileRow >= 0)
+                files_->selectionModel()->select(fileModel_->index(fileRow), QItemSelectionModel::Select);
+        }
+    }
+}
+
+void FileBrowser::openFolderAt(int row)
+{
+    if (row >= 0 && row < folderModel_->rowCount())
+        setFolder(folderModel_->path(row));
+}
+
+void FileBrowser::highlightRow(int row)
+{
+    if (row >= 0 && row < folderModel_->rowCount())
+        showFiles(folderModel_->path(row));
+}
+
+void FileBrowser::showFiles(const QString& folder)
+{
+    const QString shown = withSlash(folder);
+    fileModel_->setNames(listFiles(shown, nameFilters_));
+    lastFileName_.clear();
+    if (shown != filesFolder_) {
+        filesFolder_ = shown;
+        Q_EMIT folderChanged(filesFolder_);
+    }
+}
+
+void FileBrowser::chooseDrive(int index)
+{
+    const QString root = drives_->itemData(index, RootPathRole).toString();
+    if (!root.isEmpty() && listFolder(root).readable)
+        setFolder(root);
+    else
+        static_cast<DriveComboBox*>(drives_)->selectFor(openFolder_);
+}
+
+bool FileBrowser::handleDrop(QEvent* event)
+{
+    auto* drop = static_cast<QDropEvent*>(event);
+    if (!hasLocalUrls(drop->mimeData()))
+        return false;
+    if (event->type() == QEvent::Drop) {
+        QStringList paths;
+        for (const QUrl& url : drop->mimeData()->urls()) {
+            if (url.isLocalFile())
+                paths.append(url.toLocalFile());
+        }
+        Q_EMIT filesDropped(paths);
+    }
+    drop->acceptProposedAction();
+    return true;
+}
+
+bool FileBrowser::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        return handleDrop(event);
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        if (watched == files_->viewport())
+            mousePressed_ = true;
+        break;
+    case QEvent::MouseButtonRelease:
+        if (watched == files_->viewport())
+            mousePressed_ = false;
+        break;
+    case QEvent::KeyPress: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (watched == folders_) {
+            if (enter) {
+                openFolderAt(folders_->currentIndex().row());
+                return true;
+            }
+            if (key->key() == Qt::Key_Backspace) {
+                setFolder(QFileInfo(QDir::cleanPath(openFolder_)).path());
+                return true;
+            }
+        } else if (watched == files_ && enter && key->modifiers() == Qt::NoModifier) {
+            const QModelIndex current = files_->currentIndex();
+            if (current.isValid()) {
+                lastFileName_ = fileModel_->name(current.row());
+                Q_EMIT fileDoubleClicked(lastFileName_);
+                return true;
+            }
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+std::vector<DriveEntry> browsableDrives()
+{
+    std::vector<DriveEntry> drives;
+    drives.push_back({QObject::tr("File system (/)"), QStringLiteral("/")});
+    const QString home = withSlash(QDir::homePath());
+    if (home != QLatin1String("/"))
+        drives.push_back({QObject::tr("Home (%1)").arg(QDir::homePath()), home});
+
+    std::vector<DriveEntry> volumes;
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+        if (!volume.isValid())
+            continue;
+        const QString root = withSlash(volume.rootPath());
+        if (root == QLatin1String("/") || root == home)
+            continue;
+        if (!isBrowsableVolume(volume.rootPath(), QString::fromUtf8(volume.fileSystemType()),
+                               QString::fromUtf8(volume.device())))
+            continue;
+        if (!QFileInfo(volume.rootPath()).isDir())  // files bound over files in containers
+            continue;
+        if (std::any_of(volumes.begin(), volumes.end(), [&](const DriveEntry& e) { return e.rootPath == root; }))
+            continue;
+        QString name = volume.name();
+        if (name.isEmpty())
+            name = QFileInfo(volume.rootPath()).fileName();
+        volumes.push_back({QStringLiteral("%1 (%2)").arg(name, volume.rootPath()), root});
+    }
+    std::sort(volumes.begin(), volumes.end(),
+              [](const DriveEntry& a, const DriveEntry& b) { return a.rootPath < b.rootPath; });
+    drives.insert(drives.end(), volumes.begin(), volumes.end());
+    return drives;
+}
+
+bool isBrowsableVolume(const QString& rootPath, const QString& fileSystemType, const QString& device)
+{
+    const QString root = withSlash(rootPath);
+    for (const char* removable : {"/media/", "/run/media/", "/mnt/"}) {
+        if (root.startsWith(QLatin1String(removable)) && root.size() > qsizetype(std::strlen(removable)))
+            return true;
+    }
+    static const QStringList systemTypes = {
+        "proc", "sysfs", "devtmpfs", "devpts", "tmpfs", "ramfs", "securityfs", "cgroup", "cgroup2",
+        "pstore", "bpf", "debugfs", "tracefs", "configfs", "fusectl", "mqueue", "hugetlbfs", "autofs",
+        "binfmt_misc", "efivarfs", "overlay", "squashfs", "nsfs", "rpc_pipefs", "selinuxfs", "devfs",
+        "fuse.gvfsd-fuse", "fuse.portal", "fuse.snapfuse", "nfsd"};
+    if (systemTypes.contains(fileSystemType))
+        return false;
+    for (const char* system : {"/proc/", "/sys/", "/dev/", "/run/", "/boot/", "/snap/", "/var/", "/tmp/", "/usr/", "/etc/"}) {
+        if (root.startsWith(QLatin1String(system)))
+            return false;
+    }
+    static const QStringList networkTypes = {"nfs", "nfs4", "cifs", "smb3", "smbfs", "fuse.sshfs", "9p", "virtiofs"};
+    return device.startsWith(QLatin1String("/dev/")) || networkTypes.contains(fileSystemType);
+}
+
+QStringList nameFiltersOf(const QString& pattern)
+{
+    QStringList filters;
+    for (const QString& part : pattern.split(u';', Qt::SkipEmptyParts)) {
+        const QString trimmed = part.trimmed();
+        if (!trimmed.isEmpty())
+            filters.append(trimmed);
+    }
+    return filters;
+}
+
+QString picturePattern() { return QStringLiteral("*.gif;*.jpg;*.bmp;*.dib;*.pcx;*.tga;*.tif;*.wmf"); }
+QString soundPattern() { return QStringLiteral("*.wav;*.mid"); }
+
+} // namespace qv
