@@ -20,6 +20,8 @@ set(qv_sample_media_sources
   make_sample_media/scenes/rose_window.cpp
   make_sample_media/scenes/sailboat_metafile.cpp
   make_sample_media/scenes/soft_lights.cpp
+  make_sample_media/scenes/splash_prints.cpp
+  make_sample_media/scenes/title_backdrop.cpp
   make_sample_media/scenes/tropical_island.cpp
   make_sample_media/scenes/tulip_fields.cpp
   make_sample_media/sounds.cpp
@@ -76,13 +78,23 @@ add_custom_command(
   DEPENDS make_sample_media
   COMMENT "Painting the program's icon"
   VERBATIM)
-add_custom_target(qv_sample_media_files ALL DEPENDS ${qv_sample_media_outputs} ${qv_app_icon})
+# The title screen's backdrop and the splash window's picture.
+set(qv_artwork_outputs ${PROJECT_BINARY_DIR}/share/quintavue/artwork/title.jpg
+                       ${PROJECT_BINARY_DIR}/share/quintavue/artwork/splash.png)
+add_custom_command(
+  OUTPUT ${qv_artwork_outputs}
+  COMMAND make_sample_media --artwork ${PROJECT_BINARY_DIR}/share/quintavue/artwork
+  DEPENDS make_sample_media
+  COMMENT "Painting the title screen and splash artwork"
+  VERBATIM)
+add_custom_target(qv_sample_media_files ALL DEPENDS ${qv_sample_media_outputs} ${qv_app_icon} ${qv_artwork_outputs})
 set_target_properties(qv_sample_media_files PROPERTIES QV_MEDIA_DIR ${QV_SAMPLE_MEDIA_DIR})
 
 # Relative destinations, so `cmake --install --prefix` moves the media along with the
 # program (which looks beside its own bin/ first); with the configured prefix this
 # is QV_INSTALL_DATADIR/media.
 install(FILES ${qv_sample_media_outputs} DESTINATION ${CMAKE_INSTALL_DATADIR}/quintavue/media)
+install(FILES ${qv_artwork_outputs} DESTINATION ${CMAKE_INSTALL_DATADIR}/quintavue/artwork)
 install(FILES ${PROJECT_SOURCE_DIR}/data/quintavue.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${qv_app_icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps)

@@ -1,6 +1,7 @@
 // Writes the stock pictures, sounds and tunes into one folder.
 // Usage: make_sample_media OUTPUT_FOLDER [NAME...]   (names limit the run to those files)
 //        make_sample_media --icon FILE.png            (the program's 256-pixel icon)
+//        make_sample_media --artwork FOLDER           (title screen and splash pictures)
 
 #include "make_sample_media/picture_encoders.h"
 #include "make_sample_media/sample_catalogue.h"
@@ -40,12 +41,25 @@ int main(int argc, char** argv)
 
     const QStringList arguments = app.arguments().mid(1);
     if (arguments.isEmpty()) {
-        std::fprintf(stderr, "usage: make_sample_media OUTPUT_FOLDER [NAME...]\n       make_sample_media --icon FILE.png\n");
+        std::fprintf(stderr, "usage: make_sample_media OUTPUT_FOLDER [NAME...]\n       make_sample_media --icon FILE.png\n"
+                             "       make_sample_media --artwork FOLDER\n");
         return 2;
     }
     if (arguments.size() == 2 && arguments.first() == QLatin1String("--icon")) {
         QDir().mkpath(QFileInfo(arguments.last()).absolutePath());
         return writeAtomically(arguments.last(), qv::samples::encodePng(qv::samples::paintAppIcon(256))) ? 0 : 1;
+    }
+    if (arguments.size() == 2 && arguments.first() == QLatin1String("--artwork")) {
+        const QDir artwork(arguments.last());
+        if (!QDir().mkpath(artwork.path()))
+            return 1;
+        // The splash is painted at twice its size on screen, so it stays sharp on
+        // screens of 192 dpi.
+        const bool title = writeAtomically(artwork.filePath(QStringLiteral("title.jpg")),
+                                           qv::samples::encodeJpeg(qv::samples::paintTitleBackdrop({1024, 768}), 90));
+        const bool splash = writeAtomically(artwork.filePath(QStringLiteral("splash.png")),
+                                            qv::samples::encodePng(qv::samples::paintSplashPrints({1040, 640})));
+        return title && splash ? 0 : 1;
     }
     const QDir folder(arguments.first());
     if (!QDir().mkpath(folder.path())) {

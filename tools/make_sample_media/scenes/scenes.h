@@ -20,6 +20,10 @@ QImage paintTropicalIsland(QSize size);
 QImage paintAurora(QSize size);
 QImage paintTulipFields(QSize size);
 
+// The program's own artwork: the title screen's backdrop and the splash window's.
+QImage paintTitleBackdrop(QSize size);
+QImage paintSplashPrints(QSize size);
+
 // The program's own icon, square, with a transparent surround.
 QImage paintAppIcon(int side);
 
