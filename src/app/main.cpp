@@ -5,6 +5,7 @@
 #include "engine/qvtour52.h"
 #include "startup/control_form.h"
 #include "startup/startup.h"
+#include "config_ui/configuration_mode.h"
 
 #include <QApplication>
 
@@ -59,5 +60,9 @@ int main(int argc, char* argv[])
     qv::ModeWindows windows;
     windows.loadPreviewHost = qv::ControlForm::load;
     windows.showShowWindow = [] { qv::qvtour52::open(); };
+    qv::registerConfigurationWindows();
+    windows.showSplash = qv::showSplashWindow;
+    windows.showTitleScreen = qv::showTitleScreen;
+    windows.showPasswordDialog = [] { qv::showPasswordDialogForHost(qv::startupState().hostWindow); };
     return qv::run_program(arguments, windows);
 }

@@ -32,6 +32,18 @@ QMessageBox::Icon boxIcon(MessageIcon icon)
     return QMessageBox::NoIcon;
 }
 
+QMessageBox::StandardButton buttonFor(MessageAnswer answer)
+{
+    switch (answer) {
+    case MessageAnswer::Ok: return QMessageBox::Ok;
+    case MessageAnswer::Cancel: return QMessageBox::Cancel;
+    case MessageAnswer::Yes: return QMessageBox::Yes;
+    case MessageAnswer::No: return QMessageBox::No;
+    case MessageAnswer::Retry: return QMessageBox::Retry;
+    }
+    return QMessageBox::Ok;
+}
+
 MessageAnswer answerFor(int button)
 {
     switch (button) {
@@ -55,6 +67,9 @@ public:
         }
         QMessageBox box(boxIcon(message.icon), title, message.text, standardButtons(message.buttons));
         box.setWindowModality(Qt::ApplicationModal);
+        if (const QMessageBox::StandardButton wanted = buttonFor(message.defaultAnswer);
+            box.standardButtons().testFlag(wanted))
+            box.setDefaultButton(wanted);
         return answerFor(box.exec());
     }
 };

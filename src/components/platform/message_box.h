@@ -13,6 +13,8 @@ struct Message {
     QString title;  // empty: the program's title
     MessageButtons buttons = MessageButtons::Ok;
     MessageIcon icon = MessageIcon::None;
+    // The button that Return presses; Ok (or Yes) when the buttons have no such answer.
+    MessageAnswer defaultAnswer = MessageAnswer::Ok;
 };
 
 // Shows a message and waits for the answer. The program shows modal message boxes;

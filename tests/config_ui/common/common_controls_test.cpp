@@ -1,0 +1,124 @@
+// The small shared pieces of the configuration windows: delay entries, the status
+// line, accessible names and help look-ups.
+#include "config_ui/common/accessible_names.h"
+#include "config_ui/common/delay_entry.h"
+#include "config_ui/common/help.h"
+#include "config_ui/common/status_line.h"
+#include "config_ui/support/message_recorder.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include <gtest/gtest.h>
+
+namespace qv {
+namespace {
+
+TEST(DelayFromText, ReadsLeadingDigitsWithinTheLimit)
+{
+    const std::pair<const char*, int> cases[] = {
+        {"", 0}, {"15", 15}, {"007", 7}, {"12a", 12}, {"a12", 0}, {"999", 999}, {"1234", 999},
+        {"99999999999999999999", 999},
+    };
+    for (const auto& [text, value] : cases)
+        EXPECT_EQ(delayFromText(QString::fromLatin1(text)), value) << text;
+}
+
+class DelayEntryTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        attachDelayEntry(&entry, &spin);
+        entry.setText(QStringLiteral("15"));
+    }
+    QLineEdit entry;
+    QScrollBar spin{Qt::Vertical};
+};
+
+TEST_F(DelayEntryTest, TypingKeepsOnlyALimitedNumber)
+{
+    entry.setText(QString());
+    QTest::keyClicks(&entry, QStringLiteral("1x2 3"));
+    EXPECT_EQ(entry.text(), QStringLiteral("123"));
+    QTest::keyClicks(&entry, QStringLiteral("4"));
+    EXPECT_EQ(entry.text(), QStringLiteral("999"));
+    entry.selectAll();
+    QTest::keyClick(&entry, Qt::Key_Backspace);
+    EXPECT_EQ(entry.text(), QStringLiteral("0"));
+}
+
+TEST_F(DelayEntryTest, SpinStepsOneAndReturnsToRest)
+{
+    spin.triggerAction(QAbstractSlider::SliderSingleStepSub);  // the upper arrow
+    spin.triggerAction(QAbstractSlider::SliderSingleStepSub);
+    EXPECT_EQ(entry.text(), QStringLiteral("17"));
+    EXPECT_EQ(spin.value(), 50);
+    spin.triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(entry.text(), QStringLiteral("16"));
+    entry.setText(QStringLiteral("0"));
+    spin.triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(entry.text(), QStringLiteral("0"));
+}
+
+TEST(StatusLine, ExplainsTheControlUnderThePointerAndSpaceOverTheBackground)
+{
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* button = new QPushButton(QStringLiteral("&Ok"), &window);
+    auto* line = new QLabel(&window);
+    layout->addWidget(button);
+    layout->addWidget(line);
+    setStatusText(button, QStringLiteral("Click here to accept"));
+    installStatusLine(&window, line);
+    auto* later = new QCheckBox(QStringLiteral("Made later"), &window);  // after installing
+    setStatusText(later, QStringLiteral("A late control"));
+
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(button, &enter);
+    EXPECT_EQ(line->text(), QStringLiteral("Click here to accept"));
+    QApplication::sendEvent(later, &enter);
+    EXPECT_EQ(line->text(), QStringLiteral("A late control"));
+    QApplication::sendEvent(&window, &enter);
+    EXPECT_EQ(line->text(), QStringLiteral(" "));
+}
+
+TEST(AccessibleNames, ComeFromCaptionsLabelsAndTips)
+{
+    QWidget window;
+    auto* button = new QPushButton(QStringLiteral("Save && E&xit"), &window);
+    auto* label = new QLabel(QStringLiteral("Picture(s) &delay:"), &window);
+    auto* entry = new QLineEdit(&window);
+    label->setBuddy(entry);
+    auto* tipped = new QPushButton(&window);
+    tipped->setToolTip(QStringLiteral("Print a data sheet"));
+    auto* named = new QPushButton(QStringLiteral("Kept"), &window);
+    named->setAccessibleName(QStringLiteral("Own name"));
+
+    nameControlsForAccessibility(&window);
+    EXPECT_EQ(button->accessibleName(), QStringLiteral("Save & Exit"));
+    EXPECT_EQ(entry->accessibleName(), QStringLiteral("Picture(s) delay:"));
+    EXPECT_EQ(tipped->accessibleName(), QStringLiteral("Print a data sheet"));
+    EXPECT_EQ(named->accessibleName(), QStringLiteral("Own name"));
+}
+
+TEST(Help, AUsersOwnManualInTheDataFolderComesFirst)
+{
+    QTemporaryDir data;
+    globalSettings().slideshowPath = data.path() + QLatin1Char('/');
+    EXPECT_TRUE(manualPath().endsWith(QStringLiteral("manual/qvmanual.html")));
+    QFile own(data.filePath(QStringLiteral("qvmanual.hlp")));
+    ASSERT_TRUE(own.open(QIODevice::WriteOnly));
+    own.close();
+    EXPECT_EQ(manualPath(), data.filePath(QStringLiteral("qvmanual.hlp")));
+    EXPECT_EQ(helpAnchor(QStringLiteral("Global Options")), QStringLiteral("global-options"));
+}
+
+} // namespace
+} // namespace qv

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "components/platform/message_box.h"
+#include "config_ui/common/config_ui_state.h"
+#include "config_ui/common/help.h"
+#include "config_ui/common/test_run.h"
+#include "config_ui/common/window_openers.h"
+#include "settings/global_settings.h"
+#include "engine/show_state.h"
+#include "showdata/custom_show.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <vector>
+
+namespace qv::test {
+
+// Records the boxes a window shows and answers them from a queue (Ok, or the box's
+// own default, when the queue is empty).
+class MessageRecorder final : public MessagePresenter {
+public:
+    MessageAnswer present(const Message& message) override
+    {
+        messages.push_back(message);
+        if (answers.empty())
+            return message.defaultAnswer;
+        const MessageAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    std::vector<Message> messages;
+    std::deque<MessageAnswer> answers;
+};
+
+// A configuration window test: a data folder of its own as "slideshow_path", boxes
+// recorded, help and the other windows recorded by name instead of opened, the test
+// run replaced, and the program-wide records back at their start values.
+class ConfigWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder_.isValid());
+        globalSettings() = GlobalSettings{};
+        globalSettings().slideshowPath = folder_.path() + QLatin1Char('/');
+        configUiState() = ConfigUiState{};
+        customShow() = CustomShow{};
+        setMessagePresenter(&messages);
+        setHelpOpener([this](const QString& keyword) { helpKeywords << keyword; });
+        setTestShowRunner([this] {
+            ++testRuns;
+            showRunning() = false;
+        });
+        savedOpeners_ = windowOpeners();
+        WindowOpeners& openers = windowOpeners();
+        openers.customShowEditor = [this] {
+            opened << QStringLiteral("create_sequence");
+            configUiState().editorOpen = false;
+        };
+        openers.randomSetup = [this] {
+            opened << QStringLiteral("r_andom");
+            configUiState().editorOpen = false;
+        };
+        openers.globalOptions = [this](QWidget*) { opened << QStringLiteral("frmoptions"); };
+        openers.borderDesigner = [this](QWidget*) { opened << QStringLiteral("FrmBorder"); };
+        openers.passwordDialog = [this](QWidget*) { opened << QStringLiteral("Password"); };
+        openers.effectChooser = [this](QWidget*) { opened << QStringLiteral("frmEffects"); };
+        openers.pictureViewer = [this](QWidget*) { opened << QStringLiteral("cpic"); };
+    }
+
+    void TearDown() override
+    {
+        windowOpeners() = savedOpeners_;
+        setTestShowRunner(nullptr);
+        setHelpOpener(nullptr);
+        setMessagePresenter(nullptr);
+    }
+
+    QString dataPath(const QString& name) const { return globalSettings().slideshowPath + name; }
+
+    MessageRecorder messages;
+    QStringList helpKeywords;
+    QStringList opened;  // windows asked for through the openers, by form name
+    int testRuns = 0;
+
+private:
+    QTemporaryDir folder_;
+    WindowOpeners savedOpeners_;
+};
+
+} // namespace qv::test
