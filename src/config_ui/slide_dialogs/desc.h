@@ -1,0 +1,27 @@
+#pragma once
+
+#include "config_ui/slide_dialogs/description_form.h"
+#include "config_ui/slide_dialogs/slide_edits.h"
+
+namespace qv {
+
+// Walks through the slides just added (configUiState().newSlideFirst to newSlideLast)
+// and asks for a description of each.
+class desc : public DescriptionForm {
+    Q_OBJECT
+
+public:
+    explicit desc(QWidget* parent = nullptr);
+    static void openModal(QWidget* parent);
+
+protected:
+    void SSCommand1_Click(int index) override;
+    QString picturePath() const override;
+    std::int16_t& autoPreviewSetting() override;
+
+private:
+    void showSlide();
+    DescriptionWalk walk_;
+};
+
+} // namespace qv
