@@ -4,6 +4,11 @@
 
 // Each window group adds its header here.
 // [window headers]
+#include "config_ui/slide_dialogs/cpic.h"
+#include "config_ui/slide_dialogs/delays.h"
+#include "config_ui/slide_dialogs/desc_2.h"
+#include "config_ui/slide_dialogs/effects.h"
+#include "config_ui/slide_dialogs/wav.h"
 #include "config_ui/title/frm_title.h"
 #include "config_ui/title/loading.h"
 
@@ -14,6 +19,12 @@ void registerConfigurationWindows()
     WindowOpeners& openers = windowOpeners();
     // Each window group registers its windows here.
     // [window registrations]
+    openers.pictureViewer = &cpic::openModal;
+    EditorDialogOpeners& slideDialogs = editorDialogOpeners();
+    slideDialogs.descriptionDialog = &desc_2::openModal;
+    slideDialogs.delayDialog = &delays::openModal;
+    slideDialogs.effectDialog = &effects::openModal;
+    slideDialogs.soundDialog = &wav::openModal;
     (void)openers;
 }
 
