@@ -1,0 +1,34 @@
+#include "config_ui/arranging/csave.h"
+
+#include "config_ui/arranging/show_file_actions.h"
+#include "config_ui/common/config_ui_state.h"
+#include "config_ui/common/window_placement.h"
+
+namespace qv {
+
+csave::csave(QWidget* parent)
+    : ShowNameDialog(parent, QStringLiteral("csave"), QStringLiteral("Save Slideshow"),
+                     QStringLiteral("Save Slideshow &as:"))
+{
+}
+
+void csave::openModal(QWidget* parent)
+{
+    csave dialog(parent);
+    centre_on_screen(&dialog);
+    dialog.exec();
+}
+
+void csave::SSCommand1_Click()
+{
+    const bool saved = saveShowNamed(enteredName()) == 0;
+    closeDialog(saved);
+}
+
+void csave::SSCommand2_Click()
+{
+    configUiState().dialogCancelled = 1;
+    closeDialog(false);
+}
+
+} // namespace qv

@@ -1,0 +1,147 @@
+#include "config_ui/arranging/cus_add2.h"
+
+#include "config_ui/arranging/dialog_parts.h"
+#include "config_ui/arranging/picture_picker.h"
+#include "config_ui/browsers/file_browser.h"
+#include "config_ui/common/accessible_names.h"
+#include "config_ui/common/config_ui_state.h"
+#include "config_ui/common/editor_link.h"
+#include "config_ui/common/help.h"
+#include "config_ui/common/window_placement.h"
+#include "showdata/custom_show.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace qv {
+namespace {
+
+bool isSlide(int position) { return position >= 1 && position <= customShow().slideCount; }
+
+} // namespace
+
+cus_add2::cus_add2(QWidget* parent)
+    : QDialog(parent), picker_(new PicturePicker(this, false, QRect(4380, 360, 2055, 1665)))
+{
+    setObjectName(QStringLiteral("cus_add2"));
+    setWindowTitle(QStringLiteral("Select new picture"));
+
+    const int current = configUiState().currentSlide;
+    const CustomShow& show = customShow();
+    Label1_ = new QLabel(isSlide(current) ? show.picture.at(static_cast<std::size_t>(current)) : QString(), this);
+    Label1_->setObjectName(QStringLiteral("Label1"));
+    Label1_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Label1_->setWordWrap(true);
+
+    FileBrowser& browser = picker_->browser();
+    auto* prompt = new QLabel(QStringLiteral("&Enter a description of picture"), this);
+    prompt->setObjectName(QStringLiteral("Label2"));
+    Text1_ = new QLineEdit(this);
+    Text1_->setObjectName(QStringLiteral("Text1"));
+    Text1_->setMaxLength(255);
+    keepDescriptionCharacters(Text1_);
+    // The slide's own description, so that choosing another picture does not lose it
+    // unless the user clears it.
+    if (isSlide(current))
+        Text1_->setText(show.description.at(static_cast<std::size_t>(current)));
+    prompt->setBuddy(Text1_);
+
+    const QString captions[4] = {QStringLiteral("&Ok"), QStringLiteral("&Cancel"), QStringLiteral("&Preview"),
+                                 QStringLiteral("&Help")};
+    for (int index = 0; index < 4; ++index) {
+        SSCommand1_[index] = commandButton(this, QStringLiteral("SSCommand1_%1").arg(index), captions[index],
+                                           index == 2 ? kAutoPreviewCaption : kDisabledCaption);
+        connect(SSCommand1_[index], &QPushButton::clicked, this, [this, index] { SSCommand1_Click(index); });
+    }
+    SSCommand1_[0]->setDefault(true);
+    picker_->setPreviewButton(SSCommand1_[2]);
+    picker_->setAutoPreview(configUiState().replaceAutoPreview != 0);
+    connect(picker_, &PicturePicker::autoPreviewChanged, this,
+            [](bool on) { configUiState().replaceAutoPreview = on ? 1 : 0; });
+    connect(&browser, &FileBrowser::fileDoubleClicked, this, [this] { SSCommand1_Click(0); });
+
+    auto* lists = new QGridLayout;
+    lists->addWidget(browser.driveList(), 0, 0, 1, 2);
+    lists->addWidget(browser.folderList(), 1, 0);
+    lists->addWidget(browser.fileList(), 1, 1);
+    auto* previewColumn = new QVBoxLayout;
+    previewColumn->addWidget(picker_->previewPanel());
+    previewColumn->addWidget(picker_->autoPreviewBox());
+    previewColumn->addStretch();
+    auto* top = new QHBoxLayout;
+    top->addLayout(lists, 1);
+    top->addLayout(previewColumn);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton* button : SSCommand1_)
+        buttons->addWidget(button);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label1_);
+    layout->addLayout(top, 1);
+    layout->addWidget(prompt);
+    layout->addWidget(Text1_);
+    layout->addLayout(buttons);
+
+    setTabOrder(browser.driveList(), browser.folderList());
+    setTabOrder(browser.folderList(), browser.fileList());
+    setTabOrder(browser.fileList(), picker_->autoPreviewBox());
+    setTabOrder(picker_->autoPreviewBox(), Text1_);
+    setTabOrder(Text1_, SSCommand1_[0]);
+    for (int index = 0; index < 3; ++index)
+        setTabOrder(SSCommand1_[index], SSCommand1_[index + 1]);
+    nameControlsForAccessibility(this);
+    Label1_->setAccessibleName(QStringLiteral("Current picture"));
+    browser.fileList()->setFocus();
+}
+
+cus_add2::~cus_add2() = default;
+
+void cus_add2::openModal(QWidget* parent)
+{
+    cus_add2 dialog(parent);
+    centre_on_screen(&dialog);
+    dialog.exec();
+}
+
+void cus_add2::reject() { SSCommand1_Click(1); }
+
+void cus_add2::SSCommand1_Click(int index)
+{
+    switch (index) {
+    case 0: {
+        picker_->storeFolder();
+        const QString path = picker_->pathOf(picker_->chosenFileName());
+        const int current = configUiState().currentSlide;
+        if (!path.isEmpty() && isSlide(current)) {
+            const auto at = static_cast<std::size_t>(current);
+            customShow().picture.at(at) = path;
+            customShow().description.at(at) = Text1_->text();
+            RefreshPictureColumn();
+            RefreshDescriptionColumn();
+        }
+        QDialog::accept();
+        break;
+    }
+    case 1:
+        picker_->storeFolder();
+        QDialog::reject();
+        break;
+    case 2:
+        picker_->preview(picker_->chosenFileName());
+        break;
+    case 3:
+        open_help(QStringLiteral("Custom"));
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace qv

@@ -1,0 +1,101 @@
+#include "config_ui/arranging/show_file_actions.h"
+
+#include "config_ui/common/config_ui_state.h"
+#include "settings/global_settings.h"
+#include "showdata/custom_show.h"
+#include "showdata/custom_show_file.h"
+
+#include <QFile>
+
+#include <algorithm>
+
+namespace qv {
+namespace {
+
+const QString kNoShow = QStringLiteral("EMPTY");
+const QString kShowExtension = QStringLiteral(".css");
+
+// The first slide selected, as after opening a show in the editor.
+void selectFirstSlide(ConfigUiState& state, int slideCount)
+{
+    state.topRow = 1;
+    state.selectedRow = 0;
+    if (slideCount > 0) {
+        state.editorState = 2;
+        state.highlightedRow = 0;
+        state.currentSlide = 1;
+    } else {
+        state.editorState = 0;
+        state.highlightedRow = -9;
+        state.currentSlide = 0;
+    }
+}
+
+} // namespace
+
+bool isShowNameCharacter(QChar c)
+{
+    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+}
+
+QString showNameOnly(const QString& text)
+{
+    QString name;
+    name.reserve(text.size());
+    for (const QChar c : text) {
+        if (isShowNameCharacter(c))
+            name.append(c);
+    }
+    return name;
+}
+
+QString showNameOfFile(const QString& fileName) { return fileName.chopped(std::min<qsizetype>(4, fileName.size())); }
+
+QString showFilePattern(const QString& folder) { return folder + QStringLiteral("*.css"); }
+
+int loadShowNamed(const QString& name)
+{
+    GlobalSettings& settings = globalSettings();
+    const QString previousName = settings.activeCss;
+    const CustomShow previousShow = customShow();
+    settings.activeCss = name + kShowExtension;
+    const int error = LoadCustomShow();
+    if (error != 0) {
+        customShow() = previousShow;
+        settings.activeCss = previousName;
+        return error;
+    }
+    ConfigUiState& state = configUiState();
+    state.savedShowName = settings.activeCss;
+    selectFirstSlide(state, customShow().slideCount);
+    return 0;
+}
+
+int saveShowNamed(const QString& name)
+{
+    GlobalSettings& settings = globalSettings();
+    const QString previousName = settings.activeCss;
+    settings.activeCss = name + kShowExtension;
+    const int error = SaveCustomShow();
+    if (error != 0) {
+        settings.activeCss = previousName;
+        configUiState().dialogCancelled = 1;
+        return error;
+    }
+    configUiState().savedShowName = settings.activeCss;
+    return 0;
+}
+
+void deleteShowFile(const QString& folder, const QString& fileName)
+{
+    if (fileName.isEmpty())
+        return;
+    const QString path = folder.endsWith(u'/') ? folder + fileName : folder + u'/' + fileName;
+    QFile::remove(path);
+    if (fileName.toUpper() == globalSettings().activeCss.toUpper()) {
+        globalSettings().activeCss = kNoShow;
+        configUiState().savedShowName = kNoShow;
+    }
+}
+
+} // namespace qv

@@ -1,0 +1,106 @@
+#include "config_ui/arranging/show_name_dialog.h"
+
+#include "config_ui/arranging/dialog_parts.h"
+#include "config_ui/arranging/show_file_actions.h"
+#include "config_ui/common/accessible_names.h"
+#include "settings/global_settings.h"
+#include "showdata/show_file_listing.h"
+
+#include <QDir>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace qv {
+
+ShowFileList::ShowFileList(QWidget* dialog) : QObject(dialog), folder_(globalSettings().slideshowPath)
+{
+    File1_ = new QListWidget(dialog);
+    File1_->setObjectName(QStringLiteral("File1"));
+    File1_->setSelectionMode(QAbstractItemView::SingleSelection);
+    File1_->setToolTip(QStringLiteral("The saved slide shows"));
+    File1_->addItems(listShowFilesIn(folder_, QString()).names);
+    File1_->setMinimumWidth(File1_->fontMetrics().averageCharWidth() * 32);
+
+    pathLabel_ = new QLabel(QDir::toNativeSeparators(showFilePattern(folder_)), dialog);
+    pathLabel_->setObjectName(QStringLiteral("Label2"));
+    pathLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    pathLabel_->setWordWrap(true);
+
+    connect(File1_, &QListWidget::itemSelectionChanged, this, [this] {
+        const QString name = chosenFileName();
+        if (!name.isEmpty())
+            Q_EMIT fileChosen(name);
+    });
+}
+
+QString ShowFileList::chosenFileName() const
+{
+    const QList<QListWidgetItem*> chosen = File1_->selectedItems();
+    return chosen.isEmpty() ? QString() : chosen.first()->text();
+}
+
+ShowNameDialog::ShowNameDialog(QWidget* parent, const QString& objectName, const QString& caption,
+                               const QString& prompt)
+    : QDialog(parent), files_(new ShowFileList(this))
+{
+    setObjectName(objectName);
+    setWindowTitle(caption);
+
+    auto* Label1 = new QLabel(prompt, this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Text1_ = new QLineEdit(this);
+    Text1_->setObjectName(QStringLiteral("Text1"));
+    Text1_->setMaxLength(64);
+    Text1_->setValidator(new CharacterFilter(isShowNameCharacter, Text1_));
+    Text1_->setToolTip(QStringLiteral("Letters and digits only"));
+    Label1->setBuddy(Text1_);
+
+    SSCommand1_ = commandButton(this, QStringLiteral("SSCommand1"), QStringLiteral("&Ok"));
+    SSCommand2_ = commandButton(this, QStringLiteral("SSCommand2"), QStringLiteral("&Cancel"));
+    SSCommand1_->setEnabled(false);
+    SSCommand1_->setDefault(true);
+    connect(SSCommand1_, &QPushButton::clicked, this, [this] { SSCommand1_Click(); });
+    connect(SSCommand2_, &QPushButton::clicked, this, [this] { SSCommand2_Click(); });
+    connect(Text1_, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
+    connect(files_, &ShowFileList::fileChosen, this,
+            [this](const QString& fileName) { Text1_->setText(showNameOfFile(fileName)); });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(SSCommand1_);
+    buttons->addWidget(SSCommand2_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(files_->list(), 1);
+    layout->addWidget(files_->pathLabel());
+    layout->addWidget(Label1);
+    layout->addWidget(Text1_);
+    layout->addLayout(buttons);
+
+    setTabOrder(Text1_, files_->list());
+    setTabOrder(files_->list(), SSCommand1_);
+    setTabOrder(SSCommand1_, SSCommand2_);
+    nameControlsForAccessibility(this);
+    Text1_->setFocus();
+}
+
+ShowNameDialog::~ShowNameDialog() = default;
+
+void ShowNameDialog::reject() { SSCommand2_Click(); }
+
+QString ShowNameDialog::enteredName() const { return Text1_->text(); }
+
+void ShowNameDialog::closeDialog(bool accepted)
+{
+    if (accepted)
+        QDialog::accept();
+    else
+        QDialog::reject();
+}
+
+void ShowNameDialog::Text1_Change() { SSCommand1_->setEnabled(!Text1_->text().isEmpty()); }
+
+} // namespace qv
