@@ -8,11 +8,11 @@ packages="
   qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins libqt6dbus6 libqt6printsupport6
   libgraphicsmagick++1-dev graphicsmagick
   libsdl2-dev libsdl2-mixer-dev timgm6mb-soundfont
-  libx11-dev libxtst-dev
+  libx11-dev libxtst-dev libxkbcommon-dev libxkbcommon-x11-dev
   fonts-liberation2 fonts-urw-base35
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth x11-apps imagemagick dbus
+  xvfb xauth x11-apps imagemagick dbus openbox poppler-utils
 "
 
 missing=""
