@@ -66,7 +66,7 @@ QString decodedPassword(const QString& stored)
     if (QString::fromLatin1(bytes) != stored)
         return stored;
     const std::optional<QByteArray> plain = decode_password(bytes);
-    return plain ? QString::fromLatin1(*plain) : stored;
+    return plain ? passwordText(*plain) : stored;
 }
 
 } // namespace
@@ -154,17 +154,26 @@ void save_settings()
 
     // Only a password set in this run is encoded; otherwise the stored form stays as
     // it was loaded, whatever start-up or a test run cleared in memory.
-    if (s.passwordChangedThisRun)
-        s.passwordName = QString::fromLatin1(encode_password(s.screenSaverPassword.toLatin1()));
+    // A password the character set cannot hold keeps the stored one rather than
+    // storing a different password than the one set.
+    if (s.passwordChangedThisRun) {
+        if (const std::optional<QByteArray> bytes = passwordBytes(s.screenSaverPassword))
+            s.passwordName = QString::fromLatin1(encode_password(*bytes));
+    }
     put("PasswordName", s.passwordName);
     store.sync();
 }
 
-void setScreenSaverPassword(const QString& plain)
+bool passwordCharactersStorable(const QString& plain) { return passwordBytes(plain).has_value(); }
+
+bool setScreenSaverPassword(const QString& plain)
 {
+    if (!passwordCharactersStorable(plain))
+        return false;
     GlobalSettings& s = globalSettings();
     s.screenSaverPassword = plain;
     s.passwordChangedThisRun = true;
+    return true;
 }
 
 } // namespace qv

@@ -56,8 +56,13 @@ void load_settings();
 // password in memory (presentation mode, test runs) never erases the stored one.
 void save_settings();
 
-// The password dialog's way of setting a new password.
-void setScreenSaverPassword(const QString& plain);
+// The password is stored in an 8-bit character set (see passwordBytes()): false when
+// `plain` holds a character the set lacks. unstorablePasswordCharacters() names them.
+bool passwordCharactersStorable(const QString& plain);
+
+// The password dialog's way of setting a new password. Refuses (returns false and
+// changes nothing) a password that passwordCharactersStorable() turns down.
+bool setScreenSaverPassword(const QString& plain);
 
 // The default data folder ("slideshow_path" when the store has none).
 QString defaultSlideshowPath();

@@ -1,4 +1,5 @@
 #include "settings/global_settings.h"
+#include "settings/password_scrambler.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -141,6 +142,45 @@ TEST_F(GlobalSettingsTest, ADamagedStoredPasswordKeepsTheProtection)
         save_settings();
         EXPECT_EQ(store().value(QStringLiteral("data/PasswordName")).toString(), damaged);
     }
+}
+
+TEST_F(GlobalSettingsTest, PasswordsOfTheEightBitSetSurviveARestart)
+{
+    // The euro sign and the typographic letters live in 0x80..0x9F, where Latin-1 has
+    // only controls.
+    for (const QString& password : {QStringLiteral("\u20acuro"), QStringLiteral("\u0152UVRE \u0160\u017d\u2122"),
+                                    QStringLiteral("M\u00dcLLER \u00e9t\u00e9")}) {
+        ASSERT_TRUE(setScreenSaverPassword(password));
+        save_settings();
+        globalSettings() = GlobalSettings();
+        load_settings();
+        EXPECT_EQ(globalSettings().screenSaverPassword, password);
+    }
+}
+
+TEST_F(GlobalSettingsTest, APasswordTheSetCannotHoldIsRefusedAndTheStoredOneKept)
+{
+    ASSERT_TRUE(setScreenSaverPassword(QStringLiteral("OLD")));
+    save_settings();
+    const QString before = store().value(QStringLiteral("data/PasswordName")).toString();
+
+    const QString czech = QStringLiteral("\u010cAPEK\U0001F600\u010c");
+    EXPECT_FALSE(passwordCharactersStorable(czech));
+    EXPECT_EQ(unstorablePasswordCharacters(czech), QStringLiteral("\u010c\U0001F600"));
+    EXPECT_FALSE(setScreenSaverPassword(czech));
+    EXPECT_EQ(globalSettings().screenSaverPassword, QStringLiteral("OLD"));
+
+    globalSettings().screenSaverPassword = czech;  // set behind the dialog's back
+    save_settings();
+    EXPECT_EQ(store().value(QStringLiteral("data/PasswordName")).toString(), before);
+}
+
+TEST_F(GlobalSettingsTest, PasswordsStoredByEarlierVersionsStillDecode)
+{
+    // "M\xfcller" scrambled byte by byte from its Latin-1 codes.
+    storeValue("PasswordName", QString::fromLatin1(encode_password(QByteArray("M\xfcller"))));
+    load_settings();
+    EXPECT_EQ(globalSettings().screenSaverPassword, QStringLiteral("M\u00fcller"));
 }
 
 TEST_F(GlobalSettingsTest, TheDataFolderIsReadButNeverWritten)
