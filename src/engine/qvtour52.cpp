@@ -17,6 +17,7 @@
 #include "showdata/random_show_config.h"
 #include "showdata/random_show_config_file.h"
 #include "showdata/random_source.h"
+#include "showdata/scratch_files.h"
 #include "startup/command_line.h"
 #include "startup/event_waiting.h"
 #include "startup/frm_no_files.h"
@@ -183,6 +184,8 @@ void qvtour52::Form_Load()
     }
     // 8. The show data.
     if (settings.randomFlag == 1) {
+        if (settings.previewRun == 0)
+            restoreRandomConfigAfterInterruptedTest();
         LoadRandomShowConfig();
         BuildRandomFileLists();
     } else if (LoadCustomShow() != 0) {

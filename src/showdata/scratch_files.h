@@ -18,4 +18,11 @@ inline const QString randomConfigCopy = QStringLiteral("zxz.rss");    // the set
 // in that order, in whatever case they were written.
 void DeleteScratchFiles();
 
+// The random show setup's test run keeps the user's "quintavu.rss" as "zxz.rss" while the
+// edited settings take its place, and puts it back when the show ends. A "zxz.rss" found at
+// any other time is therefore the user's own configuration, left behind by a run that died:
+// this moves it back over whatever "quintavu.rss" holds. Call it only where no test run of
+// this process is under way. Returns true when a file was moved back.
+bool restoreRandomConfigAfterInterruptedTest();
+
 } // namespace qv
