@@ -11,6 +11,7 @@
 #include "config_ui/slide_dialogs/wav.h"
 #include "config_ui/title/frm_title.h"
 #include "config_ui/title/loading.h"
+#include "config_ui/random_setup/r_andom.h"
 
 namespace qv {
 
@@ -25,6 +26,7 @@ void registerConfigurationWindows()
     slideDialogs.delayDialog = &delays::openModal;
     slideDialogs.effectDialog = &effects::openModal;
     slideDialogs.soundDialog = &wav::openModal;
+    openers.randomSetup = [] { r_andom::open(); };
     (void)openers;
 }
 
