@@ -1,0 +1,240 @@
+// The real title screen, offscreen: its buttons against the settings, the delete
+// question, the windows it opens and the test run, and its first activation.
+#include "config_ui/title/frm_title.h"
+#include "config_ui/title/loading.h"
+
+#include "startup/program_windows.h"
+#include "config_ui/support/message_recorder.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+namespace qv {
+namespace {
+
+class TitleWindow : public test::ConfigWindowTest {
+protected:
+    void TearDown() override
+    {
+        if (form_ != nullptr)
+            form_->close();
+        disposeRetiredWindows();
+        test::ConfigWindowTest::TearDown();
+    }
+
+    void writeShow(const QString& name) { QFile(dataPath(name)).open(QIODevice::WriteOnly); }
+
+    FrmTitle& open()
+    {
+        form_ = FrmTitle::open();
+        return *form_;
+    }
+    template <typename T = QWidget>
+    T* control(const char* name) const
+    {
+        auto* found = form_->findChild<T*>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    void click(const char* name) { QTest::mouseClick(control<QPushButton>(name), Qt::LeftButton); }
+    QString buttons() const
+    {
+        QString states = control<QRadioButton>("Option1")->isChecked() ? QStringLiteral("R:") : QStringLiteral("C:");
+        for (const char* name : {"SSCommand2", "SSCommand4", "SSCommand3", "SSCommand1"})
+            states += control(name)->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+        return states;
+    }
+    QStringList listed() const
+    {
+        QStringList names;
+        auto* list = control<QComboBox>("Combo1");
+        for (int i = 0; i < list->count(); ++i)
+            names << list->itemText(i);
+        return names;
+    }
+
+    FrmTitle* form_ = nullptr;
+};
+
+TEST_F(TitleWindow, ACustomShowWithoutActiveShowOpensAsRandom)
+{
+    globalSettings().randomFlag = 0;
+    open();
+    EXPECT_EQ(form_->windowTitle(), QStringLiteral("Quintavue v5.6"));
+    EXPECT_EQ(buttons(), QStringLiteral("R:0110"));
+    EXPECT_EQ(globalSettings().randomFlag, 1);
+}
+
+TEST_F(TitleWindow, PickingAShowChoosesCustomAndTheKindsSetTheButtons)
+{
+    writeShow(QStringLiteral("b.css"));
+    writeShow(QStringLiteral("A.CSS"));
+    open();
+    EXPECT_EQ(listed(), (QStringList{QStringLiteral("A.CSS"), QStringLiteral("b.css")}));
+    QTest::mouseClick(control("Option2"), Qt::LeftButton, {}, QPoint(4, 4));
+    EXPECT_EQ(buttons(), QStringLiteral("C:1000"));
+    auto* list = control<QComboBox>("Combo1");
+    list->setCurrentIndex(1);
+    emit list->activated(1);
+    EXPECT_EQ(globalSettings().activeCss, QStringLiteral("b.css"));
+    EXPECT_EQ(buttons(), QStringLiteral("C:1111"));
+    form_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form_));
+    QTest::keyClick(form_, Qt::Key_R, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return buttons() == QStringLiteral("R:0110"); }));
+    EXPECT_EQ(globalSettings().randomFlag, 1);
+}
+
+TEST_F(TitleWindow, DeletingAsksFirstAndAlwaysRefreshes)
+{
+    writeShow(QStringLiteral("Trip.css"));
+    globalSettings().randomFlag = 0;
+    globalSettings().activeCss = QStringLiteral("Trip.css");
+    configUiState().savedShowName = QStringLiteral("Trip.css");
+    open();
+    writeShow(QStringLiteral("Later.css"));  // appears in the list only after a refresh
+
+    messages.answers = {MessageAnswer::No};
+    click("SSCommand1");
+    ASSERT_EQ(messages.messages.size(), 1U);
+    const Message& question = messages.messages.front();
+    EXPECT_EQ(question.text, QStringLiteral("Are you sure?"));
+    EXPECT_EQ(question.title, QStringLiteral("Delete Slideshow"));
+    EXPECT_EQ(question.buttons, MessageButtons::YesNo);
+    EXPECT_EQ(question.icon, MessageIcon::Critical);
+    EXPECT_EQ(question.defaultAnswer, MessageAnswer::No);
+    EXPECT_TRUE(QFile::exists(dataPath(QStringLiteral("Trip.css"))));
+    EXPECT_EQ(listed().size(), 2);
+    EXPECT_EQ(buttons(), QStringLiteral("C:1111"));
+
+    messages.answers = {MessageAnswer::Yes};
+    click("SSCommand1");
+    EXPECT_FALSE(QFile::exists(dataPath(QStringLiteral("Trip.css"))));
+    EXPECT_EQ(listed(), QStringList{QStringLiteral("Later.css")});
+    EXPECT_EQ(globalSettings().activeCss, QStringLiteral("EMPTY"));
+    EXPECT_EQ(configUiState().savedShowName, QStringLiteral("EMPTY"));
+    EXPECT_EQ(buttons(), QStringLiteral("R:0110"));
+    EXPECT_EQ(globalSettings().randomFlag, 1);
+}
+
+TEST_F(TitleWindow, EditNewHandsTheEditorANewShowAndListsWhatItSaved)
+{
+    globalSettings().activeCss = QStringLiteral("Old.css");
+    globalSettings().randomFlag = 0;
+    open();
+    QString activeWhileEditing;
+    bool hiddenWhileEditing = false;
+    windowOpeners().customShowEditor = [&] {
+        activeWhileEditing = globalSettings().activeCss;
+        QTimer::singleShot(0, [&] {
+            hiddenWhileEditing = !form_->isVisible();
+            writeShow(QStringLiteral("Fresh.css"));
+            globalSettings().activeCss = QStringLiteral("Fresh.css");
+            configUiState().editorOpen = false;
+        });
+    };
+    click("SSCommand2");
+    EXPECT_EQ(activeWhileEditing, QStringLiteral("NEW EDIT"));
+    EXPECT_EQ(configUiState().savedShowName, QStringLiteral("Old.css"));
+    EXPECT_TRUE(hiddenWhileEditing);
+    EXPECT_TRUE(form_->isVisible());
+    EXPECT_EQ(control<QComboBox>("Combo1")->currentText(), QStringLiteral("Fresh.css"));
+    EXPECT_EQ(buttons(), QStringLiteral("C:1111"));
+}
+
+TEST_F(TitleWindow, EditOpensTheSetupOfTheChosenKind)
+{
+    globalSettings().activeCss = QStringLiteral("Trip.css");
+    open();
+    click("SSCommand4");
+    QTest::mouseClick(control("Option2"), Qt::LeftButton, {}, QPoint(4, 4));
+    click("SSCommand4");
+    EXPECT_EQ(opened, (QStringList{QStringLiteral("r_andom"), QStringLiteral("create_sequence")}));
+    EXPECT_EQ(configUiState().savedShowName, QStringLiteral("Trip.css"));
+}
+
+TEST_F(TitleWindow, ViewRunsATestShowWithTheSettingsSaved)
+{
+    open();
+    int previewRunDuringShow = 0;
+    setTestShowRunner([&] {
+        previewRunDuringShow = globalSettings().previewRun;
+        showRunning() = false;
+    });
+    globalSettings().cmode = 4;
+    click("SSCommand3");
+    EXPECT_EQ(previewRunDuringShow, 1);
+    EXPECT_EQ(globalSettings().previewRun, 0);
+    globalSettings().cmode = 9;
+    load_settings();
+    EXPECT_EQ(globalSettings().cmode, 4);
+}
+
+TEST_F(TitleWindow, HelpButtonsOpenHelpOptionsAboutAndExit)
+{
+    open();
+    click("Help_0");
+    click("Help_1");
+    QString aboutTitle;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            aboutTitle = box->windowTitle();
+            QTest::keyClick(box, Qt::Key_Escape);
+        }
+    });
+    closer.start(20);
+    click("Help_2");
+    closer.stop();
+    EXPECT_EQ(helpKeywords, QStringList{QStringLiteral("Contents")});
+    EXPECT_EQ(opened, QStringList{QStringLiteral("frmoptions")});
+    EXPECT_EQ(aboutTitle, QStringLiteral("About Quintavue"));
+    EXPECT_TRUE(form_->helpButton(2)->isEnabled());
+
+    globalSettings().cmode = 4;
+    click("Help_5");
+    form_ = nullptr;
+    EXPECT_FALSE(anyProgramWindowOpen());
+    load_settings();
+    EXPECT_EQ(globalSettings().cmode, 4);
+}
+
+TEST_F(TitleWindow, TheCloseBoxLeavesWithoutSaving)
+{
+    open();
+    save_settings();
+    globalSettings().cmode = 4;
+    form_->close();
+    form_ = nullptr;
+    EXPECT_FALSE(anyProgramWindowOpen());
+    load_settings();
+    EXPECT_EQ(globalSettings().cmode, 9);
+}
+
+TEST_F(TitleWindow, ActivationRemovesTheSplashAndBringsInThePictureThenTheSiteLine)
+{
+    QFile site(dataPath(QStringLiteral("data.sld")));
+    ASSERT_TRUE(site.open(QIODevice::WriteOnly));
+    site.write("\"Harbour Gallery\"\r\n");
+    site.close();
+    loading::open();
+    ASSERT_NE(loading::current(), nullptr);
+    open();
+    auto* line = control<QLabel>("sitetext");
+    EXPECT_FALSE(line->isVisible());
+    form_->activateWindow();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return line->isVisible(); }, 10000));
+    EXPECT_EQ(loading::current(), nullptr);
+    EXPECT_TRUE(control("FXImage1")->isVisible());
+    EXPECT_EQ(line->text(), QStringLiteral("Harbour Gallery"));
+}
+
+} // namespace
+} // namespace qv
