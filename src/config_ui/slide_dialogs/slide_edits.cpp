@@ -79,7 +79,7 @@ QString soundFilePath(const QString& folder, const QString& fileName)
     return folder + u'/' + fileName;
 }
 
-int soundDeviceKind(const QString& fileName)
+int trialSoundDeviceKind(const QString& fileName)
 {
     return fileName.right(3).toUpper() == QLatin1String("WAV") ? 0 : 1;
 }

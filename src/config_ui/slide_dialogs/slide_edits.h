@@ -25,7 +25,7 @@ int listRowOfEffect(int effect); // 114: row 0; out-of-range effects: row 1 ("No
 // The sound dialog's path of a clicked file, and how the sound component is told to
 // play it: wave audio (0) for ".wav", MIDI (1) otherwise.
 QString soundFilePath(const QString& folder, const QString& fileName);
-int soundDeviceKind(const QString& fileName);
+int trialSoundDeviceKind(const QString& fileName);
 // A file list entry counts as chosen only with a name longer than three characters.
 bool isChosenSoundFile(const QString& fileName);
 

@@ -144,7 +144,7 @@ void wav::File1_Click(const QString& fileName)
     if (snd_ == nullptr)
         snd_ = new FXSnd(this);
     stopSound();
-    snd_->setDeviceType(soundDeviceKind(fileName));
+    snd_->setDeviceType(trialSoundDeviceKind(fileName));
     snd_->setTrialFlag(true);
     snd_->setLoop(Check2->isChecked());
     snd_->setFileName(playedPath_);

@@ -1,0 +1,302 @@
+// The slide dialogs driven through their controls, offscreen.
+#include "components/picture/fx_image.h"
+#include "config_ui/common/picture_preview.h"
+#include "config_ui/slide_dialogs/cpic.h"
+#include "config_ui/slide_dialogs/delays.h"
+#include "config_ui/slide_dialogs/desc.h"
+#include "config_ui/slide_dialogs/desc_2.h"
+#include "config_ui/slide_dialogs/effects.h"
+#include "config_ui/slide_dialogs/preview_box.h"
+#include "config_ui/slide_dialogs/wav.h"
+#include "config_ui/support/message_recorder.h"
+#include "showdata/effect_catalogue.h"
+#include "startup/startup_state.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace qv {
+namespace {
+
+class SlideDialogTest : public test::ConfigWindowTest {
+protected:
+    void SetUp() override
+    {
+        test::ConfigWindowTest::SetUp();
+        QImage picture(200, 100, QImage::Format_RGB32);
+        picture.fill(Qt::darkCyan);
+        ASSERT_TRUE(picture.save(dataPath(QStringLiteral("wide.bmp"))));
+    }
+
+    // Slides 1 to `count`, each with the test picture, delay 10 and effect 1 at speed 2.
+    void makeShow(int count)
+    {
+        CustomShow& show = customShow();
+        show.resizeSlides(count);
+        for (int i = 1; i <= count; ++i) {
+            show.picture[std::size_t(i)] = dataPath(QStringLiteral("wide.bmp"));
+            show.description[std::size_t(i)] = QStringLiteral("slide %1").arg(i);
+            show.delay[std::size_t(i)] = 10;
+            show.effect[std::size_t(i)] = 1;
+            show.effectSpeed[std::size_t(i)] = 2;
+            show.audioLoop[std::size_t(i)] = 1;
+        }
+        configUiState().currentSlide = 2;
+    }
+
+    // Shows the dialog and lets it finish opening (its first preview included).
+    static void open(QDialog& dialog)
+    {
+        dialog.show();
+        QTest::qWait(50);
+    }
+
+    template <typename Widget>
+    static Widget* control(QWidget& window, const char* name)
+    {
+        auto* widget = window.findChild<Widget*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+};
+
+TEST_F(SlideDialogTest, DelayEntryTakesOnlyANumberAndSpinsUpward)
+{
+    makeShow(3);
+    delays dialog;
+    open(dialog);
+    auto* entry = control<QLineEdit>(dialog, "Text1");
+    EXPECT_EQ(entry->text(), QStringLiteral("10"));
+
+    entry->clear();
+    QTest::keyClicks(entry, QStringLiteral("12a"));
+    EXPECT_EQ(entry->text(), QStringLiteral("12"));
+    QTest::keyClick(entry, Qt::Key_Backspace);
+    QTest::keyClick(entry, Qt::Key_Backspace);
+    EXPECT_EQ(entry->text(), QStringLiteral("0"));
+    entry->setText(QStringLiteral("999"));
+    QTest::keyClicks(entry, QStringLiteral("7"));
+    EXPECT_EQ(entry->text(), QStringLiteral("999"));
+
+    entry->setText(QStringLiteral("10"));
+    auto* spin = control<QScrollBar>(dialog, "VScroll1");
+    const QPoint upperArrow(spin->width() / 2, 3);
+    QTest::mouseClick(spin, Qt::LeftButton, {}, upperArrow);
+    QTest::mouseClick(spin, Qt::LeftButton, {}, upperArrow);
+    EXPECT_EQ(entry->text(), QStringLiteral("12"));
+
+    QTest::mouseClick(control<QPushButton>(dialog, "SSCommand1_1"), Qt::LeftButton);
+    EXPECT_EQ(helpKeywords, QStringList{QStringLiteral("Delay")});
+    EXPECT_TRUE(dialog.isVisible());
+
+    control<QCheckBox>(dialog, "Check1")->setChecked(true);
+    QTest::mouseClick(control<QPushButton>(dialog, "SSCommand1_0"), Qt::LeftButton);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(customShow().delay, (std::vector<std::int16_t>{0, 12, 12, 12}));
+}
+
+TEST_F(SlideDialogTest, RandomEffectPreviewsADrawnEffectAndIsKeptOnOk)
+{
+    makeShow(2);
+    customShow().effect[2] = randomEffect;
+    customShow().effectSpeed[2] = 77;
+    effects dialog;
+    open(dialog);
+    auto* list = control<QListWidget>(dialog, "List1");
+    ASSERT_EQ(list->count(), 115);
+    EXPECT_EQ(list->item(0)->text(), QStringLiteral("Random Effect"));
+    EXPECT_EQ(list->item(114)->text(), QStringLiteral("V. Interlace"));
+    EXPECT_EQ(list->currentRow(), 0);
+
+    const FXImage* image = dialog.findChild<FXImage*>(QStringLiteral("FXImage1"));
+    ASSERT_NE(image, nullptr);
+    const int drawn = image->effect();
+    EXPECT_GE(drawn, 1);
+    EXPECT_LE(drawn, 113);
+    EXPECT_NE(drawn, wipeAwayEffect);
+    const int speed = effectCatalogue().effectBaseSpeed[0][std::size_t(drawn)];
+    EXPECT_EQ(control<QScrollBar>(dialog, "HScroll1")->value(), speed);
+    EXPECT_EQ(control<QLabel>(dialog, "Label3")->text(), QString::number(speed));
+
+    QTest::mouseClick(control<QPushButton>(dialog, "SSCommand1_2"), Qt::LeftButton);
+    EXPECT_EQ(customShow().effect[2], randomEffect);
+    EXPECT_EQ(customShow().effectSpeed[2], speed);
+    EXPECT_EQ(customShow().effect[1], 1);
+}
+
+TEST_F(SlideDialogTest, NoneProposesItsBaseSpeedAndPreviewKeepsAChosenSpeed)
+{
+    makeShow(2);
+    globalSettings().mgrainMode = 1;  // super fine: "None" has base speed 1 there
+    effects dialog;
+    open(dialog);
+    auto* list = control<QListWidget>(dialog, "List1");
+    auto* bar = control<QScrollBar>(dialog, "HScroll1");
+    EXPECT_EQ(list->currentRow(), 2);
+    EXPECT_EQ(bar->value(), 2);
+
+    QTest::mouseClick(control<QPushButton>(dialog, "SSCommand1_0"), Qt::LeftButton);  // the slide's own speed stays
+    EXPECT_EQ(bar->value(), 2);
+
+    list->setCurrentRow(1);
+    QTest::qWait(50);
+    EXPECT_EQ(bar->value(), 1);
+    bar->setValue(9);
+    QTest::mouseClick(control<QPushButton>(dialog, "SSCommand1_0"), Qt::LeftButton);
+    EXPECT_EQ(bar->value(), 9);
+
+    control<QCheckBox>(dialog, "Check1")->setChecked(true);
+    QTest::mouseClick(control<QPushButton>(dialog, "SSCommand1_2"), Qt::LeftButton);
+    EXPECT_EQ(customShow().effect, (std::vector<std::int16_t>{0, 0, 0}));
+    EXPECT_EQ(customShow().effectSpeed, (std::vector<std::int16_t>{0, 9, 9}));
+}
+
+TEST_F(SlideDialogTest, EscapeCutsAPreviewShortAndOtherwiseCancels)
+{
+    makeShow(2);
+    customShow().effectSpeed[2] = 200;  // a long wipe
+    effects dialog;
+    bool previewWasRunning = false;
+    QTimer::singleShot(300, &dialog, [&] {
+        previewWasRunning = dialog.previewRunning();
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    QElapsedTimer clock;
+    clock.start();
+    open(dialog);
+    QTest::qWait(400);
+    EXPECT_TRUE(previewWasRunning);
+    EXPECT_LT(clock.elapsed(), 5000);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_FALSE(dialog.previewRunning());
+
+    control<QListWidget>(dialog, "List1")->setCurrentRow(5);
+    QTest::qWait(50);
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(customShow().effect[2], 1);
+    EXPECT_EQ(customShow().effectSpeed[2], 200);
+}
+
+TEST_F(SlideDialogTest, DescriptionWalkThroughThreeAddedSlides)
+{
+    makeShow(5);
+    configUiState().newSlideFirst = 3;
+    configUiState().newSlideLast = 5;
+    desc dialog;
+    open(dialog);
+    auto* position = control<QLabel>(dialog, "Label3");
+    auto* entry = control<QLineEdit>(dialog, "Text1");
+    auto* next = control<QPushButton>(dialog, "SSCommand1_1");
+    EXPECT_EQ(position->text(), QStringLiteral("Editing 1 / 3"));
+    EXPECT_EQ(next->text(), QStringLiteral("&Next"));
+    EXPECT_TRUE(entry->text().isEmpty());
+
+    QTest::keyClicks(entry, QStringLiteral("first"));
+    QTest::keyClick(entry, Qt::Key_Return);
+    EXPECT_EQ(position->text(), QStringLiteral("Editing 2 / 3"));
+    EXPECT_TRUE(entry->text().isEmpty());
+    QTest::keyClicks(entry, QStringLiteral("second"));
+    QTest::mouseClick(next, Qt::LeftButton);
+    EXPECT_EQ(position->text(), QStringLiteral("Editing 3 / 3"));
+    EXPECT_EQ(next->text(), QStringLiteral("&Ok"));
+    EXPECT_EQ(configUiState().newSlideFirst, 5);
+    EXPECT_EQ(configUiState().newSlidePosition, 3);
+
+    QTest::keyClicks(entry, QStringLiteral("all \"of\" them"));
+    QTest::mouseClick(control<QPushButton>(dialog, "SSCommand1_3"), Qt::LeftButton);
+    EXPECT_FALSE(dialog.isVisible());
+    for (int i = 1; i <= 5; ++i)
+        EXPECT_EQ(customShow().description[std::size_t(i)], QStringLiteral("all of them")) << i;
+}
+
+TEST_F(SlideDialogTest, EnterStoresTheDescriptionWithoutDoubleQuotes)
+{
+    makeShow(3);
+    configUiState().editDescAutoPreview = 1;
+    desc_2 dialog;
+    open(dialog);
+    auto* entry = control<QLineEdit>(dialog, "Text1");
+    EXPECT_EQ(entry->text(), QStringLiteral("slide 2"));
+    EXPECT_FALSE(control<QPushButton>(dialog, "SSCommand1_0")->isEnabled());
+    EXPECT_TRUE(dialog.findChild<FXImage*>()->isVisible());
+
+    entry->selectAll();
+    QTest::keyClicks(entry, QStringLiteral("\"Sunset\""));
+    entry->insert(QStringLiteral(" at \"sea\""));  // pasted
+    EXPECT_EQ(entry->text(), QStringLiteral("Sunset at sea"));
+    QTest::keyClick(entry, Qt::Key_Enter);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(customShow().description[2], QStringLiteral("Sunset at sea"));
+    EXPECT_EQ(customShow().description[3], QStringLiteral("slide 3"));
+}
+
+TEST_F(SlideDialogTest, SoundOffAndClearSound)
+{
+    makeShow(3);
+    startupState().soundBrowseDir = dataPath(QString());
+    {
+        wav dialog;
+        open(dialog);
+        EXPECT_TRUE(control<QCheckBox>(dialog, "Check2")->isChecked());
+        QTest::mouseClick(control<QPushButton>(dialog, "SSCommand1_0"), Qt::LeftButton);
+        EXPECT_FALSE(dialog.isVisible());
+    }
+    EXPECT_EQ(customShow().audio, (std::vector<QString>{{}, {}, QStringLiteral("Sound Off"), {}}));
+    EXPECT_EQ(customShow().audioLoop, (std::vector<std::int16_t>{0, 1, 0, 1}));
+    {
+        wav dialog;
+        open(dialog);
+        control<QCheckBox>(dialog, "Check1")->setChecked(true);
+        QTest::mouseClick(control<QPushButton>(dialog, "SSCommand1_1"), Qt::LeftButton);
+    }
+    EXPECT_EQ(customShow().audio, (std::vector<QString>(4)));
+    EXPECT_EQ(customShow().audioLoop, (std::vector<std::int16_t>{0, 0, 0, 0}));
+    {
+        wav dialog;  // Ok without a chosen file stores nothing
+        open(dialog);
+        customShow().audio[2] = QStringLiteral("/kept.wav");
+        QTest::mouseClick(control<QPushButton>(dialog, "SSCommand1_3"), Qt::LeftButton);
+    }
+    EXPECT_EQ(customShow().audio[2], QStringLiteral("/kept.wav"));
+    EXPECT_EQ(QDir(startupState().soundBrowseDir), QDir(dataPath(QString())));
+}
+
+TEST_F(SlideDialogTest, PictureViewerFitsThePictureOrSaysWhyNot)
+{
+    customShow().picture[0] = dataPath(QStringLiteral("wide.bmp"));  // as the random setup hands it over
+    {
+        cpic dialog;
+        open(dialog);
+        const auto* box = dialog.findChild<PreviewBox*>();
+        const FXImage* image = box->image();
+        EXPECT_TRUE(image->isVisible());
+        EXPECT_EQ(image->width(), box->box().width());
+        EXPECT_NEAR(image->height(), box->box().width() / 2, 1);
+        EXPECT_NEAR(image->geometry().center().y(), box->box().center().y(), 1);
+        EXPECT_TRUE(messages.messages.empty());
+    }
+    customShow().picture[0] = dataPath(QStringLiteral("missing.jpg"));
+    cpic dialog;
+    open(dialog);
+    ASSERT_EQ(messages.messages.size(), 1U);
+    EXPECT_EQ(messages.messages[0].text, QStringLiteral("Picture file not found."));
+    EXPECT_EQ(messages.messages[0].title, QStringLiteral("File error."));
+    EXPECT_FALSE(dialog.findChild<FXImage*>()->isVisible());
+    EXPECT_EQ(pictureLoadErrorText(-2), QStringLiteral("Image file type unknown."));
+    EXPECT_EQ(pictureLoadErrorText(-6), QStringLiteral("Error reading the file."));
+}
+
+} // namespace
+} // namespace qv
