@@ -1,0 +1,207 @@
+// The drive, folder and file lists over a folder tree made for each test.
+#include "config_ui/browsers/browser_models.h"
+#include "config_ui/browsers/file_browser.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QListView>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace qv {
+namespace {
+
+class FileBrowserTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(tree_.isValid());
+        for (const char* folder : {"Beta", "alpha", ".hidden", "gamma", "alpha/deeper"})
+            QDir().mkpath(root_ + QLatin1String(folder));
+        for (const char* file : {"b.JPG", "A.gif", "c.jpeg", "notes.txt", ".secret.jpg", "Zeta.Tif", "alpha/x.bmp"})
+            touch(root_ + QLatin1String(file));
+        // A name in another encoding than UTF-8 must list without harm.
+        ::close(::open(latin1_.constData(), O_CREAT | O_WRONLY, 0644));
+    }
+
+    // QTemporaryDir cannot remove a name it cannot decode.
+    void TearDown() override { ::unlink(latin1_.constData()); }
+
+    static void touch(const QString& path)
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+
+    QStringList folderRows() const
+    {
+        QStringList rows;
+        QAbstractItemModel* model = browser.folderList()->model();
+        for (int row = 0; row < model->rowCount(); ++row)
+            rows << model->index(row, 0).data().toString();
+        return rows;
+    }
+
+    void highlight(const QString& label)
+    {
+        const int row = static_cast<int>(folderRows().indexOf(label));
+        ASSERT_GE(row, 0) << label.toStdString();
+        browser.folderList()->setCurrentIndex(browser.folderList()->model()->index(row, 0));
+    }
+
+    QTemporaryDir tree_;
+    QString root_ = QDir(tree_.path()).canonicalPath() + u'/';
+    QByteArray latin1_ = QFile::encodeName(root_) + "caf\xe9.jpg";
+    QWidget window;
+    FileBrowser browser{&window, picturePattern(), "Drive1", "Dir1", "File1"};
+};
+
+TEST_F(FileBrowserTest, ListsThePathThenVisibleSubfoldersAndMatchingFilesWithoutRegardToCase)
+{
+    browser.setFolder(root_);
+    EXPECT_EQ(browser.folder(), root_);
+    QStringList expected{"/"};
+    expected << root_.split(u'/', Qt::SkipEmptyParts) << "alpha" << "Beta" << "gamma";
+    EXPECT_EQ(folderRows(), expected);
+    EXPECT_EQ(browser.highlightedFolder(), root_);
+
+    const QStringList files = browser.allFileNames();
+    ASSERT_EQ(files.size(), 4) << files.join(u'|').toStdString();
+    EXPECT_EQ(files[0], "A.gif");
+    EXPECT_EQ(files[1], "b.JPG");
+    EXPECT_TRUE(files[2].startsWith("caf"));
+    EXPECT_EQ(files[3], "Zeta.Tif");
+    EXPECT_EQ(browser.pathOf("A.gif"), root_ + "A.gif");
+}
+
+TEST_F(FileBrowserTest, HighlightListsFilesWithoutOpeningReturnOpensBackspaceGoesUp)
+{
+    browser.setFolder(root_);
+    QSignalSpy changes(&browser, &FileBrowser::folderChanged);
+    highlight("alpha");
+    EXPECT_EQ(browser.folder(), root_ + "alpha/");
+    EXPECT_EQ(browser.openFolder(), root_);
+    EXPECT_EQ(browser.allFileNames(), QStringList{"x.bmp"});
+    EXPECT_EQ(changes.count(), 1);
+
+    QTest::keyClick(browser.folderList(), Qt::Key_Return);
+    EXPECT_EQ(browser.openFolder(), root_ + "alpha/");
+    EXPECT_EQ(folderRows().last(), "deeper");
+
+    QTest::keyClick(browser.folderList(), Qt::Key_Backspace);
+    EXPECT_EQ(browser.openFolder(), root_);
+    EXPECT_EQ(browser.folder(), root_);
+}
+
+TEST_F(FileBrowserTest, AnUnreadableFolderLeavesTheBrowserWhereItWas)
+{
+    // A browser with nowhere to go back to goes home.
+    browser.setFolder(root_ + "missing");
+    EXPECT_EQ(browser.openFolder(), QDir::homePath() + u'/');
+
+    browser.setFolder(root_);
+    highlight("Beta");
+    ASSERT_TRUE(QDir(root_ + "Beta").removeRecursively());
+    QTest::keyClick(browser.folderList(), Qt::Key_Return);
+    EXPECT_EQ(browser.openFolder(), root_);
+    EXPECT_EQ(browser.folder(), root_);
+    EXPECT_EQ(browser.allFileNames().size(), 4);
+    browser.setFolder(root_ + "A.gif");  // a file is no folder either
+    EXPECT_EQ(browser.openFolder(), root_);
+}
+
+TEST_F(FileBrowserTest, FileClicksReportTheNameAndDropsReportThePaths)
+{
+    browser.setFolder(root_);
+    QSignalSpy clicks(&browser, &FileBrowser::fileClicked);
+    QSignalSpy opens(&browser, &FileBrowser::fileDoubleClicked);
+    browser.fileList()->setFocus();
+    browser.fileList()->setCurrentIndex(browser.fileList()->model()->index(1, 0));
+    EXPECT_EQ(browser.currentFileName(), "b.JPG");
+    QTest::keyClick(browser.fileList(), Qt::Key_Down);
+    ASSERT_EQ(clicks.count(), 2);
+    EXPECT_TRUE(clicks.last().first().toString().startsWith("caf"));
+    QTest::keyClick(browser.fileList(), Qt::Key_Return);
+    ASSERT_EQ(opens.count(), 1);
+
+    QSignalSpy drops(&browser, &FileBrowser::filesDropped);
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(root_ + "alpha")});
+    window.show();
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(browser.folderList()->viewport(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(browser.folderList()->viewport(), &drop);
+    ASSERT_EQ(drops.count(), 1);
+    EXPECT_EQ(drops.first().first().toStringList(), QStringList{root_ + "alpha"});
+}
+
+TEST(FileBrowserPieces, PatternsMatchWithoutRegardToCase)
+{
+    const std::tuple<const char*, const char*, bool> cases[] = {
+        {"PHOTO.JPG", "*.jpg", true}, {"photo.jpeg", "*.jpg", false}, {"a.Wav", "*.wav", true},
+        {"x.mid", "*.wav", false}, {"IMG_01.gif", "img_??.GIF", true}, {"jpg", "*.jpg", false},
+    };
+    for (const auto& [name, filter, expected] : cases)
+        EXPECT_EQ(matchesIgnoringCase(name, filter), expected) << name << " " << filter;
+    EXPECT_EQ(nameFiltersOf("*.wav; *.mid;"), (QStringList{"*.wav", "*.mid"}));
+}
+
+TEST(FileBrowserPieces, DriveListKeepsUserVolumesAndLeavesSystemOnesOut)
+{
+    const std::tuple<const char*, const char*, const char*, bool> cases[] = {
+        {"/media/ann/USB STICK", "vfat", "/dev/sdb1", true},
+        {"/run/media/ann/CARD", "exfat", "/dev/mmcblk0p1", true},
+        {"/mnt/photos", "ext4", "/dev/sdc1", true},
+        {"/data", "ext4", "/dev/nvme0n1p3", true},
+        {"/srv/share", "nfs4", "server:/share", true},
+        {"/proc", "proc", "proc", false},
+        {"/sys/fs/cgroup", "cgroup2", "cgroup2", false},
+        {"/run/user/1000", "tmpfs", "tmpfs", false},
+        {"/boot/efi", "vfat", "/dev/sda1", false},
+        {"/snap/core/1", "squashfs", "/dev/loop0", false},
+        {"/var/lib/docker/overlay2/x/merged", "overlay", "overlay", false},
+    };
+    for (const auto& [root, type, device, expected] : cases)
+        EXPECT_EQ(isBrowsableVolume(root, type, device), expected) << root;
+    const std::vector<DriveEntry> drives = browsableDrives();
+    ASSERT_GE(drives.size(), 1u);
+    EXPECT_EQ(drives.front().rootPath, "/");
+}
+
+TEST(FileBrowserSpeed, TenThousandFilesListQuickly)
+{
+    QTemporaryDir big;
+    ASSERT_TRUE(big.isValid());
+    const QByteArray folder = QFile::encodeName(big.path()) + '/';
+    for (int i = 0; i < 10000; ++i) {
+        const QByteArray name = folder + "Picture " + QByteArray::number(i) + (i % 2 == 0 ? ".JPG" : ".gif");
+        ::close(::open(name.constData(), O_CREAT | O_WRONLY, 0644));
+    }
+    QWidget window;
+    FileBrowser browser(&window, picturePattern(), "Drive1", "Dir1", "File1", true);
+    window.show();
+    QElapsedTimer timer;
+    timer.start();
+    browser.setFolder(big.path());
+    QCoreApplication::processEvents();  // the views lay the rows out
+    const qint64 elapsed = timer.elapsed();
+    EXPECT_EQ(browser.allFileNames().size(), 10000);
+    std::printf("listing and showing 10,000 files: %lld ms\n", static_cast<long long>(elapsed));
+    EXPECT_LT(elapsed, 1000);
+}
+
+} // namespace
+} // namespace qv
