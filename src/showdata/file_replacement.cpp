@@ -56,6 +56,31 @@ QByteArray temporaryNameFor(const QByteArray& target)
     return folder + '.' + name + ".tmp-" + QByteArray::number(::getpid()) + '-' + QByteArray::number(counter++);
 }
 
+// Whether the user has protected `path` against change. A file or folder without
+// any write permission bit counts as protected even for the superuser, whom the
+// system would let through: replacing it would undo what its owner asked for.
+bool writeProtected(const QByteArray& path, mode_t mode)
+{
+    if ((mode & 0222) == 0)
+        return true;
+    return ::faccessat(AT_FDCWD, path.constData(), W_OK, AT_EACCESS) != 0
+           && (errno == EACCES || errno == EPERM || errno == EROFS);
+}
+
+// A protected file is refused, and so is any file in a protected folder: the
+// replacement has to be renamed into the folder, and writing over the file in place
+// instead would leave it half-written if the disk filled up or the power failed.
+bool protectedTarget(const QByteArray& target, bool targetExists, mode_t targetMode)
+{
+    if (targetExists && writeProtected(target, targetMode))
+        return true;
+    const qsizetype slash = target.lastIndexOf('/');
+    const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : target.left(slash);
+    struct stat folderStatus {};
+    return ::stat(folder.constData(), &folderStatus) == 0 && S_ISDIR(folderStatus.st_mode)
+           && writeProtected(folder, folderStatus.st_mode);
+}
+
 int writeAll(int descriptor, const QByteArray& bytes)
 {
     qsizetype written = 0;
@@ -84,6 +109,8 @@ int replaceFileContents(const QString& path, const QByteArray& bytes)
     const bool targetExists = ::stat(target.constData(), &existing) == 0;
     if (targetExists && S_ISDIR(existing.st_mode))
         return FileError::PathFileAccessError;
+    if (protectedTarget(target, targetExists, existing.st_mode))
+        return FileError::PermissionDenied;
 
     TemporaryFile temporary;
     for (int attempt = 0; attempt < 16 && temporary.descriptor < 0; ++attempt) {
