@@ -1,0 +1,211 @@
+#include "config_ui/support/message_recorder.h"
+
+#include "components/picture/fx_image.h"
+#include "config_ui/effects/effect_grid.h"
+#include "config_ui/effects/frm_effects.h"
+#include "startup/startup_state.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+namespace qv::test {
+namespace {
+
+QByteArray selectionFile(const std::function<bool(int)>& enabled)
+{
+    QByteArray bytes;
+    for (int k = 1; k <= 113; ++k)
+        bytes += enabled(k) ? " 1 \r\n" : " 0 \r\n";
+    return bytes;
+}
+
+class EffectChooser : public ConfigWindowTest {
+protected:
+    void writeSelection(const QByteArray& bytes)
+    {
+        QFile file(dataPath("qvtour52.eff"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QByteArray savedSelection() const
+    {
+        QFile file(dataPath("qvtour52.eff"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+    }
+    void open()
+    {
+        window_ = std::make_unique<frmEffects>();
+        window_->show();
+        window_->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    }
+    template <typename T = QCheckBox> T* control(const QString& name) const
+    {
+        auto* found = window_->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+    QCheckBox* box(int k) const { return control(QStringLiteral("Checkbox_%1").arg(k)); }
+    void click(const QString& name) const { QTest::mouseClick(control<QPushButton>(name), Qt::LeftButton); }
+    // Boxes and option buttons answer clicks on their mark and caption only.
+    static void clickLeftEdge(QAbstractButton* button)
+    {
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+    }
+    void clickBox(int k) const { clickLeftEdge(box(k)); }
+
+    // Every box of effects 1 to 113 shows `checked(k)` in the colour of its state.
+    void expectBoxes(const std::function<bool(int)>& checked) const
+    {
+        for (int k = 1; k <= 113; ++k) {
+            EXPECT_EQ(box(k)->isChecked(), checked(k)) << k;
+            const QColor text = box(k)->palette().color(QPalette::Active, QPalette::WindowText);
+            EXPECT_EQ(text, checked(k) ? QColor(Qt::black) : QColor(Qt::white)) << k;
+        }
+    }
+
+    std::unique_ptr<frmEffects> window_;
+};
+
+TEST_F(EffectChooser, WithoutAFileEveryEffectButTheWipeIsChecked)
+{
+    open();
+    expectBoxes([](int k) { return k != 51; });
+    EXPECT_EQ(box(51)->text(), QStringLiteral(" not available"));
+    EXPECT_FALSE(box(51)->isEnabled());
+    EXPECT_EQ(box(22)->text(), QStringLiteral("Explode"));
+    for (int k = 114; k <= 120; ++k)
+        EXPECT_FALSE(box(k)->isVisible()) << k;
+    for (int k = 1; k <= 113; ++k)
+        EXPECT_LE(box(k)->sizeHint().width(), box(k)->width()) << "caption cut off: " << k;
+}
+
+// "Ok" writes every box, 51 always as 0; "Select All" plays no preview.
+TEST_F(EffectChooser, OkWritesTheBoxesAndTheSpeed)
+{
+    const struct {
+        const char* button;
+        const char* option;
+        bool checked;
+        int adjuster;
+    } cases[] = {{"SSCommand2", "Option1", false, 3}, {"SSCommand1", "Option3", true, 1}, {"SSCommand1", "Option2", true, 2}};
+    for (const auto& c : cases) {
+        writeSelection(selectionFile([](int k) { return k % 2 == 0; }));
+        open();
+        click(c.button);
+        clickLeftEdge(control<QRadioButton>(c.option));
+        click(QStringLiteral("SSCommand3"));
+        EXPECT_FALSE(window_->isVisible());
+        EXPECT_EQ(savedSelection(), selectionFile([&](int k) { return c.checked && k != 51; })) << c.button;
+        EXPECT_EQ(globalSettings().randomSpeedAdjuster, c.adjuster);
+        EXPECT_EQ(control<FXImage>(QStringLiteral("FXImage1"))->effect(), 0) << "a bulk change played a preview";
+    }
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(EffectChooser, CancelLeavesTheFileAndReopeningShowsIt)
+{
+    const auto onlySeven = [](int k) { return k == 7; };
+    writeSelection(selectionFile(onlySeven));
+    globalSettings().randomSpeedAdjuster = 2;
+    open();
+    EXPECT_TRUE(control<QRadioButton>(QStringLiteral("Option2"))->isChecked());
+    clickBox(8);
+    clickLeftEdge(control<QRadioButton>(QStringLiteral("Option1")));
+    click(QStringLiteral("SSCommand4"));
+    EXPECT_EQ(savedSelection(), selectionFile(onlySeven));
+    EXPECT_EQ(globalSettings().randomSpeedAdjuster, 2);
+    EXPECT_EQ(configUiState().speedAdjusterEdit, 3);
+    open();
+    expectBoxes(onlySeven);
+}
+
+TEST_F(EffectChooser, CheckingPreviewsWithTheEditedSpeed)
+{
+    const struct {
+        const char* option;
+        int effect;
+        int mgrain;
+        int speed;
+        int grain;
+    } cases[] = {{"Option1", 50, 0, 0, 8},    {"Option1", 22, 0, 210, 8}, {"Option3", 22, 0, 10, 8},
+                 {"Option2", 94, 0, 198, 20}, {"Option1", 94, 0, 255, 20}, {"Option1", 1, 1, 42, 1}};
+    writeSelection(selectionFile([](int) { return false; }));
+    for (const auto& c : cases) {
+        globalSettings().mgrainMode = static_cast<std::int16_t>(c.mgrain);
+        open();
+        clickLeftEdge(control<QRadioButton>(c.option));
+        clickBox(c.effect);
+        const auto* sample = control<FXImage>(QStringLiteral("FXImage1"));
+        EXPECT_EQ(sample->effect(), c.effect);
+        EXPECT_EQ(sample->effectSpeed(), c.speed) << c.effect << " " << c.option;
+        EXPECT_EQ(sample->effectGrain(), c.grain);
+        EXPECT_EQ(box(c.effect)->palette().color(QPalette::WindowText), QColor(Qt::black));
+    }
+}
+
+TEST_F(EffectChooser, KeyboardMovesTogglesSavesAndCancels)
+{
+    writeSelection(selectionFile([](int) { return false; }));
+    open();
+    box(1)->setFocus();
+    QTest::keyClick(box(1), Qt::Key_Space);
+    QTest::keyClick(box(1), Qt::Key_Escape);
+    EXPECT_FALSE(window_->isVisible());
+    EXPECT_EQ(savedSelection(), selectionFile([](int) { return false; }));
+
+    // Down to 2, right to 26, down to 27, right past the disabled 51 to 75.
+    open();
+    box(1)->setFocus();
+    for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Space, Qt::Key_Right, Qt::Key_Space, Qt::Key_Down, Qt::Key_Right,
+                              Qt::Key_Space, Qt::Key_Return})
+        QTest::keyClick(QApplication::focusWidget(), key);
+    EXPECT_FALSE(window_->isVisible());
+    EXPECT_EQ(savedSelection(), selectionFile([](int k) { return k == 2 || k == 26 || k == 75; }));
+}
+
+TEST_F(EffectChooser, UnwritableFolderIsReportedAndTheWindowStays)
+{
+    const QByteArray before = selectionFile([](int k) { return k == 3; });
+    writeSelection(before);
+    const QString folder = dataPath(QString()).chopped(1);
+    ASSERT_TRUE(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+    open();
+    click(QStringLiteral("SSCommand2"));
+    click(QStringLiteral("SSCommand3"));
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ASSERT_EQ(messages.messages.size(), 1U);
+    EXPECT_EQ(messages.messages[0].text, QStringLiteral("Error Saving data Permission denied"));
+    EXPECT_TRUE(window_->isVisible());
+    EXPECT_EQ(savedSelection(), before);
+}
+
+// The boxes of neighbouring cells never overlap, at 96, 180 and 192 dpi and beyond.
+TEST(EffectGrid, BoxesNeverOverlap)
+{
+    for (const int twipsPerPixel : {15, 8, 7, 1}) {
+        startupState().twipsPerPixelX = startupState().twipsPerPixelY = static_cast<std::int16_t>(twipsPerPixel);
+        const QRect grid(QPoint(0, 0), effectGridPixels());
+        for (int k = 1; k <= effectGridCells; ++k) {
+            EXPECT_TRUE(grid.contains(effectBoxPixels(k))) << k;
+            for (int next : {k + 1, k + effectGridRows}) {
+                if (next <= effectGridCells && (next - 1) % effectGridRows != 0) {
+                    EXPECT_FALSE(effectBoxPixels(k).intersects(effectBoxPixels(next))) << k << " " << twipsPerPixel;
+                }
+            }
+        }
+    }
+    startupState().twipsPerPixelX = startupState().twipsPerPixelY = 15;
+    EXPECT_EQ(effectBoxPixels(1).topLeft(), QPoint(7, 17));
+    EXPECT_EQ(effectBoxPixels(113).topLeft(), QPoint(460, 275));
+}
+
+} // namespace
+} // namespace qv::test
