@@ -4,19 +4,11 @@
 
 // Each window group adds its header here.
 // [window headers]
-#include "config_ui/arranging/add_files.h"
-#include "config_ui/arranging/cload.h"
-#include "config_ui/arranging/csave.h"
-#include "config_ui/arranging/cus_add2.h"
-#include "config_ui/arranging/frmremove.h"
-#include "config_ui/arranging/insert.h"
-#include "config_ui/arranging/swap.h"
 #include "config_ui/slide_dialogs/cpic.h"
 #include "config_ui/slide_dialogs/delays.h"
 #include "config_ui/slide_dialogs/desc_2.h"
 #include "config_ui/slide_dialogs/effects.h"
 #include "config_ui/slide_dialogs/wav.h"
-#include "config_ui/editor/create_sequence.h"
 #include "config_ui/effects/frm_effects.h"
 #include "config_ui/title/frm_title.h"
 #include "config_ui/title/loading.h"
@@ -35,15 +27,6 @@ void registerConfigurationWindows()
     slideDialogs.delayDialog = &delays::openModal;
     slideDialogs.effectDialog = &effects::openModal;
     slideDialogs.soundDialog = &wav::openModal;
-    EditorDialogOpeners& arrangingDialogs = editorDialogOpeners();
-    arrangingDialogs.replacePictureDialog = &cus_add2::openModal;
-    arrangingDialogs.addPicturesDialog = &Add_files::openModal;
-    arrangingDialogs.insertDialog = &insert::openModal;
-    arrangingDialogs.swapDialog = &Swap::openModal;
-    arrangingDialogs.loadDialog = &cload::openModal;
-    arrangingDialogs.saveDialog = &csave::openModal;
-    arrangingDialogs.removeDialog = &frmremove::openModal;
-    openers.customShowEditor = [] { create_sequence::open(); };
     openers.randomSetup = [] { r_andom::open(); };
     openers.effectChooser = &frmEffects::openModal;
     (void)openers;
