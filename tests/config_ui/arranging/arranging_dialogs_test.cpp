@@ -1,0 +1,234 @@
+// The adding, arranging, loading, saving and deleting dialogs driven through their controls.
+#include "config_ui/arranging/add_files.h"
+#include "config_ui/arranging/cload.h"
+#include "config_ui/arranging/csave.h"
+#include "config_ui/arranging/frmremove.h"
+#include "config_ui/arranging/insert.h"
+#include "config_ui/arranging/show_file_actions.h"
+#include "config_ui/arranging/swap.h"
+#include "startup/startup_state.h"
+#include "config_ui/support/message_recorder.h"
+
+#include <QAbstractItemView>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace qv::test {
+namespace {
+
+class ArrangingDialogs : public ConfigWindowTest {
+protected:
+    void SetUp() override
+    {
+        ConfigWindowTest::SetUp();
+        ASSERT_TRUE(pictures_.isValid());
+        startupState().pictureBrowseDir = picturesFolder();
+    }
+
+    QString picturesFolder() const { return pictures_.path() + u'/'; }
+
+    void makePicture(const QString& name) const
+    {
+        QImage image(8, 6, QImage::Format_RGB32);
+        image.fill(Qt::darkGreen);
+        ASSERT_TRUE(image.save(picturesFolder() + name, "PNG"));
+    }
+
+    void writeShow(const QString& name, const QByteArray& bytes) const
+    {
+        QFile file(dataPath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    static void clickRow(QWidget* dialog, const QString& listName, const QString& text)
+    {
+        auto* view = dialog->findChild<QAbstractItemView*>(listName);
+        ASSERT_NE(view, nullptr) << listName.toStdString();
+        const QModelIndexList found =
+            view->model()->match(view->model()->index(0, 0), Qt::DisplayRole, text, 1, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1) << text.toStdString();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(found.first()).center());
+    }
+
+    static QPushButton* button(QWidget* dialog, const char* name)
+    {
+        auto* found = dialog->findChild<QPushButton*>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    static void setUpShow(int slides, int current)
+    {
+        for (int n = 1; n <= slides; ++n) {
+            AppendSlide();
+            customShow().picture[static_cast<std::size_t>(n)] = QStringLiteral("/old/%1.jpg").arg(n);
+        }
+        configUiState().currentSlide = static_cast<std::int16_t>(current);
+        configUiState().editorState = slides > 0 ? 2 : 0;
+    }
+
+private:
+    QTemporaryDir pictures_;
+};
+
+TEST_F(ArrangingDialogs, InsertPutsTheChosenPictureBeforeTheCurrentSlideAndRemembersTheFolder)
+{
+    makePicture(QStringLiteral("sunset.jpg"));
+    setUpShow(3, 2);
+    insert dialog;
+    dialog.show();
+    clickRow(&dialog, QStringLiteral("File1"), QStringLiteral("sunset.jpg"));
+    QTest::keyClicks(dialog.findChild<QLineEdit*>(QStringLiteral("Text1")), QStringLiteral("Say \"cheese\""));
+    startupState().pictureBrowseDir.clear();
+    button(&dialog, "SSCommand1_0")->click();
+
+    ASSERT_EQ(customShow().slideCount, 4);
+    EXPECT_EQ(customShow().picture[2], picturesFolder() + QStringLiteral("sunset.jpg"));
+    EXPECT_EQ(customShow().description[2], QStringLiteral("Say cheese"));
+    EXPECT_EQ(customShow().delay[2], 10);
+    EXPECT_EQ(customShow().picture[3], QStringLiteral("/old/2.jpg"));
+    EXPECT_EQ(startupState().pictureBrowseDir, picturesFolder());
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST_F(ArrangingDialogs, AddAllTakesEveryPictureOfTheFolderWithTheDelayTyped)
+{
+    for (const char* name : {"a.jpg", "B.GIF", "c.bmp"})
+        makePicture(QLatin1String(name));
+    QFile notes(picturesFolder() + QStringLiteral("notes.txt"));
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+    notes.close();
+    Add_files dialog;
+    dialog.show();
+    auto* delay = dialog.findChild<QLineEdit*>(QStringLiteral("Text1"));
+    ASSERT_NE(delay, nullptr);
+    EXPECT_EQ(delay->text(), QStringLiteral("15"));
+    EXPECT_FALSE(dialog.findChild<QWidget*>(QStringLiteral("Option1"))->isEnabled());
+    delay->selectAll();
+    QTest::keyClicks(delay, QStringLiteral("7"));
+    button(&dialog, "SSCommand1_1")->click();
+
+    ASSERT_EQ(customShow().slideCount, 3);
+    QStringList added;
+    for (int n = 1; n <= 3; ++n) {
+        added << QFileInfo(customShow().picture[static_cast<std::size_t>(n)]).fileName();
+        EXPECT_EQ(customShow().delay[static_cast<std::size_t>(n)], 7);
+    }
+    added.sort(Qt::CaseInsensitive);
+    EXPECT_EQ(added, (QStringList{QStringLiteral("a.jpg"), QStringLiteral("B.GIF"), QStringLiteral("c.bmp")}));
+    EXPECT_EQ(configUiState().editorState, 1);
+    EXPECT_EQ(configUiState().newSlideFirst, 1);
+    EXPECT_EQ(configUiState().newSlideLast, 3);
+}
+
+TEST_F(ArrangingDialogs, SwapIsPossibleOnlyOnceARowIsChosen)
+{
+    setUpShow(4, 1);
+    Swap dialog;
+    dialog.show();
+    EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("Label2"))->text(), QStringLiteral("1 /old/1.jpg"));
+    EXPECT_FALSE(button(&dialog, "SSCommand1_0")->isEnabled());
+    clickRow(&dialog, QStringLiteral("List1"), QStringLiteral("3 /old/3.jpg "));
+    EXPECT_TRUE(button(&dialog, "SSCommand1_0")->isEnabled());
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    EXPECT_EQ(customShow().picture[1], QStringLiteral("/old/3.jpg"));
+    EXPECT_EQ(customShow().picture[3], QStringLiteral("/old/1.jpg"));
+}
+
+TEST_F(ArrangingDialogs, SaveKeepsLettersAndDigitsAndReturnSavesOnceANameIsThere)
+{
+    setUpShow(2, 1);
+    csave dialog;
+    dialog.show();
+    auto* entry = dialog.findChild<QLineEdit*>(QStringLiteral("Text1"));
+    QTest::keyClick(entry, Qt::Key_Return);
+    EXPECT_TRUE(dialog.isVisible());
+    QTest::keyClicks(entry, QStringLiteral("My Show."));
+    EXPECT_EQ(entry->text(), QStringLiteral("MyShow"));
+    QTest::keyClick(entry, Qt::Key_Return);
+
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_TRUE(QFile::exists(dataPath(QStringLiteral("MyShow.css"))));
+    EXPECT_EQ(globalSettings().activeCss, QStringLiteral("MyShow.css"));
+    EXPECT_EQ(configUiState().savedShowName, QStringLiteral("MyShow.css"));
+    EXPECT_EQ(configUiState().dialogCancelled, 0);
+
+    csave cancelled;
+    cancelled.show();
+    QTest::keyClick(&cancelled, Qt::Key_Escape);
+    EXPECT_FALSE(cancelled.isVisible());
+    EXPECT_EQ(configUiState().dialogCancelled, 1);
+}
+
+TEST_F(ArrangingDialogs, LoadFillsTheNameFromTheListAndStaysOpenWhenTheShowCannotBeRead)
+{
+    writeShow(QStringLiteral("Holiday.CSS"), "\"Quintavue\",,,,,,,1\r\n\"/p/a.jpg\",\"beach\",5,0,0,\"\",0\r\n");
+    writeShow(QStringLiteral("Broken.css"), "\"Quintavue\",,,,,,,4\r\n\"/p/a.jpg\",\"\",5,0,0,\"\",0\r\n");
+    setUpShow(2, 2);
+    globalSettings().activeCss = QStringLiteral("Work.css");
+    cload dialog;
+    dialog.show();
+    auto* entry = dialog.findChild<QLineEdit*>(QStringLiteral("Text1"));
+    EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("Label2"))->text(),
+              QDir::toNativeSeparators(globalSettings().slideshowPath + QStringLiteral("*.css")));
+    EXPECT_FALSE(button(&dialog, "SSCommand1")->isEnabled());
+
+    clickRow(&dialog, QStringLiteral("File1"), QStringLiteral("Broken.css"));
+    EXPECT_EQ(entry->text(), QStringLiteral("Broken"));
+    button(&dialog, "SSCommand1")->click();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(customShow().slideCount, 2);
+    EXPECT_EQ(customShow().picture[2], QStringLiteral("/old/2.jpg"));
+    EXPECT_EQ(globalSettings().activeCss, QStringLiteral("Work.css"));
+
+    clickRow(&dialog, QStringLiteral("File1"), QStringLiteral("Holiday.CSS"));
+    EXPECT_EQ(entry->text(), QStringLiteral("Holiday"));
+    button(&dialog, "SSCommand1")->click();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(customShow().slideCount, 1);
+    EXPECT_EQ(customShow().description[1], QStringLiteral("beach"));
+    EXPECT_EQ(configUiState().savedShowName, QStringLiteral("Holiday.css"));
+    EXPECT_EQ(configUiState().currentSlide, 1);
+    EXPECT_EQ(configUiState().editorState, 2);
+}
+
+TEST_F(ArrangingDialogs, DeletingAsksFirstAndTheActiveShowLeavesNoShowActive)
+{
+    writeShow(QStringLiteral("Old.css"), "x");
+    writeShow(QStringLiteral("Current.css"), "x");
+    globalSettings().activeCss = QStringLiteral("CURRENT.CSS");
+    configUiState().savedShowName = globalSettings().activeCss;
+    struct Step {
+        const char* file;
+        MessageAnswer answer;
+        bool deleted;
+        const char* activeAfter;
+    };
+    for (const Step& step : {Step{"Old.css", MessageAnswer::No, false, "CURRENT.CSS"},
+                             Step{"Old.css", MessageAnswer::Yes, true, "CURRENT.CSS"},
+                             Step{"Current.css", MessageAnswer::Yes, true, "EMPTY"}}) {
+        frmremove dialog;
+        dialog.show();
+        EXPECT_FALSE(button(&dialog, "SSCommand1_0")->isEnabled());
+        clickRow(&dialog, QStringLiteral("File1"), QLatin1String(step.file));
+        messages.answers.push_back(step.answer);
+        button(&dialog, "SSCommand1_0")->click();
+        ASSERT_FALSE(messages.messages.empty());
+        EXPECT_EQ(messages.messages.back().defaultAnswer, MessageAnswer::No);
+        EXPECT_EQ(messages.messages.back().icon, MessageIcon::Critical);
+        EXPECT_EQ(QFile::exists(dataPath(QLatin1String(step.file))), !step.deleted) << step.file;
+        EXPECT_EQ(globalSettings().activeCss, QLatin1String(step.activeAfter));
+        EXPECT_EQ(configUiState().savedShowName, QLatin1String(step.activeAfter));
+        EXPECT_FALSE(dialog.isVisible());
+    }
+}
+
+} // namespace
+} // namespace qv::test
