@@ -10,6 +10,9 @@
 #include "config_ui/slide_dialogs/effects.h"
 #include "config_ui/slide_dialogs/wav.h"
 #include "config_ui/effects/frm_effects.h"
+#include "config_ui/options/frm_border.h"
+#include "config_ui/options/frm_options.h"
+#include "config_ui/options/password.h"
 #include "config_ui/title/frm_title.h"
 #include "config_ui/title/loading.h"
 #include "config_ui/random_setup/r_andom.h"
@@ -29,6 +32,9 @@ void registerConfigurationWindows()
     slideDialogs.soundDialog = &wav::openModal;
     openers.randomSetup = [] { r_andom::open(); };
     openers.effectChooser = &frmEffects::openModal;
+    openers.globalOptions = &frmoptions::openModal;
+    openers.borderDesigner = &FrmBorder::openModal;
+    openers.passwordDialog = &Password::openModal;
     (void)openers;
 }
 
@@ -47,7 +53,7 @@ void showTitleScreen()
 void showPasswordDialogForHost(std::uint32_t hostWindow)
 {
     // [password opener]
-    (void)hostWindow;
+    Password::openForHost(hostWindow);
 }
 
 } // namespace qv
