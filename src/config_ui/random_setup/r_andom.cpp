@@ -281,7 +281,6 @@ QWidget* r_andom::buildOptions()
     setStatusText(FXLabel11, delayHelp);
     Text1 = new QLineEdit(frame);
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setMaxLength(3);
     Text1->setAlignment(Qt::AlignRight);
     Text1->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
     Text1->setAccessibleName(QStringLiteral("Picture delay in seconds"));
@@ -532,6 +531,8 @@ bool r_andom::eventFilter(QObject* watched, QEvent* event)
 {
     for (int i = 0; i < 2; ++i) {
         const auto index = static_cast<std::size_t>(i);
+        if (List1[index] == nullptr)  // still being built
+            break;
         if (watched == List1[index]->viewport()) {
             if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
                 auto* drag = static_cast<QDropEvent*>(event);

@@ -1,0 +1,262 @@
+// The random show setup window, driven through its controls over a data folder and a
+// picture folder of its own.
+#include "config_ui/browsers/file_browser.h"
+#include "config_ui/random_setup/r_andom.h"
+#include "config_ui/random_setup/random_setup_rules.h"
+#include "config_ui/support/message_recorder.h"
+#include "showdata/random_show_config_file.h"
+#include "startup/startup_state.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+namespace qv::test {
+namespace {
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+class RandomSetupTest : public ConfigWindowTest {
+protected:
+    void SetUp() override
+    {
+        ConfigWindowTest::SetUp();
+        ASSERT_TRUE(pictures_.isValid());
+        QDir().mkpath(pictures_.path() + "/Holiday");
+        writeFile(pictures_.path() + "/Holiday/beach.JPG", "x");
+        startupState().randomPictureBrowseDir = pictures_.path() + "/";
+        startupState().randomAudioBrowseDir = pictures_.path() + "/";
+        startupState().windowsDir = "/usr/share/Quintavue/";
+    }
+
+    void TearDown() override
+    {
+        delete window_.data();
+        ConfigWindowTest::TearDown();
+    }
+
+    r_andom& open()
+    {
+        configUiState().editorOpen = true;
+        window_ = r_andom::open();
+        return *window_;
+    }
+
+    template <typename T>
+    T* control(const char* name) const
+    {
+        T* found = window_->findChild<T*>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    void click(const char* name) { QTest::mouseClick(control<QPushButton>(name), Qt::LeftButton); }
+
+    QStringList entries(const char* list) const
+    {
+        QStringList texts;
+        for (int row = 0; row < control<QListWidget>(list)->count(); ++row)
+            texts << control<QListWidget>(list)->item(row)->text();
+        return texts;
+    }
+
+    // The saved file of a user with one picture folder.
+    QByteArray savedFile() const { return "\"Quintavue\",0,1,7,20,1,0,1,1\r\n\"/srv/Pictures\"\r\n\"/srv/Sounds\"\r\n"; }
+
+    QString holiday() const { return pictures_.path() + "/Holiday"; }
+
+    QTemporaryDir pictures_;
+    QPointer<r_andom> window_;
+};
+
+TEST(RandomSetupRules, FolderEntriesKeepCaseAndLoseOneTrailingSlash)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"/", "/"}, {"/home/ann/Photos/", "/home/ann/Photos"}, {"/Media/Pics", "/Media/Pics"}, {"/a//", "/a/"},
+    };
+    for (const auto& [folder, entry] : cases)
+        EXPECT_EQ(folderListEntry(folder), entry) << folder;
+}
+
+TEST_F(RandomSetupTest, OpensOnTheSavedSettingsAndOkWritesTheEditedOnes)
+{
+    writeFile(dataPath("quintavu.rss"), savedFile());
+    r_andom& window = open();
+    EXPECT_EQ(window.windowTitle(), "Random Slide Show Editor");
+    EXPECT_EQ(entries("List1_0"), QStringList{"/srv/Pictures"});
+    EXPECT_EQ(control<QLineEdit>("Text1")->text(), "20");
+    EXPECT_TRUE(control<QCheckBox>("Check1_0")->isChecked());
+    EXPECT_TRUE(control<QCheckBox>("SSCheck2")->isChecked());
+
+    window.browser(0).setFolder(holiday());
+    click("SSCommand5_0");
+    QTest::mouseClick(control<QCheckBox>("SSCheck1"), Qt::LeftButton, {}, QPoint(4, 4));
+    QTest::mouseClick(control<QCheckBox>("Check1_1"), Qt::LeftButton, {}, QPoint(4, 4));
+    click("SSCommand8");
+    EXPECT_FALSE(configUiState().editorOpen);
+    EXPECT_EQ(readFile(dataPath("quintavu.rss")), "\"Quintavue\",1,1,7,20,1,1,2,1\r\n\"/srv/Pictures\"\r\n\"" +
+                                                      QFile::encodeName(holiday()) + "\"\r\n\"/srv/Sounds\"\r\n");
+    EXPECT_EQ(startupState().randomPictureBrowseDir, holiday() + "/");
+}
+
+TEST_F(RandomSetupTest, DelayEntryTakesDigitsUpTo999AndSpinsByOne)
+{
+    open();
+    auto* entry = control<QLineEdit>("Text1");
+    auto* spin = control<QScrollBar>("VScroll1");
+    entry->clear();
+    QTest::keyClicks(entry, "a1b2c3");
+    EXPECT_EQ(entry->text(), "123");
+    QTest::keyClicks(entry, "4");
+    EXPECT_EQ(entry->text(), "999");
+    const std::tuple<const char*, QAbstractSlider::SliderAction, const char*> spins[] = {
+        {"15", QAbstractSlider::SliderSingleStepSub, "16"},  // the upper arrow
+        {"15", QAbstractSlider::SliderSingleStepAdd, "14"},
+        {"0", QAbstractSlider::SliderSingleStepAdd, "0"},
+    };
+    for (const auto& [before, action, after] : spins) {
+        entry->setText(before);
+        spin->triggerAction(action);
+        EXPECT_EQ(entry->text(), after) << before;
+    }
+}
+
+TEST_F(RandomSetupTest, AddingAFolderTwiceKeepsOneEntryAndSaysSo)
+{
+    r_andom& window = open();
+    const QStringList before = entries("List1_0");
+    window.browser(0).setFolder(holiday());
+    click("SSCommand5_0");
+    click("SSCommand5_0");
+    EXPECT_EQ(entries("List1_0"), QStringList(before) << holiday());
+    EXPECT_TRUE(control<QLabel>("Label4")->text().contains("already")) << control<QLabel>("Label4")->text().toStdString();
+}
+
+TEST_F(RandomSetupTest, DeletingTheLastPicturePathDisablesOkAndTestButNotSoundPaths)
+{
+    open();  // the defaults: one picture and one sound folder
+    auto* ok = control<QPushButton>("SSCommand8");
+    auto* test = control<QPushButton>("SSCommand4");
+    ASSERT_TRUE(ok->isEnabled());
+    control<QListWidget>("List1_1")->selectAll();
+    click("SSCommand6_1");
+    EXPECT_TRUE(entries("List1_1").isEmpty());
+    EXPECT_TRUE(ok->isEnabled() && test->isEnabled());
+    control<QListWidget>("List1_0")->selectAll();
+    click("SSCommand6_0");
+    EXPECT_FALSE(ok->isEnabled() || test->isEnabled());
+    click("SSCommand5_0");
+    EXPECT_TRUE(ok->isEnabled() && test->isEnabled());
+}
+
+TEST_F(RandomSetupTest, CancelEscapeAndTheCloseBoxLeaveTheSavedFileAsItWas)
+{
+    writeFile(dataPath("quintavu.rss"), savedFile());
+    const std::function<void(r_andom&)> ways[] = {
+        [this](r_andom&) { click("SSCommand9"); },
+        [](r_andom& window) { QTest::keyClick(&window, Qt::Key_Escape); },
+        [](r_andom& window) { window.close(); },
+    };
+    for (const auto& leave : ways) {
+        r_andom& window = open();
+        QTest::mouseClick(control<QCheckBox>("Check1_0"), Qt::LeftButton, {}, QPoint(4, 4));
+        click("SSCommand5_0");
+        leave(window);
+        EXPECT_FALSE(configUiState().editorOpen);
+        EXPECT_FALSE(window.isVisible());
+        EXPECT_EQ(readFile(dataPath("quintavu.rss")), savedFile());
+        delete window_.data();
+    }
+}
+
+TEST_F(RandomSetupTest, TestRunShowsTheEditedSettingsAndPutsTheSavedFileBack)
+{
+    writeFile(dataPath("quintavu.rss"), savedFile());
+    r_andom& window = open();
+    control<QListWidget>("List1_0")->selectAll();
+    click("SSCommand6_0");
+    window.browser(0).setFolder(holiday());
+    click("SSCommand5_0");
+    QByteArray duringTest;
+    QByteArray waiting;
+    setTestShowRunner([&] {
+        duringTest = readFile(dataPath("quintavu.rss"));
+        waiting = readFile(dataPath("zxz.rss"));
+        showRunning() = false;
+    });
+    click("SSCommand4");
+    EXPECT_TRUE(duringTest.contains(QFile::encodeName(holiday())));
+    EXPECT_EQ(waiting, savedFile());
+    EXPECT_EQ(readFile(dataPath("quintavu.rss")), savedFile());
+    EXPECT_FALSE(QFile::exists(dataPath("zxz.rss")));
+    EXPECT_EQ(entries("List1_0"), QStringList{holiday()});
+    EXPECT_TRUE(window.isVisible() && window.isEnabled());
+}
+
+TEST_F(RandomSetupTest, TestRunWithoutAnyPictureStartsNoShow)
+{
+    writeFile(dataPath("quintavu.rss"), savedFile());
+    r_andom& window = open();
+    window.browser(0).setFolder(pictures_.path());  // pictures only in its sub-folder
+    click("SSCommand5_0");
+    QTest::mouseClick(control<QCheckBox>("Check1_0"), Qt::LeftButton, {}, QPoint(4, 4));  // sub-folders off
+    click("SSCommand4");
+    EXPECT_EQ(testRuns, 0);
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_TRUE(messages.messages[0].text.startsWith("No picture files were found in /srv/Pictures"));
+    EXPECT_EQ(readFile(dataPath("quintavu.rss")), savedFile());
+}
+
+TEST_F(RandomSetupTest, ASetAsideFileLeftByADeadTestRunComesBackAtOpening)
+{
+    for (const bool testFileLeft : {false, true}) {
+        QFile::remove(dataPath("quintavu.rss"));
+        writeFile(dataPath("zxz.rss"), savedFile());
+        if (testFileLeft)
+            writeFile(dataPath("quintavu.rss"), "\"Quintavue\",0,1,0,3,0,0,0,0\r\n");
+        open();
+        EXPECT_EQ(readFile(dataPath("quintavu.rss")), savedFile());
+        EXPECT_FALSE(QFile::exists(dataPath("zxz.rss")));
+        EXPECT_EQ(entries("List1_0"), QStringList{"/srv/Pictures"});
+        delete window_.data();
+    }
+}
+
+TEST_F(RandomSetupTest, PreviewsAndOtherWindowsOpenThroughTheirOpeners)
+{
+    r_andom& window = open();
+    window.browser(0).setFolder(holiday());
+    click("SSCommand7_0");  // nothing highlighted: nothing happens
+    EXPECT_TRUE(opened.isEmpty());
+    window.browser(0).fileList()->setCurrentIndex(window.browser(0).fileList()->model()->index(0, 0));
+    configUiState().currentSlide = 5;
+    click("SSCommand7_0");
+    EXPECT_EQ(configUiState().currentSlide, 0);
+    EXPECT_EQ(customShow().picture[0], holiday() + "/beach.JPG");
+    for (const char* button : {"SSCommand1", "SSCommand2", "SSCommand3"})
+        click(button);
+    EXPECT_EQ(opened, (QStringList{"cpic", "frmoptions", "frmEffects"}));
+    EXPECT_EQ(helpKeywords, QStringList{"Random"});
+}
+
+} // namespace
+} // namespace qv::test
