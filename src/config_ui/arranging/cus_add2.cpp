@@ -39,6 +39,8 @@ cus_add2::cus_add2(QWidget* parent)
     Label1_->setObjectName(QStringLiteral("Label1"));
     Label1_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     Label1_->setWordWrap(true);
+    auto* currentCaption = new QLabel(QStringLiteral("Current picture:"), this);
+    currentCaption->setObjectName(QStringLiteral("Label3"));
 
     FileBrowser& browser = picker_->browser();
     auto* prompt = new QLabel(QStringLiteral("&Enter a description of picture"), this);
@@ -83,7 +85,10 @@ cus_add2::cus_add2(QWidget* parent)
     for (QPushButton* button : SSCommand1_)
         buttons->addWidget(button);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Label1_);
+    auto* currentLine = new QHBoxLayout;
+    currentLine->addWidget(currentCaption);
+    currentLine->addWidget(Label1_, 1);
+    layout->addLayout(currentLine);
     layout->addLayout(top, 1);
     layout->addWidget(prompt);
     layout->addWidget(Text1_);

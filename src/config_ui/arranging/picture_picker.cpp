@@ -7,6 +7,7 @@
 #include "startup/startup_state.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFrame>
 #include <QListView>
 #include <QPushButton>
@@ -36,6 +37,9 @@ PicturePicker::PicturePicker(QWidget* dialog, bool multipleFiles, const QRect& p
     autoPreview_->setObjectName(QStringLiteral("Check2"));
     autoPreview_->setToolTip(QStringLiteral("Show each picture as soon as it is clicked in the list"));
 
+    browser_->driveList()->setAccessibleName(QStringLiteral("Drive"));
+    browser_->folderList()->setAccessibleName(QStringLiteral("Folders"));
+    browser_->fileList()->setAccessibleName(QStringLiteral("Picture files"));
     browser_->setFolder(startupState().pictureBrowseDir);
     connect(browser_, &FileBrowser::fileClicked, this, &PicturePicker::onFileClicked);
     connect(autoPreview_, &QCheckBox::clicked, this, &PicturePicker::onAutoPreviewClicked);

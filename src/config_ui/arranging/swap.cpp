@@ -51,7 +51,7 @@ Swap::Swap(QWidget* parent) : QDialog(parent)
     for (int position = 1; position <= show.slideCount; ++position)
         rows << swapListRow(position);
     List1_->addItems(rows);
-    List1_->setMinimumWidth(List1_->fontMetrics().averageCharWidth() * 60);
+    List1_->setMinimumWidth(List1_->fontMetrics().averageCharWidth() * 90);
     // Start next to the current slide without choosing it: the arrow keys move on from there.
     if (current >= 1 && current <= show.slideCount) {
         const QModelIndex here = List1_->model()->index(current - 1, 0);

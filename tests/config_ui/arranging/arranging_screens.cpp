@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <cstdio>
 #include <memory>
 
 namespace qv::test {
@@ -65,6 +66,10 @@ TEST_F(ArrangingScreens, DISABLED_EveryDialog)
             QTest::qWait(800);
         }
         dialog->grab().save(shots + u'/' + name + QStringLiteral(".png"));
+        for (const QWidget* control : dialog->findChildren<QWidget*>()) {
+            if (control->focusPolicy() != Qt::NoFocus && control->accessibleName().isEmpty())
+                std::printf("%s: %s has no accessible name\n", qPrintable(name), qPrintable(control->objectName()));
+        }
         dialog->hide();
     };
     take(std::make_unique<insert>().get(), QStringLiteral("insert"), "holiday_03.jpg");
