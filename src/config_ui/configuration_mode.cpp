@@ -4,6 +4,13 @@
 
 // Each window group adds its header here.
 // [window headers]
+#include "config_ui/arranging/add_files.h"
+#include "config_ui/arranging/cload.h"
+#include "config_ui/arranging/csave.h"
+#include "config_ui/arranging/cus_add2.h"
+#include "config_ui/arranging/frmremove.h"
+#include "config_ui/arranging/insert.h"
+#include "config_ui/arranging/swap.h"
 #include "config_ui/slide_dialogs/cpic.h"
 #include "config_ui/slide_dialogs/delays.h"
 #include "config_ui/slide_dialogs/desc_2.h"
@@ -30,6 +37,14 @@ void registerConfigurationWindows()
     slideDialogs.delayDialog = &delays::openModal;
     slideDialogs.effectDialog = &effects::openModal;
     slideDialogs.soundDialog = &wav::openModal;
+    EditorDialogOpeners& arrangingDialogs = editorDialogOpeners();
+    arrangingDialogs.replacePictureDialog = &cus_add2::openModal;
+    arrangingDialogs.addPicturesDialog = &Add_files::openModal;
+    arrangingDialogs.insertDialog = &insert::openModal;
+    arrangingDialogs.swapDialog = &Swap::openModal;
+    arrangingDialogs.loadDialog = &cload::openModal;
+    arrangingDialogs.saveDialog = &csave::openModal;
+    arrangingDialogs.removeDialog = &frmremove::openModal;
     openers.randomSetup = [] { r_andom::open(); };
     openers.effectChooser = &frmEffects::openModal;
     openers.globalOptions = &frmoptions::openModal;
