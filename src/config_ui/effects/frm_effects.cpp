@@ -38,6 +38,7 @@ const QColor uncheckedText(0xFF, 0xFF, 0xFF);
 // Mid-tone teal: white and black text both stand out from it by about 4.6 to 1.
 const QColor windowColour(0x00, 0x83, 0x83);
 const QColor disabledText(0xC8, 0xD8, 0xD8);
+const QColor focusFrame(0xFF, 0xE0, 0x00);
 
 // The sample picture's box, in twips: a 4:3 frame beside the grid.
 constexpr int sampleWidthTwips = 2880;
@@ -122,6 +123,11 @@ QWidget* frmEffects::buildGrid()
     auto* grid = new QWidget(this);
     grid->setObjectName(QStringLiteral("EffectGrid"));
     grid->setFixedSize(effectGridPixels());
+    // The style frames the focused box in the highlight colour, which barely shows on
+    // the teal: a bright yellow makes the keyboard's place in the grid plain.
+    QPalette focusColours = grid->palette();
+    focusColours.setColor(QPalette::Highlight, focusFrame);
+    grid->setPalette(focusColours);
     for (int k = 1; k <= effectGridCells; ++k) {
         auto* box = new QCheckBox(grid);
         box->setObjectName(QStringLiteral("Checkbox_%1").arg(k));
@@ -310,14 +316,14 @@ void frmEffects::SSCommand4_Click() { reject(); }
 void frmEffects::takeGridFocus(int k)
 {
     if (k == gridFocus_) {
-        Checkbox[static_cast<std::size_t>(k)]->setFocus(Qt::OtherFocusReason);
+        Checkbox[static_cast<std::size_t>(k)]->setFocus(Qt::TabFocusReason);
         return;
     }
     Checkbox[static_cast<std::size_t>(gridFocus_)]->setFocusPolicy(Qt::ClickFocus);
     gridFocus_ = k;
     QCheckBox* box = Checkbox[static_cast<std::size_t>(k)];
     box->setFocusPolicy(Qt::StrongFocus);
-    box->setFocus(Qt::OtherFocusReason);
+    box->setFocus(Qt::TabFocusReason);
 }
 
 bool frmEffects::eventFilter(QObject* watched, QEvent* event)
