@@ -18,6 +18,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
+
+#include <algorithm>
 #include <QVBoxLayout>
 
 namespace qv {
@@ -41,7 +44,9 @@ delays::delays(QWidget* parent) : QDialog(parent), slide_(configUiState().curren
     prompt->setBuddy(Text1);
     VScroll1 = new QScrollBar(Qt::Vertical, this);
     VScroll1->setObjectName(QStringLiteral("VScroll1"));
-    VScroll1->setFixedHeight(Text1->sizeHint().height());
+    // Tall enough for both arrows to be seen and hit.
+    VScroll1->setFixedHeight(std::max(Text1->sizeHint().height(),
+                                      2 * style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4));
     VScroll1->setToolTip(QStringLiteral("One second more or less"));
     VScroll1->setFocusPolicy(Qt::NoFocus);
     attachDelayEntry(Text1, VScroll1);
@@ -87,7 +92,7 @@ delays::delays(QWidget* parent) : QDialog(parent), slide_(configUiState().curren
     layout->addLayout(buttons);
 
     // Wide enough for a usual path; longer ones give way in the middle.
-    setMinimumWidth(fontMetrics().averageCharWidth() * 60);
+    setMinimumWidth(fontMetrics().averageCharWidth() * 80);
     nameControlsForAccessibility(this);
     Label1->setAccessibleName(QStringLiteral("Picture"));
 }

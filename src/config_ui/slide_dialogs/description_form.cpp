@@ -61,10 +61,6 @@ DescriptionForm::DescriptionForm(QWidget* parent, const Texts& texts, Box previe
         Label3->setFont(bold);
         side->addWidget(Label3);
     }
-    auto* pictureCaption = new QLabel(QStringLiteral("Picture:"), this);
-    side->addWidget(pictureCaption);
-    side->addWidget(Label2);
-    side->addSpacing(8);
     side->addWidget(Check1);
     side->addWidget(SSCommand1[0], 0, Qt::AlignLeft);
     side->addStretch(1);
@@ -79,14 +75,21 @@ DescriptionForm::DescriptionForm(QWidget* parent, const Texts& texts, Box previe
     buttons->addWidget(SSCommand1[1]);
     buttons->addWidget(SSCommand1[2]);
 
+    auto* pictureRow = new QHBoxLayout;
+    pictureRow->addWidget(new QLabel(QStringLiteral("Picture:"), this));
+    pictureRow->addWidget(Label2, 1);
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1);
     layout->addWidget(Text1);
+    layout->addLayout(pictureRow);
     layout->addSpacing(6);
     layout->addLayout(middle);
     layout->addSpacing(6);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    // Room for a description of a sentence or two and for a usual picture path.
+    Text1->setMinimumWidth(fontMetrics().averageCharWidth() * 70);
 
     setTabOrder(Text1, SSCommand1[1]);
     setTabOrder(SSCommand1[1], SSCommand1[2]);

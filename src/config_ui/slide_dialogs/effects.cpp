@@ -24,6 +24,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -68,6 +69,12 @@ effects::effects(QWidget* parent)
     // mouse or key handling.
     connect(List1, &QListWidget::currentRowChanged, this, &effects::List1_Click, Qt::QueuedConnection);
     List1->viewport()->installEventFilter(this);
+    // Chosen before the list can take the focus, which would otherwise pick row 0.
+    {
+        const CustomShow& show = customShow();
+        const bool isSlide = slide_ >= 1 && slide_ <= show.slideCount;
+        selectRowQuietly(listRowOfEffect(isSlide ? show.effect[std::size_t(slide_)] : noEffect));
+    }
 
     auto* speedCaption = new QLabel(QStringLiteral("&Speed of effect *"), this);
     HScroll1 = new QScrollBar(Qt::Horizontal, this);
@@ -164,6 +171,13 @@ void effects::showEvent(QShowEvent* event)
     QTimer::singleShot(0, this, &effects::Form_Activate);
 }
 
+void effects::selectRowQuietly(int row)
+{
+    const QSignalBlocker quiet(List1);
+    List1->setCurrentRow(row);
+    List1->scrollToItem(List1->currentItem(), QAbstractItemView::PositionAtCenter);
+}
+
 void effects::showSpeed(int speed)
 {
     // A speed beyond the bar (written by hand into a show file) is kept, not cut down.
@@ -207,11 +221,13 @@ void effects::Form_Activate()
     pictureLoaded_ = Preview->preview(picture, false) == LoadResult::Loaded;
     if (pictureLoaded_)
         runTransition();
-    if (isVisible()) {
-        List1->setCurrentRow(listRowOfEffect(effect));
-        List1->scrollToItem(List1->currentItem(), QAbstractItemView::PositionAtCenter);
+    // The dialog's own selection does not preview again; the row it opened on counts as
+    // picked, so a preview keeps the slide's own speed.
+    selectRowQuietly(listRowOfEffect(effect));
+    lastRow_ = List1->currentRow();
+    loading_ = false;
+    if (isVisible())
         List1->setFocus(Qt::ActiveWindowFocusReason);
-    }
     SetNormalPointer();
     busyPointer_ = false;
 }
@@ -219,14 +235,8 @@ void effects::Form_Activate()
 void effects::List1_Click()
 {
     const int row = List1->currentRow();
-    if (loading_) {
-        // The dialog's own first selection: its preview has just run. The row it opened
-        // on counts as picked, so a preview keeps the slide's own speed.
-        loading_ = false;
-        lastRow_ = row;
-        return;
-    }
-    if (row < 0 || previewRunning_)
+    // Nothing is previewed before the opening preview has finished.
+    if (loading_ || row < 0 || previewRunning_)
         return;
     const EffectCatalogue& catalogue = effectCatalogue();
     FXImage* image = Preview->image();

@@ -38,6 +38,7 @@ private:
     void SSCommand1_Click(int index);
     void FXImage1_Notify();
 
+    void selectRowQuietly(int row);
     void showSpeed(int speed);
     // The preview's effect, grain and speed for "Random Effect": a fresh draw.
     void takeDrawnEffect();

@@ -133,7 +133,8 @@ void wav::showEvent(QShowEvent* event)
         return;
     placed_ = true;
     centre_on_screen(this);
-    browser_->fileList()->setFocus(Qt::ActiveWindowFocusReason);
+    // Not the file list: taking the focus would make its first file current, and play it.
+    SSCommand1[3]->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void wav::File1_Click(const QString& fileName)

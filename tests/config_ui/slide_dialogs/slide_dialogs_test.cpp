@@ -12,6 +12,7 @@
 #include "showdata/effect_catalogue.h"
 #include "startup/startup_state.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
@@ -59,6 +60,7 @@ protected:
     static void open(QDialog& dialog)
     {
         dialog.show();
+        QApplication::setActiveWindow(&dialog);  // the focus moving in must not choose anything
         QTest::qWait(50);
     }
 
