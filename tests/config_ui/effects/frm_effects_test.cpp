@@ -157,6 +157,8 @@ TEST_F(EffectChooser, KeyboardMovesTogglesSavesAndCancels)
     open();
     box(1)->setFocus();
     QTest::keyClick(box(1), Qt::Key_Space);
+    QTest::keyClick(box(1), Qt::Key_F1);
+    EXPECT_EQ(helpKeywords, QStringList{"Effects"});
     QTest::keyClick(box(1), Qt::Key_Escape);
     EXPECT_FALSE(window_->isVisible());
     EXPECT_EQ(savedSelection(), selectionFile([](int) { return false; }));
