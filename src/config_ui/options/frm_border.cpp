@@ -4,6 +4,7 @@
 #include "components/picture/picture.h"
 #include "components/standard_palette.h"
 #include "config_ui/common/accessible_names.h"
+#include "config_ui/options/dialog_flags.h"
 #include "config_ui/common/help.h"
 #include "config_ui/common/status_line.h"
 #include "config_ui/common/window_placement.h"
@@ -18,6 +19,7 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -79,7 +81,7 @@ QString barStatus(int bar)
 
 } // namespace
 
-FrmBorder::FrmBorder(QWidget* parent) : QDialog(parent)
+FrmBorder::FrmBorder(QWidget* parent) : QDialog(parent, kFixedDialogFlags)
 {
     setObjectName(QStringLiteral("FrmBorder"));
     setWindowTitle(QStringLiteral("Border Editor"));
@@ -97,7 +99,7 @@ FrmBorder::FrmBorder(QWidget* parent) : QDialog(parent)
         scroll->setSingleStep(1);
         scroll->setPageStep(bar.kind == BorderBarKind::Width ? 5 : 1);
         scroll->setFocusPolicy(Qt::StrongFocus);
-        scroll->setMinimumWidth(valueWidth);
+        scroll->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('M')) * 16);
         label->setBuddy(scroll);
         setStatusText(scroll, barStatus(i));
         HScroll[static_cast<std::size_t>(i)] = scroll;
@@ -128,6 +130,10 @@ FrmBorder::FrmBorder(QWidget* parent) : QDialog(parent)
     FXImage1 = new FXImage(this);
     FXImage1->setObjectName(QStringLiteral("FXImage1"));
     FXImage1->setFixedSize(kSampleSize);
+    // The window is laid out with the sample in place, so it appears where it was drawn.
+    QSizePolicy keepPlace = FXImage1->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    FXImage1->setSizePolicy(keepPlace);
     FXImage1->setPicture(samplePicture());
     FXImage1->setEffect(0);
     FXImage1->setVisible(false);
@@ -161,7 +167,7 @@ FrmBorder::FrmBorder(QWidget* parent) : QDialog(parent)
     auto* body = new QHBoxLayout;
     body->addLayout(bars, 1);
     body->addSpacing(fontMetrics().height());
-    body->addWidget(FXImage1, 0, Qt::AlignTop);
+    body->addWidget(FXImage1, 0, Qt::AlignVCenter);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(body);
     layout->addLayout(buttons);
@@ -203,9 +209,12 @@ void FrmBorder::showEvent(QShowEvent* event)
     if (sampleShown)
         return;
     sampleShown = true;
-    FXImage1->setBorder(borderStyleOf(barValues()));
-    FXImage1->setVisible(true);
-    FXImage1->redraw();
+    // Once the window manager has placed the window and the layout has settled.
+    QTimer::singleShot(0, this, [this] {
+        FXImage1->setBorder(borderStyleOf(barValues()));
+        FXImage1->setVisible(true);
+        FXImage1->redraw();
+    });
 }
 
 BorderValues FrmBorder::barValues() const

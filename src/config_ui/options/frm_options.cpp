@@ -2,6 +2,7 @@
 
 #include "components/platform/message_box.h"
 #include "config_ui/common/accessible_names.h"
+#include "config_ui/options/dialog_flags.h"
 #include "config_ui/common/help.h"
 #include "config_ui/common/status_line.h"
 #include "config_ui/common/window_openers.h"
@@ -46,7 +47,9 @@ QGroupBox* addFrame(const char* name, const QString& caption, QWidget* parent, c
 {
     auto* frame = new QGroupBox(caption, parent);
     frame->setObjectName(QLatin1String(name));
-    frame->setLayout(new QVBoxLayout);
+    auto* column = new QVBoxLayout;
+    column->setAlignment(Qt::AlignTop);
+    frame->setLayout(column);
     setStatusText(frame, status);
     return frame;
 }
@@ -69,7 +72,7 @@ void DissolveBlockButton::keyReleaseEvent(QKeyEvent* event)
         emit pressCompleted();
 }
 
-frmoptions::frmoptions(QWidget* parent) : QDialog(parent)
+frmoptions::frmoptions(QWidget* parent) : QDialog(parent, kFixedDialogFlags)
 {
     setObjectName(QStringLiteral("frmoptions"));
     setWindowTitle(QStringLiteral("Global Options"));

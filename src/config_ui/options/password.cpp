@@ -3,6 +3,7 @@
 #include "components/platform/foreign_windows.h"
 #include "components/platform/message_box.h"
 #include "config_ui/common/accessible_names.h"
+#include "config_ui/options/dialog_flags.h"
 #include "config_ui/common/window_placement.h"
 #include "config_ui/options/keyboard_layout.h"
 #include "config_ui/options/password_rules.h"
@@ -20,7 +21,7 @@
 
 namespace qv {
 
-Password::Password(QWidget* parent) : QDialog(parent)
+Password::Password(QWidget* parent) : QDialog(parent, kFixedDialogFlags)
 {
     setObjectName(QStringLiteral("Password"));
     setWindowTitle(QStringLiteral("Change Password"));
