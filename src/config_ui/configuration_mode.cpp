@@ -16,6 +16,7 @@
 #include "config_ui/slide_dialogs/desc_2.h"
 #include "config_ui/slide_dialogs/effects.h"
 #include "config_ui/slide_dialogs/wav.h"
+#include "config_ui/editor/create_sequence.h"
 #include "config_ui/effects/frm_effects.h"
 #include "config_ui/options/frm_border.h"
 #include "config_ui/options/frm_options.h"
@@ -45,6 +46,7 @@ void registerConfigurationWindows()
     arrangingDialogs.loadDialog = &cload::openModal;
     arrangingDialogs.saveDialog = &csave::openModal;
     arrangingDialogs.removeDialog = &frmremove::openModal;
+    openers.customShowEditor = [] { create_sequence::open(); };
     openers.randomSetup = [] { r_andom::open(); };
     openers.effectChooser = &frmEffects::openModal;
     openers.globalOptions = &frmoptions::openModal;

@@ -1,0 +1,349 @@
+#include "config_ui/editor/create_sequence.h"
+
+#include "components/platform/message_box.h"
+#include "config_ui/common/busy_pointer.h"
+#include "config_ui/common/config_ui_state.h"
+#include "config_ui/common/help.h"
+#include "config_ui/common/test_run.h"
+#include "config_ui/common/window_openers.h"
+#include "config_ui/editor/data_sheet.h"
+#include "settings/global_settings.h"
+#include "showdata/custom_show.h"
+#include "showdata/custom_show_file.h"
+#include "showdata/effect_catalogue.h"
+#include "showdata/name_lookup.h"
+#include "showdata/scratch_files.h"
+#include "startup/shared_routines.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QLabel>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+
+namespace qv {
+namespace {
+
+// The delay the add-pictures dialog proposes; dropped pictures get the same.
+constexpr int addedPictureDelay = 15;
+
+void removeIgnoringCase(const QString& name)
+{
+    const QString& folder = globalSettings().slideshowPath;
+    for (const QString& existing : namesMatchingIgnoringCase(folder, name))
+        QFile::remove(folder + existing);
+}
+
+} // namespace
+
+void create_sequence::stopSound()
+{
+    FXSnd1.setFileName(QString());
+    FXSnd1.setCommand(FXSnd::commandClose);
+}
+
+void create_sequence::SSCommand1_Click(int index)
+{
+    stopSound();
+    let_events_run();
+    if (finished_)
+        return;
+    switch (index) {
+    case 0:
+        runModal(index, open_global_options);
+        break;
+    case 1:
+        runModal(index, open_border_designer);
+        break;
+    case 2:
+        if (customShow().slideCount > 0)
+            open_picture_viewer(this);
+        break;
+    case 3:
+        playCurrentSound();
+        break;
+    case 4:
+        printSheet();
+        break;
+    case 5:
+        open_help(QStringLiteral("Custom"));
+        break;
+    case 6:
+        open_replace_picture_dialog(this);
+        break;
+    case 7:
+        open_description_dialog(this);
+        break;
+    case 8:
+        open_delay_dialog(this);
+        break;
+    case 9:
+        open_effect_dialog(this);
+        break;
+    case 10:
+        runModal(index, open_sound_dialog);
+        break;
+    case 11:
+        toggleLoop(customShow(), configUiState());
+        RefreshLoopColumn();
+        break;
+    case 12:
+        afterAdd();
+        break;
+    case 13:
+        deleteSlide();
+        break;
+    case 14:
+        open_insert_dialog(this);
+        UpdateButtonStates();
+        break;
+    case 15:
+        open_swap_dialog(this);
+        RefreshGrid();
+        break;
+    case 16:
+        previewSlide();
+        break;
+    case 17:
+        resetSlides();
+        break;
+    case 18:
+        loadShow();
+        break;
+    case 19:
+        open_save_dialog(this);
+        FXLabel2->setText(ShowFileLabel());
+        break;
+    case 20:
+        saveAndExit();
+        break;
+    case 21:
+        open_remove_dialog(this);
+        FXLabel2->setText(ShowFileLabel());
+        break;
+    case 22:
+        testRun();
+        break;
+    case 23:
+        cancel();
+        break;
+    case 24:
+        open_effect_chooser(this);
+        break;
+    default:
+        break;
+    }
+}
+
+void create_sequence::runModal(int index, void (*opener)(QWidget*))
+{
+    QPushButton* own = buttons_[static_cast<std::size_t>(index)];
+    own->setEnabled(false);
+    opener(this);
+    if (!finished_)
+        own->setEnabled(index != 10 || customShow().slideCount > 0);
+}
+
+void create_sequence::afterAdd()
+{
+    open_add_pictures_dialog(this);
+    UpdateButtonStates();
+    selectFirstAddedSlide(configUiState(), *this);
+    RefreshGrid();
+}
+
+void create_sequence::playCurrentSound()
+{
+    const CustomShow& show = customShow();
+    const int current = configUiState().currentSlide;
+    if (show.slideCount == 0 || current < 1 || current > show.slideCount)
+        return;
+    stopSound();
+    const QString path = show.audio[static_cast<std::size_t>(current)];
+    const QString a = path.toUpper();
+    if (a == QLatin1String("SOUND OFF") || a.size() <= 3) {
+        showMessage(Message{QStringLiteral("No Audio File!"), QStringLiteral("Audio (.wav, .mid)")});
+        return;
+    }
+    FXSnd1.setDeviceType(a.endsWith(QLatin1String("WAV")) ? FXSnd::deviceWaveAudio : FXSnd::deviceMidi);
+    FXSnd1.setTrialFlag(true);
+    FXSnd1.setLoop(false);
+    // The path as written: on a case-sensitive file system the capitals would miss.
+    FXSnd1.setFileName(path);
+}
+
+void create_sequence::printSheet()
+{
+    if (showMessage(Message{QStringLiteral("Print slide show data?"), QStringLiteral("Print"), MessageButtons::YesNo,
+                            MessageIcon::Question, MessageAnswer::No})
+        != MessageAnswer::Yes)
+        return;
+    SetBusyPointer();
+    const QString showName = globalSettings().activeCss;
+    const QStringList lines = dataSheetLines(customShow(), showName, QDateTime::currentDateTime());
+    const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
+    QString pdfPath;
+    int error = 0;
+    QString errorText;
+    if (printerInfo.isNull()) {
+        // No printer set up, as on many desktops: the sheet becomes a PDF file.
+        pdfPath = dataSheetPdfPath(showName);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdfPath);
+        printer.setDocName(QStringLiteral("Quintavue data sheet"));
+        error = printDataSheet(lines, printer, errorText);
+    } else {
+        QPrinter printer(printerInfo, QPrinter::HighResolution);
+        printer.setDocName(QStringLiteral("Quintavue data sheet"));
+        error = printDataSheet(lines, printer, errorText);
+    }
+    SetNormalPointer();
+    if (error != 0) {
+        showMessage(Message{QStringLiteral("Error ") + QString::number(error) + QStringLiteral(": ") + errorText
+                                + QLatin1Char('.'),
+                            QStringLiteral("Printer Error"), MessageButtons::Ok, MessageIcon::Warning});
+    } else if (!pdfPath.isEmpty()) {
+        showMessage(Message{QStringLiteral("No printer is set up, so the data sheet was saved as a PDF file:\n")
+                                + pdfPath,
+                            QStringLiteral("Print"), MessageButtons::Ok, MessageIcon::Information});
+    }
+}
+
+void create_sequence::deleteSlide() { deleteCurrentSlide(customShow(), configUiState(), *this); }
+
+void create_sequence::resetSlides()
+{
+    if (showMessage(Message{QStringLiteral("Reset slide show and lose all information?"),
+                            QStringLiteral("Reset slide show"), MessageButtons::YesNo, MessageIcon::Critical,
+                            MessageAnswer::No})
+        == MessageAnswer::Yes) {
+        resetShow(customShow(), configUiState(), *this);
+        globalSettings().activeCss = QStringLiteral("EMPTY");
+        configUiState().savedShowName = globalSettings().activeCss;
+        FXLabel2->setText(ShowFileLabel());
+        RefreshGrid();
+        ConfigureScrollBar();
+    }
+    UpdateButtonStates();
+}
+
+void create_sequence::loadShow()
+{
+    bool goOn = customShow().slideCount == 0;
+    if (!goOn) {
+        goOn = showMessage(Message{QStringLiteral("You already have a slide show in memory.\nAre you sure you want "
+                                                  "to load a new Quintavue and lose all current data?"),
+                                   QStringLiteral("Load slide show"), MessageButtons::YesNo, MessageIcon::Question,
+                                   MessageAnswer::No})
+               == MessageAnswer::Yes;
+    }
+    if (goOn)
+        open_load_dialog(this);
+    FXLabel2->setText(ShowFileLabel());
+    UpdateButtonStates();
+}
+
+void create_sequence::saveAndExit()
+{
+    ConfigUiState& state = configUiState();
+    state.dialogCancelled = 0;
+    if (globalSettings().activeCss.toUpper() == QLatin1String("EMPTY")) {
+        open_save_dialog(this);
+        FXLabel2->setText(ShowFileLabel());
+    } else if (SaveCustomShow() != 0) {
+        state.dialogCancelled = 1;
+    }
+    if (state.dialogCancelled == 0) {
+        let_events_run();
+        finish();
+        close();
+    }
+}
+
+void create_sequence::cancel()
+{
+    let_events_run();
+    globalSettings().activeCss = configUiState().savedShowName;
+    configUiState().editorOpen = false;
+    let_events_run();
+    finish();
+    close();
+}
+
+void create_sequence::testRun()
+{
+    GlobalSettings& settings = globalSettings();
+    ConfigUiState& state = configUiState();
+    let_events_run();
+    state.savedShowName = settings.activeCss;
+    settings.activeCss = ScratchFile::testRunCopy;
+    if (SaveCustomShow() == 0) {
+        run_test_show();
+        removeIgnoringCase(ScratchFile::testRunCopy);
+    }
+    settings.activeCss = state.savedShowName;
+    screen_saver_off();
+    show();
+    raise();
+    activateWindow();
+    let_events_run();
+}
+
+void create_sequence::previewSlide()
+{
+    GlobalSettings& settings = globalSettings();
+    ConfigUiState& state = configUiState();
+    QPushButton* preview = buttons_[16];
+    preview->setEnabled(false);
+    let_events_run();
+    state.savedShowName = settings.activeCss;
+    settings.activeCss = ScratchFile::wholeShowCopy;
+    bool saved = SaveCustomShow() == 0;
+    if (saved) {
+        settings.activeCss = ScratchFile::singleSlideCopy;
+        saved = SaveSingleSlide(state.currentSlide) == 0;
+    }
+    if (saved) {
+        run_test_show();
+        removeIgnoringCase(ScratchFile::singleSlideCopy);
+        settings.activeCss = state.savedShowName;
+        let_events_run();
+        settings.activeCss = ScratchFile::wholeShowCopy;
+        if (LoadCustomShow() == 0)
+            removeIgnoringCase(ScratchFile::wholeShowCopy);
+    }
+    settings.activeCss = state.savedShowName;
+    let_events_run();
+    DeleteScratchFiles();
+    screen_saver_off();
+    show();
+    raise();
+    activateWindow();
+    let_events_run();
+    if (!finished_)
+        preview->setEnabled(customShow().slideCount > 0);
+    let_events_run();
+}
+
+void create_sequence::dropFiles(const QStringList& paths, int row)
+{
+    const DroppedFiles files = sortDroppedFiles(paths);
+    CustomShow& show = customShow();
+    ConfigUiState& state = configUiState();
+    if (!files.sounds.isEmpty() && row >= 0 && row < gridRows && state.topRow + row <= show.slideCount) {
+        show.audio[static_cast<std::size_t>(state.topRow + row)] = files.sounds.first();
+        RefreshAudioColumn();
+    }
+    if (files.pictures.isEmpty())
+        return;
+    const int speed = effectCatalogue().effectBaseSpeed[static_cast<std::size_t>(
+        grainModeRow(globalSettings().mgrainMode))][noEffect];
+    appendPictureSlides(show, state, files.pictures, addedPictureDelay, speed);
+    UpdateButtonStates();
+    selectFirstAddedSlide(state, *this);
+    RefreshGrid();
+}
+
+} // namespace qv

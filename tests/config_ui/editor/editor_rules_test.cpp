@@ -1,0 +1,93 @@
+#include "config_ui/editor/data_sheet.h"
+#include "config_ui/editor/slide_table_edits.h"
+#include "showdata/effect_catalogue.h"
+#include "support/qt_printers.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace qv {
+namespace {
+
+struct PathCase {
+    int length;
+    const char* grid;   // what the grid shows of a path of `length` characters
+    const char* sheet;  // what the data sheet prints
+};
+
+// Paths "/abcdefghijklmnopqrstuvwxyz" cut to a length; the two rules differ at 19 and 20.
+class PathShortening : public ::testing::TestWithParam<PathCase> {};
+
+TEST_P(PathShortening, KeepsShortPathsWholeAndMarksCutOnes)
+{
+    const QString path = QStringLiteral("/abcdefghijklmnopqrstuvwxyz").left(GetParam().length);
+    EXPECT_EQ(gridPathText(path), QString::fromLatin1(GetParam().grid));
+    EXPECT_EQ(sheetPathText(path), QString::fromLatin1(GetParam().sheet));
+}
+
+INSTANTIATE_TEST_SUITE_P(Lengths, PathShortening,
+                         ::testing::Values(PathCase{18, "/abcdefghijklmnopq", "/abcdefghijklmnopq"},
+                                           PathCase{19, "/abcdefghijklmnopqr", "..cdefghijklmnopqr"},
+                                           PathCase{20, "..bcdefghijklmnopqrs", "..defghijklmnopqrs"},
+                                           PathCase{27, "..ijklmnopqrstuvwxyz", "..klmnopqrstuvwxyz"}));
+
+TEST(DataSheet, NumbersAreRightAlignedAndFieldsKeepTheirColumns)
+{
+    effectCatalogue() = standardEffectCatalogue();
+    SlideRecord slide{QStringLiteral("/pictures/holiday/beach-at-dawn.jpg"),
+                      QStringLiteral("A description of forty characters long!!"),
+                      15, 0, 1234, QStringLiteral("Sound Off"), 1};
+    const QString seven = dataSheetSlideLine(7, slide);
+    const QString big = dataSheetSlideLine(123, slide);
+    EXPECT_EQ(seven.left(5), QStringLiteral("   7 "));
+    EXPECT_EQ(big.left(5), QStringLiteral(" 123 "));
+    EXPECT_EQ(dataSheetSlideLine(12345, slide).left(6), QStringLiteral("12345 "));
+    EXPECT_EQ(seven.mid(5),
+              QStringLiteral("..each-at-dawn.jpg|A description of f|15 |None     |123|Sound Off         |Yes "));
+    slide.effect = 500;  // a hand-edited number outside the catalogue prints as itself
+    slide.audioLoop = 2;
+    EXPECT_EQ(dataSheetSlideLine(1, slide).mid(5 + 42), QStringLiteral("500      |123|Sound Off         |No  "));
+
+    CustomShow show;
+    show.resizeSlides(2);
+    const QStringList lines = dataSheetLines(show, QStringLiteral("trip.css"), QDateTime::currentDateTime());
+    ASSERT_EQ(lines.size(), 7);
+    EXPECT_TRUE(lines[0].contains(QStringLiteral("Quintavue")));
+    EXPECT_EQ(lines[3], QStringLiteral("     Picture           |Description       |Del|Effect   |Spd|Audio (wav,mid)   |Loop"));
+    EXPECT_EQ(lines[4], QStringLiteral("     ") + QString(79, QLatin1Char('-')));
+    EXPECT_EQ(lines[3].size(), lines[5].size());
+}
+
+TEST(GridMoves, KeepTheSlideInViewAndStayInsideTheShow)
+{
+    struct Case {
+        int count, top, current, step, slide, newTop;
+    };
+    for (const Case c : {Case{25, 1, 5, 1, 6, 1}, Case{25, 1, 10, 1, 11, 2}, Case{25, 5, 5, -1, 4, 4},
+                         Case{25, 1, 3, 10, 13, 4}, Case{25, 16, 25, 1, 25, 16}, Case{25, 16, 20, -100, 1, 1},
+                         Case{8, 1, 8, 10, 8, 1}, Case{25, 20, 20, 0, 20, 16}}) {
+        const GridMove move = moveWithinShow(c.count, c.top, c.current, c.step);
+        EXPECT_EQ(move.slide, c.slide) << c.count << " " << c.top << " " << c.current << " " << c.step;
+        EXPECT_EQ(move.topRow, c.newTop) << c.count << " " << c.top << " " << c.current << " " << c.step;
+    }
+}
+
+TEST(DroppedFiles, PicturesAndSoundsAreToldApartByTheirExtension)
+{
+    QTemporaryDir folder;
+    QStringList paths;
+    for (const char* name : {"a.JPG", "b.gif", "notes.txt", "c.tif", "tune.MID", "bell.wav"}) {
+        QFile file(folder.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        paths << file.fileName();
+    }
+    paths << folder.path() << folder.filePath(QStringLiteral("missing.jpg"));
+    const DroppedFiles files = sortDroppedFiles(paths);
+    EXPECT_EQ(files.pictures, (QStringList{paths[0], paths[1], paths[3]}));
+    EXPECT_EQ(files.sounds, (QStringList{paths[4], paths[5]}));
+}
+
+} // namespace
+} // namespace qv

@@ -1,0 +1,399 @@
+#include "config_ui/editor/create_sequence.h"
+
+#include "config_ui/common/config_ui_state.h"
+#include "config_ui/common/window_openers.h"
+#include "showdata/custom_show_file.h"
+#include "startup/program_windows.h"
+#include "config_ui/support/message_recorder.h"
+#include "support/qt_printers.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMimeData>
+#include <QProcess>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStandardPaths>
+#include <QTest>
+#include <QUrl>
+
+#include <memory>
+
+namespace qv {
+namespace {
+
+using test::ConfigWindowTest;
+
+// A show of `count` slides whose fields all say which slide they came from.
+CustomShow numberedShow(int count)
+{
+    CustomShow show;
+    for (int n = 1; n <= count; ++n) {
+        AppendSlide(show);
+        show.setSlide(n, SlideRecord{QStringLiteral("/p/%1.jpg").arg(n), QStringLiteral("slide %1").arg(n),
+                                     static_cast<std::int16_t>(n), static_cast<std::int16_t>(n % 114),
+                                     static_cast<std::int16_t>(100 + n), QStringLiteral("/s/%1.wav").arg(n),
+                                     static_cast<std::int16_t>(n % 2)});
+    }
+    return show;
+}
+
+class EditorWindow : public ConfigWindowTest {
+protected:
+    void SetUp() override
+    {
+        ConfigWindowTest::SetUp();
+        EditorDialogOpeners& dialogs = editorDialogOpeners();
+        savedDialogs_ = dialogs;
+        const auto record = [this](const char* name) {
+            return [this, name](QWidget*) { opened << QString::fromLatin1(name); };
+        };
+        dialogs = EditorDialogOpeners{record("desc_2"),   record("delays"),    record("effects"), record("wav"),
+                                      record("cus_add2"), record("Add_files"), record("insert"),  record("Swap"),
+                                      record("cload"),    record("csave"),     record("frmremove")};
+    }
+
+    void TearDown() override
+    {
+        editor_.reset();
+        disposeRetiredWindows();
+        editorDialogOpeners() = savedDialogs_;
+        ConfigWindowTest::TearDown();
+    }
+
+    // Saves `show` as "name" and opens the editor on it, as the title screen does.
+    create_sequence& openOn(const CustomShow& show, const QString& name = QStringLiteral("trip.css"))
+    {
+        customShow() = show;
+        globalSettings().activeCss = name;
+        if (name != QLatin1String("NEW EDIT") && name != QLatin1String("EMPTY")) {
+            EXPECT_EQ(SaveCustomShow(), 0);
+        }
+        configUiState().savedShowName = name;
+        configUiState().editorOpen = true;
+        editor_ = std::make_unique<create_sequence>();
+        editor_->Form_Load();
+        editor_->show();
+        return *editor_;
+    }
+
+    void click(int button) { QTest::mouseClick(editor_->button(button), Qt::LeftButton); }
+    void clickCell(int cell) { QTest::mouseClick(editor_->cell(cell), Qt::LeftButton); }
+    QString text(int cell) const { return editor_->cell(cell)->text(); }
+    QWidget* grid() const { return editor_->findChild<QWidget*>(QStringLiteral("Grid")); }
+
+    std::unique_ptr<create_sequence> editor_;
+
+private:
+    EditorDialogOpeners savedDialogs_;
+};
+
+TEST_F(EditorWindow, ScrollBarServesOnlyShowsLongerThanOnePage)
+{
+    openOn(numberedShow(10));
+    EXPECT_FALSE(editor_->scrollBar()->isEnabled());
+    EXPECT_EQ(text(63), QStringLiteral("/p/10.jpg"));
+
+    openOn(numberedShow(11));
+    QScrollBar* bar = editor_->scrollBar();
+    ASSERT_TRUE(bar->isEnabled());
+    EXPECT_EQ(bar->maximum(), 2);
+    bar->setValue(2);
+    EXPECT_EQ(text(70), QStringLiteral("2"));
+    EXPECT_EQ(text(79), QStringLiteral("11"));
+    EXPECT_EQ(text(63), QStringLiteral("/p/11.jpg"));
+    EXPECT_EQ(configUiState().currentSlide, 2);  // the highlight stays on the first row
+
+    // The wheel scrolls the same bar.
+    QWheelEvent wheel(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(grid(), &wheel);
+    EXPECT_EQ(configUiState().topRow, 1);
+}
+
+TEST_F(EditorWindow, CellsFollowTheTwentyCharacterRule)
+{
+    CustomShow show = numberedShow(2);
+    show.picture[1] = QStringLiteral("/pictures/abcde.jpg");   // 19 characters
+    show.picture[2] = QStringLiteral("/pictures/abcdef.jpg");  // 20
+    show.description[1] = QString(40, QLatin1Char('d'));
+    show.audio[2] = QStringLiteral("Sound Off");
+    openOn(show);
+    EXPECT_EQ(text(0), QStringLiteral("/pictures/abcde.jpg"));
+    EXPECT_EQ(text(7), QStringLiteral("..ictures/abcdef.jpg"));
+    EXPECT_EQ(text(1), QString(30, QLatin1Char('d')));
+    EXPECT_EQ(text(12), QStringLiteral("Sound Off"));
+    EXPECT_EQ(text(14), QString());  // rows past the show are blank
+    EXPECT_EQ(editor_->findChild<QLabel*>(QStringLiteral("FXLabel1"))->text(), QStringLiteral("Pictures in slide show =2"));
+    EXPECT_EQ(editor_->findChild<QLabel*>(QStringLiteral("FXLabel2"))->text(), QStringLiteral("File=TRIP.CSS"));
+}
+
+TEST_F(EditorWindow, DeletingMovesLaterSlidesUpAndTheSelectionOffTheEnd)
+{
+    const CustomShow five = numberedShow(5);
+    openOn(five);
+    clickCell(2 * 7 + 3);
+    click(13);
+    ASSERT_EQ(customShow().slideCount, 4);
+    for (const auto& [position, former] : {std::pair{1, 1}, {2, 2}, {3, 4}, {4, 5}})
+        EXPECT_EQ(customShow().slide(position), five.slide(former));
+
+    clickCell(3 * 7);  // the last slide, then delete it
+    click(13);
+    EXPECT_EQ(customShow().slideCount, 3);
+    EXPECT_EQ(configUiState().currentSlide, 3);
+    EXPECT_TRUE(editor_->rowHighlighted(2));
+    EXPECT_FALSE(editor_->rowHighlighted(3));
+
+    clickCell(6 * 7);  // a blank row changes nothing
+    EXPECT_EQ(configUiState().currentSlide, 3);
+
+    for (int left = 3; left > 0; --left)
+        click(13);
+    EXPECT_EQ(configUiState().currentSlide, 0);
+    EXPECT_EQ(configUiState().highlightedRow, -9);
+    EXPECT_FALSE(editor_->button(13)->isEnabled());
+    EXPECT_FALSE(editor_->button(22)->isEnabled());
+    EXPECT_TRUE(editor_->button(12)->isEnabled());
+    EXPECT_EQ(text(0), QString());
+}
+
+TEST_F(EditorWindow, DeletingOnTheLastPageClampsTheScrollPosition)
+{
+    openOn(numberedShow(12));
+    editor_->scrollBar()->setValue(3);
+    clickCell(9 * 7);
+    click(13);
+    EXPECT_EQ(configUiState().topRow, 2);
+    EXPECT_EQ(text(70), QStringLiteral("2"));
+    EXPECT_EQ(text(79), QStringLiteral("11"));
+}
+
+TEST_F(EditorWindow, LoopButtonAndDoubleClicksActOnTheSelectedSlide)
+{
+    openOn(numberedShow(3));  // slides 1 and 3 loop, slide 2 does not
+    clickCell(7);
+    click(11);
+    EXPECT_EQ(customShow().audioLoop[2], 1);
+    EXPECT_EQ(text(13), QStringLiteral("Yes"));
+    click(11);
+    EXPECT_EQ(text(13), QStringLiteral("No"));
+
+    for (const int column : {0, 1, 2, 3, 4, 5})
+        QTest::mouseDClick(editor_->cell(14 + column), Qt::LeftButton);
+    EXPECT_EQ(opened, (QStringList{"cus_add2", "desc_2", "delays", "effects", "effects", "wav"}));
+    EXPECT_EQ(configUiState().currentSlide, 3);
+
+    // The keyboard: Down past the last slide stays there, Left and Return open the sound.
+    grid()->setFocus();
+    QTest::keyClick(grid(), Qt::Key_Up);
+    QTest::keyClick(grid(), Qt::Key_Return);
+    EXPECT_EQ(configUiState().currentSlide, 2);
+    EXPECT_EQ(opened.last(), QStringLiteral("wav"));
+    QTest::keyClick(grid(), Qt::Key_Left);
+    QTest::keyClick(grid(), Qt::Key_Return);
+    EXPECT_EQ(opened.last(), QStringLiteral("effects"));
+}
+
+TEST_F(EditorWindow, KeyboardScrollsToKeepTheSelectionInView)
+{
+    openOn(numberedShow(25));
+    grid()->setFocus();
+    for (int k = 0; k < 12; ++k)
+        QTest::keyClick(grid(), Qt::Key_Down);
+    EXPECT_EQ(configUiState().currentSlide, 13);
+    EXPECT_EQ(configUiState().topRow, 4);
+    EXPECT_EQ(editor_->scrollBar()->value(), 4);
+    QTest::keyClick(grid(), Qt::Key_End);
+    EXPECT_EQ(configUiState().currentSlide, 25);
+    EXPECT_TRUE(editor_->rowHighlighted(9));
+    EXPECT_EQ(editor_->focusWidget(), grid());
+}
+
+TEST_F(EditorWindow, CancelKeepsTheSlidesAndRestoresTheName)
+{
+    openOn(numberedShow(4));
+    clickCell(0);
+    click(13);
+    globalSettings().activeCss = QStringLiteral("renamed.css");  // as a save dialog would
+    click(23);
+    EXPECT_FALSE(configUiState().editorOpen);
+    EXPECT_EQ(globalSettings().activeCss, QStringLiteral("trip.css"));
+    EXPECT_EQ(customShow().slideCount, 3);
+    EXPECT_FALSE(editor_->isVisible());
+
+    // The close box leaves the same way.
+    openOn(numberedShow(2));
+    globalSettings().activeCss = QStringLiteral("other.css");
+    editor_->close();
+    EXPECT_FALSE(configUiState().editorOpen);
+    EXPECT_EQ(globalSettings().activeCss, QStringLiteral("trip.css"));
+}
+
+TEST_F(EditorWindow, SaveAndExitAsksForANameFirstOnANewShow)
+{
+    openOn(CustomShow{}, QStringLiteral("NEW EDIT"));
+    EXPECT_EQ(globalSettings().activeCss, QStringLiteral("EMPTY"));
+    editorDialogOpeners().addPicturesDialog = [](QWidget*) {  // as "Add" on an empty show does
+        customShow() = numberedShow(2);
+        configUiState().editorState = 1;
+    };
+    click(12);
+    EXPECT_EQ(configUiState().currentSlide, 1);
+    EXPECT_TRUE(editor_->rowHighlighted(0));
+    EXPECT_EQ(text(7), QStringLiteral("/p/2.jpg"));
+    editorDialogOpeners().saveDialog = [](QWidget*) { configUiState().dialogCancelled = 1; };
+    click(20);
+    EXPECT_TRUE(configUiState().editorOpen);
+
+    editorDialogOpeners().saveDialog = [](QWidget*) {
+        globalSettings().activeCss = QStringLiteral("named.css");
+        SaveCustomShow();
+    };
+    click(20);
+    EXPECT_FALSE(configUiState().editorOpen);
+    EXPECT_TRUE(QFile::exists(dataPath(QStringLiteral("named.css"))));
+
+    // A named show is written straight away, replacing the file.
+    const CustomShow show = numberedShow(3);
+    openOn(show);
+    customShow().description[2] = QStringLiteral("changed");
+    click(20);
+    EXPECT_FALSE(configUiState().editorOpen);
+    QFile saved(dataPath(QStringLiteral("trip.css")));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), formatCustomShow(customShow(), QStringLiteral("Quintavue")));
+    EXPECT_TRUE(QDir(dataPath(QString())).entryList(QDir::Files | QDir::Hidden).size() == 2);
+}
+
+TEST_F(EditorWindow, TestRunAndPreviewLeaveNoScratchFileAndTheShowUnchanged)
+{
+    for (const char* leftover : {"tdz.css", "ZXZ.CSS", "zxz2.css"}) {
+        QFile file(dataPath(QString::fromLatin1(leftover)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    const CustomShow show = numberedShow(5);
+    openOn(show);
+    EXPECT_EQ(QDir(dataPath(QString())).entryList(QDir::Files), QStringList{"trip.css"});
+
+    QStringList names;
+    QList<int> counts;
+    setTestShowRunner([&] {  // plays what the real show would load
+        names << globalSettings().activeCss;
+        EXPECT_EQ(LoadCustomShow(), 0);
+        counts << customShow().slideCount;
+        showRunning() = false;
+    });
+    click(22);
+    clickCell(2 * 7);
+    click(16);
+    EXPECT_EQ(names, (QStringList{"tdz.css", "ZXZ.CSS"}));
+    EXPECT_EQ(counts, (QList<int>{5, 1}));
+    EXPECT_EQ(customShow().slideCount, 5);
+    for (int n = 1; n <= 5; ++n)
+        EXPECT_EQ(customShow().slide(n), show.slide(n));
+    EXPECT_EQ(globalSettings().activeCss, QStringLiteral("trip.css"));
+    EXPECT_EQ(QDir(dataPath(QString())).entryList(QDir::Files), QStringList{"trip.css"});
+    EXPECT_TRUE(editor_->button(16)->isEnabled());
+}
+
+TEST_F(EditorWindow, DroppedPicturesAreAppendedAndADroppedSoundGoesToItsRow)
+{
+    QStringList paths;
+    for (const char* name : {"one.jpg", "two.gif", "three.bmp", "ring.wav"}) {
+        paths << dataPath(QString::fromLatin1(name));
+        QFile file(paths.last());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    openOn(CustomShow{}, QStringLiteral("NEW EDIT"));
+    const auto drop = [this](const QStringList& files, QWidget* target) {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QString& file : files)
+            urls << QUrl::fromLocalFile(file);
+        data.setUrls(urls);
+        const QPoint at = target->mapTo(grid(), target->rect().center());
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(grid(), &enter);
+        QDropEvent event(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(grid(), &event);
+    };
+    drop(paths.mid(0, 3), grid());
+    ASSERT_EQ(customShow().slideCount, 3);
+    for (int n = 1; n <= 3; ++n) {
+        EXPECT_EQ(customShow().picture[static_cast<std::size_t>(n)], paths[n - 1]);
+        EXPECT_EQ(customShow().delay[static_cast<std::size_t>(n)], 15);
+        EXPECT_EQ(customShow().audio[static_cast<std::size_t>(n)], QString());
+    }
+    EXPECT_EQ(configUiState().currentSlide, 1);
+    EXPECT_TRUE(editor_->rowHighlighted(0));
+    EXPECT_TRUE(editor_->button(22)->isEnabled());
+
+    drop({paths[3]}, editor_->cell(7 + 5));
+    EXPECT_EQ(customShow().audio[2], paths[3]);
+    EXPECT_EQ(customShow().audio[1], QString());
+    drop({paths[3]}, editor_->cell(5 * 7));  // below the last slide: nowhere to go
+    EXPECT_EQ(customShow().slideCount, 3);
+}
+
+TEST_F(EditorWindow, SoundButtonRefusesSlidesWithoutSound)
+{
+    CustomShow show = numberedShow(2);
+    show.audio[1] = QStringLiteral("Sound Off");
+    show.audio[2] = QString();
+    openOn(show);
+    for (const int cell : {0, 7}) {
+        clickCell(cell);
+        click(3);
+    }
+    ASSERT_EQ(messages.messages.size(), 2U);
+    EXPECT_EQ(messages.messages[1].text, QStringLiteral("No Audio File!"));
+    EXPECT_EQ(messages.messages[1].title, QStringLiteral("Audio (.wav, .mid)"));
+}
+
+TEST_F(EditorWindow, DataSheetBecomesAPdfWithoutAPrinter)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    CustomShow show = numberedShow(123);
+    show.picture[7] = QStringLiteral("/home/user/pictures/seven.jpg");
+    openOn(show);
+    messages.answers = {MessageAnswer::Yes};
+    click(4);
+    const QString pdf = dataPath(QStringLiteral("data sheet trip.pdf"));
+    ASSERT_EQ(messages.messages.size(), 2U);
+    EXPECT_TRUE(messages.messages[1].text.endsWith(pdf)) << messages.messages[1].text.toStdString();
+    QProcess reader;
+    reader.start(QStringLiteral("pdftotext"), {QStringLiteral("-fixed"), QStringLiteral("6"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(reader.waitForFinished(30000));
+    const QString text = QString::fromUtf8(reader.readAllStandardOutput());
+    EXPECT_TRUE(text.contains(QStringLiteral("\n     7 ..ctures/seven.jpg|slide 7           |7  |Vert Wipe|107|/s/7.wav          |Yes\n")));
+    EXPECT_TRUE(text.contains(QStringLiteral("\n   123 /p/123.jpg        |slide 123         |123|Slide Up |223|/s/123.wav        |Yes\n")));
+    EXPECT_TRUE(text.contains(QStringLiteral("|Audio (wav,mid)   |Loop")));
+
+    // A sheet that cannot be written says so.
+    QFile::remove(pdf);
+    ASSERT_TRUE(QDir().mkdir(pdf));
+    messages.answers = {MessageAnswer::Yes};
+    click(4);
+    EXPECT_EQ(messages.messages.back().title, QStringLiteral("Printer Error"));
+    EXPECT_TRUE(messages.messages.back().text.startsWith(QStringLiteral("Error 75: ")));
+}
+
+TEST_F(EditorWindow, ResetAsksFirstAndForgetsTheName)
+{
+    openOn(numberedShow(3));
+    click(17);  // the box's default answer is No
+    EXPECT_EQ(customShow().slideCount, 3);
+    messages.answers = {MessageAnswer::Yes};
+    click(17);
+    EXPECT_EQ(customShow().slideCount, 0);
+    EXPECT_EQ(globalSettings().activeCss, QStringLiteral("EMPTY"));
+    EXPECT_EQ(configUiState().savedShowName, QStringLiteral("EMPTY"));
+    EXPECT_EQ(editor_->findChild<QLabel*>(QStringLiteral("FXLabel2"))->text(), QStringLiteral("File="));
+    EXPECT_FALSE(editor_->rowHighlighted(0));
+}
+
+} // namespace
+} // namespace qv
