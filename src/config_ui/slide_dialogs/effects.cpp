@@ -68,6 +68,7 @@ effects::effects(QWidget* parent)
     // Queued: the handler previews, and the preview must not run inside the list's own
     // mouse or key handling.
     connect(List1, &QListWidget::currentRowChanged, this, &effects::List1_Click, Qt::QueuedConnection);
+    List1->installEventFilter(this);
     List1->viewport()->installEventFilter(this);
     // Chosen before the list can take the focus, which would otherwise pick row 0.
     {
@@ -259,26 +260,20 @@ void effects::List1_Click()
 void effects::runTransition()
 {
     FXImage* image = Preview->image();
-    const bool listHadFocus = List1->hasFocus();
+    // The list takes no input until the effect has finished (see eventFilter). It is not
+    // disabled: that would move the focus on to the speed bar, and the next arrow key
+    // meant for the list would change the speed.
     previewRunning_ = true;
     MarkEffectRunning();
-    List1->setEnabled(false);
     if (image->isVisible())
         image->redraw();
     else
         image->show();
     WaitForEffect();
-    List1->setEnabled(true);
     previewRunning_ = false;
-    if (listHadFocus && isVisible())
-        List1->setFocus(Qt::OtherFocusReason);
 }
 
-void effects::FXImage1_Notify()
-{
-    MarkEffectDone();
-    List1->setEnabled(true);
-}
+void effects::FXImage1_Notify() { MarkEffectDone(); }
 
 void effects::keyPressEvent(QKeyEvent* event)
 {
@@ -293,6 +288,18 @@ void effects::keyPressEvent(QKeyEvent* event)
 
 bool effects::eventFilter(QObject* watched, QEvent* event)
 {
+    if (previewRunning_ && (watched == List1 || watched == List1->viewport())) {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+            // A key has already cut the effect short; neither it nor a click picks a row now.
+            return true;
+        default:
+            break;
+        }
+    }
     // A click on the row already chosen previews it again, with the speed now set.
     if (watched == List1->viewport()) {
         if (event->type() == QEvent::MouseButtonPress) {

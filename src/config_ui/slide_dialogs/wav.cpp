@@ -54,7 +54,7 @@ wav::wav(QWidget* parent) : QDialog(parent), slide_(configUiState().currentSlide
     Check2->setObjectName(QStringLiteral("Check2"));
     Check2->setChecked(isSlide && show.audioLoop[std::size_t(slide_)] != 0);
 
-    const std::array<QString, 5> captions{QStringLiteral("&Sound Off"), QStringLiteral("&Clear Sound"),
+    const std::array<QString, 5> captions{QStringLiteral("&Sound Off"), QStringLiteral("C&lear Sound"),
                                           QStringLiteral("&Cancel"), QStringLiteral("&Ok"),
                                           QStringLiteral("&Help")};
     for (int i = 0; i < 5; ++i) {

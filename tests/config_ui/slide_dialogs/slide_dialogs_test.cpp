@@ -1,5 +1,7 @@
 // The slide dialogs driven through their controls, offscreen.
 #include "components/picture/fx_image.h"
+#include "components/sound/fx_snd.h"
+#include "config_ui/browsers/file_browser.h"
 #include "config_ui/common/picture_preview.h"
 #include "config_ui/slide_dialogs/cpic.h"
 #include "config_ui/slide_dialogs/delays.h"
@@ -16,9 +18,11 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
@@ -273,6 +277,35 @@ TEST_F(SlideDialogTest, SoundOffAndClearSound)
     }
     EXPECT_EQ(customShow().audio[2], QStringLiteral("/kept.wav"));
     EXPECT_EQ(QDir(startupState().soundBrowseDir), QDir(dataPath(QString())));
+}
+
+TEST_F(SlideDialogTest, ClickedSoundPlaysAndOkGivesItToTheSlide)
+{
+    makeShow(2);
+    customShow().audioLoop[2] = 0;
+    for (const char* name : {"bell.wav", "tune.mid"}) {
+        QFile file(dataPath(QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    startupState().soundBrowseDir = dataPath(QString());
+    wav dialog;
+    open(dialog);
+    control<QCheckBox>(dialog, "Check2")->setChecked(true);
+    QListView* files = dialog.browser()->fileList();
+    const QModelIndexList hits = files->model()->match(files->model()->index(0, 0), Qt::DisplayRole,
+                                                       QStringLiteral("tune.mid"), 1, Qt::MatchExactly);
+    ASSERT_EQ(hits.size(), 1);
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualRect(hits[0]).center());
+    ASSERT_NE(dialog.player(), nullptr);
+    EXPECT_EQ(dialog.player()->fileName(), dataPath(QStringLiteral("tune.mid")));
+    EXPECT_EQ(dialog.player()->deviceType(), FXSnd::deviceMidi);
+    EXPECT_TRUE(dialog.player()->loop());
+
+    QTest::mouseClick(control<QPushButton>(dialog, "SSCommand1_3"), Qt::LeftButton);
+    EXPECT_TRUE(dialog.player()->fileName().isEmpty());
+    EXPECT_EQ(customShow().audio[2], dataPath(QStringLiteral("tune.mid")));
+    EXPECT_EQ(customShow().audioLoop[2], 1);
+    EXPECT_TRUE(customShow().audio[1].isEmpty());
 }
 
 TEST_F(SlideDialogTest, PictureViewerFitsThePictureOrSaysWhyNot)
