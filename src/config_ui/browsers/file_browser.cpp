@@ -25,7 +25,13 @@ constexpr int RootPathRole = Qt::UserRole + 1;
 // A drive list that looks for newly mounted media each time it opens.
 class DriveComboBox : public QComboBox {
 public:
-    explicit DriveComboBox(QWidget* parent) : QComboBox(parent) { fill(); }
+    explicit DriveComboBox(QWidget* parent) : QComboBox(parent)
+    {
+        // A volume with a long name must not widen the dialog; the open list shows it whole.
+        setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        setMinimumContentsLength(12);
+        fill();
+    }
 
     void fill()
     {
@@ -35,6 +41,7 @@ public:
         for (const DriveEntry& drive : browsableDrives())
             addItem(drive.label, drive.rootPath);
         setCurrentIndex(std::max(0, findData(current, RootPathRole)));
+        view()->setMinimumWidth(view()->sizeHintForColumn(0) + 2 * view()->frameWidth());
     }
 
     // The entry whose folder holds `folder` most closely.
@@ -97,6 +104,9 @@ FileBrowser::FileBrowser(QWidget* parent, const QString& pattern, const QString&
                                            : QAbstractItemView::SingleSelection);
     files_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     files_->setUniformItemSizes(true);
+    // Long names are cut short in the list and shown whole in their tool tips.
+    for (QListView* list : {folders_, files_})
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     for (QWidget* widget : {static_cast<QWidget*>(drives_), folders_->viewport(), files_->viewport()}) {
         widget->setAcceptDrops(true);

@@ -40,6 +40,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace qv {
 namespace {
 
@@ -98,6 +100,13 @@ QStringList droppedFolders(const QMimeData* data)
             folders.append(QDir::cleanPath(url.toLocalFile()));
     }
     return folders;
+}
+
+// A path entry, whole in its tool tip when the list has to shorten it.
+void addEntry(QListWidget* list, const QString& path)
+{
+    auto* item = new QListWidgetItem(path, list);
+    item->setToolTip(path);
 }
 
 } // namespace
@@ -174,6 +183,15 @@ void r_andom::buildWindow()
     connect(SSCommand8, &QPushButton::clicked, this, &r_andom::SSCommand8_Click);
     connect(SSCommand9, &QPushButton::clicked, this, &r_andom::SSCommand9_Click);
 
+    // One width for the buttons of both sections, so that their columns line up.
+    int buttonWidth = 0;
+    for (const auto* column : {&SSCommand5, &SSCommand6, &SSCommand7})
+        for (const QPushButton* button : *column)
+            buttonWidth = std::max(buttonWidth, button->sizeHint().width());
+    for (auto* column : {&SSCommand5, &SSCommand6, &SSCommand7})
+        for (QPushButton* button : *column)
+            button->setFixedWidth(buttonWidth);
+
     installStatusLine(this, Label4);
     nameControlsForAccessibility(this);
 }
@@ -226,6 +244,8 @@ QWidget* r_andom::buildSection(int index)
     List1[i] = new QListWidget(frame);
     List1[i]->setObjectName(controlName("List1", index));
     List1[i]->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    List1[i]->setTextElideMode(Qt::ElideMiddle);  // both ends of a long path tell more than its start
+    List1[i]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     List1[i]->setAccessibleName(kind + QStringLiteral(" paths of the random show"));
     List1[i]->viewport()->setAcceptDrops(true);
     List1[i]->viewport()->installEventFilter(this);
@@ -243,6 +263,7 @@ QWidget* r_andom::buildSection(int index)
     label->installEventFilter(this);
     setStatusText(Check1[i], Status::subfolders[i]);
     setStatusText(label, Status::subfolders[i]);
+    subfolders->setSpacing(0);  // "Include" and "subdirectories" read as one caption
     subfolders->addWidget(Check1[i]);
     subfolders->addWidget(label);
     subfolders->addStretch(1);
@@ -254,12 +275,15 @@ QWidget* r_andom::buildSection(int index)
     connect(Check1[i], &QCheckBox::clicked, this, [this, index] { Check1_Click(index); });
 
     const int rows = fontMetrics().lineSpacing();
-    browser->folderList()->setMinimumSize(rows * 11, rows * 7);
-    browser->fileList()->setMinimumSize(rows * 11, rows * 8);
-    List1[i]->setMinimumWidth(rows * 16);
+    for (QWidget* list : {static_cast<QWidget*>(browser->folderList()), static_cast<QWidget*>(browser->fileList())}) {
+        list->setMinimumSize(rows * 13, rows * 8);
+        list->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);  // widths from the stretches alone
+    }
+    browser->driveList()->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    List1[i]->setMinimumWidth(rows * 18);
     grid->setColumnStretch(0, 3);
     grid->setColumnStretch(1, 3);
-    grid->setColumnStretch(3, 4);
+    grid->setColumnStretch(3, 5);
     grid->setRowStretch(2, 1);
     return frame;
 }
@@ -331,9 +355,9 @@ void r_andom::Form_Load()
     for (QListWidget* list : List1)
         list->clear();
     for (int i = 1; i <= config.pictureDirCount(); ++i)
-        List1[0]->addItem(config.pictureDirs[static_cast<std::size_t>(i)]);
+        addEntry(List1[0], config.pictureDirs[static_cast<std::size_t>(i)]);
     for (int i = 1; i <= config.audioDirCount(); ++i)
-        List1[1]->addItem(config.audioDirs[static_cast<std::size_t>(i)]);
+        addEntry(List1[1], config.audioDirs[static_cast<std::size_t>(i)]);
     Check1[0]->setChecked(config.pictureSubdirs == 1);
     Check1[1]->setChecked(config.audioSubdirs == 1);
     SSCheck1->setChecked(config.loopAudio == 1);
@@ -359,7 +383,7 @@ void r_andom::addFolder(int index, const QString& folder)
     for (int row = 0; row < list->count(); ++row)
         entries.append(list->item(row)->text());
     if (addFolderEntry(entries, folder)) {
-        list->addItem(entries.last());
+        addEntry(list, entries.last());
         list->setCurrentRow(list->count() - 1, QItemSelectionModel::ClearAndSelect);
     } else {
         Label4->setText(QStringLiteral("%1 is already in the list.").arg(folderListEntry(folder)));
