@@ -18,6 +18,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QShortcut>
 #include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -174,6 +175,7 @@ FrmBorder::FrmBorder(QWidget* parent) : QDialog(parent, kFixedDialogFlags)
     layout->addWidget(statusLine);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
+    new QShortcut(QKeySequence::HelpContents, this, this, [this] { SSCommand1_Click(2); });
     installStatusLine(this, statusLine);
     nameControlsForAccessibility(this);
     Form_Load();

@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSlider>
 #include <QVBoxLayout>
 
@@ -231,6 +232,7 @@ void frmoptions::buildControls()
     connect(SSCommand3, &QPushButton::clicked, this, &frmoptions::SSCommand3_Click);
     connect(SSCommand4, &QPushButton::clicked, this, &frmoptions::SSCommand4_Click);
 
+    new QShortcut(QKeySequence::HelpContents, this, this, &frmoptions::SSCommand1_Click);
     installStatusLine(this, statusLine);
     nameControlsForAccessibility(this);
 }
