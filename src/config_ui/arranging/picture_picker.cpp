@@ -85,7 +85,9 @@ void PicturePicker::storeFolder() const { startupState().pictureBrowseDir = brow
 
 void PicturePicker::onFileClicked(const QString& fileName)
 {
-    if (autoPreview())
+    // Only a file the user chose: the list also reports the file it merely points at when
+    // it takes the focus, and opening a dialog must not preview (or complain about) that.
+    if (autoPreview() && browser_->selectedFileNames().contains(fileName))
         preview(fileName);
 }
 

@@ -2,6 +2,7 @@
 #include "config_ui/arranging/add_files.h"
 #include "config_ui/arranging/cload.h"
 #include "config_ui/arranging/csave.h"
+#include "config_ui/arranging/cus_add2.h"
 #include "config_ui/arranging/frmremove.h"
 #include "config_ui/arranging/insert.h"
 #include "config_ui/arranging/show_file_actions.h"
@@ -10,6 +11,7 @@
 #include "config_ui/support/message_recorder.h"
 
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -36,7 +38,8 @@ protected:
     {
         QImage image(8, 6, QImage::Format_RGB32);
         image.fill(Qt::darkGreen);
-        ASSERT_TRUE(image.save(picturesFolder() + name, "PNG"));
+        // Qt writes no GIF; such a file only has to be listed.
+        ASSERT_TRUE(image.save(picturesFolder() + name) || image.save(picturesFolder() + name, "PNG"));
     }
 
     void writeShow(const QString& name, const QByteArray& bytes) const
@@ -125,6 +128,39 @@ TEST_F(ArrangingDialogs, AddAllTakesEveryPictureOfTheFolderWithTheDelayTyped)
     EXPECT_EQ(configUiState().editorState, 1);
     EXPECT_EQ(configUiState().newSlideFirst, 1);
     EXPECT_EQ(configUiState().newSlideLast, 3);
+}
+
+TEST_F(ArrangingDialogs, AutoPreviewIsRememberedAndShowsEachClickedPictureOrWhyItCannot)
+{
+    makePicture(QStringLiteral("good.jpg"));
+    QFile broken(picturesFolder() + QStringLiteral("broken.jpg"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("not a picture");
+    broken.close();
+    setUpShow(1, 1);
+    configUiState().replaceAutoPreview = 1;
+    cus_add2 dialog;
+    dialog.show();
+    auto* preview = button(&dialog, "SSCommand1_2");
+    auto* image = dialog.findChild<QWidget*>(QStringLiteral("FXImage1"));
+    ASSERT_NE(image, nullptr);
+    EXPECT_FALSE(preview->isEnabled());
+
+    clickRow(&dialog, QStringLiteral("File1"), QStringLiteral("good.jpg"));
+    EXPECT_TRUE(image->isVisible());
+    clickRow(&dialog, QStringLiteral("File1"), QStringLiteral("broken.jpg"));
+    EXPECT_FALSE(image->isVisible());
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].title, QStringLiteral("File error."));
+
+    auto* autoPreview = dialog.findChild<QCheckBox*>(QStringLiteral("Check2"));
+    QTest::mouseClick(autoPreview, Qt::LeftButton, {}, QPoint(4, autoPreview->height() / 2));
+    EXPECT_EQ(configUiState().replaceAutoPreview, 0);
+    EXPECT_TRUE(preview->isEnabled());
+    clickRow(&dialog, QStringLiteral("File1"), QStringLiteral("good.jpg"));
+    EXPECT_FALSE(image->isVisible());
+    preview->click();
+    EXPECT_TRUE(image->isVisible());
 }
 
 TEST_F(ArrangingDialogs, SwapIsPossibleOnlyOnceARowIsChosen)
