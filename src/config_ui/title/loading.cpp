@@ -5,8 +5,10 @@
 #include "config_ui/common/window_placement.h"
 #include "config_ui/title/program_version.h"
 
+#include <QApplication>
 #include <QPainter>
 #include <QPointer>
+#include <QThreadPool>
 #include <QVBoxLayout>
 
 namespace qv {
@@ -46,7 +48,7 @@ loading::loading(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::Frame
     setFixedSize(kSplashSize);
     setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::BusyCursor);
-    backdrop_.load(resourceFolder() + QStringLiteral("artwork/splash.png"));
+    loadBackdropInBackground();
 
     const QColor warmWhite(250, 246, 236);
     const QColor soft(214, 206, 232);
@@ -79,6 +81,27 @@ void loading::Form_Load()
         label->setRunning(true);
 }
 
+// Decoding the picture and finding the image readers takes longer than everything
+// else the window needs: the window comes up at once over a plain gradient and the
+// picture follows a moment later.
+void loading::loadBackdropInBackground()
+{
+    const QString path = resourceFolder() + QStringLiteral("artwork/splash.png");
+    const QPointer<loading> self(this);
+    QThreadPool::globalInstance()->start([self, path] {
+        const QImage picture(path, "PNG");
+        QMetaObject::invokeMethod(
+            qApp,
+            [self, picture] {
+                if (self != nullptr && !picture.isNull()) {
+                    self->backdrop_ = picture;
+                    self->update();
+                }
+            },
+            Qt::QueuedConnection);
+    });
+}
+
 // The loading line keeps moving for as long as the window is up.
 void loading::FXLabel4_Notify() { FXLabel4->setRunning(true); }
 
@@ -93,7 +116,7 @@ void loading::paintEvent(QPaintEvent*)
         return;
     }
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(rect(), backdrop_);
+    painter.drawImage(rect(), backdrop_);
 }
 
 void loading::open()

@@ -2,7 +2,7 @@
 
 #include "components/label/fx_label.h"
 
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
 
 namespace qv {
@@ -27,8 +27,9 @@ private Q_SLOTS:
 
 private:
     void Form_Load();
+    void loadBackdropInBackground();
 
-    QPixmap backdrop_;
+    QImage backdrop_;
     FXLabel* FXLabel1;  // product name
     FXLabel* FXLabel2;  // what it is
     FXLabel* FXLabel3;  // version line
