@@ -17,6 +17,8 @@ cload::cload(QWidget* parent)
     : ShowNameDialog(parent, QStringLiteral("cload"), QStringLiteral("Load Slideshow"),
                      QStringLiteral("Load Slideshow &as:"))
 {
+    // The click before it has put the name in the entry.
+    connect(files(), &ShowFileList::fileDoubleClicked, this, [this] { SSCommand1_Click(); });
 }
 
 void cload::openModal(QWidget* parent)

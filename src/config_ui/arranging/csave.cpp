@@ -1,5 +1,6 @@
 #include "config_ui/arranging/csave.h"
 
+#include "components/platform/message_box.h"
 #include "config_ui/arranging/show_file_actions.h"
 #include "config_ui/common/config_ui_state.h"
 #include "config_ui/common/window_placement.h"
@@ -21,6 +22,13 @@ void csave::openModal(QWidget* parent)
 
 void csave::SSCommand1_Click()
 {
+    if (isReservedShowName(enteredName())) {
+        showMessage(Message{QStringLiteral("Quintavue uses the name \"%1\" for its own working copies. "
+                                           "Please choose another name.")
+                                .arg(enteredName()),
+                            windowTitle(), MessageButtons::Ok, MessageIcon::Information});
+        return;
+    }
     const bool saved = saveShowNamed(enteredName()) == 0;
     closeDialog(saved);
 }

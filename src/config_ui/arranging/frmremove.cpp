@@ -30,6 +30,7 @@ frmremove::frmremove(QWidget* parent) : QDialog(parent), files_(new ShowFileList
     for (int index = 0; index < 2; ++index)
         connect(SSCommand1_[index], &QPushButton::clicked, this, [this, index] { SSCommand1_Click(index); });
     connect(files_, &ShowFileList::fileChosen, this, [this] { SSCommand1_[0]->setEnabled(true); });
+    connect(files_, &ShowFileList::fileDoubleClicked, this, [this] { SSCommand1_Click(0); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -71,6 +71,15 @@ int loadShowNamed(const QString& name)
     return 0;
 }
 
+bool isReservedShowName(const QString& name)
+{
+    for (const char* scratch : {"tdz", "zxz", "zxz2"}) {
+        if (name.compare(QLatin1String(scratch), Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
 int saveShowNamed(const QString& name)
 {
     GlobalSettings& settings = globalSettings();

@@ -22,6 +22,10 @@ QString showFilePattern(const QString& folder);
 // damaged file never replaces the show being edited. Returns the load's error code.
 int loadShowNamed(const QString& name);
 
+// The names of the program's own scratch copies ("tdz", "zxz", "zxz2", in any case): a
+// show saved under one of them would be overwritten or deleted by the next test run.
+bool isReservedShowName(const QString& name);
+
 // Saves the show table as "<name>.css" (replacing a file of that name) and makes it
 // the active show. A failed save has told the user why; it marks the dialog as
 // cancelled and keeps the previous active name, since nothing was saved under the new

@@ -30,6 +30,8 @@ ShowFileList::ShowFileList(QWidget* dialog) : QObject(dialog), folder_(globalSet
     pathLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     pathLabel_->setWordWrap(true);
 
+    connect(File1_, &QListWidget::itemDoubleClicked, this,
+            [this](const QListWidgetItem* item) { Q_EMIT fileDoubleClicked(item->text()); });
     connect(File1_, &QListWidget::itemSelectionChanged, this, [this] {
         const QString name = chosenFileName();
         if (!name.isEmpty())

@@ -24,6 +24,7 @@ public:
 
 Q_SIGNALS:
     void fileChosen(const QString& fileName);
+    void fileDoubleClicked(const QString& fileName);
 
 private:
     QString folder_;
@@ -47,6 +48,7 @@ protected:
     virtual void SSCommand1_Click() = 0;  // OK
     virtual void SSCommand2_Click() = 0;  // Cancel
     QString enteredName() const;
+    ShowFileList* files() const { return files_; }
     void closeDialog(bool accepted);
 
 private:

@@ -195,6 +195,15 @@ TEST_F(ArrangingDialogs, SaveKeepsLettersAndDigitsAndReturnSavesOnceANameIsThere
     EXPECT_EQ(configUiState().savedShowName, QStringLiteral("MyShow.css"));
     EXPECT_EQ(configUiState().dialogCancelled, 0);
 
+    // The program's own working copies are deleted after a test run: no show may take their names.
+    csave reserved;
+    reserved.show();
+    QTest::keyClicks(reserved.findChild<QLineEdit*>(QStringLiteral("Text1")), QStringLiteral("TDZ"));
+    button(&reserved, "SSCommand1")->click();
+    EXPECT_TRUE(reserved.isVisible());
+    EXPECT_FALSE(QFile::exists(dataPath(QStringLiteral("TDZ.css"))));
+    EXPECT_EQ(globalSettings().activeCss, QStringLiteral("MyShow.css"));
+
     csave cancelled;
     cancelled.show();
     QTest::keyClick(&cancelled, Qt::Key_Escape);
