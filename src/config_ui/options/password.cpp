@@ -5,7 +5,7 @@
 #include "config_ui/common/accessible_names.h"
 #include "config_ui/options/dialog_flags.h"
 #include "config_ui/common/window_placement.h"
-#include "config_ui/options/keyboard_layout.h"
+#include "components/platform/keyboard_layout.h"
 #include "config_ui/options/password_rules.h"
 #include "settings/global_settings.h"
 #include "startup/program_windows.h"

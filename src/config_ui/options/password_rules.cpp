@@ -1,6 +1,6 @@
 #include "config_ui/options/password_rules.h"
 
-#include "config_ui/options/keyboard_layout.h"
+#include "components/platform/keyboard_layout.h"
 #include "settings/password_scrambler.h"
 
 #include <QList>

@@ -1,5 +1,5 @@
 #include "config_ui/options/border_bars.h"
-#include "config_ui/options/keyboard_layout.h"
+#include "components/platform/keyboard_layout.h"
 #include "config_ui/options/password_rules.h"
 #include "components/standard_palette.h"
 

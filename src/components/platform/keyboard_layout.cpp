@@ -1,4 +1,4 @@
-#include "config_ui/options/keyboard_layout.h"
+#include "components/platform/keyboard_layout.h"
 
 #include <QByteArray>
 #include <QChar>
