@@ -61,9 +61,6 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent)
         QStringLiteral("Written by the Quintavue developers. Pictures are decoded with Qt and GraphicsMagick, "
                        "sounds and tunes are played with SDL_mixer and FluidSynth. The sample pictures, sounds "
                        "and this program's artwork were painted and composed by its own generator."));
-    QPalette quiet = credit->palette();
-    quiet.setColor(QPalette::WindowText, quiet.color(QPalette::PlaceholderText));
-    credit->setPalette(quiet);
 
     auto* buttons = new QDialogButtonBox(this);
     Command1 = buttons->addButton(QDialogButtonBox::Ok);

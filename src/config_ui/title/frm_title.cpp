@@ -86,6 +86,8 @@ QPushButton* commandButton(QWidget* parent, const char* name, const QString& cap
 {
     auto* button = named(new QPushButton(caption, parent), name, tip);
     button->setAutoDefault(false);
+    // Roomier than a dialog's buttons: these are the screen's main choices.
+    button->setMinimumHeight(button->fontMetrics().height() * 2);
     return button;
 }
 
