@@ -14,10 +14,12 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QUrl>
 
 namespace qv::test {
 namespace {
@@ -149,6 +151,17 @@ TEST_F(RandomSetupTest, AddingAFolderTwiceKeepsOneEntryAndSaysSo)
     click("SSCommand5_0");
     EXPECT_EQ(entries("List1_0"), QStringList(before) << holiday());
     EXPECT_TRUE(control<QLabel>("Label4")->text().contains("already")) << control<QLabel>("Label4")->text().toStdString();
+
+    // Folders dropped from a file manager go the same way; dropped files are not folders.
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(holiday() + "/"), QUrl::fromLocalFile(pictures_.path()),
+                  QUrl::fromLocalFile(holiday() + "/beach.JPG")});
+    QWidget* target = control<QListWidget>("List1_0")->viewport();
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &enter);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &drop);
+    EXPECT_EQ(entries("List1_0"), QStringList(before) << holiday() << pictures_.path());
 }
 
 TEST_F(RandomSetupTest, DeletingTheLastPicturePathDisablesOkAndTestButNotSoundPaths)
