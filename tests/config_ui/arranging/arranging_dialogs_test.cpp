@@ -11,6 +11,7 @@
 #include "config_ui/support/message_recorder.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -19,6 +20,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 namespace qv::test {
 namespace {
@@ -128,6 +130,36 @@ TEST_F(ArrangingDialogs, AddAllTakesEveryPictureOfTheFolderWithTheDelayTyped)
     EXPECT_EQ(configUiState().editorState, 1);
     EXPECT_EQ(configUiState().newSlideFirst, 1);
     EXPECT_EQ(configUiState().newSlideLast, 3);
+}
+
+TEST_F(ArrangingDialogs, EditDescriptionsWalksThroughThePicturesInsertedInFrontOfTheCurrentSlide)
+{
+    for (const char* name : {"a.jpg", "b.jpg"})
+        makePicture(QLatin1String(name));
+    setUpShow(3, 2);
+    QStringList modalWindows;
+    // Each modal window in turn: choose both pictures in Insert mode, then close the walk-through.
+    QTimer driver;
+    QObject::connect(&driver, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || modalWindows.contains(modal->objectName()))
+            return;
+        modalWindows << modal->objectName();
+        if (modal->objectName() == QLatin1String("Add_files")) {
+            QTest::mouseClick(modal->findChild<QWidget*>(QStringLiteral("Option1")), Qt::LeftButton, {}, QPoint(4, 4));
+            auto* describe = modal->findChild<QCheckBox*>(QStringLiteral("Check1"));
+            QTest::mouseClick(describe, Qt::LeftButton, {}, QPoint(4, describe->height() / 2));
+            button(modal, "SSCommand1_1")->click();
+        } else {
+            QTest::keyClick(modal, Qt::Key_Escape);
+        }
+    });
+    driver.start(20);
+    Add_files::openModal(nullptr);
+    EXPECT_EQ(modalWindows, (QStringList{QStringLiteral("Add_files"), QStringLiteral("desc")}));
+    EXPECT_EQ(configUiState().newSlideLast, 3);
+    EXPECT_EQ(customShow().slideCount, 5);
+    EXPECT_EQ(customShow().picture[4], QStringLiteral("/old/2.jpg"));
 }
 
 TEST_F(ArrangingDialogs, AutoPreviewIsRememberedAndShowsEachClickedPictureOrWhyItCannot)
