@@ -162,10 +162,17 @@ TEST_F(SlideDialogTest, NoneProposesItsBaseSpeedAndPreviewKeepsAChosenSpeed)
     QTest::mouseClick(control<QPushButton>(dialog, "SSCommand1_0"), Qt::LeftButton);
     EXPECT_EQ(bar->value(), 9);
 
+    list->setCurrentRow(0);  // "Random Effect" previews a drawn effect ...
+    QTest::qWait(50);
+    list->setCurrentRow(1);  // ... which must not stay when "None" is picked again
+    QTest::qWait(50);
+    EXPECT_EQ(dialog.findChild<FXImage*>()->effect(), 0);
+
     control<QCheckBox>(dialog, "Check1")->setChecked(true);
     QTest::mouseClick(control<QPushButton>(dialog, "SSCommand1_2"), Qt::LeftButton);
+    const auto speed = std::int16_t(bar->value());
     EXPECT_EQ(customShow().effect, (std::vector<std::int16_t>{0, 0, 0}));
-    EXPECT_EQ(customShow().effectSpeed, (std::vector<std::int16_t>{0, 9, 9}));
+    EXPECT_EQ(customShow().effectSpeed, (std::vector<std::int16_t>{0, speed, speed}));
 }
 
 TEST_F(SlideDialogTest, EscapeCutsAPreviewShortAndOtherwiseCancels)
