@@ -182,20 +182,23 @@ QString FileBrowser::pathOf(const QString& fileName) const { return filesFolder_
 
 void FileBrowser::setFolder(const QString& folder)
 {
-    QString wanted = folder.isEmpty() ? QDir::homePath() : QDir::cleanPath(QDir(folder).absolutePath());
-    FolderListing listing = listFolder(wanted);
-    if (!listing.readable) {
-        // An unreadable place (a drive without its medium, a folder gone or forbidden) leaves the
-        // browser where it was; a browser with nowhere yet goes home, or to the root.
-        if (!openFolder_.isEmpty()) {
-            wanted = openFolder_;
-        } else {
-            wanted = QDir::homePath();
-            listing = listFolder(wanted);
-            if (!listing.readable)
-                wanted = QStringLiteral("/");
-        }
-        listing = listFolder(wanted);
+    // An unreadable place (a drive without its medium, a folder gone or forbidden) leaves the
+    // browser where it was, or as close above it as can still be read; a browser with nowhere
+    // yet goes home, or to the root.
+    QStringList candidates{folder.isEmpty() ? QDir::homePath() : QDir::cleanPath(QDir(folder).absolutePath())};
+    for (QString up = QDir::cleanPath(openFolder_); !openFolder_.isEmpty(); up = QFileInfo(up).path()) {
+        candidates.append(up);
+        if (up == QLatin1String("/"))
+            break;
+    }
+    candidates << QDir::homePath() << QStringLiteral("/");
+    QString wanted;
+    FolderListing listing;
+    for (const QString& candidate : candidates) {
+        listing = listFolder(candidate);
+        wanted = candidate;
+        if (listing.readable)
+            break;
     }
     openFolder_ = withSlash(wanted);
     folderModel_->setFolder(openFolder_, listing.folders);

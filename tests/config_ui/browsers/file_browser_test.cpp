@@ -119,6 +119,11 @@ TEST_F(FileBrowserTest, AnUnreadableFolderLeavesTheBrowserWhereItWas)
     EXPECT_EQ(browser.allFileNames().size(), 4);
     browser.setFolder(root_ + "A.gif");  // a file is no folder either
     EXPECT_EQ(browser.openFolder(), root_);
+    // The open folder itself gone: the nearest folder above it that is left.
+    browser.setFolder(root_ + "alpha/deeper");
+    ASSERT_TRUE(QDir(root_ + "alpha").removeRecursively());
+    browser.refresh();
+    EXPECT_EQ(browser.openFolder(), root_);
 }
 
 TEST_F(FileBrowserTest, FileClicksReportTheNameAndDropsReportThePaths)
