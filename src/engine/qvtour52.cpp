@@ -182,6 +182,15 @@ void qvtour52::Form_Load()
         settings.outerBevelSize = 1;
         settings.outerBevelStyle = 0;
     }
+    // A signal may come inside any wait (a message box, a picture decoding, a
+    // presentation waiting for a click): the show is put away in order, then the
+    // process ends from where it stands instead of unwinding every wait.
+    onTerminationSignal([show = QPointer<qvtour52>(this)] {
+        qvtour52* const alive = show.data();
+        if (alive != nullptr && !alive->closing_)
+            alive->endWithoutPassword();
+        finish_program();
+    });
     // 8. The show data.
     if (settings.randomFlag == 1) {
         if (settings.previewRun == 0)
@@ -192,13 +201,6 @@ void qvtour52::Form_Load()
         showMessage(settings.activeCss + QStringLiteral(" was not able to be loaded!"));
         show.quitRequested = true;
     }
-    onTerminationSignal([show = QPointer<qvtour52>(this)] {
-        qvtour52* const alive = show.data();
-        if (alive != nullptr && !alive->closing_)
-            alive->endWithoutPassword();
-        else
-            finish_program();
-    });
     // 9. Nothing to show.
     if (customShow().pictureCount < 1) {
         show.quitRequested = true;
@@ -212,6 +214,7 @@ void qvtour52::Form_Load()
     if (inDaemonWindow) {
         // The daemon is the screen saver here: it owns the screen, input and locking.
         drawInto(startup.daemonWindow);
+        watchDaemonWindow();
         let_events_run();
         show.displayColorCount = display_colors(*this);
         enableTick();
@@ -271,6 +274,21 @@ void qvtour52::drawInto(ForeignWindowId window)
     show();
 }
 
+// The daemon takes its window away when it is done with the show, at any moment:
+// looked at apart from the slide timer, which may be stopped for a long wait.
+void qvtour52::watchDaemonWindow()
+{
+    daemonWatch_.setInterval(200);
+    connect(&daemonWatch_, &QTimer::timeout, this, [this] {
+        if (foreignWindowExists(startupState().daemonWindow))
+            return;
+        daemonWatch_.stop();
+        endWithoutPassword();
+        finish_program();
+    });
+    daemonWatch_.start();
+}
+
 void qvtour52::getfileindex()
 {
     const GlobalSettings& settings = globalSettings();
@@ -294,11 +312,8 @@ void qvtour52::Tick_Timer()
     const bool presentation = settings.presentationMode.toInt() == 1;
     const bool randomShow = settings.randomFlag == 1;
 
-    // 1. A daemon that took its window away is done with the show.
-    if (startupState().daemonWindow != 0 && !foreignWindowExists(startupState().daemonWindow)) {
-        endWithoutPassword();
+    if (closing_)
         return;
-    }
     if (show.quitRequested) {
         Tick.stop();
         end_show();
@@ -334,8 +349,10 @@ void qvtour52::Tick_Timer()
     }
     // 6. A presentation waits for a click.
     if (presentation && !show.firstSlide) {
-        let_events_run_until([&show] { return show.advanceRequested || show.quitRequested; });
+        let_events_run_until([this, &show] { return show.advanceRequested || show.quitRequested || closing_; });
         show.advanceRequested = false;
+        if (closing_)
+            return;
     }
     // 7.
     show.firstSlide = false;
@@ -354,6 +371,8 @@ void qvtour52::Tick_Timer()
     LOADSLIDE(CurrentPicture, randomShow ? randomShowConfig().delaySeconds : table.delay[slot]);
     if (!randomShow && slot < table.delay.size())
         table.delay[slot] = static_cast<std::int16_t>(show.savedDelay);
+    if (closing_)
+        return;
     if (show.quitRequested) {
         end_show();
         return;
@@ -365,6 +384,8 @@ void qvtour52::Tick_Timer()
         if (presentation)
             FXImage1->setCancelMode(settings.cmode);
         const int code = probeCurrentPicture();
+        if (closing_)
+            return;
         if (code == -8) {
             end_show();
             return;

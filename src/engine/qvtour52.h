@@ -85,6 +85,7 @@ private:
     void buildPasswordPrompt();
     void coverTheScreens();
     void drawInto(ForeignWindowId window);
+    void watchDaemonWindow();
     void getfileindex();
     int probeCurrentPicture();
     static std::int32_t display_colors(const QWidget& window);
@@ -125,6 +126,7 @@ private:
     FXSnd FXSnd1;
     FXSnd FXSnd2;
     QTimer Timer1;
+    QTimer daemonWatch_;
     QFrame* Frame1 = nullptr;
     QLabel* Label1 = nullptr;
     QLineEdit* Text1 = nullptr;

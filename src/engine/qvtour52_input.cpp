@@ -135,8 +135,10 @@ void qvtour52::end_show()
 {
     ShowState& show = showState();
     const GlobalSettings& settings = globalSettings();
-    // 1.
     Tick.stop();
+    // A window closed from outside while a tick waited has nothing left to end.
+    if (closing_)
+        return;
     // 2. The password prompt.
     if (show.usePassword != 0 && !settings.screenSaverPassword.isEmpty() && !show.passwordAccepted) {
         Text1->clear();
@@ -259,8 +261,11 @@ void qvtour52::Form_Unload()
     Tick.stop();
     let_events_run();
     Timer1.stop();
+    daemonWatch_.stop();
     let_events_run();
     releaseInput();
+    // The next show may start as soon as this one is gone from the screen.
+    runningMarker_.release();
     stopPlayer(FXSnd1);
     stopPlayer(FXSnd2);
     showRunning() = false;

@@ -84,7 +84,7 @@ int qvtour52::LOADSLIDE(const QString& path, int delay)
     } else {
         clear_picture();
         wipeMs = sinceTick.elapsed();
-        if (show.quitRequested)
+        if (show.quitRequested || closing_)
             return 1;
     }
     // 4. and 5. The effect.
@@ -122,6 +122,8 @@ int qvtour52::LOADSLIDE(const QString& path, int delay)
     // 12.
     show.imageMouse.forget();
     let_events_run();
+    if (closing_)
+        return result;
     // 13. Fitted to the screen.
     const QSize natural = FXImage1->naturalSize();
     show.fit = FitPictureOnScreen(0, 0, height(), width(), natural.height(), natural.width(),
@@ -216,7 +218,9 @@ void qvtour52::FXImage1_Notify()
     const CaptionEffect row = captionEffectRow(LabelEffectIndex);
     FXLabel1->setTextEffectSettings(TextEffectSettings{row.effect, row.settingA, row.settingB});
     // 5.
-    wait_seconds(showTiming().captionPauseSeconds);
+    wait_seconds_unless(showTiming().captionPauseSeconds, [this] { return closing_; });
+    if (closing_)
+        return;
     if (show.quitRequested) {
         enableTick();
         return;
@@ -265,7 +269,7 @@ void qvtour52::show_bad_picture(const QString& path, int code)
     // 4. Counted on a clock that never wraps, so midnight cannot shorten it.
     const EventWaitHooks& clock = eventWaitHooks();
     const double until = clock.monotonicSeconds() + showTiming().badPictureSeconds;
-    let_events_run_until([&] { return clock.monotonicSeconds() >= until || show.quitRequested; },
+    let_events_run_until([&] { return clock.monotonicSeconds() >= until || show.quitRequested || closing_; },
                          std::chrono::milliseconds(100));
     // 5.
     FXLabelBadFile->hide();

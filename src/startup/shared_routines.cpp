@@ -23,7 +23,9 @@ void let_events_run()
         QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
-void wait_seconds(std::int32_t seconds)
+void wait_seconds(std::int32_t seconds) { wait_seconds_unless(seconds, [] { return false; }); }
+
+bool wait_seconds_unless(std::int32_t seconds, const std::function<bool()>& stop)
 {
     const EventWaitHooks& hooks = eventWaitHooks();
     const double duration = waitDurationSeconds(hooks.secondsSinceMidnight(), seconds);
@@ -34,7 +36,10 @@ void wait_seconds(std::int32_t seconds)
         const auto bound = std::chrono::milliseconds(
             std::clamp(static_cast<long long>(remaining * 1000.0) + 1, 1LL, 250LL));
         hooks.runEventsFor(bound);
+        if (stop())
+            return true;
     } while (hooks.monotonicSeconds() - start < duration);
+    return false;
 }
 
 void hide_pointer()

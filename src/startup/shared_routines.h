@@ -17,6 +17,10 @@ void let_events_run();
 // rounds, so that a long wait costs next to no processor time.
 void wait_seconds(std::int32_t seconds);
 
+// The same wait, cut short as soon as `stop` is true: a wait of the show must give
+// way at once when the show is ended from outside. True when it was cut short.
+bool wait_seconds_unless(std::int32_t seconds, const std::function<bool()>& stop);
+
 // The mouse pointer's display counter: hide while it is below zero.
 void hide_pointer();
 void show_pointer();

@@ -126,7 +126,9 @@ TitleMarker::TitleMarker(const QString& title) : lock_(std::make_unique<Lock>(ma
     lock_->file.tryLock(0);
 }
 
-TitleMarker::~TitleMarker()
+TitleMarker::~TitleMarker() { release(); }
+
+void TitleMarker::release()
 {
     if (lock_->file.isLocked())
         lock_->file.unlock();

@@ -27,6 +27,8 @@ public:
 
     // False when another live process holds the marker.
     bool held() const;
+    // Gives the marker up before the object goes: the window it stands for has closed.
+    void release();
 
     static bool isHeldElsewhere(const QString& title);
 
