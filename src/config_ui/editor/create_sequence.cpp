@@ -96,7 +96,7 @@ const std::array<const char*, slideColumns> columnTips{
 constexpr std::array<int, 18> slideButtons{2, 3, 4, 6, 7, 8, 9, 10, 11, 13, 14, 15, 16, 17, 19, 20, 21, 22};
 
 // Columns in characters, so the grid keeps its proportions at any font size.
-constexpr std::array<int, slideColumns> columnWidths{20, 30, 4, 22, 4, 20, 4};
+constexpr std::array<int, slideColumns> columnWidths{20, 28, 4, 18, 4, 20, 4};
 
 void setTextColour(QWidget* widget, const QColor& enabled, const QColor& disabled)
 {
@@ -127,6 +127,15 @@ public:
         const QSize usual = QPushButton::sizeHint();
         return {fontMetrics().horizontalAdvance(text().remove(QLatin1Char('&'))) + 12, usual.height()};
     }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+};
+
+// A grid cell keeps the width its column was given whatever its text, so that a
+// long path never pushes the columns about; the text is clipped instead.
+class GridCell final : public QLabel {
+public:
+    using QLabel::QLabel;
+    QSize sizeHint() const override { return {minimumWidth(), minimumHeight()}; }
     QSize minimumSizeHint() const override { return sizeHint(); }
 };
 
@@ -240,7 +249,8 @@ QWidget* create_sequence::buildGrid()
 
     const QFontMetrics metrics = fontMetrics();
     const int cellHeight = metrics.height() + 4;
-    const int charWidth = metrics.averageCharWidth();
+    // Paths are mostly lower-case letters: an "n" is a fair average of their width.
+    const int charWidth = metrics.horizontalAdvance(QLatin1Char('n'));
     for (int index = 6; index <= 11; ++index) {
         auto* header = new HeaderButton(grid_);
         buttons_[static_cast<std::size_t>(index)] = header;
@@ -250,7 +260,7 @@ QWidget* create_sequence::buildGrid()
     }
 
     for (int index = 0; index < gridCells; ++index) {
-        auto* cell = new QLabel(grid_);
+        auto* cell = new GridCell(grid_);
         cells_[static_cast<std::size_t>(index)] = cell;
         cell->setObjectName(QStringLiteral("Label1_%1").arg(index));
         cell->setProperty("qvCell", index);
@@ -262,7 +272,7 @@ QWidget* create_sequence::buildGrid()
         cell->installEventFilter(this);
         if (index < slideCells) {
             const int column = index % slideColumns;
-            cell->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+            cell->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
             cell->setMinimumWidth(charWidth * columnWidths[static_cast<std::size_t>(column)] + 6);
             if (column == DelayColumn || column == SpeedColumn)
                 cell->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -277,7 +287,7 @@ QWidget* create_sequence::buildGrid()
             // Position numbers only label the rows: they take no clicks.
             const int row = index - firstPositionCell;
             cell->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            cell->setMinimumWidth(charWidth * 5 + 6);
+            cell->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("00000")) + 6);
             cell->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
             setCellColours(cell, QColor(224, 224, 224), darkBlue);
             setStatusText(cell, QStringLiteral("This shows the picture's sequence when it will be displayed during the slide show"));
@@ -328,8 +338,9 @@ QWidget* create_sequence::buildButtons()
 
     auto* tools = new QHBoxLayout;
     tools->addWidget(makeButton(0, panel));
-    const std::array<QIcon, 5> icons{borderButtonIcon(), viewPictureIcon(), playSoundIcon(), printSheetIcon(),
-                                     helpIcon()};
+    // Drawn once: every opening of the editor shows the same pictures.
+    static const std::array<QIcon, 5> icons{borderButtonIcon(), viewPictureIcon(), playSoundIcon(),
+                                            printSheetIcon(), helpIcon()};
     for (int index = 1; index <= 5; ++index) {
         QPushButton* button = makeButton(index, panel);
         button->setIcon(icons[static_cast<std::size_t>(index - 1)]);

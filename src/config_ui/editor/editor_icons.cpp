@@ -1,10 +1,8 @@
 #include "config_ui/editor/editor_icons.h"
 
-#include <QApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
-#include <QStyle>
 
 #include <functional>
 
@@ -101,9 +99,6 @@ QIcon printSheetIcon()
 
 QIcon helpIcon()
 {
-    const QIcon styled = QApplication::style()->standardIcon(QStyle::SP_DialogHelpButton);
-    if (!styled.isNull())
-        return styled;
     return drawnIcon([](QPainter& p) {
         p.setPen(Qt::NoPen);
         p.setBrush(darkBlue);

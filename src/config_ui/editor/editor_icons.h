@@ -10,6 +10,6 @@ QIcon borderButtonIcon();   // a framed, bevelled picture
 QIcon viewPictureIcon();    // a landscape
 QIcon playSoundIcon();      // a loudspeaker
 QIcon printSheetIcon();     // a printer with a sheet
-QIcon helpIcon();           // the style's help sign, or a drawn one
+QIcon helpIcon();           // a question mark in a disc
 
 } // namespace qv
