@@ -31,11 +31,7 @@ protected:
 
     void writeShow(const QString& name) { QFile(dataPath(name)).open(QIODevice::WriteOnly); }
 
-    FrmTitle& open()
-    {
-        form_ = FrmTitle::open();
-        return *form_;
-    }
+    void open() { form_ = FrmTitle::open(); }
     template <typename T = QWidget>
     T* control(const char* name) const
     {
@@ -63,20 +59,12 @@ protected:
     FrmTitle* form_ = nullptr;
 };
 
-TEST_F(TitleWindow, ACustomShowWithoutActiveShowOpensAsRandom)
-{
-    globalSettings().randomFlag = 0;
-    open();
-    EXPECT_EQ(form_->windowTitle(), QStringLiteral("Quintavue v5.6"));
-    EXPECT_EQ(buttons(), QStringLiteral("R:0110"));
-    EXPECT_EQ(globalSettings().randomFlag, 1);
-}
-
 TEST_F(TitleWindow, PickingAShowChoosesCustomAndTheKindsSetTheButtons)
 {
     writeShow(QStringLiteral("b.css"));
     writeShow(QStringLiteral("A.CSS"));
     open();
+    EXPECT_EQ(form_->windowTitle(), QStringLiteral("Quintavue v5.6"));
     EXPECT_EQ(listed(), (QStringList{QStringLiteral("A.CSS"), QStringLiteral("b.css")}));
     QTest::mouseClick(control("Option2"), Qt::LeftButton, {}, QPoint(4, 4));
     EXPECT_EQ(buttons(), QStringLiteral("C:1000"));
@@ -160,7 +148,7 @@ TEST_F(TitleWindow, EditOpensTheSetupOfTheChosenKind)
     EXPECT_EQ(configUiState().savedShowName, QStringLiteral("Trip.css"));
 }
 
-TEST_F(TitleWindow, ViewRunsATestShowWithTheSettingsSaved)
+TEST_F(TitleWindow, ViewRunsATestShowWithoutPassword)
 {
     open();
     int previewRunDuringShow = 0;
@@ -168,13 +156,9 @@ TEST_F(TitleWindow, ViewRunsATestShowWithTheSettingsSaved)
         previewRunDuringShow = globalSettings().previewRun;
         showRunning() = false;
     });
-    globalSettings().cmode = 4;
     click("SSCommand3");
     EXPECT_EQ(previewRunDuringShow, 1);
     EXPECT_EQ(globalSettings().previewRun, 0);
-    globalSettings().cmode = 9;
-    load_settings();
-    EXPECT_EQ(globalSettings().cmode, 4);
 }
 
 TEST_F(TitleWindow, HelpButtonsOpenHelpOptionsAboutAndExit)
@@ -198,24 +182,22 @@ TEST_F(TitleWindow, HelpButtonsOpenHelpOptionsAboutAndExit)
     EXPECT_EQ(aboutTitle, QStringLiteral("About Quintavue"));
     EXPECT_TRUE(form_->helpButton(2)->isEnabled());
 
-    globalSettings().cmode = 4;
-    click("Help_5");
-    form_ = nullptr;
-    EXPECT_FALSE(anyProgramWindowOpen());
-    load_settings();
-    EXPECT_EQ(globalSettings().cmode, 4);
-}
-
-TEST_F(TitleWindow, TheCloseBoxLeavesWithoutSaving)
-{
-    open();
-    save_settings();
-    globalSettings().cmode = 4;
-    form_->close();
-    form_ = nullptr;
-    EXPECT_FALSE(anyProgramWindowOpen());
-    load_settings();
-    EXPECT_EQ(globalSettings().cmode, 9);
+    // Exit saves; the close box leaves without saving.
+    for (const bool exit : {true, false}) {
+        if (!exit)
+            open();
+        globalSettings().cmode = 9;
+        save_settings();
+        globalSettings().cmode = 4;
+        if (exit)
+            click("Help_5");
+        else
+            form_->close();
+        form_ = nullptr;
+        EXPECT_FALSE(anyProgramWindowOpen());
+        load_settings();
+        EXPECT_EQ(globalSettings().cmode, exit ? 4 : 9);
+    }
 }
 
 TEST_F(TitleWindow, ActivationRemovesTheSplashAndBringsInThePictureThenTheSiteLine)
