@@ -35,6 +35,7 @@
 #include <QListView>
 #include <QListWidget>
 #include <QMimeData>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QUrl>
@@ -475,12 +476,16 @@ void r_andom::SSCommand4_Click()
     GlobalSettings& settings = globalSettings();
     const std::int16_t kind = settings.randomFlag;
     settings.randomFlag = 1;  // the test is of the random show, whichever kind the title screen chose
+    // Nothing here may be pressed while the show runs; the focus comes back where it was.
+    const QPointer<QWidget> focused = focusWidget();
     setEnabled(false);
     runWithEditedRandomConfig([] { run_test_show(); });
     setEnabled(true);
     settings.randomFlag = kind;
     screen_saver_off();
     activateWindow();
+    if (focused != nullptr)
+        focused->setFocus(Qt::OtherFocusReason);
 }
 
 void r_andom::takeSettingsFromWindow()
