@@ -95,6 +95,10 @@ int qvtour52::LOADSLIDE(const QString& path, int delay)
     const bool drawn = randomShow || slideEffect == randomEffect;
     if (slideEffect == randomEffect)
         effect = DrawRandomEffect();
+    // The effect that wipes a picture away brings none in, and the picture would never
+    // report itself drawn: a slide that names it appears at once, as with "None".
+    if (effect == wipeAwayEffect)
+        effect = 0;
     FXImage1->setEffect(effect);
     let_events_run();
     FXImage1->setEffectGrain(grainFor(effect));

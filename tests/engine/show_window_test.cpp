@@ -135,6 +135,19 @@ TEST_F(ShowWindowTest, PlaysACustomShowInOrderAndStartsOver)
     EXPECT_EQ(watchShow(4), (QStringList{"a.bmp", "b.bmp", "c.bmp", "a.bmp"}));
 }
 
+// The wiping effect brings no picture in: a slide that names it must still move on.
+TEST_F(ShowWindowTest, ASlideWithTheWipingEffectAppearsAndTheShowMovesOn)
+{
+    QByteArray text = "\"Quintavue\",,,,,,,2\r\n";
+    text += "\"" + picture("a.bmp", Qt::red).toUtf8() + "\",\"\",0,51,5,\"\",0\r\n";
+    text += "\"" + picture("b.bmp", Qt::green).toUtf8() + "\",\"\",0,0,0,\"\",0\r\n";
+    QFile file(dataDir_ + QStringLiteral("test.css"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    file.close();
+    EXPECT_EQ(watchShow(3, 5), (QStringList{"a.bmp", "b.bmp", "a.bmp"}));
+}
+
 // The next picture is looked up while a slide's transition runs, so the caption
 // must not take its text from the slide that comes next.
 TEST_F(ShowWindowTest, EachCaptionDescribesThePictureOnScreen)
