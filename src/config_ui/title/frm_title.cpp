@@ -29,6 +29,7 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -180,8 +181,17 @@ void FrmTitle::buildControls()
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
-    const QSize needed = sizeHint().expandedTo(minimumSizeHint());
-    setFixedSize(kTitleSize.expandedTo(needed));
+    fitToScreen();
+}
+
+// The picture's proportions where the screen has room, else as much as it has, but
+// never less than the controls need.
+void FrmTitle::fitToScreen()
+{
+    QSize size = kTitleSize;
+    if (const QScreen* shownOn = screen(); shownOn != nullptr)
+        size = size.boundedTo(shownOn->availableGeometry().size());
+    setFixedSize(size.expandedTo(minimumSizeHint()));
 }
 
 QWidget* FrmTitle::buildPanel()

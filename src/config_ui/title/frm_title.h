@@ -53,6 +53,7 @@ private Q_SLOTS:
 private:
     void buildControls();
     QWidget* buildPanel();
+    void fitToScreen();
     void Form_Load();
     void Form_Activate();
     void ListShowFiles();

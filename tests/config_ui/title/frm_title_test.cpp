@@ -65,6 +65,7 @@ TEST_F(TitleWindow, PickingAShowChoosesCustomAndTheKindsSetTheButtons)
     writeShow(QStringLiteral("A.CSS"));
     open();
     EXPECT_EQ(form_->windowTitle(), QStringLiteral("Quintavue v5.6"));
+    EXPECT_EQ(control("Combo1")->accessibleName(), QStringLiteral("Current Custom Slideshow"));
     EXPECT_EQ(listed(), (QStringList{QStringLiteral("A.CSS"), QStringLiteral("b.css")}));
     QTest::mouseClick(control("Option2"), Qt::LeftButton, {}, QPoint(4, 4));
     EXPECT_EQ(buttons(), QStringLiteral("C:1000"));
