@@ -14,8 +14,9 @@ inline const QString testRunCopy = QStringLiteral("tdz.css");         // the edi
 inline const QString randomConfigCopy = QStringLiteral("zxz.rss");    // the setup's saved configuration
 } // namespace ScratchFile
 
-// Deletes the leftovers "zxz.rss", "zxz.css" and "zxz2.css" from "slideshow_path",
-// in that order, in whatever case they were written.
+// Deletes the leftovers "zxz.css" and "zxz2.css" from "slideshow_path", in whatever case
+// they were written. A leftover "zxz.rss" is first moved back as the random show's
+// configuration (see below); only further spellings of it are deleted.
 void DeleteScratchFiles();
 
 // The random show setup's test run keeps the user's "quintavu.rss" as "zxz.rss" while the

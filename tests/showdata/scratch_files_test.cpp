@@ -48,5 +48,15 @@ TEST_F(ScratchFiles, DeleteRemovesTheLeftoversInAnyCaseAndNothingElse)
     EXPECT_TRUE(recorder_.messages.empty());
 }
 
+TEST_F(ScratchFiles, ASetAsideRandomConfigurationGoesBackInsteadOfAway)
+{
+    writeDataFile("zxz.rss", "saved");
+    writeDataFile("Quintavu.rss", "edited for a test");
+    DeleteScratchFiles();
+    EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files), QStringList{"Quintavu.rss"});
+    EXPECT_EQ(readFile(dataPath("Quintavu.rss")), QByteArray("saved"));
+    EXPECT_FALSE(restoreRandomConfigAfterInterruptedTest());  // nothing left to bring back
+}
+
 } // namespace
 } // namespace qv::test
