@@ -34,6 +34,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <chrono>
 
 namespace qv {
 namespace {
@@ -304,6 +305,9 @@ void FrmTitle::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     // Without a window manager nobody else gives the new window the focus.
     activateWindow();
+    // A desktop that keeps new windows from taking the focus would leave the splash
+    // over this window until the user clicked it.
+    QTimer::singleShot(std::chrono::seconds(3), this, [] { loading::closeIfOpen(); });
 }
 
 void FrmTitle::changeEvent(QEvent* event)
