@@ -222,55 +222,33 @@ TEST_F(CustomShowFile, ReplacingASymbolicLinkReplacesTheFileItNames)
 
 // A file or folder the user made read-only is never replaced, not even by a superuser
 // whom the system would let through; a new file in a read-only folder is refused too.
-constexpr QFile::Permissions ownerGroupOther(0x7077);
-
-struct ProtectedCase {
-    const char* name;
-    bool fileExists;
-    QFile::Permissions fileMode;
-    QFile::Permissions folderMode;
-};
-
-class ProtectedShowFile : public ShowDataTest, public ::testing::WithParamInterface<ProtectedCase> {
-protected:
-    void TearDown() override
-    {
-        QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        ShowDataTest::TearDown();
-    }
-};
-
-TEST_P(ProtectedShowFile, SaveIsRefusedAndTheFileKept)
+TEST_F(CustomShowFile, ReadOnlyFileOrFolderIsNotReplaced)
 {
-    const ProtectedCase& c = GetParam();
+    using P = QFile::Permission;
+    const QFile::Permissions readOnly = P::ReadOwner | P::ReadGroup | P::ReadOther, readWrite = readOnly | P::WriteOwner;
+    const struct {
+        bool fileExists;
+        QFile::Permissions file, folder;
+    } cases[] = {{true, readOnly, readWrite | P::ExeOwner}, {true, readWrite, readOnly | P::ExeOwner},
+                 {false, readWrite, readOnly | P::ExeOwner}};
     const QByteArray previous = "\"Quintavue\",,,,,,,0\r\n";
-    if (c.fileExists) {
-        writeDataFile("show.css", previous);
-        ASSERT_TRUE(QFile::setPermissions(dataPath("show.css"), c.fileMode));
-    }
-    ASSERT_TRUE(QFile::setPermissions(folder_.path(), c.folderMode));
     customShow() = showOf({beach});
-
-    EXPECT_EQ(SaveCustomShow(), FileError::PermissionDenied);
-    EXPECT_EQ(messageTexts(), QStringList{QStringLiteral("Error Saving data Permission denied")});
-    EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden),
-              c.fileExists ? QStringList{"show.css"} : QStringList{});
-    if (c.fileExists) {
-        EXPECT_EQ(readFile(dataPath("show.css")), previous);
-        EXPECT_EQ(QFile::permissions(dataPath("show.css")) & ownerGroupOther, c.fileMode);
+    for (const auto& c : cases) {
+        QFile::remove(dataPath("show.css"));
+        if (c.fileExists) {
+            writeDataFile("show.css", previous);
+            ASSERT_TRUE(QFile::setPermissions(dataPath("show.css"), c.file));
+        }
+        ASSERT_TRUE(QFile::setPermissions(folder_.path(), c.folder));
+        EXPECT_EQ(SaveCustomShow(), FileError::PermissionDenied);
+        QFile::setPermissions(folder_.path(), readWrite | P::ExeOwner);
+        EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden),
+                  c.fileExists ? QStringList{"show.css"} : QStringList{});
+        EXPECT_EQ(readFile(dataPath("show.css")), c.fileExists ? previous : QByteArray());
+        EXPECT_EQ(QFile::permissions(dataPath("show.css")) & QFile::Permissions(0x7077), c.fileExists ? c.file : QFile::Permissions());
     }
+    EXPECT_EQ(messageTexts(), QStringList(3, QStringLiteral("Error Saving data Permission denied")));
 }
-
-constexpr QFile::Permissions readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
-constexpr QFile::Permissions readWrite = readOnly | QFile::WriteOwner;
-constexpr QFile::Permissions openFolder = readWrite | QFile::ExeOwner;
-constexpr QFile::Permissions closedFolder = readOnly | QFile::ExeOwner;
-
-INSTANTIATE_TEST_SUITE_P(ReadOnly, ProtectedShowFile,
-                         ::testing::Values(ProtectedCase{"File", true, readOnly, openFolder},
-                                           ProtectedCase{"Folder", true, readWrite, closedFolder},
-                                           ProtectedCase{"NewFileInFolder", false, readWrite, closedFolder}),
-                         [](const auto& param) { return std::string(param.param.name); });
 
 TEST(AppendSlide, KeepsEverySlideAndAddsAnEmptyOne)
 {
