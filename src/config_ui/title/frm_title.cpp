@@ -487,6 +487,9 @@ void FrmTitle::SSCommand3_Click()
     save_settings();
     wait_seconds(0);
     run_test_show();
+    // Keyboard users carry on here once the show has gone.
+    if (!closing_)
+        activateWindow();
     busy_ = false;
 }
 
