@@ -7,6 +7,7 @@
 #include "config_ui/common/test_run.h"
 #include "config_ui/common/window_openers.h"
 #include "config_ui/editor/data_sheet.h"
+#include "config_ui/editor/slide_grid_panel.h"
 #include "settings/global_settings.h"
 #include "showdata/custom_show.h"
 #include "showdata/custom_show_file.h"
@@ -151,6 +152,9 @@ void create_sequence::afterAdd()
     UpdateButtonStates();
     selectFirstAddedSlide(configUiState(), *this);
     RefreshGrid();
+    // New slides usually want descriptions and delays next: the keys go to the grid.
+    if (customShow().slideCount > 0)
+        grid_->setFocus(Qt::OtherFocusReason);
 }
 
 void create_sequence::playCurrentSound()
