@@ -3,12 +3,12 @@
 #include "components/platform/file_errors.h"
 #include "components/platform/message_box.h"
 #include "settings/global_settings.h"
-#include "showdata/custom_show.h"
 #include "showdata/name_lookup.h"
-#include "showdata/random_file_lists.h"
+#include "showdata/file_discovery.h"
 #include "showdata/random_show_config_file.h"
 #include "showdata/scratch_files.h"
 
+#include <QDirIterator>
 #include <QFile>
 
 #include <cerrno>
@@ -61,9 +61,23 @@ void takeSettings(const RandomSetupValues& values, RandomShowConfig& config)
 
 bool findsAnyPicture(const RandomShowConfig& config)
 {
-    CustomShow scratch;
-    findRandomShowFiles(config, scratch, 1);
-    return scratch.pictureCount > 0;
+    QStringList filters;
+    for (const std::string_view extension : patternExtensions(MediaKind::Picture))
+        filters << QStringLiteral("*.") + QLatin1String(extension.data(), static_cast<qsizetype>(extension.size()));
+    // Each folder's own files first: the usual answer comes without a walk through a tree.
+    for (const bool deep : {false, true}) {
+        if (deep && config.pictureSubdirs != 1)
+            break;
+        for (int i = 1; i <= config.pictureDirCount(); ++i) {
+            const QString folder = config.pictureDirs[static_cast<std::size_t>(i)];
+            QDirIterator found(folder.isEmpty() ? QStringLiteral("/") : folder, filters, QDir::Files,
+                               deep ? QDirIterator::Subdirectories | QDirIterator::FollowSymlinks
+                                    : QDirIterator::NoIteratorFlags);
+            if (found.hasNext())
+                return true;
+        }
+    }
+    return false;
 }
 
 TestRunOutcome runWithEditedRandomConfig(const std::function<void()>& runShow)

@@ -251,6 +251,9 @@ TEST_F(RandomSetupTest, TestRunWithoutAnyPictureStartsNoShow)
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_TRUE(messages.messages[0].text.startsWith("No picture files were found in /srv/Pictures"));
     EXPECT_EQ(readFile(dataPath("quintavu.rss")), savedFile());
+    QTest::mouseClick(control<QCheckBox>("Check1_0"), Qt::LeftButton, {}, QPoint(4, 4));  // the sub-folder counts
+    click("SSCommand4");
+    EXPECT_EQ(testRuns, 1);
 }
 
 TEST_F(RandomSetupTest, ASetAsideFileLeftByADeadTestRunComesBackAtOpening)
