@@ -179,6 +179,9 @@ void FXLabel::captionChanged()
 {
     layout_.reset();
     frameValid_ = false;
+    // A label in a layout gets its new size from the layout, which asks again only
+    // when told that the size hint changed.
+    updateGeometry();
     applyAutoSize();
     update();
 }

@@ -76,7 +76,6 @@ void loading::Form_Load()
 {
     FXLabel3->setCaption(QStringLiteral("Version ") + programVersionText());
     FXLabel3->setAccessibleName(FXLabel3->caption());
-    FXLabel3->updateGeometry();  // the label's size follows its text only through the layout
     centre_on_screen(this);
     for (FXLabel* label : {FXLabel1, FXLabel2, FXLabel3, FXLabel4})
         label->setRunning(true);
