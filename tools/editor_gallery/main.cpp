@@ -1,5 +1,5 @@
 // Opens the custom show editor on a show made of the stock pictures and sounds, with
-// the fourth slide selected, and saves the screen as a PNG once the window is up.
+// the fourth slide's description chosen, and saves the screen as a PNG once the window is up.
 #include "components/platform/paths.h"
 #include "config_ui/common/config_ui_state.h"
 #include "config_ui/editor/create_sequence.h"
@@ -51,11 +51,8 @@ int main(int argc, char** argv)
 
     create_sequence::open();
     create_sequence* editor = create_sequence::current();
-    editor->Label1_Click(3 * 7);
-    QTimer::singleShot(1000, [&] {
-        editor->findChild<QLabel*>(QStringLiteral("Label2"))->setText(
-            QStringLiteral("This is the picture's description that will be displayed during the slide show"));
-    });
+    editor->Label1_Click(3 * 7 + 1);
+    editor->activateWindow();
     QTimer::singleShot(1500, [&] {
         QScreen* screen = editor->screen();
         const bool saved = screen->grabWindow(0).save(out);

@@ -637,6 +637,9 @@ void create_sequence::showFocusCell()
                         && state.highlightedRow < gridRows;
     grid_->markCell(marked ? cells_[static_cast<std::size_t>(state.highlightedRow * slideColumns + focusColumn_)]
                            : nullptr);
+    // Keyboard users read about the column they are on, as the pointer would tell them.
+    if (marked && Label2 != nullptr)
+        Label2->setText(StatusTips[24 + focusColumn_]);
 }
 
 void create_sequence::moveSelection(int step)

@@ -223,12 +223,17 @@ TEST_F(EditorWindow, CancelKeepsTheSlidesAndRestoresTheName)
     EXPECT_EQ(customShow().slideCount, 3);
     EXPECT_FALSE(editor_->isVisible());
 
-    // The close box leaves the same way.
-    openOn(numberedShow(2));
-    globalSettings().activeCss = QStringLiteral("other.css");
-    editor_->close();
-    EXPECT_FALSE(configUiState().editorOpen);
-    EXPECT_EQ(globalSettings().activeCss, QStringLiteral("trip.css"));
+    // The close box and Escape leave the same way.
+    for (const bool closeBox : {true, false}) {
+        openOn(numberedShow(2));
+        globalSettings().activeCss = QStringLiteral("other.css");
+        if (closeBox)
+            editor_->close();
+        else
+            QTest::keyClick(grid(), Qt::Key_Escape);
+        EXPECT_FALSE(configUiState().editorOpen);
+        EXPECT_EQ(globalSettings().activeCss, QStringLiteral("trip.css"));
+    }
 }
 
 TEST_F(EditorWindow, SaveAndExitAsksForANameFirstOnANewShow)
