@@ -1,6 +1,6 @@
 // A new custom show built from the keyboard in the whole program under a real X server:
-// two pictures added, a description and a delay set, the show saved under a name. The
-// file it writes is compared byte for byte.
+// two pictures added, a description and a delay set, the show saved under a name and
+// tried in a test run. The file it writes is compared byte for byte.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -159,6 +159,15 @@ TEST_F(EditorEndToEnd, ANewShowBuiltFromTheKeyboardIsSavedAsBuilt)
     ASSERT_NE(focusWindow(QStringLiteral("Save Slideshow")), 0U);
     type("trip");
     press(XK_Return);
+    // A test run plays the show full screen on a copy, which goes when a key ends it.
+    focusWindow(editor);
+    press(XK_t, true);
+    ASSERT_NE(focusWindow(QStringLiteral("slideshow running")), 0U) << "the test run did not start";
+    QThread::msleep(1000);
+    press(XK_Escape);
+    ASSERT_NE(waitForWindow(QStringLiteral("slideshow running"), true), 0U);
+    EXPECT_EQ(QDir(data_).entryList({QStringLiteral("*.css")}, QDir::Files), QStringList{"trip.css"});
+
     focusWindow(editor);
     press(XK_x, true);  // Save & Exit
     ASSERT_NE(waitForWindow(editor, true), 0U) << "the editor did not close";
