@@ -8,10 +8,13 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QKeyEvent>
 #include <QListView>
+#include <QScrollBar>
 #include <QMimeData>
 #include <QStorageInfo>
+#include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
@@ -87,8 +90,15 @@ FileBrowser::FileBrowser(QWidget* parent, const QString& pattern, const QString&
       files_(new QListView(parent)),
       folderModel_(new FolderListModel(this)),
       fileModel_(new FileListModel(this)),
-      nameFilters_(nameFiltersOf(pattern))
+      nameFilters_(nameFiltersOf(pattern)),
+      watcher_(new QFileSystemWatcher(this)),
+      changeDelay_(new QTimer(this))
 {
+    changeDelay_->setSingleShot(true);
+    changeDelay_->setInterval(300);
+    connect(watcher_, &QFileSystemWatcher::directoryChanged, changeDelay_, qOverload<>(&QTimer::start));
+    connect(changeDelay_, &QTimer::timeout, this, &FileBrowser::refresh);
+
     drives_->setObjectName(driveName);
     folders_->setObjectName(folderName);
     files_->setObjectName(fileName);
@@ -215,19 +225,67 @@ void FileBrowser::setFolder(const QString& folder)
 void FileBrowser::refresh()
 {
     const QString highlighted = highlightedFolder();
-    const QStringList selected = selectedFileNames();
-    const QString shown = filesFolder_;
-    setFolder(openFolder_);
-    const int row = folderModel_->rowOf(highlighted);
-    if (row >= 0 && highlighted != openFolder_) {
-        folders_->selectionModel()->setCurrentIndex(folderModel_->index(row), QItemSelectionModel::ClearAndSelect);
+    if (!listFolder(openFolder_).readable) {
+        setFolder(openFolder_);  // gone: to the nearest folder above it
+        return;
     }
-    if (filesFolder_ == shown) {
-        for (const QString& name : selected) {
-            const int fileRow = fileModel_->rowOf(name);
-            if (fileRow >= 0)
-                files_->selectionModel()->select(fileModel_->index(fileRow), QItemSelectionModel::Select);
+    // The folder rows only when the open folder's sub-folders changed, so that the list keeps
+    // its place; then the files, keeping the selection.
+    const FolderListing listing = listFolder(openFolder_);
+    const int openRow = folderModel_->openRow();
+    QStringList shown;
+    for (int row = openRow + 1; row < folderModel_->rowCount(); ++row)
+        shown << folderModel_->index(row).data().toString();
+    if (shown != listing.folders) {
+        const int scroll = folders_->verticalScrollBar()->value();
+        folderModel_->setFolder(openFolder_, listing.folders);
+        const int row = std::max(folderModel_->rowOf(highlighted), folderModel_->openRow());
+        const QSignalBlocker quiet(folders_->selectionModel());
+        folders_->selectionModel()->setCurrentIndex(folderModel_->index(row), QItemSelectionModel::ClearAndSelect);
+        folders_->verticalScrollBar()->setValue(scroll);
+        if (folderModel_->path(row) != filesFolder_) {
+            showFiles(folderModel_->path(row));
+            return;
         }
+    }
+    refreshFiles();
+}
+
+void FileBrowser::refreshFiles()
+{
+    const QStringList selected = selectedFileNames();
+    const QString current = files_->currentIndex().isValid() ? fileModel_->name(files_->currentIndex().row()) : QString();
+    const int scroll = files_->verticalScrollBar()->value();
+    const QStringList names = listFiles(filesFolder_, nameFilters_);
+    if (names == fileModel_->names())
+        return;
+    const QString clicked = lastFileName_;
+    {
+        const QSignalBlocker quiet(files_->selectionModel());
+        fileModel_->setNames(names);
+        for (const QString& name : selected) {
+            const int row = fileModel_->rowOf(name);
+            if (row >= 0)
+                files_->selectionModel()->select(fileModel_->index(row), QItemSelectionModel::Select);
+        }
+        const int currentRow = fileModel_->rowOf(current);
+        if (currentRow >= 0)
+            files_->selectionModel()->setCurrentIndex(fileModel_->index(currentRow), QItemSelectionModel::NoUpdate);
+    }
+    lastFileName_ = fileModel_->contains(clicked) ? clicked : QString();
+    files_->verticalScrollBar()->setValue(scroll);
+}
+
+void FileBrowser::watchShownFolders()
+{
+    if (!watcher_->directories().isEmpty())
+        watcher_->removePaths(watcher_->directories());
+    QStringList folders{openFolder_};
+    if (filesFolder_ != openFolder_ && !filesFolder_.isEmpty())
+        folders << filesFolder_;
+    for (const QString& folder : folders) {
+        if (QFileInfo(folder).isDir())
+            watcher_->addPath(folder);
     }
 }
 
@@ -250,7 +308,10 @@ void FileBrowser::showFiles(const QString& folder)
     lastFileName_.clear();
     if (shown != filesFolder_) {
         filesFolder_ = shown;
+        watchShownFolders();
         Q_EMIT folderChanged(filesFolder_);
+    } else if (watcher_->directories().isEmpty() || !watcher_->directories().contains(openFolder_)) {
+        watchShownFolders();
     }
 }
 

@@ -7,6 +7,8 @@
 #include <vector>
 
 class QComboBox;
+class QFileSystemWatcher;
+class QTimer;
 class QListView;
 class QWidget;
 
@@ -44,7 +46,8 @@ public:
     // The folder opened in the folder list (ends in "/"); folder() differs from it while
     // another folder is only highlighted.
     QString openFolder() const;
-    // Lists the folders and files again, keeping the highlight and the selected files.
+    // Lists the folders and files again, keeping the highlight and the selected files. Runs by
+    // itself shortly after the shown folders change on disk.
     void refresh();
 
 Q_SIGNALS:
@@ -65,6 +68,8 @@ private:
     void selectDriveFor(const QString& folder);
     void chooseDrive(int index);
     bool handleDrop(QEvent* event);
+    void refreshFiles();
+    void watchShownFolders();
 
     QComboBox* drives_;
     QListView* folders_;
@@ -76,6 +81,8 @@ private:
     QString filesFolder_;     // what the file list shows
     QString lastFileName_;
     bool mousePressed_ = false;
+    QFileSystemWatcher* watcher_;
+    QTimer* changeDelay_;  // a copy of many files changes a folder many times: list once
 };
 
 // A place the drive list offers.

@@ -126,6 +126,22 @@ TEST_F(FileBrowserTest, AnUnreadableFolderLeavesTheBrowserWhereItWas)
     EXPECT_EQ(browser.openFolder(), root_);
 }
 
+TEST_F(FileBrowserTest, FilesArrivingOnDiskAppearKeepingTheSelection)
+{
+    browser.setFolder(root_);
+    highlight("gamma");
+    touch(root_ + "gamma/one.gif");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return browser.allFileNames() == QStringList{"one.gif"}; }, 5000));
+    browser.fileList()->setCurrentIndex(browser.fileList()->model()->index(0, 0));
+    touch(root_ + "gamma/Another.jpg");
+    QDir().mkpath(root_ + "delta");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return browser.allFileNames().size() == 2; }, 5000));
+    EXPECT_EQ(browser.currentFileName(), "one.gif");
+    EXPECT_EQ(browser.selectedFileNames(), QStringList{"one.gif"});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return folderRows().contains("delta"); }, 5000));
+    EXPECT_EQ(browser.highlightedFolder(), root_ + "gamma/");
+}
+
 TEST_F(FileBrowserTest, FileClicksReportTheNameAndDropsReportThePaths)
 {
     browser.setFolder(root_);
