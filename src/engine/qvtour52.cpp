@@ -117,8 +117,9 @@ void qvtour52::buildControls()
 
 void qvtour52::enableTick()
 {
-    // Handlers still unwinding after the window closed must not start it again.
-    if (closing_)
+    // Handlers still unwinding after the window closed must not start it again, nor
+    // may a caption ending under the password prompt bring the next slide over it.
+    if (closing_ || promptOpen_)
         return;
     Tick.setInterval(showTiming().tickMs);
     Tick.start();

@@ -115,6 +115,8 @@ private:
     void finishShow(bool pauseBeforeClosing);
     void Form_Unload();
     void forgetMousePositions();
+    void closePasswordPrompt();
+    void fitPasswordPrompt();
     void grabInput();
     void releaseInput();
 
@@ -149,6 +151,8 @@ private:
     int lastProbeCode_ = 0;
     bool inputGrabbed_ = false;
     bool closing_ = false;
+    // The password prompt is up: the show stands still under it and input is its own.
+    bool promptOpen_ = false;
 };
 
 } // namespace qv

@@ -35,15 +35,27 @@ void qvtour52::buildPasswordPrompt()
 {
     Frame1 = new QFrame(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setFrameShape(QFrame::StyledPanel);
+    Frame1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Frame1->setLineWidth(2);
     Frame1->setAutoFillBackground(true);
-    Frame1->setPalette(QApplication::palette());
+    // The desktop's own colours, every role spelt out: a role left unset would be
+    // taken from the show window, whose black would swallow the prompt's texts.
+    const QPalette desktop = QApplication::palette();
+    QPalette panel;
+    for (int group = 0; group < QPalette::NColorGroups; ++group)
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = static_cast<QPalette::ColorGroup>(group);
+            const auto r = static_cast<QPalette::ColorRole>(role);
+            panel.setBrush(g, r, desktop.brush(g, r));
+        }
+    Frame1->setPalette(panel);
     Frame1->setCursor(Qt::ArrowCursor);
     auto* layout = new QGridLayout(Frame1);
     layout->setContentsMargins(18, 14, 18, 14);
     auto* caption = new QLabel(QStringLiteral("Slide Show Screen Saver"), Frame1);
     QFont bold = caption->font();
     bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.2);
     caption->setFont(bold);
     Label1 = new QLabel(QStringLiteral("This screen saver is password protected. Please enter a valid password."), Frame1);
     Label1->setWordWrap(true);
@@ -52,15 +64,27 @@ void qvtour52::buildPasswordPrompt()
     Command1 = new QPushButton(QStringLiteral("&Ok"), Frame1);
     Command2 = new QPushButton(QStringLiteral("&Cancel"), Frame1);
     Label2 = new QLabel(QStringLiteral("Invalid password!"), Frame1);
-    Label2->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
+    // Red that reads on the panel, light or dark as the desktop has it.
+    QPalette warning = panel;
+    warning.setColor(QPalette::WindowText, panel.color(QPalette::Window).lightness() < 128 ? QColor(255, 130, 130)
+                                                                                            : QColor(170, 0, 0));
+    Label2->setPalette(warning);
+    // Its room is kept while it is hidden, so the prompt never has to grow for it.
+    QSizePolicy keepRoom = Label2->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    Label2->setSizePolicy(keepRoom);
+    QFont strong = Label2->font();
+    strong.setBold(true);
+    Label2->setFont(strong);
     layout->addWidget(caption, 0, 0, 1, 2);
     layout->addWidget(Label1, 1, 0, 1, 2);
     layout->addWidget(Text1, 2, 0, 1, 2);
     layout->addWidget(Label2, 3, 0, 1, 2);
     layout->addWidget(Command1, 4, 0);
     layout->addWidget(Command2, 4, 1);
+    layout->setVerticalSpacing(8);
     Frame1->setFixedWidth(420);
-    Frame1->adjustSize();
+    fitPasswordPrompt();
     Frame1->hide();
 
     connect(Text1, &QLineEdit::textChanged, this, &qvtour52::Text1_Change);
@@ -74,10 +98,16 @@ void qvtour52::keyPressEvent(QKeyEvent* event)
     // Inside a screen-saver daemon's window, input is the daemon's business.
     if (startupState().daemonWindow != 0)
         return;
+    event->accept();
+    // Keys the entry leaves alone come here; Escape answers the prompt as Cancel does.
+    if (promptOpen_) {
+        if (event->key() == Qt::Key_Escape)
+            Command2_Click();
+        return;
+    }
     Form_KeyDown(event->key());
     if (!event->text().isEmpty())
         Form_KeyPress();
-    event->accept();
 }
 
 void qvtour52::Form_KeyDown(int) { showState().quitRequested = true; }
@@ -90,13 +120,21 @@ void qvtour52::Form_KeyPress()
 
 void qvtour52::mouseReleaseEvent(QMouseEvent* event)
 {
-    Form_Click();
     event->accept();
+    if (promptOpen_) {
+        Text1->setFocus();
+        return;
+    }
+    Form_Click();
 }
 
 void qvtour52::Form_Click() { showState().advanceRequested = true; }
 
-void qvtour52::FXImage1_Click() { showState().advanceRequested = true; }
+void qvtour52::FXImage1_Click()
+{
+    if (!promptOpen_)
+        showState().advanceRequested = true;
+}
 
 void qvtour52::mouseMoveEvent(QMouseEvent* event)
 {
@@ -107,7 +145,8 @@ void qvtour52::mouseMoveEvent(QMouseEvent* event)
 
 void qvtour52::Form_MouseMove(int x, int y)
 {
-    if (presentationMode())
+    // While the prompt is up the mouse is there to reach its buttons.
+    if (presentationMode() || promptOpen_)
         return;
     const QPoint at = inTwips(QPoint(x, y));
     if (showState().formMouse.moved(at.x(), at.y(), false))
@@ -116,7 +155,7 @@ void qvtour52::Form_MouseMove(int x, int y)
 
 void qvtour52::FXImage1_MouseMove(int, int, int x, int y)
 {
-    if (presentationMode() || startupState().daemonWindow != 0)
+    if (presentationMode() || startupState().daemonWindow != 0 || promptOpen_)
         return;
     const QPoint at = inTwips(QPoint(x, y));
     if (showState().imageMouse.moved(at.x(), at.y(), true)) {
@@ -136,8 +175,9 @@ void qvtour52::end_show()
     ShowState& show = showState();
     const GlobalSettings& settings = globalSettings();
     Tick.stop();
-    // A window closed from outside while a tick waited has nothing left to end.
-    if (closing_)
+    // A window closed from outside while a tick waited has nothing left to end, and a
+    // prompt already up keeps what has been typed into it.
+    if (closing_ || promptOpen_)
         return;
     // 2. The password prompt.
     if (show.usePassword != 0 && !settings.screenSaverPassword.isEmpty() && !show.passwordAccepted) {
@@ -150,10 +190,14 @@ void qvtour52::end_show()
         Timer1.start();
         let_events_run();
         FXImage1->setEffect(0);
-        Frame1->adjustSize();
+        fitPasswordPrompt();
         Frame1->move(width() / 2 - Frame1->width() / 2, height() / 2 - Frame1->height() / 2);
+        promptOpen_ = true;
+        // A click on the show must not take the keyboard away from the entry.
+        setFocusPolicy(Qt::NoFocus);
         Frame1->show();
         Frame1->raise();
+        activateWindow();
         Text1->setFocus();
         let_events_run();
         show.quitRequested = false;
@@ -197,7 +241,7 @@ void qvtour52::Text1_Change()
         return;
     Timer1.stop();
     show.passwordAccepted = true;
-    Frame1->hide();
+    closePasswordPrompt();
     let_events_run();
     show.quitRequested = true;
     let_events_run();
@@ -227,7 +271,7 @@ void qvtour52::Command2_Click()
 {
     ShowState& show = showState();
     Timer1.stop();
-    Frame1->hide();
+    closePasswordPrompt();
     show.quitRequested = false;
     show.passwordAccepted = false;
     FXImage1->setCancelMode(globalSettings().cmode);
@@ -245,6 +289,20 @@ void qvtour52::Command2_Click()
 }
 
 void qvtour52::Timer1_Timer() { Command2_Click(); }
+
+// The message wraps: the prompt takes the height its lines need at its width, which
+// a plain size hint underestimates.
+void qvtour52::fitPasswordPrompt()
+{
+    Frame1->setFixedHeight(Frame1->layout()->totalHeightForWidth(Frame1->width()));
+}
+
+void qvtour52::closePasswordPrompt()
+{
+    Frame1->hide();
+    promptOpen_ = false;
+    setFocusPolicy(Qt::StrongFocus);
+}
 
 void qvtour52::closeEvent(QCloseEvent* event)
 {

@@ -144,6 +144,8 @@ int qvtour52::LOADSLIDE(const QString& path, int delay)
     else
         FXImage1->show();
     FXImage1->raise();
+    if (promptOpen_)
+        Frame1->raise();
     // How long the slide change kept the screen waiting, besides the wipe itself: the
     // picture should have been decoded while the previous one stood.
     if (frameStatsWanted())
@@ -209,6 +211,10 @@ void qvtour52::FXImage1_Notify()
         enableTick();
         return;
     }
+    // Under the password prompt the slide goes without its caption: the show stands
+    // still until the prompt is answered.
+    if (promptOpen_)
+        return;
     // 3. No caption.
     const bool noCaption = settings.picinfoFlag < 1 || (!randomShow && table.description[slot].isEmpty());
     if (noCaption) {
@@ -222,8 +228,8 @@ void qvtour52::FXImage1_Notify()
     const CaptionEffect row = captionEffectRow(LabelEffectIndex);
     FXLabel1->setTextEffectSettings(TextEffectSettings{row.effect, row.settingA, row.settingB});
     // 5.
-    wait_seconds_unless(showTiming().captionPauseSeconds, [this] { return closing_; });
-    if (closing_)
+    wait_seconds_unless(showTiming().captionPauseSeconds, [this] { return closing_ || promptOpen_; });
+    if (closing_ || promptOpen_)
         return;
     if (show.quitRequested) {
         enableTick();

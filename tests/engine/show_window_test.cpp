@@ -273,16 +273,79 @@ protected:
         desktop.write("[Desktop]\nScreenSaveUsePassword=1\n");
         desktop.close();
         globalSettings().screenSaverPassword = QStringLiteral("Owl");
-        writeShow({picture("a.bmp", Qt::red), picture("b.bmp", Qt::green)}, 30);
+    }
+
+    // Opens the show and asks for the password with a key once `ready` holds.
+    void askForThePassword(const std::function<bool()>& ready)
+    {
         window_ = qvtour52::open();
-        ASSERT_TRUE(runUntil([this] { return !window_->image().fileName().isEmpty(); }));
+        ASSERT_TRUE(runUntil(ready));
         QTest::keyClick(window_, Qt::Key_A);
         ASSERT_TRUE(runUntil([this] { return window_->passwordPrompt().isVisible(); }));
     }
+    void askForThePassword()
+    {
+        writeShow({picture("a.bmp", Qt::red), picture("b.bmp", Qt::green)}, 30);
+        askForThePassword([this] { return !window_->image().fileName().isEmpty(); });
+    }
 };
+
+// The key comes while the caption still runs: its end must not bring the next slide
+// over the prompt, and nothing the mouse does may disturb what is being typed.
+TEST_F(PasswordTest, ThePromptHoldsTheShowAndKeepsWhatIsTyped)
+{
+    showTiming().passwordTimeoutMs = 60000;
+    globalSettings().picinfoFlag = 1;
+    QByteArray text = "\"Quintavue\",,,,,,,2\r\n";
+    text += "\"" + picture("a.bmp", Qt::red).toUtf8() + "\",\"apple\",1,0,0,\"\",0\r\n";
+    text += "\"" + picture("b.bmp", Qt::green).toUtf8() + "\",\"bean\",1,0,0,\"\",0\r\n";
+    QFile file(dataDir_ + QStringLiteral("test.css"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    file.close();
+    askForThePassword([this] { return window_->caption().isRunning(); });
+    QTest::keyClicks(&window_->passwordEntry(), QStringLiteral("ow"));
+    for (const QPoint at : {QPoint(5, 5), QPoint(600, 450), QPoint(5, 450), QPoint(600, 5)})
+        QTest::mouseMove(window_, at);
+    QTest::mouseClick(window_, Qt::LeftButton, {}, QPoint(5, 5));
+    runUntil([] { return false; }, 3);
+
+    QFrame& prompt = window_->passwordPrompt();
+    EXPECT_TRUE(prompt.isVisible());
+    EXPECT_TRUE(window_->image().fileName().endsWith(QLatin1String("a.bmp")));
+    EXPECT_EQ(window_->passwordEntry().text(), QStringLiteral("ow"));
+    const QWidget* onTop = window_->childAt(prompt.geometry().center());
+    EXPECT_TRUE(onTop == &prompt || prompt.isAncestorOf(onTop)) << "the prompt is covered";
+    EXPECT_TRUE(window_->passwordEntry().hasFocus());
+    QTest::keyClicks(&window_->passwordEntry(), QStringLiteral("L"));
+    EXPECT_TRUE(runUntil([this] { return !window_->isVisible(); }));
+}
+
+// Each text of the prompt, drawn over the black show window, must stand out from the
+// prompt's own background.
+TEST_F(PasswordTest, EveryTextOfThePromptStandsOutFromItsBackground)
+{
+    askForThePassword();
+    QTest::keyClicks(&window_->passwordEntry(), QStringLiteral("cat"));
+    QTest::keyClick(&window_->passwordEntry(), Qt::Key_Return);
+    const QImage shot = window_->grab().toImage();
+    const QList<QLabel*> labels = window_->passwordPrompt().findChildren<QLabel*>();
+    ASSERT_EQ(labels.size(), 3);
+    for (const QLabel* label : labels) {
+        ASSERT_TRUE(label->isVisible()) << label->text().toStdString();
+        const QRect area(label->mapTo(window_, QPoint(0, 0)), label->size());
+        const int background = qGray(shot.pixel(area.topLeft()));
+        int standingOut = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                standingOut += std::abs(qGray(shot.pixel(x, y)) - background) > 96 ? 1 : 0;
+        EXPECT_GT(standingOut, 5 * label->text().size()) << label->text().toStdString();
+    }
+}
 
 TEST_F(PasswordTest, TheRightLettersEndTheShowAtTheLastOneWithoutEnter)
 {
+    askForThePassword();
     QTest::keyClicks(&window_->passwordEntry(), QStringLiteral("oW"));
     runUntil([] { return false; }, 0.1);
     EXPECT_TRUE(window_->isVisible());
@@ -292,6 +355,7 @@ TEST_F(PasswordTest, TheRightLettersEndTheShowAtTheLastOneWithoutEnter)
 
 TEST_F(PasswordTest, AWrongPasswordIsRefusedAndCancelResumesTheShow)
 {
+    askForThePassword();
     QTest::keyClicks(&window_->passwordEntry(), QStringLiteral("cat"));
     QTest::keyClick(&window_->passwordEntry(), Qt::Key_Return);
     EXPECT_TRUE(window_->invalidPasswordLabel().isVisible());
