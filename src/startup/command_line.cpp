@@ -61,7 +61,12 @@ DaemonRequest daemonRequest(const QStringList& argumentsWithoutProgram, const QS
     return request;
 }
 
-bool hasTestSwitch(const QString& commandLine) { return commandLine.contains(QStringLiteral("/t")); }
+bool hasTestSwitch(const QString& commandLine)
+{
+    // As a word of its own only: "/tmp/..." and "/home/tom/..." are paths, not switches.
+    const QStringList words = commandLine.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    return words.contains(QStringLiteral("/t"));
+}
 
 double leadingNumber(const QString& text)
 {

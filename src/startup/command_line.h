@@ -32,7 +32,8 @@ struct DaemonRequest {
 };
 DaemonRequest daemonRequest(const QStringList& argumentsWithoutProgram, const QString& environmentWindow);
 
-// True when "/t" occurs anywhere, compared exactly.
+// True when "/t" stands as a word of its own, compared exactly (a capital "/T" does
+// not count).
 bool hasTestSwitch(const QString& commandLine);
 
 // The number at the start of `text`: leading blanks skipped, an optional sign,
