@@ -38,6 +38,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -178,6 +179,7 @@ void r_andom::buildWindow()
     layout->addWidget(Label4);
 
     connect(SSCommand1, &QPushButton::clicked, this, &r_andom::SSCommand1_Click);
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, &r_andom::SSCommand1_Click);
     connect(SSCommand2, &QPushButton::clicked, this, &r_andom::SSCommand2_Click);
     connect(SSCommand3, &QPushButton::clicked, this, &r_andom::SSCommand3_Click);
     connect(SSCommand4, &QPushButton::clicked, this, &r_andom::SSCommand4_Click);
