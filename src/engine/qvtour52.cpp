@@ -199,7 +199,7 @@ void qvtour52::Form_Load()
         LoadRandomShowConfig();
         BuildRandomFileLists();
     } else if (LoadCustomShow() != 0) {
-        showMessage(settings.activeCss + QStringLiteral(" was not able to be loaded!"));
+        showMessage(customShowLoadName() + QStringLiteral(" was not able to be loaded!"));
         show.quitRequested = true;
     }
     // 9. Nothing to show.

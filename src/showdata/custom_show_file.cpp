@@ -118,6 +118,12 @@ QString customShowLoadPath()
     return customShowSavePath();
 }
 
+QString customShowLoadName()
+{
+    const QString path = customShowLoadPath();
+    return path == customShowSavePath() ? globalSettings().activeCss : path;
+}
+
 QString customShowSavePath() { return globalSettings().slideshowPath + globalSettings().activeCss; }
 
 int LoadCustomShow()
@@ -129,7 +135,7 @@ int LoadCustomShow()
     }
     const int error = readCustomShow(file, customShow(), startupState().appName);
     if (error != FileError::None) {
-        showMessage(QStringLiteral("The custom Quintavue file ") + globalSettings().activeCss
+        showMessage(QStringLiteral("The custom Quintavue file ") + customShowLoadName()
                     + QStringLiteral(" is corrupt!   ") + fileErrorText(error));
     }
     return error;

@@ -27,6 +27,9 @@ int readCustomShow(ByteSource& source, CustomShow& show, QString& appName);
 // The file a load reads: the command line itself when it ends in ".css" (any case),
 // otherwise "slideshow_path" + "ActiveCSS".
 QString customShowLoadPath();
+// How messages about a load name its file: the path given on the command line, or
+// "ActiveCSS".
+QString customShowLoadName();
 // The file a save writes: "slideshow_path" + "ActiveCSS".
 QString customShowSavePath();
 

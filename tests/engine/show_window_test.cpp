@@ -9,6 +9,7 @@
 #include "settings/global_settings.h"
 #include "startup/event_waiting.h"
 #include "startup/program_windows.h"
+#include "startup/startup_state.h"
 #include "support/qt_printers.h"
 
 #include <QDir>
@@ -197,6 +198,25 @@ TEST_F(ShowWindowTest, AShowThatCannotBeReadEndsByItself)
     EXPECT_TRUE(runUntil([] { return !anyProgramWindowOpen(); }, 15));
     EXPECT_TRUE(messages_.texts.contains(QStringLiteral("no-such-show.css was not able to be loaded!")))
         << messages_.texts.join(QLatin1Char('|')).toStdString();
+}
+
+// A show file given on the command line is the one the messages name, not the
+// configuration's show.
+TEST_F(ShowWindowTest, MessagesAboutADamagedShowFileNameTheFileRead)
+{
+    const QString damaged = dataDir_ + QStringLiteral("damaged.css");
+    QFile file(damaged);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("\"Quintavue\",,,,,,,3\r\n\"only one");
+    file.close();
+    startupState().commandLine = damaged;
+    window_ = qvtour52::open();
+    EXPECT_TRUE(runUntil([] { return !anyProgramWindowOpen(); }, 15));
+    startupState().commandLine.clear();
+    ASSERT_EQ(messages_.texts.size(), 2) << messages_.texts.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(messages_.texts[0].startsWith(QStringLiteral("The custom Quintavue file ") + damaged + " is corrupt!"))
+        << messages_.texts[0].toStdString();
+    EXPECT_EQ(messages_.texts[1], damaged + QStringLiteral(" was not able to be loaded!"));
 }
 
 TEST_F(ShowWindowTest, AKeyEndsTheShowEvenDuringATransition)
