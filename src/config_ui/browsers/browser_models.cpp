@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QStyle>
+#include <QWidget>
 
 #include <algorithm>
 
@@ -198,7 +199,12 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const
 
 int IndentingDelegate::indentOf(const QStyleOptionViewItem& option, const QModelIndex& index)
 {
-    return index.data(FolderListModel::LevelRole).toInt() * option.fontMetrics.averageCharWidth() * 2;
+    // Deep paths indent less per level, so that names keep at least half of a narrow list.
+    const QAbstractItemModel* model = index.model();
+    const int deepest = std::max(1, model->index(model->rowCount() - 1, 0).data(FolderListModel::LevelRole).toInt());
+    const int width = option.widget != nullptr ? option.widget->width() : option.rect.width();
+    const int step = std::min(option.fontMetrics.averageCharWidth() * 2, width / 2 / deepest);
+    return index.data(FolderListModel::LevelRole).toInt() * std::max(step, 1);
 }
 
 void IndentingDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const

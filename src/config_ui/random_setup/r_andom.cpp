@@ -279,12 +279,12 @@ QWidget* r_andom::buildSection(int index)
 
     const int rows = fontMetrics().lineSpacing();
     for (QWidget* list : {static_cast<QWidget*>(browser->folderList()), static_cast<QWidget*>(browser->fileList())}) {
-        list->setMinimumSize(rows * 13, rows * 8);
+        list->setMinimumSize(rows * 14, rows * 8);
         list->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);  // widths from the stretches alone
     }
     browser->driveList()->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     List1[i]->setMinimumWidth(rows * 18);
-    grid->setColumnStretch(0, 3);
+    grid->setColumnStretch(0, 4);  // the folder path needs more room than file names
     grid->setColumnStretch(1, 3);
     grid->setColumnStretch(3, 5);
     grid->setRowStretch(2, 1);
