@@ -230,7 +230,11 @@ void qvtour52::Form_Load()
         hide_pointer();
         grabInput();
     }
-    screen_saver_off();
+    // Holding the desktop's idle saver off also keeps the monitor lit and the machine
+    // from suspending: right while someone watches on purpose (a presentation, a test
+    // run), wrong while the show itself is the idle screen saver.
+    if (settings.presentationMode.isTrue() || namesShowFile(startup.commandLine) || settings.previewRun != 0)
+        screen_saver_off();
     enableTick();
 }
 

@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QThread>
 
@@ -145,18 +147,35 @@ TEST_F(DesktopSaverTest, InsideADaemonsWindowItDrawsAndEndsPromptlyOnTerm)
     std::printf("ended %lld ms after SIGTERM\n", static_cast<long long>(sinceTerm.elapsed()));
 }
 
-TEST_F(DesktopSaverTest, AFullScreenShowHoldsOffTheDesktopSaverOnlyWhileItRuns)
+// Holding the desktop's saver off also keeps the monitor lit and the machine awake:
+// right for a presentation someone watches, wrong for the show as the idle saver.
+TEST_F(DesktopSaverTest, OnlyAPresentationHoldsOffTheDesktopSaverAndOnlyWhileItRuns)
 {
-    start({QStringLiteral("/s")});
+    const QString folder = qEnvironmentVariable("QV_TEST_SCRATCH") + QStringLiteral("/");
+    QImage picture(64, 48, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    ASSERT_TRUE(picture.save(folder + QStringLiteral("red.bmp"), "BMP"));
+    QFile show(folder + QStringLiteral("watched.css"));
+    ASSERT_TRUE(show.open(QIODevice::WriteOnly));
+    show.write("\"Quintavue\",,,,,,,1\r\n\"" + folder.toUtf8() + "red.bmp\",\"\",30,0,0,\"\",0\r\n");
+    show.close();
+
+    start({show.fileName()});
     for (int attempt = 0; attempt < 60 && saver_.held == 0; ++attempt)
         runFor(250);
-    EXPECT_EQ(saver_.held, 1);
-
+    EXPECT_EQ(saver_.held, 1) << "a presentation let the desktop blank the screen";
     ::kill(static_cast<pid_t>(program_.processId()), SIGTERM);
     ASSERT_TRUE(finishesWithin(10000));
     EXPECT_EQ(program_.exitCode(), 0);
     runFor(200);
     EXPECT_EQ(saver_.held, 0) << "an inhibition was left behind";
+
+    start({QStringLiteral("/s")});
+    runFor(4000);
+    EXPECT_EQ(program_.state(), QProcess::Running);
+    EXPECT_EQ(saver_.inhibitions, 1) << "the idle screen saver kept the machine awake";
+    ::kill(static_cast<pid_t>(program_.processId()), SIGTERM);
+    ASSERT_TRUE(finishesWithin(10000));
 }
 
 } // namespace
