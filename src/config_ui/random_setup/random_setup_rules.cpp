@@ -101,7 +101,10 @@ TestRunOutcome runWithEditedRandomConfig(const std::function<void()>& runShow)
     const bool saved = SaveRandomShowConfig() == FileError::None;
     if (saved) {
         runShow();
-        QFile::remove(resolvePathIgnoringCase(randomShowConfigPath()));
+        // A show started meanwhile by another process (a desktop's saver daemon) may have put
+        // the waiting file back already: then "quintavu.rss" is the user's own again.
+        if (!hadSavedFile || FileExistsIn(folder, ScratchFile::randomConfigCopy))
+            QFile::remove(resolvePathIgnoringCase(randomShowConfigPath()));
     }
     // Should the way back fail, the user's file stays where it waits (never cleared as a
     // scratch file) and the next opening or show start moves it back.

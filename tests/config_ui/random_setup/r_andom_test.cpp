@@ -5,6 +5,7 @@
 #include "config_ui/random_setup/random_setup_rules.h"
 #include "config_ui/support/message_recorder.h"
 #include "showdata/random_show_config_file.h"
+#include "showdata/scratch_files.h"
 #include "startup/startup_state.h"
 
 #include <QCheckBox>
@@ -237,6 +238,14 @@ TEST_F(RandomSetupTest, TestRunShowsTheEditedSettingsAndPutsTheSavedFileBack)
     EXPECT_FALSE(QFile::exists(dataPath("zxz.rss")));
     EXPECT_EQ(entries("List1_0"), QStringList{holiday()});
     EXPECT_TRUE(window.isVisible() && window.isEnabled());
+
+    // A show of another process that starts during the test puts the saved file back early.
+    setTestShowRunner([] {
+        restoreRandomConfigAfterInterruptedTest();
+        showRunning() = false;
+    });
+    click("SSCommand4");
+    EXPECT_EQ(readFile(dataPath("quintavu.rss")), savedFile());
 }
 
 TEST_F(RandomSetupTest, TestRunWithoutAnyPictureStartsNoShow)
