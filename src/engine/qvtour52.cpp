@@ -140,8 +140,11 @@ void qvtour52::Form_Load()
     GlobalSettings& settings = globalSettings();
     const StartupState& startup = startupState();
 
-    // 1. The desktop's password switch. Inside a daemon's window the daemon locks.
+    // 1. The desktop's password switch. Inside a daemon's window the daemon locks, and
+    // decides which shows run: such a show keeps no marker that would refuse another.
     const bool inDaemonWindow = startup.daemonWindow != 0;
+    if (!inDaemonWindow)
+        runningMarker_.emplace(title());
     show.usePassword = inDaemonWindow ? 0
                                       : static_cast<int>(leadingNumber(readDesktopSetting(
                                             QStringLiteral("Control Panel\\Desktop"),

@@ -15,6 +15,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace qv {
@@ -138,7 +139,7 @@ private:
     std::unique_ptr<HiddenForm> hiddenForm_;
     std::vector<std::unique_ptr<QWidget>> blackouts_;  // the other screens
     std::unique_ptr<QWindow> daemonWindow_;            // a daemon's window the show draws into
-    TitleMarker runningMarker_{title()};
+    std::optional<TitleMarker> runningMarker_;  // not inside a daemon's window
 
     // Window fields.
     int FileIndex = 0;

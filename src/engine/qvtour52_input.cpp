@@ -323,7 +323,7 @@ void qvtour52::Form_Unload()
     let_events_run();
     releaseInput();
     // The next show may start as soon as this one is gone from the screen.
-    runningMarker_.release();
+    runningMarker_.reset();
     stopPlayer(FXSnd1);
     stopPlayer(FXSnd2);
     showRunning() = false;

@@ -115,7 +115,8 @@ int run_program(const QStringList& argumentsWithoutProgram, const ModeWindows& w
         return waitForLastWindowThenRestore();
     }
     if (state.runMode == QStringLiteral("/S")) {
-        if (!no_window_titled(QStringLiteral("slideshow running")))
+        // Inside a daemon's window the daemon decides what runs.
+        if (state.daemonWindow == 0 && !no_window_titled(QStringLiteral("slideshow running")))
             return 0;
         if (!windows.showShowWindow)
             return notBuilt("slide show");

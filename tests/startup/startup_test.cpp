@@ -64,15 +64,29 @@ TEST_F(StartupTest, ShowRunsUntilItsWindowCloses)
     EXPECT_FALSE(anyProgramWindowOpen());
 }
 
-TEST_F(StartupTest, ASecondShowIsRefusedSilently)
+// One show per display: the same display refuses a second one, another display or a
+// daemon's window does not.
+TEST_F(StartupTest, ASecondShowOnTheSameDisplayIsRefusedSilently)
 {
+    const QByteArray display = qgetenv("DISPLAY");
+    qputenv("DISPLAY", ":87");
     const TitleMarker runningShow(QStringLiteral("slideshow running"));
     ASSERT_TRUE(runningShow.held());
-    EXPECT_FALSE(no_window_titled(QStringLiteral("slideshow running")));
-    ModeWindows windows;
-    windows.showShowWindow = [this] { openShortLivedWindow(&opened); };
-    EXPECT_EQ(run_program({QStringLiteral("/s")}, windows), 0);
-    EXPECT_EQ(opened, 0);
+    const struct {
+        const char* display;
+        std::uint32_t daemonWindow;
+        int opens;
+    } cases[] = {{":87", 0, 0}, {":87.1", 0, 0}, {":88", 0, 1}, {":87", 1234, 1}};
+    for (const auto& c : cases) {
+        qputenv("DISPLAY", c.display);
+        startupState().daemonWindow = c.daemonWindow;
+        opened = 0;
+        ModeWindows windows;
+        windows.showShowWindow = [this] { openShortLivedWindow(&opened); };
+        EXPECT_EQ(run_program({QStringLiteral("/s")}, windows), 0);
+        EXPECT_EQ(opened, c.opens) << c.display << " window " << c.daemonWindow;
+    }
+    qputenv("DISPLAY", display);
 }
 
 TEST_F(StartupTest, TheMarkerGoesWithTheShow)

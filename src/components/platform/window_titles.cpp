@@ -2,6 +2,7 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLockFile>
 #include <QStandardPaths>
 
@@ -14,12 +15,33 @@
 namespace qv {
 namespace {
 
+// The display the program shows on: its Wayland socket, or its X display without the
+// screen number (":0" and ":0.0" are one display).
+QString displayIdentity()
+{
+    const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
+    const bool onWayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    QString x = qEnvironmentVariable("DISPLAY");
+    if (onWayland || (x.isEmpty() && !wayland.isEmpty()))
+        return QStringLiteral("wayland:") + wayland;
+    const qsizetype colon = x.lastIndexOf(QLatin1Char(':'));
+    const qsizetype dot = x.indexOf(QLatin1Char('.'), colon + 1);
+    if (colon >= 0 && dot > colon)
+        x.truncate(dot);
+    return x;
+}
+
+// One marker per title and display: a show on another display or in another session
+// of the same user is no reason to refuse one here.
 QString markerPath(const QString& title)
 {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty())
         folder = QDir::tempPath();
-    const QByteArray digest = QCryptographicHash::hash(title.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
+    const QByteArray digest =
+        QCryptographicHash::hash((title + QLatin1Char('\n') + displayIdentity()).toUtf8(), QCryptographicHash::Sha1)
+            .toHex()
+            .left(16);
     return folder + QStringLiteral("/quintavue-") + QString::fromLatin1(digest) + QStringLiteral(".lock");
 }
 
@@ -126,9 +148,7 @@ TitleMarker::TitleMarker(const QString& title) : lock_(std::make_unique<Lock>(ma
     lock_->file.tryLock(0);
 }
 
-TitleMarker::~TitleMarker() { release(); }
-
-void TitleMarker::release()
+TitleMarker::~TitleMarker()
 {
     if (lock_->file.isLocked())
         lock_->file.unlock();

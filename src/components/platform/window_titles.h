@@ -8,16 +8,17 @@ namespace qv {
 
 // True when no top-level window has exactly this title: on X11 by the server's
 // window list, and, so that the answer holds offscreen and on Wayland too, by the
-// per-user marker that a window holding the title keeps (see TitleMarker).
+// per-display marker that a window holding the title keeps (see TitleMarker).
 bool no_window_titled(const QString& title);
 
 // True when the X server lists a top-level window with exactly this title. False
 // without an X display.
 bool x11HasWindowTitled(const QString& title);
 
-// A per-user marker that says "a window titled T is open". It is a lock file in the
-// user's runtime folder: held while the object lives, and released by the system if
-// the process dies, so a crashed show never blocks the next one.
+// A marker that says "a window titled T is open on this display" (X display or
+// Wayland socket). It is a lock file in the user's runtime folder: held while the
+// object lives, and released by the system if the process dies, so a crashed show
+// never blocks the next one.
 class TitleMarker {
 public:
     explicit TitleMarker(const QString& title);
@@ -27,8 +28,6 @@ public:
 
     // False when another live process holds the marker.
     bool held() const;
-    // Gives the marker up before the object goes: the window it stands for has closed.
-    void release();
 
     static bool isHeldElsewhere(const QString& title);
 
