@@ -140,7 +140,13 @@ void qvtour52::mouseMoveEvent(QMouseEvent* event)
 {
     if (startupState().daemonWindow != 0)
         return;
-    Form_MouseMove(event->position().toPoint().x(), event->position().toPoint().y());
+    // A movement over the picture reaches here too once the picture has passed it on;
+    // it is the picture's alone, whose first movement after each new slide only counts
+    // as a starting point.
+    const QPoint at = event->position().toPoint();
+    if (FXImage1->isVisible() && FXImage1->geometry().contains(at))
+        return;
+    Form_MouseMove(at.x(), at.y());
 }
 
 void qvtour52::Form_MouseMove(int x, int y)

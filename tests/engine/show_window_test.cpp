@@ -149,6 +149,39 @@ TEST_F(ShowWindowTest, ASlideWithTheWipingEffectAppearsAndTheShowMovesOn)
     EXPECT_EQ(watchShow(3, 5), (QStringList{"a.bmp", "b.bmp", "a.bmp"}));
 }
 
+// Over the picture only the picture's own memory of the mouse counts, and it forgets
+// at each new slide: the first movement there, however far, is only remembered.
+TEST_F(ShowWindowTest, TheFirstMovementOverEachNewPictureIsOnlyRemembered)
+{
+    writeShow({picture("a.bmp", Qt::red), picture("b.bmp", Qt::green)}, 1);
+    window_ = qvtour52::open();
+    ASSERT_TRUE(runUntil([this] { return window_->image().fileName().endsWith(QLatin1String("a.bmp")); }));
+    const QPoint centre = window_->rect().center();
+    QTest::mouseMove(window_, centre);
+    ASSERT_TRUE(runUntil([this] { return window_->image().fileName().endsWith(QLatin1String("b.bmp")); }));
+    QTest::mouseMove(window_, centre + QPoint(120, 90));
+    runUntil([] { return false; }, 0.3);
+    EXPECT_FALSE(showState().quitRequested);
+    EXPECT_TRUE(window_->isVisible());
+}
+
+// A picture deleted after the look-ahead read it is still the one its slide shows.
+TEST_F(ShowWindowTest, APictureGoneSinceTheLookAheadIsShownFromIt)
+{
+    const QString b = picture("b.bmp", Qt::green);
+    writeShow({picture("a.bmp", Qt::red), b}, 1);
+    window_ = qvtour52::open();
+    ASSERT_TRUE(runUntil([this] {
+        return window_->image().fileName().endsWith(QLatin1String("a.bmp")) && showState().readyForNext;
+    }));
+    const PictureHandle first = window_->image().picture();
+    ASSERT_TRUE(QFile::remove(b));
+    ASSERT_TRUE(runUntil([this] { return window_->image().fileName().endsWith(QLatin1String("b.bmp")); }));
+    runUntil([] { return false; }, 0.2);
+    EXPECT_NE(window_->image().picture(), first) << "the previous picture stands in for the missing one";
+    EXPECT_TRUE(window_->image().picture());
+}
+
 // The next picture is looked up while a slide's transition runs, so the caption
 // must not take its text from the slide that comes next.
 TEST_F(ShowWindowTest, EachCaptionDescribesThePictureOnScreen)
