@@ -118,8 +118,14 @@ int qvtour52::LOADSLIDE(const QString& path, int delay)
     // 11. A metafile comes from the probe, which has just read it.
     int result = 1;
     if (path.right(3).toUpper() != QStringLiteral("WMF")) {
-        if (FXImage1->load(path) != 0)
+        // A picture gone since the look-ahead read it is shown from the probe, rather
+        // than leaving the previous picture under this slide's caption and sound.
+        if (FXImage1->load(path) != 0) {
             result = 0;
+            const FXImage& probe = *hiddenForm_->probe;
+            if (probe.fileName() == path && probe.loadResult() == 0 && probe.picture())
+                FXImage1->setPicture(probe.picture());
+        }
     } else {
         FXImage1->setPicture(hiddenForm_->probe->picture());
     }
