@@ -317,7 +317,9 @@ void qvtour52::Tick_Timer()
     ShowState& show = showState();
     const GlobalSettings& settings = globalSettings();
     CustomShow& table = customShow();
-    const bool presentation = settings.presentationMode.toInt() == 1;
+    // No click reaches a show inside a daemon's window: a presentation there moves on
+    // by its own delays.
+    const bool presentation = settings.presentationMode.toInt() == 1 && startupState().daemonWindow == 0;
     const bool randomShow = settings.randomFlag == 1;
 
     if (closing_)

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QSettings>
 #include <QThread>
 
 #include <memory>
@@ -176,6 +177,52 @@ TEST_F(DesktopSaverTest, OnlyAPresentationHoldsOffTheDesktopSaverAndOnlyWhileItR
     EXPECT_EQ(saver_.inhibitions, 1) << "the idle screen saver kept the machine awake";
     ::kill(static_cast<pid_t>(program_.processId()), SIGTERM);
     ASSERT_TRUE(finishesWithin(10000));
+}
+
+// No click can reach a show inside a daemon's window, so a presentation there must
+// move on by its delays.
+TEST_F(DesktopSaverTest, APresentationInsideADaemonsWindowMovesOnByItself)
+{
+    const QString folder = qEnvironmentVariable("QV_TEST_SCRATCH") + QStringLiteral("/");
+    QByteArray text = "\"Quintavue\",,,,,,,2\r\n";
+    for (const auto& [name, colour] : {std::pair{"red.bmp", Qt::red}, std::pair{"green.bmp", Qt::green}}) {
+        QImage picture(64, 48, QImage::Format_RGB32);
+        picture.fill(colour);
+        ASSERT_TRUE(picture.save(folder + QLatin1String(name), "BMP"));
+        text += "\"" + folder.toUtf8() + name + "\",\"\",1,0,0,\"\",0\r\n";
+    }
+    QFile show(folder + QStringLiteral("clicks.css"));
+    ASSERT_TRUE(show.open(QIODevice::WriteOnly));
+    show.write(text);
+    show.close();
+    QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Quintavue"), QStringLiteral("Quintavue"));
+    store.setValue(QStringLiteral("data/presentation_mode"), 1);
+    store.setValue(QStringLiteral("data/RandomFlag"), 0);
+    store.setValue(QStringLiteral("data/slideshow_path"), folder);
+    store.setValue(QStringLiteral("data/ActiveCSS"), QStringLiteral("clicks.css"));
+    store.sync();
+
+    const Window host = XCreateSimpleWindow(display_.get(), DefaultRootWindow(display_.get()), 0, 0, 320, 240, 0, 0, 0);
+    XMapWindow(display_.get(), host);
+    XSync(display_.get(), False);
+    start({QStringLiteral("--window-id"), QString::number(host)});
+    const auto centre = [&] {
+        const auto destroy = [](XImage* unwanted) { XDestroyImage(unwanted); };
+        const std::unique_ptr<XImage, decltype(destroy)> shot(
+            XGetImage(display_.get(), host, 160, 120, 1, 1, AllPlanes, ZPixmap), destroy);
+        return shot ? XGetPixel(shot.get(), 0, 0) & 0xffffff : 0;
+    };
+    bool red = false;
+    bool greenAfterRed = false;
+    for (int attempt = 0; attempt < 60 && !greenAfterRed; ++attempt) {
+        runFor(200);
+        red = red || centre() == 0xff0000;
+        greenAfterRed = red && centre() == 0x00ff00;
+    }
+    EXPECT_TRUE(greenAfterRed) << "the presentation stayed on its first slide";
+    ::kill(static_cast<pid_t>(program_.processId()), SIGTERM);
+    EXPECT_TRUE(finishesWithin(10000));
+    store.clear();
 }
 
 } // namespace
