@@ -28,6 +28,7 @@
 #include "components/platform/message_box.h"
 
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QScreen>
 #include <QWindow>
@@ -250,7 +251,7 @@ void qvtour52::coverTheScreens()
     for (QScreen* screen : screens) {
         if (screen == showScreen)
             continue;
-        auto blackout = std::make_unique<QWidget>(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+        auto blackout = std::make_unique<OtherScreen>(this);
         blackout->setAttribute(Qt::WA_ShowWithoutActivating);
         QPalette palette = blackout->palette();
         palette.setColor(QPalette::Window, Qt::black);

@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
@@ -137,7 +138,8 @@ private:
     QPushButton* Command2 = nullptr;
     QLabel* Label2 = nullptr;
     std::unique_ptr<HiddenForm> hiddenForm_;
-    std::vector<std::unique_ptr<QWidget>> blackouts_;  // the other screens
+    class OtherScreen;
+    std::vector<std::unique_ptr<OtherScreen>> blackouts_;  // the other screens
     std::unique_ptr<QWindow> daemonWindow_;            // a daemon's window the show draws into
     std::optional<TitleMarker> runningMarker_;  // not inside a daemon's window
 
@@ -154,6 +156,32 @@ private:
     bool closing_ = false;
     // The password prompt is up: the show stands still under it and input is its own.
     bool promptOpen_ = false;
+};
+
+// A black window over another screen. The show is all the person sees, so the mouse
+// over it counts as over the show: a jump ends the show, a click advances it.
+class qvtour52::OtherScreen : public QWidget {
+public:
+    explicit OtherScreen(qvtour52* show)
+        : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), show_(show)
+    {
+        setMouseTracking(true);
+    }
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override
+    {
+        const QPoint at = show_->mapFromGlobal(event->globalPosition().toPoint());
+        show_->Form_MouseMove(at.x(), at.y());
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        event->accept();
+        show_->mouseReleaseEvent(event);
+    }
+
+private:
+    qvtour52* show_;
 };
 
 } // namespace qv

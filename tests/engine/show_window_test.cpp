@@ -12,6 +12,7 @@
 #include "startup/startup_state.h"
 #include "support/qt_printers.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -302,6 +303,29 @@ TEST_F(ShowWindowTest, QuittingInTheMiddleOfATransitionEndsTheShow)
     QTest::keyClick(window_, Qt::Key_Q);
     EXPECT_TRUE(runUntil([this] { return !window_->isVisible(); }));
     EXPECT_FALSE(anyProgramWindowOpen());
+}
+
+// The black windows over the other screens are part of the show: a jump of the mouse
+// there ends a screen saver, a click there advances a presentation. Runs where the
+// platform offers a second screen (see CMakeLists.txt).
+TEST_F(ShowWindowTest, TheOtherScreensCountAsTheShow)
+{
+    if (QGuiApplication::screens().size() < 2)
+        GTEST_SKIP() << "needs a second screen";
+    writeShow({picture("a.bmp", Qt::red), picture("b.bmp", Qt::green)}, 30);
+    window_ = qvtour52::open();
+    ASSERT_TRUE(runUntil([this] { return !window_->image().fileName().isEmpty(); }));
+    QWidget* other = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget != window_ && widget->isVisible() && widget->screen() == QGuiApplication::screens().at(1))
+            other = widget;
+    ASSERT_NE(other, nullptr) << "the second screen is not covered";
+    QTest::mouseClick(other, Qt::LeftButton, {}, QPoint(100, 100));
+    EXPECT_TRUE(showState().advanceRequested);
+    QTest::mouseMove(other, QPoint(100, 100));
+    EXPECT_FALSE(showState().quitRequested) << "the first movement is only remembered";
+    QTest::mouseMove(other, QPoint(300, 300));
+    EXPECT_TRUE(runUntil([this] { return !window_->isVisible(); }));
 }
 
 class PasswordTest : public ShowWindowTest {
