@@ -141,7 +141,7 @@ void qvtour52::Form_Load()
     GlobalSettings& settings = globalSettings();
     const StartupState& startup = startupState();
 
-    // 1. The desktop's password switch. Inside a daemon's window the daemon locks, and
+    // The desktop's password switch. Inside a daemon's window the daemon locks, and
     // decides which shows run: such a show keeps no marker that would refuse another.
     const bool inDaemonWindow = startup.daemonWindow != 0;
     if (!inDaemonWindow)
@@ -150,18 +150,18 @@ void qvtour52::Form_Load()
                                       : static_cast<int>(leadingNumber(readDesktopSetting(
                                             QStringLiteral("Control Panel\\Desktop"),
                                             QStringLiteral("ScreenSaveUsePassword"))));
-    // 2. A screen saver is running: this window takes keyboard and pointer while it is
+    // A screen saver is running: this window takes keyboard and pointer while it is
     // active (see grabInput), unless it is a test.
-    // 3.
+    // No sound plays yet and no password has been given.
     show.sound1Playing = false;
     show.sound2Playing = false;
     let_events_run();
     show.passwordAccepted = false;
     FirstPicture = true;
-    // 4.
+    // A presentation or a test run never asks for the password.
     if (settings.previewRun != 0 || settings.presentationMode.isTrue())
         settings.screenSaverPassword.clear();
-    // 5.
+    // Play orders, mouse memories and the effect and caption tables start afresh.
     show.pictureOrder.reset();
     show.soundOrder.reset();
     Tick.stop();
@@ -174,11 +174,11 @@ void qvtour52::Form_Load()
     show.readyForNext = true;
     init_label_effects();
     programRandom().reseedFromClock();
-    // 6.
+    // Picture and caption stay hidden until the first slide.
     FXLabel1->hide();
     FXImage1->hide();
     FXImage1->setCancelMode(settings.cmode);
-    // 7. A bevel needs a width of at least 1; without one it is drawn flat.
+    // A bevel needs a width of at least 1; without one it is drawn flat.
     if (settings.innerBevelSize.number() < 1) {
         settings.innerBevelSize = 1;
         settings.innerBevelStyle = 0;
@@ -196,7 +196,7 @@ void qvtour52::Form_Load()
             alive->endWithoutPassword();
         finish_program();
     });
-    // 8. The show data.
+    // The show data.
     if (settings.randomFlag == 1) {
         if (settings.previewRun == 0)
             restoreRandomConfigAfterInterruptedTest();
@@ -206,7 +206,7 @@ void qvtour52::Form_Load()
         showMessage(customShowLoadName() + QStringLiteral(" was not able to be loaded!"));
         show.quitRequested = true;
     }
-    // 9. Nothing to show.
+    // Nothing to show.
     if (customShow().pictureCount < 1) {
         show.quitRequested = true;
         show.usePassword = 0;
@@ -214,7 +214,7 @@ void qvtour52::Form_Load()
         enableTick();
         return;
     }
-    // 10.
+    // Pictures to show: the window takes the screen.
     FileIndex = 0;
     if (inDaemonWindow) {
         // The daemon is the screen saver here: it owns the screen, input and locking.
@@ -330,20 +330,20 @@ void qvtour52::Tick_Timer()
         end_show();
         return;
     }
-    // 2. The delay of the slide on screen.
+    // The delay of the slide on screen.
     const std::int32_t now = wholeSecondsNow();
     const int delay = randomShow ? randomShowConfig().delaySeconds : show.currentDelay;
     if (delayRunning(now, SlideStart, delay))
         return;
-    // 3.
+    // A slide still being handled, or the next one not yet probed, waits for a later tick.
     if (show.slideBusy || !show.readyForNext)
         return;
-    // 4.
+    // This tick takes the next slide; the timer rests until it is drawn.
     show.readyForNext = false;
     Tick.stop();
     SlideStart = now;
     show.slideBusy = true;
-    // 5. The first picture that loads.
+    // The first picture that loads.
     if (show.firstSlide) {
         getfileindex();
         CurrentPicture = table.picture[static_cast<std::size_t>(FileIndex)];
@@ -358,23 +358,22 @@ void qvtour52::Tick_Timer()
             return;
         }
     }
-    // 6. A presentation waits for a click.
+    // A presentation waits for a click.
     if (presentation && !show.firstSlide) {
         let_events_run_until([this, &show] { return show.advanceRequested || show.quitRequested || closing_; });
         show.advanceRequested = false;
         if (closing_)
             return;
     }
-    // 7.
     show.firstSlide = false;
-    // 8. A presentation lends each custom slide 2 seconds for its own delay.
+    // A presentation lends each custom slide 2 seconds for its own delay.
     const auto slot = static_cast<std::size_t>(FileIndex);
     if (!randomShow) {
         show.savedDelay = table.delay[slot];
         if (presentation)
             table.delay[slot] = 2;
     }
-    // 9.
+    // The slide itself, unless an end was asked for meanwhile.
     if (show.quitRequested) {
         end_show();
         return;
@@ -388,7 +387,7 @@ void qvtour52::Tick_Timer()
         end_show();
         return;
     }
-    // 10. and 11. Look ahead: the next picture that loads.
+    // Look ahead: the next picture that loads.
     for (;;) {
         getfileindex();
         CurrentPicture = table.picture[static_cast<std::size_t>(FileIndex)];

@@ -185,7 +185,7 @@ void qvtour52::end_show()
     // prompt already up keeps what has been typed into it.
     if (closing_ || promptOpen_)
         return;
-    // 2. The password prompt.
+    // The password prompt.
     if (show.usePassword != 0 && !settings.screenSaverPassword.isEmpty() && !show.passwordAccepted) {
         Text1->clear();
         show_pointer();
@@ -211,7 +211,7 @@ void qvtour52::end_show()
         let_events_run();
         return;
     }
-    // 3. The orderly end.
+    // The orderly end.
     finishShow(true);
 }
 

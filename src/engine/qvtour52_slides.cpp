@@ -71,11 +71,11 @@ int qvtour52::LOADSLIDE(const QString& path, int delay)
     const auto slot = static_cast<std::size_t>(FileIndex);
     show.slideOnScreen = FileIndex;
 
-    // 1. and 2.
+    // Pending events first; the slide timer rests while this slide comes in.
     let_events_run();
     Tick.stop();
     let_events_run();
-    // 3.
+    // The first picture comes onto a black screen; a later one wipes the old one away first.
     QElapsedTimer sinceTick;
     sinceTick.start();
     qint64 wipeMs = 0;
@@ -87,7 +87,7 @@ int qvtour52::LOADSLIDE(const QString& path, int delay)
         if (show.quitRequested || closing_)
             return 1;
     }
-    // 4. and 5. The effect.
+    // The effect.
     programRandom().reseedFromClock();
     const int slideEffect = randomShow ? DrawRandomEffect() : table.effect[slot];
     CurrentEffect = slideEffect;
@@ -102,20 +102,20 @@ int qvtour52::LOADSLIDE(const QString& path, int delay)
     FXImage1->setEffect(effect);
     let_events_run();
     FXImage1->setEffectGrain(grainFor(effect));
-    // 6. Its speed.
+    // Its speed.
     FXImage1->setEffectSpeed(drawn ? RandomEffectSpeed(effect) : table.effectSpeed[slot]);
     let_events_run();
-    // 7.
+    // The border of the show's settings.
     applyBorderSettings();
-    // 8. Displays of few colours show the picture only once it is ready.
+    // Displays of few colours show the picture only once it is ready.
     if (show.displayColorCount < 300)
         FXImage1->hide();
-    // 9.
+    // The picture starts out covering the screen; where the mouse was over it is forgotten.
     FXImage1->setGeometry(rect());
     show.imageMouse.forget();
-    // 10.
+    // The slide's sound starts with its picture.
     play_slide_audio();
-    // 11. A metafile comes from the probe, which has just read it.
+    // A metafile comes from the probe, which has just read it.
     int result = 1;
     if (path.right(3).toUpper() != QStringLiteral("WMF")) {
         // A picture gone since the look-ahead read it is shown from the probe, rather
@@ -129,22 +129,22 @@ int qvtour52::LOADSLIDE(const QString& path, int delay)
     } else {
         FXImage1->setPicture(hiddenForm_->probe->picture());
     }
-    // 12.
+    // Forgotten again: loading let events run, mouse movements among them.
     show.imageMouse.forget();
     let_events_run();
     if (closing_)
         return result;
-    // 13. Fitted to the screen.
+    // Fitted to the screen.
     const QSize natural = FXImage1->naturalSize();
     show.fit = FitPictureOnScreen(0, 0, height(), width(), natural.height(), natural.width(),
                                   settings.screenPercent.number(), settings.scaleFlag != 0);
     FXImage1->setGeometry(QRectF(show.fit.left, show.fit.top, show.fit.width, show.fit.height).toRect());
     FXImage1->prepareMetafile();
-    // 14.
+    // This slide's delay counts from here on.
     show.imageMouse.forget();
     show.currentDelay = delay;
     let_events_run();
-    // 15. The transition runs; Notify comes when it is done.
+    // The transition runs; Notify comes when it is done.
     if (FXImage1->isVisible())
         FXImage1->redraw();
     else
@@ -165,15 +165,15 @@ int qvtour52::LOADSLIDE(const QString& path, int delay)
 void qvtour52::clear_picture()
 {
     const GlobalSettings& settings = globalSettings();
-    // 1.
+    // The old caption goes with its picture.
     FXLabel1->hide();
     FXLabel1->setRunning(false);
-    // 2. Off: the next picture is drawn over this one.
+    // Off: the next picture is drawn over this one.
     if (settings.cDissolve == 0) {
         let_events_run();
         return;
     }
-    // 3.
+    // The wipe: no border, and the erase that the dissolve setting names.
     BorderStyle noBorder = FXImage1->border();
     noBorder.width = 0;
     noBorder.inner.style = 0;
@@ -189,7 +189,7 @@ void qvtour52::clear_picture()
         FXImage1->setEraseSpeed(FXImage1->effectSpeed());
     }
     FXImage1->setEraseEnabled(true);
-    // 4. The wipe runs to its end (events run meanwhile) before the next picture
+    // The wipe runs to its end (events run meanwhile) before the next picture
     // comes in over it.
     FXImage1->setEffect(wipeAwayEffect);
     FXImage1->redraw();
@@ -207,10 +207,10 @@ void qvtour52::FXImage1_Notify()
     // FileIndex on to the next picture.
     const auto slot = static_cast<std::size_t>(show.slideOnScreen);
 
-    // 1.
+    // With dissolves off the effect is spent once the picture is drawn.
     if (settings.cDissolve == 0)
         FXImage1->setEffect(0);
-    // 2. A request to end that came during the transition is carried out by the
+    // A request to end that came during the transition is carried out by the
     // next tick, so the timer must run again.
     show.imageMouse.forget();
     if (show.quitRequested) {
@@ -221,19 +221,19 @@ void qvtour52::FXImage1_Notify()
     // still until the prompt is answered.
     if (promptOpen_)
         return;
-    // 3. No caption.
+    // No caption.
     const bool noCaption = settings.picinfoFlag < 1 || (!randomShow && table.description[slot].isEmpty());
     if (noCaption) {
         SlideStart = wholeSecondsNow();
         enableTick();
         return;
     }
-    // 4.
+    // A caption effect drawn at random from the table.
     FXLabel1->hide();
     LabelEffectIndex = static_cast<int>(std::floor(programRandom().next() * kCaptionEffectRows)) + 1;
     const CaptionEffect row = captionEffectRow(LabelEffectIndex);
     FXLabel1->setTextEffectSettings(TextEffectSettings{row.effect, row.settingA, row.settingB});
-    // 5.
+    // A pause between the picture and its caption.
     wait_seconds_unless(showTiming().captionPauseSeconds, [this] { return closing_ || promptOpen_; });
     if (closing_ || promptOpen_)
         return;
@@ -241,10 +241,10 @@ void qvtour52::FXImage1_Notify()
         enableTick();
         return;
     }
-    // 6.
+    // The caption: the file name in a random show, the description in a custom one.
     const QString text = randomShow ? table.picture[slot].toLower() : table.description[slot];
     FXLabel1->setCaption(QLatin1Char(' ') + text + QLatin1Char(' '));
-    // 7. Centred at the bottom edge of the screen.
+    // Centred at the bottom edge of the screen.
     QFont font(QStringLiteral("Times New Roman"));
     font.setPixelSize(std::max(18, height() / 28));
     FXLabel1->setFont(font);
@@ -254,7 +254,7 @@ void qvtour52::FXImage1_Notify()
     FXLabel1->show();
     FXLabel1->raise();
     let_events_run();
-    // 8. The caption's run switch goes off by itself at the end of its effect, which
+    // The caption's run switch goes off by itself at the end of its effect, which
     // then reports; the delay starts again from there.
     let_events_run();
     enableTick();
@@ -272,7 +272,7 @@ void qvtour52::show_bad_picture(const QString& path, int code)
     if (!text)
         return;
     ShowState& show = showState();
-    // 2. and 3.
+    // The message, centred over the show.
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(std::max(14, height() / 45));
     FXLabelBadFile->setFont(font);
@@ -282,12 +282,12 @@ void qvtour52::show_bad_picture(const QString& path, int code)
     FXLabelBadFile->show();
     FXLabelBadFile->raise();
     let_events_run();
-    // 4. Counted on a clock that never wraps, so midnight cannot shorten it.
+    // Counted on a clock that never wraps, so midnight cannot shorten it.
     const EventWaitHooks& clock = eventWaitHooks();
     const double until = clock.monotonicSeconds() + showTiming().badPictureSeconds;
     let_events_run_until([&] { return clock.monotonicSeconds() >= until || show.quitRequested || closing_; },
                          std::chrono::milliseconds(100));
-    // 5.
+    // The message goes; the show moves on.
     FXLabelBadFile->hide();
     let_events_run();
 }

@@ -62,16 +62,16 @@ void ControlForm::Form_Load()
     const StartupState& state = startupState();
     host_ = state.hostWindow;
     Timer1.start();
-    // 1. The close request is watched for by checkHost().
-    // 2. The host's client area.
+    // The close request is watched for by checkHost().
+    // The host's client area.
     const QSize client = foreignClientSize(host_);
     if (client.isValid() && foreignWindowExists(host_)) {
-        // 3. The label covers the client area: computed in twips as the host sizes
+        // The label covers the client area: computed in twips as the host sizes
         // things, placed in pixels.
         const QSize twips = previewLabelTwips(client, state.twipsPerPixelX, state.twipsPerPixelY);
         FXLabel1->setGeometry(0, 0, twips.width() / std::max<int>(1, state.twipsPerPixelX),
                               twips.height() / std::max<int>(1, state.twipsPerPixelY));
-        // 4. The label's window becomes a child of the host's.
+        // The label's window becomes a child of the host's.
         hostWindow_.reset(QWindow::fromWinId(host_));
         FXLabel1->winId();
         if (hostWindow_ != nullptr && FXLabel1->windowHandle() != nullptr) {
@@ -79,7 +79,7 @@ void ControlForm::Form_Load()
             FXLabel1->show();
         }
     }
-    // 5.
+    // From now on the host is watched for going away.
     InPreview = true;
     hostWatch_.start();
 }
