@@ -2,6 +2,7 @@
 
 #include "components/platform/paths.h"
 #include "config_ui/common/help_viewer.h"
+#include "config_ui/common/window_placement.h"
 #include "settings/global_settings.h"
 
 #include <QApplication>
@@ -36,6 +37,7 @@ HelpViewer* viewerFor(QWidget* modal)
     if (existing != nullptr)
         existing->close();  // deletes itself; a new one belongs to the dialog now in front
     auto* fresh = new HelpViewer(modal);  // owned by the dialog, or deletes itself on close
+    centre_on_screen(fresh);
     viewer = fresh;
     return fresh;
 }

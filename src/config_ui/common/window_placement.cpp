@@ -17,7 +17,9 @@ void centre_on_screen(QWidget* window)
     const QScreen* screen = window->screen() != nullptr ? window->screen() : QGuiApplication::primaryScreen();
     if (screen == nullptr)
         return;
-    window->adjustSize();
+    // A window that was never given a size has not been laid out yet.
+    if (!window->testAttribute(Qt::WA_Resized))
+        window->adjustSize();
     const QRect area = screen->availableGeometry();
     const QSize size = window->frameGeometry().size().expandedTo(window->size());
     const int left = area.left() + std::max(0, (area.width() - size.width()) / 2);
