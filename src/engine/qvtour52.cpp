@@ -109,6 +109,7 @@ void qvtour52::buildControls()
     connect(&FXSnd1, &FXSnd::Notify, this, &qvtour52::fxsnd1_Notify);
     connect(&FXSnd2, &FXSnd::Notify, this, &qvtour52::FXSnd2_Notify);
 
+    connect(&grabRetry_, &QTimer::timeout, this, &qvtour52::tryToGrabInput);
     Timer1.setInterval(showTiming().passwordTimeoutMs);
     connect(&Timer1, &QTimer::timeout, this, &qvtour52::Timer1_Timer);
     buildPasswordPrompt();

@@ -120,6 +120,7 @@ private:
     void closePasswordPrompt();
     void fitPasswordPrompt();
     void grabInput();
+    void tryToGrabInput();
     void releaseInput();
 
     // Controls.
@@ -131,6 +132,7 @@ private:
     FXSnd FXSnd2;
     QTimer Timer1;
     QTimer daemonWatch_;
+    QTimer grabRetry_;
     QFrame* Frame1 = nullptr;
     QLabel* Label1 = nullptr;
     QLineEdit* Text1 = nullptr;
@@ -153,6 +155,7 @@ private:
     int SoundIndex = 0;
     int lastProbeCode_ = 0;
     bool inputGrabbed_ = false;
+    int grabAttempts_ = 0;
     bool closing_ = false;
     // The password prompt is up: the show stands still under it and input is its own.
     bool promptOpen_ = false;

@@ -11,10 +11,12 @@
 #include "startup/startup_state.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWindow>
 
 namespace qv {
 namespace {
@@ -189,7 +191,6 @@ void qvtour52::end_show()
     if (show.usePassword != 0 && !settings.screenSaverPassword.isEmpty() && !show.passwordAccepted) {
         Text1->clear();
         show_pointer();
-        releaseInput();
         let_events_run();
         Label2->hide();
         Timer1.setInterval(showTiming().passwordTimeoutMs);
@@ -339,22 +340,51 @@ void qvtour52::Form_Unload()
 }
 
 // While a screen saver runs, this window takes the keyboard and the pointer, so no
-// key or click reaches another program until the show has ended.
+// key or click reaches another program until the show has ended, the password prompt
+// included: what is typed there goes to the prompt and nowhere else. The grab is that
+// of the window rather than of one widget, so the prompt's own buttons still get
+// their clicks. A window manager maps the window some time after it is shown, and the
+// server refuses a grab on a window not yet viewable, so the grab is tried until it
+// holds, for a few seconds at most.
 void qvtour52::grabInput()
 {
     if (inputGrabbed_ || QGuiApplication::platformName() != QStringLiteral("xcb"))
         return;
-    grabKeyboard();
-    grabMouse();
+    grabAttempts_ = 0;
+    grabRetry_.start(50);
+    tryToGrabInput();
+}
+
+void qvtour52::tryToGrabInput()
+{
+    QWindow* const window = windowHandle();
+    if (closing_ || inputGrabbed_ || window == nullptr || ++grabAttempts_ > 100) {
+        grabRetry_.stop();
+        return;
+    }
+    if (!window->isExposed())
+        return;
+    const bool keyboard = window->setKeyboardGrabEnabled(true);
+    const bool pointer = keyboard && window->setMouseGrabEnabled(true);
+    if (!pointer) {
+        if (keyboard)
+            window->setKeyboardGrabEnabled(false);
+        return;
+    }
     inputGrabbed_ = true;
+    grabRetry_.stop();
+    activateWindow();
 }
 
 void qvtour52::releaseInput()
 {
+    grabRetry_.stop();
     if (!inputGrabbed_)
         return;
-    releaseKeyboard();
-    releaseMouse();
+    if (QWindow* const window = windowHandle()) {
+        window->setKeyboardGrabEnabled(false);
+        window->setMouseGrabEnabled(false);
+    }
     inputGrabbed_ = false;
 }
 
