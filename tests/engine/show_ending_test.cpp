@@ -1,5 +1,6 @@
-// Ending the show from outside, whatever it is waiting for at that moment: the process
-// must be gone within a second, cleanly, and leave nothing that refuses the next show.
+// The program under a real X server as a desktop has it. Ending the show from outside,
+// whatever it is waiting for at that moment: the process must be gone within a second,
+// cleanly, and leave nothing that refuses the next show.
 #include "settings/global_settings.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 #include <QImage>
 #include <QProcess>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QThread>
 
 #include <csignal>
@@ -191,6 +193,25 @@ protected:
 
     void signalProgram(int number) { ::kill(static_cast<pid_t>(program_.processId()), number); }
 
+    void type(KeySym key)
+    {
+        const KeyCode code = XKeysymToKeycode(display_.get(), key);
+        XTestFakeKeyEvent(display_.get(), code, True, CurrentTime);
+        XTestFakeKeyEvent(display_.get(), code, False, CurrentTime);
+        XFlush(display_.get());
+    }
+
+    void askForPasswords(const char* password)
+    {
+        QDir().mkpath(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Quintavue"));
+        QFile desktop(desktopSettingsPath());
+        ASSERT_TRUE(desktop.open(QIODevice::WriteOnly));
+        desktop.write("[Desktop]\nScreenSaveUsePassword=1\n");
+        desktop.close();
+        ASSERT_TRUE(qv::setScreenSaverPassword(QString::fromLatin1(password)));
+        qv::save_settings();
+    }
+
     qv::test::DisplayConnection display_;
     QString folder_;
     QString red_;
@@ -255,19 +276,10 @@ TEST_F(ShowEndingTest, InsideATransition)
 
 TEST_F(ShowEndingTest, WhileThePasswordPromptIsUp)
 {
-    QDir().mkpath(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Quintavue"));
-    QFile desktop(desktopSettingsPath());
-    ASSERT_TRUE(desktop.open(QIODevice::WriteOnly));
-    desktop.write("[Desktop]\nScreenSaveUsePassword=1\n");
-    desktop.close();
-    ASSERT_TRUE(qv::setScreenSaverPassword(QStringLiteral("Owl")));
-    qv::save_settings();
+    askForPasswords("Owl");
     start(program_, {QStringLiteral("/s")});
     ASSERT_TRUE(within(10000, [this] { return centre() == 0xff0000; }));
-    const KeyCode space = XKeysymToKeycode(display_.get(), XK_space);
-    XTestFakeKeyEvent(display_.get(), space, True, CurrentTime);
-    XTestFakeKeyEvent(display_.get(), space, False, CurrentTime);
-    XFlush(display_.get());
+    type(XK_space);
     ASSERT_TRUE(within(5000, [this] { return centre() != 0xff0000; })) << "no prompt came up";
     expectEndedCleanlyAfter([this] { signalProgram(SIGTERM); });
 }
@@ -300,6 +312,88 @@ TEST_F(ShowEndingTest, WhenTheDaemonTakesItsWindowAway)
         XDestroyWindow(display_.get(), host);
         XFlush(display_.get());
     });
+}
+
+// Under a reparenting window manager (openbox), as on a desktop: the show takes the
+// keyboard from every other program, a key ends it, the typed password reaches its
+// prompt.
+class UnderAWindowManager : public ShowEndingTest {
+protected:
+    void SetUp() override
+    {
+        ShowEndingTest::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        const QString openbox = QStandardPaths::findExecutable(QStringLiteral("openbox"));
+        if (openbox.isEmpty())
+            GTEST_SKIP() << "needs openbox";
+        manager_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        manager_.start(openbox, {QStringLiteral("--sm-disable")});
+        ASSERT_TRUE(manager_.waitForStarted());
+        const Atom check = XInternAtom(display_.get(), "_NET_SUPPORTING_WM_CHECK", False);
+        ASSERT_TRUE(within(10000, [&] {
+            Atom type = 0;
+            int format = 0;
+            unsigned long count = 0;
+            unsigned long remaining = 0;
+            unsigned char* data = nullptr;
+            XGetWindowProperty(display_.get(), DefaultRootWindow(display_.get()), check, 0, 1, False, XA_WINDOW, &type,
+                               &format, &count, &remaining, &data);
+            if (data != nullptr)
+                XFree(data);
+            return count == 1;
+        })) << "openbox did not take over";
+    }
+
+    void TearDown() override
+    {
+        ShowEndingTest::TearDown();
+        if (manager_.state() != QProcess::NotRunning) {
+            manager_.kill();
+            manager_.waitForFinished();
+        }
+    }
+
+    // True while another program holds the keyboard: this test cannot take it.
+    bool keyboardTakenByAnother() const
+    {
+        const int result = XGrabKeyboard(display_.get(), DefaultRootWindow(display_.get()), False, GrabModeAsync,
+                                         GrabModeAsync, CurrentTime);
+        if (result == GrabSuccess)
+            XUngrabKeyboard(display_.get(), CurrentTime);
+        XSync(display_.get(), False);
+        return result == AlreadyGrabbed;
+    }
+
+    bool endsWithin(int milliseconds)
+    {
+        return program_.waitForFinished(milliseconds) && program_.exitStatus() == QProcess::NormalExit
+               && program_.exitCode() == 0;
+    }
+
+    QProcess manager_;
+};
+
+TEST_F(UnderAWindowManager, TheShowHoldsTheKeyboardAndAKeyEndsIt)
+{
+    start(program_, {goodShow_});
+    ASSERT_TRUE(within(10000, [this] { return centre() == 0xff0000; })) << "no show on the screen";
+    EXPECT_TRUE(within(3000, [this] { return keyboardTakenByAnother(); })) << "the show did not take the keyboard";
+    type(XK_space);
+    EXPECT_TRUE(endsWithin(5000));
+}
+
+TEST_F(UnderAWindowManager, TheTypedPasswordReachesThePrompt)
+{
+    askForPasswords("owl");
+    start(program_, {QStringLiteral("/s")});
+    ASSERT_TRUE(within(10000, [this] { return centre() == 0xff0000; })) << "no show on the screen";
+    type(XK_space);
+    ASSERT_TRUE(within(5000, [this] { return centre() != 0xff0000; })) << "no prompt came up";
+    EXPECT_TRUE(keyboardTakenByAnother()) << "the prompt let the keyboard go";
+    for (const KeySym key : {XK_o, XK_w, XK_l})
+        type(key);
+    EXPECT_TRUE(endsWithin(5000)) << "the password did not reach the prompt";
 }
 
 } // namespace
