@@ -3,6 +3,7 @@
 #include "components/label/font_substitutions.h"
 #include "components/picture/fx_image.h"
 #include "components/platform/desktop_settings.h"
+#include "components/platform/keyboard_layout.h"
 #include "components/platform/foreign_windows.h"
 #include "components/platform/termination_signals.h"
 #include "engine/caption_effects.h"

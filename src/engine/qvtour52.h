@@ -22,6 +22,7 @@
 namespace qv {
 
 class FXImage;
+class KeyboardLayout;
 
 // A window that is never shown: its image only tells whether the next picture can
 // be loaded, one slide ahead of the screen.
@@ -144,6 +145,7 @@ private:
     std::vector<std::unique_ptr<OtherScreen>> blackouts_;  // the other screens
     std::unique_ptr<QWindow> daemonWindow_;            // a daemon's window the show draws into
     std::optional<TitleMarker> runningMarker_;  // not inside a daemon's window
+    std::unique_ptr<KeyboardLayout> passwordLayout_;  // for the prompt, asked once a show
 
     // Window fields.
     int FileIndex = 0;

@@ -3,6 +3,8 @@
 #include "engine/qvtour52.h"
 
 #include "components/picture/fx_image.h"
+#include "components/platform/keyboard_layout.h"
+#include "engine/password_match.h"
 #include "engine/show_state.h"
 #include "engine/show_timing.h"
 #include "settings/global_settings.h"
@@ -244,7 +246,10 @@ void qvtour52::Text1_Change()
 {
     ShowState& show = showState();
     Label2->hide();
-    if (Text1->text().toUpper() != globalSettings().screenSaverPassword.toUpper())
+    // The layout is asked once: the entry changes with every key.
+    if (!passwordLayout_)
+        passwordLayout_ = std::make_unique<KeyboardLayout>(KeyboardLayout::current());
+    if (!typedPasswordMatches(Text1->text(), globalSettings().screenSaverPassword, *passwordLayout_))
         return;
     Timer1.stop();
     show.passwordAccepted = true;

@@ -1,5 +1,7 @@
 #include "engine/bad_picture_text.h"
+#include "components/platform/keyboard_layout.h"
 #include "engine/mouse_jump.h"
+#include "engine/password_match.h"
 #include "engine/picture_fitting.h"
 #include "engine/play_order.h"
 #include "engine/slide_audio.h"
@@ -231,6 +233,20 @@ TEST(SlideSound, SoundOffStopsBothAndEmptyLeavesThemAlone)
     ASSERT_TRUE(named.start.has_value());
     EXPECT_EQ(soundDeviceKind(QStringLiteral("a.MID")), 1);
     EXPECT_EQ(soundDeviceKind(QStringLiteral("a.midi")), 0);
+}
+
+TEST(PasswordPrompt, TheKeysThatSetThePasswordOpenIt)
+{
+    const std::optional<KeyboardLayout> us = KeyboardLayout::fromNames(QStringLiteral("us"));
+    ASSERT_TRUE(us.has_value());
+    // Stored as the dialog keeps it: each key's unshifted character, upper-cased.
+    const QString stored = QStringLiteral("HI1");
+    EXPECT_TRUE(typedPasswordMatches(QStringLiteral("hi!"), stored, *us));  // typed as it was set
+    EXPECT_TRUE(typedPasswordMatches(QStringLiteral("Hi1"), stored, *us));
+    EXPECT_FALSE(typedPasswordMatches(QStringLiteral("hi"), stored, *us));
+    EXPECT_FALSE(typedPasswordMatches(QStringLiteral("hi@"), stored, *us));
+    // A character no key types never matches, even a stored password of such characters.
+    EXPECT_FALSE(typedPasswordMatches(QString(QChar(0x4E2D)), QString(QChar(0)), *us));
 }
 
 } // namespace
