@@ -1,9 +1,6 @@
 #include "config_ui/configuration_mode.h"
 
-#include "config_ui/common/window_openers.h"
-
-// Each window group adds its header here.
-// [window headers]
+#include "components/platform/termination_signals.h"
 #include "config_ui/arranging/add_files.h"
 #include "config_ui/arranging/cload.h"
 #include "config_ui/arranging/csave.h"
@@ -11,65 +8,76 @@
 #include "config_ui/arranging/frmremove.h"
 #include "config_ui/arranging/insert.h"
 #include "config_ui/arranging/swap.h"
-#include "config_ui/slide_dialogs/cpic.h"
-#include "config_ui/slide_dialogs/delays.h"
-#include "config_ui/slide_dialogs/desc_2.h"
-#include "config_ui/slide_dialogs/effects.h"
-#include "config_ui/slide_dialogs/wav.h"
+#include "config_ui/common/window_openers.h"
 #include "config_ui/editor/create_sequence.h"
 #include "config_ui/effects/frm_effects.h"
 #include "config_ui/options/frm_border.h"
 #include "config_ui/options/frm_options.h"
 #include "config_ui/options/password.h"
+#include "config_ui/random_setup/r_andom.h"
+#include "config_ui/slide_dialogs/cpic.h"
+#include "config_ui/slide_dialogs/delays.h"
+#include "config_ui/slide_dialogs/desc_2.h"
+#include "config_ui/slide_dialogs/effects.h"
+#include "config_ui/slide_dialogs/wav.h"
 #include "config_ui/title/frm_title.h"
 #include "config_ui/title/loading.h"
-#include "config_ui/random_setup/r_andom.h"
+#include "startup/shared_routines.h"
 
 namespace qv {
+namespace {
+
+// A signal (a logout, `kill`, Ctrl+C in a terminal) ends configuration as its close
+// box does: nothing more is saved, and the desktop's saver and pointer are restored.
+// A random show's configuration set aside by a test run comes back at the next
+// opening of the setup or the next show.
+void endOnTerminationSignal()
+{
+    onTerminationSignal([] { finish_program(); });
+}
+
+} // namespace
 
 void registerConfigurationWindows()
 {
     WindowOpeners& openers = windowOpeners();
-    // Each window group registers its windows here.
-    // [window registrations]
-    openers.pictureViewer = &cpic::openModal;
-    EditorDialogOpeners& slideDialogs = editorDialogOpeners();
-    slideDialogs.descriptionDialog = &desc_2::openModal;
-    slideDialogs.delayDialog = &delays::openModal;
-    slideDialogs.effectDialog = &effects::openModal;
-    slideDialogs.soundDialog = &wav::openModal;
-    EditorDialogOpeners& arrangingDialogs = editorDialogOpeners();
-    arrangingDialogs.replacePictureDialog = &cus_add2::openModal;
-    arrangingDialogs.addPicturesDialog = &Add_files::openModal;
-    arrangingDialogs.insertDialog = &insert::openModal;
-    arrangingDialogs.swapDialog = &Swap::openModal;
-    arrangingDialogs.loadDialog = &cload::openModal;
-    arrangingDialogs.saveDialog = &csave::openModal;
-    arrangingDialogs.removeDialog = &frmremove::openModal;
     openers.customShowEditor = [] { create_sequence::open(); };
     openers.randomSetup = [] { r_andom::open(); };
-    openers.effectChooser = &frmEffects::openModal;
     openers.globalOptions = &frmoptions::openModal;
     openers.borderDesigner = &FrmBorder::openModal;
     openers.passwordDialog = &Password::openModal;
-    (void)openers;
+    openers.effectChooser = &frmEffects::openModal;
+    openers.pictureViewer = &cpic::openModal;
+
+    EditorDialogOpeners& dialogs = editorDialogOpeners();
+    dialogs.descriptionDialog = &desc_2::openModal;
+    dialogs.delayDialog = &delays::openModal;
+    dialogs.effectDialog = &effects::openModal;
+    dialogs.soundDialog = &wav::openModal;
+    dialogs.replacePictureDialog = &cus_add2::openModal;
+    dialogs.addPicturesDialog = &Add_files::openModal;
+    dialogs.insertDialog = &insert::openModal;
+    dialogs.swapDialog = &Swap::openModal;
+    dialogs.loadDialog = &cload::openModal;
+    dialogs.saveDialog = &csave::openModal;
+    dialogs.removeDialog = &frmremove::openModal;
 }
 
 void showSplashWindow()
 {
-    // [splash opener]
+    endOnTerminationSignal();
     loading::open();
 }
 
 void showTitleScreen()
 {
-    // [title opener]
+    endOnTerminationSignal();
     FrmTitle::open();
 }
 
 void showPasswordDialogForHost(std::uint32_t hostWindow)
 {
-    // [password opener]
+    endOnTerminationSignal();
     Password::openForHost(hostWindow);
 }
 
