@@ -1,0 +1,230 @@
+#pragma once
+
+// The program under test, started on the test's X server, and what the test does there
+// as a user would: find windows by title, give them the focus, press keys, look at pixels.
+// Include this last: Xlib defines macros such as None that clash with other names.
+#include <QColor>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QProcess>
+#include <QThread>
+
+#include <csignal>
+#include <functional>
+#include <map>
+
+#include "support/x_display.h"
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+
+namespace qv::test {
+
+// Polls `done` until it holds (true) or `milliseconds` have passed (false).
+inline bool within(int milliseconds, const std::function<bool()>& done)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!done()) {
+        if (timer.elapsed() > milliseconds)
+            return false;
+        QThread::msleep(20);
+    }
+    return true;
+}
+
+// A picture of one colour, written as BMP.
+inline bool savePlainPicture(const QString& path, QColor colour, int width = 320, int height = 240)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    return image.save(path, "BMP");
+}
+
+class XProgram {
+public:
+    using WindowTest = std::function<bool(Window, const QString&)>;
+
+    ~XProgram() { kill(); }
+
+    // False when there is no X server; retries for 2 s while the server is still busy
+    // with the connections of the last test's programs.
+    bool connect()
+    {
+        for (int attempt = 0; attempt < 20 && !display_; ++attempt) {
+            display_.reset(XOpenDisplay(nullptr));
+            if (!display_)
+                QThread::msleep(100);
+        }
+        return display_ != nullptr;
+    }
+    Display* display() const { return display_.get(); }
+    Window root() const { return DefaultRootWindow(display_.get()); }
+    QProcess& process() { return process_; }
+
+    // Starts the program on this server, with `extra` added to the environment.
+    bool start(const QStringList& arguments, const QString& workingFolder = {},
+               const QProcessEnvironment& extra = {})
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        environment.insert(extra);
+        process_.setProcessEnvironment(environment);
+        if (!workingFolder.isEmpty())
+            process_.setWorkingDirectory(workingFolder);
+        process_.setProcessChannelMode(QProcess::ForwardedChannels);
+        process_.start(qEnvironmentVariable("QV_PROGRAM"), arguments);
+        return process_.waitForStarted();
+    }
+    bool running() const { return process_.state() == QProcess::Running; }
+    void signal(int number) { ::kill(static_cast<pid_t>(process_.processId()), number); }
+    // Finished within the time, normally, with exit code 0.
+    bool endsCleanlyWithin(int milliseconds)
+    {
+        return process_.waitForFinished(milliseconds) && process_.exitStatus() == QProcess::NormalExit
+               && process_.exitCode() == 0;
+    }
+    void kill()
+    {
+        if (process_.state() != QProcess::NotRunning) {
+            process_.kill();
+            process_.waitForFinished();
+        }
+    }
+
+    // The viewable top-level windows and their names.
+    std::map<Window, QString> windows() const
+    {
+        std::map<Window, QString> found;
+        Window rootWindow = 0;
+        Window parent = 0;
+        Window* children = nullptr;
+        unsigned int count = 0;
+        if (XQueryTree(display_.get(), root(), &rootWindow, &parent, &children, &count) == 0)
+            return found;
+        for (unsigned int i = 0; i < count; ++i) {
+            XWindowAttributes attributes;
+            if (XGetWindowAttributes(display_.get(), children[i], &attributes) == 0 || attributes.map_state != IsViewable)
+                continue;
+            char* name = nullptr;
+            XFetchName(display_.get(), children[i], &name);
+            found[children[i]] = QString::fromLatin1(name != nullptr ? name : "");
+            XFree(name);
+        }
+        XFree(children);
+        return found;
+    }
+    static WindowTest titled(const QString& title)
+    {
+        return [title](Window, const QString& name) { return name == title; };
+    }
+    Window window(const WindowTest& wanted) const
+    {
+        for (const auto& [window, name] : windows())
+            if (wanted(window, name))
+                return window;
+        return 0;
+    }
+    Window window(const QString& title) const { return window(titled(title)); }
+
+    // A window `wanted` accepts, once it is there while the program runs (0 if it does not come).
+    Window waitForWindow(const WindowTest& wanted, int milliseconds = 20000) const
+    {
+        Window found = 0;
+        within(milliseconds, [&] { return !running() || (found = window(wanted)) != 0; });
+        return found;
+    }
+    Window waitForWindow(const QString& title, int milliseconds = 20000) const
+    {
+        return waitForWindow(titled(title), milliseconds);
+    }
+    // True once no window `wanted` accepts is left while the program still runs.
+    bool waitForWindowGone(const WindowTest& wanted, int milliseconds = 20000) const
+    {
+        return within(milliseconds, [&] { return !running() || window(wanted) == 0; }) && running();
+    }
+    bool waitForWindowGone(const QString& title, int milliseconds = 20000) const
+    {
+        return waitForWindowGone(titled(title), milliseconds);
+    }
+
+    // There is no window manager: the test gives the focus as one would.
+    void focus(Window window) const
+    {
+        XSetInputFocus(display_.get(), window, RevertToParent, CurrentTime);
+        XSync(display_.get(), False);
+        QThread::msleep(300);
+    }
+    Window focusWindow(const QString& title) const
+    {
+        const Window found = waitForWindow(title);
+        if (found != 0)
+            focus(found);
+        return found;
+    }
+
+    // Presses and releases one key, "Return", "space", "alt+c", then lets the program catch
+    // up (a mnemonic clicks its button after a short animation).
+    void pressKeys(const QString& keys) const
+    {
+        const bool alt = keys.startsWith(QLatin1String("alt+"));
+        const KeyCode altKey = XKeysymToKeycode(display_.get(), XK_Alt_L);
+        const KeyCode code = XKeysymToKeycode(display_.get(), XStringToKeysym(keys.mid(alt ? 4 : 0).toLatin1().constData()));
+        if (alt)
+            XTestFakeKeyEvent(display_.get(), altKey, True, CurrentTime);
+        XTestFakeKeyEvent(display_.get(), code, True, CurrentTime);
+        XTestFakeKeyEvent(display_.get(), code, False, CurrentTime);
+        if (alt)
+            XTestFakeKeyEvent(display_.get(), altKey, False, CurrentTime);
+        XSync(display_.get(), False);
+        QThread::msleep(static_cast<unsigned long>(keyPauseMs));
+    }
+    // Letters and digits, one key each.
+    void type(const QString& text) const
+    {
+        for (const QChar c : text)
+            pressKeys(QString(c));
+    }
+    int keyPauseMs = 400;
+
+    // What the server shows in that part of a window (a null image if it cannot be read).
+    QImage shot(Window window, int x, int y, int width, int height) const
+    {
+        XImage* taken = XGetImage(display_.get(), window, x, y, static_cast<unsigned>(width),
+                                  static_cast<unsigned>(height), AllPlanes, ZPixmap);
+        if (taken == nullptr)
+            return {};
+        QImage image(width, height, QImage::Format_RGB32);
+        for (int row = 0; row < height; ++row)
+            for (int column = 0; column < width; ++column)
+                image.setPixel(column, row, static_cast<QRgb>(XGetPixel(taken, column, row)) | 0xff000000U);
+        XDestroyImage(taken);
+        return image;
+    }
+    QImage screen() const { return shot(root(), 0, 0, screenWidth(), screenHeight()); }
+    // 0xRRGGBB, 0 if it cannot be read.
+    QRgb pixel(Window window, int x, int y) const
+    {
+        const QImage one = shot(window, x, y, 1, 1);
+        return one.isNull() ? 0 : one.pixel(0, 0) & 0xffffffU;
+    }
+    QRgb centre() const { return pixel(root(), screenWidth() / 2, screenHeight() / 2); }
+    int screenWidth() const { return DisplayWidth(display_.get(), 0); }
+    int screenHeight() const { return DisplayHeight(display_.get(), 0); }
+
+    // A mapped top-level window of the test's own, as a screen-saver daemon makes for a show.
+    Window makeHostWindow(int width, int height, unsigned long background = 0) const
+    {
+        const Window host = XCreateSimpleWindow(display_.get(), root(), 0, 0, static_cast<unsigned>(width),
+                                                static_cast<unsigned>(height), 0, 0, background);
+        XMapWindow(display_.get(), host);
+        XSync(display_.get(), False);
+        return host;
+    }
+
+private:
+    DisplayConnection display_;
+    QProcess process_;
+};
+
+} // namespace qv::test
