@@ -5,20 +5,10 @@
 
 #include <QCoreApplication>
 #include <QDBusConnection>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QImage>
-#include <QProcess>
 #include <QSettings>
-#include <QThread>
 
-#include <memory>
-
-#include <csignal>
-
-// Last: Xlib defines macros such as None that clash with the names of others.
-#include "support/x_display.h"
-#include <X11/Xutil.h>
+#include "support/x_program.h"  // last: Xlib macros
 
 namespace {
 
@@ -43,8 +33,7 @@ class DesktopSaverTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        display_.reset(XOpenDisplay(nullptr));
-        if (!display_)
+        if (!program_.connect())
             GTEST_SKIP() << "needs an X display";
         QDBusConnection bus = QDBusConnection::sessionBus();
         if (!bus.isConnected())
@@ -56,10 +45,7 @@ protected:
 
     void TearDown() override
     {
-        if (program_.state() != QProcess::NotRunning) {
-            program_.kill();
-            program_.waitForFinished();
-        }
+        program_.kill();
         QDBusConnection::sessionBus().unregisterObject(QStringLiteral("/org/freedesktop/ScreenSaver"));
         QDBusConnection::sessionBus().unregisterService(QStringLiteral("org.freedesktop.ScreenSaver"));
     }
@@ -81,54 +67,36 @@ protected:
         timer.start();
         while (timer.elapsed() < milliseconds) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-            if (program_.waitForFinished(20))
+            if (program_.process().waitForFinished(20))
                 return true;
         }
         return false;
     }
 
-    double paintedShare(Window window, int width, int height, unsigned long background) const
+    double paintedShare(Window window, int width, int height, QRgb background) const
     {
-        const auto destroy = [](XImage* unwanted) { XDestroyImage(unwanted); };
-        std::unique_ptr<XImage, decltype(destroy)> shot(
-            XGetImage(display_.get(), window, 0, 0, static_cast<unsigned>(width), static_cast<unsigned>(height),
-                      AllPlanes, ZPixmap),
-            destroy);
-        if (!shot)
+        const QImage shot = program_.shot(window, 0, 0, width, height);
+        if (shot.isNull())
             return 0;
         int painted = 0;
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x) {
-                const unsigned long pixel = XGetPixel(shot.get(), x, y) & 0xffffff;
+                const QRgb pixel = shot.pixel(x, y) & 0xffffffU;
                 painted += pixel != background && pixel != 0 ? 1 : 0;
             }
         return painted / static_cast<double>(width * height);
     }
 
-    void start(const QStringList& arguments)
-    {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        program_.setProcessEnvironment(environment);
-        program_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        program_.start(qEnvironmentVariable("QV_PROGRAM"), arguments);
-        ASSERT_TRUE(program_.waitForStarted());
-    }
-
-    qv::test::DisplayConnection display_;
     FakeDesktopSaver saver_;
-    QProcess program_;
+    qv::test::XProgram program_;
 };
 
 TEST_F(DesktopSaverTest, InsideADaemonsWindowItDrawsAndEndsPromptlyOnTerm)
 {
-    const unsigned long background = 0x336699;
-    const Window host =
-        XCreateSimpleWindow(display_.get(), DefaultRootWindow(display_.get()), 0, 0, 320, 240, 0, 0, background);
-    XMapWindow(display_.get(), host);
-    XSync(display_.get(), False);
+    const QRgb background = 0x336699;
+    const Window host = program_.makeHostWindow(320, 240, background);
 
-    start({QStringLiteral("--window-id"), QStringLiteral("0x%1").arg(host, 0, 16)});
+    ASSERT_TRUE(program_.start({QStringLiteral("--window-id"), QStringLiteral("0x%1").arg(host, 0, 16)}));
     double share = 0;
     // Wait as long as the check below would fail: a wipe caught halfway paints exactly half.
     for (int attempt = 0; attempt < 60 && share <= 0.5; ++attempt) {
@@ -140,10 +108,10 @@ TEST_F(DesktopSaverTest, InsideADaemonsWindowItDrawsAndEndsPromptlyOnTerm)
 
     QElapsedTimer sinceTerm;
     sinceTerm.start();
-    ::kill(static_cast<pid_t>(program_.processId()), SIGTERM);
+    program_.signal(SIGTERM);
     ASSERT_TRUE(finishesWithin(10000));
-    EXPECT_EQ(program_.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(program_.exitCode(), 0);
+    EXPECT_EQ(program_.process().exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program_.process().exitCode(), 0);
     // Reported, not asserted: the machine's load decides the exact figure.
     std::printf("ended %lld ms after SIGTERM\n", static_cast<long long>(sinceTerm.elapsed()));
 }
@@ -153,29 +121,27 @@ TEST_F(DesktopSaverTest, InsideADaemonsWindowItDrawsAndEndsPromptlyOnTerm)
 TEST_F(DesktopSaverTest, OnlyAPresentationHoldsOffTheDesktopSaverAndOnlyWhileItRuns)
 {
     const QString folder = qEnvironmentVariable("QV_TEST_SCRATCH") + QStringLiteral("/");
-    QImage picture(64, 48, QImage::Format_RGB32);
-    picture.fill(Qt::red);
-    ASSERT_TRUE(picture.save(folder + QStringLiteral("red.bmp"), "BMP"));
+    ASSERT_TRUE(qv::test::savePlainPicture(folder + QStringLiteral("red.bmp"), Qt::red, 64, 48));
     QFile show(folder + QStringLiteral("watched.css"));
     ASSERT_TRUE(show.open(QIODevice::WriteOnly));
     show.write("\"Quintavue\",,,,,,,1\r\n\"" + folder.toUtf8() + "red.bmp\",\"\",30,0,0,\"\",0\r\n");
     show.close();
 
-    start({show.fileName()});
+    ASSERT_TRUE(program_.start({show.fileName()}));
     for (int attempt = 0; attempt < 60 && saver_.held == 0; ++attempt)
         runFor(250);
     EXPECT_EQ(saver_.held, 1) << "a presentation let the desktop blank the screen";
-    ::kill(static_cast<pid_t>(program_.processId()), SIGTERM);
+    program_.signal(SIGTERM);
     ASSERT_TRUE(finishesWithin(10000));
-    EXPECT_EQ(program_.exitCode(), 0);
+    EXPECT_EQ(program_.process().exitCode(), 0);
     runFor(200);
     EXPECT_EQ(saver_.held, 0) << "an inhibition was left behind";
 
-    start({QStringLiteral("/s")});
+    ASSERT_TRUE(program_.start({QStringLiteral("/s")}));
     runFor(4000);
-    EXPECT_EQ(program_.state(), QProcess::Running);
+    EXPECT_TRUE(program_.running());
     EXPECT_EQ(saver_.inhibitions, 1) << "the idle screen saver kept the machine awake";
-    ::kill(static_cast<pid_t>(program_.processId()), SIGTERM);
+    program_.signal(SIGTERM);
     ASSERT_TRUE(finishesWithin(10000));
 }
 
@@ -186,9 +152,7 @@ TEST_F(DesktopSaverTest, APresentationInsideADaemonsWindowMovesOnByItself)
     const QString folder = qEnvironmentVariable("QV_TEST_SCRATCH") + QStringLiteral("/");
     QByteArray text = "\"Quintavue\",,,,,,,2\r\n";
     for (const auto& [name, colour] : {std::pair{"red.bmp", Qt::red}, std::pair{"green.bmp", Qt::green}}) {
-        QImage picture(64, 48, QImage::Format_RGB32);
-        picture.fill(colour);
-        ASSERT_TRUE(picture.save(folder + QLatin1String(name), "BMP"));
+        ASSERT_TRUE(qv::test::savePlainPicture(folder + QLatin1String(name), colour, 64, 48));
         text += "\"" + folder.toUtf8() + name + "\",\"\",1,0,0,\"\",0\r\n";
     }
     QFile show(folder + QStringLiteral("clicks.css"));
@@ -202,16 +166,9 @@ TEST_F(DesktopSaverTest, APresentationInsideADaemonsWindowMovesOnByItself)
     store.setValue(QStringLiteral("data/ActiveCSS"), QStringLiteral("clicks.css"));
     store.sync();
 
-    const Window host = XCreateSimpleWindow(display_.get(), DefaultRootWindow(display_.get()), 0, 0, 320, 240, 0, 0, 0);
-    XMapWindow(display_.get(), host);
-    XSync(display_.get(), False);
-    start({QStringLiteral("--window-id"), QString::number(host)});
-    const auto centre = [&] {
-        const auto destroy = [](XImage* unwanted) { XDestroyImage(unwanted); };
-        const std::unique_ptr<XImage, decltype(destroy)> shot(
-            XGetImage(display_.get(), host, 160, 120, 1, 1, AllPlanes, ZPixmap), destroy);
-        return shot ? XGetPixel(shot.get(), 0, 0) & 0xffffff : 0;
-    };
+    const Window host = program_.makeHostWindow(320, 240);
+    ASSERT_TRUE(program_.start({QStringLiteral("--window-id"), QString::number(host)}));
+    const auto centre = [&] { return program_.pixel(host, 160, 120); };
     bool red = false;
     bool greenAfterRed = false;
     for (int attempt = 0; attempt < 60 && !greenAfterRed; ++attempt) {
@@ -220,7 +177,7 @@ TEST_F(DesktopSaverTest, APresentationInsideADaemonsWindowMovesOnByItself)
         greenAfterRed = red && centre() == 0x00ff00;
     }
     EXPECT_TRUE(greenAfterRed) << "the presentation stayed on its first slide";
-    ::kill(static_cast<pid_t>(program_.processId()), SIGTERM);
+    program_.signal(SIGTERM);
     EXPECT_TRUE(finishesWithin(10000));
     store.clear();
 }

@@ -4,21 +4,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QImage>
-#include <QProcess>
-#include <QThread>
 #include <QtEndian>
 
 #include <cmath>
-#include <memory>
 
-// Last: Xlib defines macros such as None that clash with the names of others.
-#include "support/x_display.h"
-#include <X11/Xutil.h>
-#include <X11/extensions/XTest.h>
-#include <X11/keysym.h>
+#include "support/x_program.h"  // last: Xlib macros
 
 namespace {
 
@@ -43,49 +34,21 @@ class ShowEndToEnd : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        display_.reset(XOpenDisplay(nullptr));
-        if (!display_)
+        if (!program_.connect())
             GTEST_SKIP() << "needs an X display";
         folder_ = qEnvironmentVariable("QV_TEST_SCRATCH") + QStringLiteral("/show/");
         QDir().mkpath(folder_);
     }
 
-    void TearDown() override
-    {
-        if (program_.state() != QProcess::NotRunning) {
-            program_.kill();
-            program_.waitForFinished();
-        }
-    }
-
     QString writePicture(const char* name, QColor colour)
     {
-        QImage image(320, 240, QImage::Format_RGB32);
-        image.fill(colour);
         const QString path = folder_ + QLatin1String(name);
-        EXPECT_TRUE(image.save(path, "BMP"));
+        EXPECT_TRUE(qv::test::savePlainPicture(path, colour));
         return path;
     }
 
-    QImage screen() const
-    {
-        const int width = DisplayWidth(display_.get(), 0);
-        const int height = DisplayHeight(display_.get(), 0);
-        const auto destroy = [](XImage* unwanted) { XDestroyImage(unwanted); };
-        std::unique_ptr<XImage, decltype(destroy)> shot(
-            XGetImage(display_.get(), DefaultRootWindow(display_.get()), 0, 0, static_cast<unsigned>(width),
-                      static_cast<unsigned>(height), AllPlanes, ZPixmap),
-            destroy);
-        QImage image(width, height, QImage::Format_RGB32);
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x)
-                image.setPixel(x, y, static_cast<QRgb>(XGetPixel(shot.get(), x, y)) | 0xff000000U);
-        return image;
-    }
-
-    qv::test::DisplayConnection display_;
     QString folder_;
-    QProcess program_;
+    qv::test::XProgram program_;
 };
 
 // Which of the three slide colours fills the middle of the screen, if any.
@@ -131,21 +94,17 @@ TEST_F(ShowEndToEnd, ShowsEachSlideWithCaptionAndSoundAndEndsOnAKey)
     show.close();
 
     const QString audioOut = folder_ + QStringLiteral("audio.raw");
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("disk"));
-    environment.insert(QStringLiteral("SDL_DISKAUDIOFILE"), audioOut);
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    program_.setProcessEnvironment(environment);
-    program_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    program_.start(qEnvironmentVariable("QV_PROGRAM"), {show.fileName()});
-    ASSERT_TRUE(program_.waitForStarted());
+    QProcessEnvironment diskAudio;
+    diskAudio.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("disk"));
+    diskAudio.insert(QStringLiteral("SDL_DISKAUDIOFILE"), audioOut);
+    ASSERT_TRUE(program_.start({show.fileName()}, {}, diskAudio));
 
     QString seen;
     int mostCaption = 0;
     QElapsedTimer timer;
     timer.start();
-    while (timer.elapsed() < 40000 && seen.count(QLatin1Char('R')) < 2 && program_.state() == QProcess::Running) {
-        const QImage shot = screen();
+    while (timer.elapsed() < 40000 && seen.count(QLatin1Char('R')) < 2 && program_.running()) {
+        const QImage shot = program_.screen();
         const char slide = slideAt(shot);
         if (slide != '-' && (seen.isEmpty() || seen.back() != QLatin1Char(slide)))
             seen += QLatin1Char(slide);
@@ -157,13 +116,8 @@ TEST_F(ShowEndToEnd, ShowsEachSlideWithCaptionAndSoundAndEndsOnAKey)
     EXPECT_GT(mostCaption, 200) << "no caption seen";
 
     // Any key ends the show.
-    const KeyCode space = XKeysymToKeycode(display_.get(), XK_space);
-    XTestFakeKeyEvent(display_.get(), space, True, CurrentTime);
-    XTestFakeKeyEvent(display_.get(), space, False, CurrentTime);
-    XFlush(display_.get());
-    ASSERT_TRUE(program_.waitForFinished(15000));
-    EXPECT_EQ(program_.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(program_.exitCode(), 0);
+    program_.pressKeys("space");
+    ASSERT_TRUE(program_.endsCleanlyWithin(15000));
 
     // The first slide's tone reached the mixer.
     QFile raw(audioOut);
