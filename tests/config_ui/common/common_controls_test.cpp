@@ -12,8 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QTest>
 #include <QVBoxLayout>
 
 #include <gtest/gtest.h>
@@ -29,42 +27,6 @@ TEST(DelayFromText, ReadsLeadingDigitsWithinTheLimit)
     };
     for (const auto& [text, value] : cases)
         EXPECT_EQ(delayFromText(QString::fromLatin1(text)), value) << text;
-}
-
-class DelayEntryTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        attachDelayEntry(&entry, &spin);
-        entry.setText(QStringLiteral("15"));
-    }
-    QLineEdit entry;
-    QScrollBar spin{Qt::Vertical};
-};
-
-TEST_F(DelayEntryTest, TypingKeepsOnlyALimitedNumber)
-{
-    entry.setText(QString());
-    QTest::keyClicks(&entry, QStringLiteral("1x2 3"));
-    EXPECT_EQ(entry.text(), QStringLiteral("123"));
-    QTest::keyClicks(&entry, QStringLiteral("4"));
-    EXPECT_EQ(entry.text(), QStringLiteral("999"));
-    entry.selectAll();
-    QTest::keyClick(&entry, Qt::Key_Backspace);
-    EXPECT_EQ(entry.text(), QStringLiteral("0"));
-}
-
-TEST_F(DelayEntryTest, SpinStepsOneAndReturnsToRest)
-{
-    spin.triggerAction(QAbstractSlider::SliderSingleStepSub);  // the upper arrow
-    spin.triggerAction(QAbstractSlider::SliderSingleStepSub);
-    EXPECT_EQ(entry.text(), QStringLiteral("17"));
-    EXPECT_EQ(spin.value(), 50);
-    spin.triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_EQ(entry.text(), QStringLiteral("16"));
-    entry.setText(QStringLiteral("0"));
-    spin.triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_EQ(entry.text(), QStringLiteral("0"));
 }
 
 TEST(StatusLine, ExplainsTheControlUnderThePointerAndSpaceOverTheBackground)

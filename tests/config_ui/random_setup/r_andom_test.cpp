@@ -154,6 +154,7 @@ TEST_F(RandomSetupTest, DelayEntryTakesDigitsUpTo999AndSpinsByOne)
         entry->setText(before);
         spin->triggerAction(action);
         EXPECT_EQ(entry->text(), after) << before;
+        EXPECT_EQ(spin->value(), 50) << "the spin bar must come back to rest";
     }
 }
 
