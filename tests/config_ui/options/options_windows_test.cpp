@@ -352,6 +352,7 @@ TEST_P(PasswordLength, TwentyFiveCharactersAtMost)
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].text, QStringLiteral("New password too long\nMaximum length  25 chars"));
     EXPECT_EQ(messages.messages[0].title, QStringLiteral("Change Password"));
+    EXPECT_EQ(messages.messages[0].icon, MessageIcon::Warning);
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_FALSE(storedValue("PasswordName").isValid());
 }
@@ -366,6 +367,8 @@ TEST_F(OptionsWindowTest, AMismatchKeepsTheDialogOpenWithTheNormalisedTexts)
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].title, QStringLiteral("Quintavue"));
     EXPECT_EQ(messages.messages[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(messages.messages[0].text,
+              QStringLiteral("The new and confirmed passwords do not match. Please type them again."));
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(control<QLineEdit>(&dialog, QStringLiteral("NewPassword"))->text(), QStringLiteral("ABC"));
     EXPECT_FALSE(storedValue("PasswordName").isValid());
