@@ -79,10 +79,7 @@ Add_files::Add_files(QWidget* parent)
             [](bool on) { configUiState().addAutoPreview = on ? 1 : 0; });
     connect(&browser, &FileBrowser::fileDoubleClicked, this, [this] { SSCommand1_Click(0); });
 
-    auto* lists = new QGridLayout;
-    lists->addWidget(browser.driveList(), 0, 0, 1, 2);
-    lists->addWidget(browser.folderList(), 1, 0);
-    lists->addWidget(browser.fileList(), 1, 1);
+    QGridLayout* lists = picker_->makeListsLayout();
     auto* modes = new QHBoxLayout;
     modes->addWidget(Option1_);
     modes->addWidget(Option2_);
@@ -92,9 +89,7 @@ Add_files::Add_files(QWidget* parent)
     delay->addWidget(Text1_);
     delay->addWidget(VScroll1_);
     delay->addStretch();
-    auto* side = new QVBoxLayout;
-    side->addWidget(picker_->previewPanel());
-    side->addWidget(picker_->autoPreviewBox());
+    QVBoxLayout* side = picker_->makePreviewColumn();
     side->addSpacing(entryHeight / 2);
     side->addLayout(modes);
     side->addWidget(Check1_);
@@ -111,10 +106,7 @@ Add_files::Add_files(QWidget* parent)
     layout->addLayout(top, 1);
     layout->addLayout(buttons);
 
-    setTabOrder(browser.driveList(), browser.folderList());
-    setTabOrder(browser.folderList(), browser.fileList());
-    setTabOrder(browser.fileList(), picker_->autoPreviewBox());
-    setTabOrder(picker_->autoPreviewBox(), Option1_);
+    picker_->chainTabOrder(Option1_);
     setTabOrder(Option1_, Option2_);
     setTabOrder(Option2_, Check1_);
     setTabOrder(Check1_, Text1_);

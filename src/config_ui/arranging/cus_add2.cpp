@@ -69,13 +69,8 @@ cus_add2::cus_add2(QWidget* parent)
             [](bool on) { configUiState().replaceAutoPreview = on ? 1 : 0; });
     connect(&browser, &FileBrowser::fileDoubleClicked, this, [this] { SSCommand1_Click(0); });
 
-    auto* lists = new QGridLayout;
-    lists->addWidget(browser.driveList(), 0, 0, 1, 2);
-    lists->addWidget(browser.folderList(), 1, 0);
-    lists->addWidget(browser.fileList(), 1, 1);
-    auto* previewColumn = new QVBoxLayout;
-    previewColumn->addWidget(picker_->previewPanel());
-    previewColumn->addWidget(picker_->autoPreviewBox());
+    QGridLayout* lists = picker_->makeListsLayout();
+    QVBoxLayout* previewColumn = picker_->makePreviewColumn();
     previewColumn->addStretch();
     auto* top = new QHBoxLayout;
     top->addLayout(lists, 1);
@@ -94,10 +89,7 @@ cus_add2::cus_add2(QWidget* parent)
     layout->addWidget(Text1_);
     layout->addLayout(buttons);
 
-    setTabOrder(browser.driveList(), browser.folderList());
-    setTabOrder(browser.folderList(), browser.fileList());
-    setTabOrder(browser.fileList(), picker_->autoPreviewBox());
-    setTabOrder(picker_->autoPreviewBox(), Text1_);
+    picker_->chainTabOrder(Text1_);
     setTabOrder(Text1_, SSCommand1_[0]);
     for (int index = 0; index < 3; ++index)
         setTabOrder(SSCommand1_[index], SSCommand1_[index + 1]);

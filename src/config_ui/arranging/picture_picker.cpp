@@ -9,8 +9,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
+#include <QGridLayout>
 #include <QListView>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace qv {
 
@@ -82,6 +84,31 @@ void PicturePicker::preview(const QString& fileName)
 }
 
 void PicturePicker::storeFolder() const { startupState().pictureBrowseDir = browser_->folder(); }
+
+QGridLayout* PicturePicker::makeListsLayout() const
+{
+    auto* lists = new QGridLayout;
+    lists->addWidget(browser_->driveList(), 0, 0, 1, 2);
+    lists->addWidget(browser_->folderList(), 1, 0);
+    lists->addWidget(browser_->fileList(), 1, 1);
+    return lists;
+}
+
+QVBoxLayout* PicturePicker::makePreviewColumn() const
+{
+    auto* column = new QVBoxLayout;
+    column->addWidget(panel_);
+    column->addWidget(autoPreview_);
+    return column;
+}
+
+void PicturePicker::chainTabOrder(QWidget* next) const
+{
+    QWidget::setTabOrder(browser_->driveList(), browser_->folderList());
+    QWidget::setTabOrder(browser_->folderList(), browser_->fileList());
+    QWidget::setTabOrder(browser_->fileList(), autoPreview_);
+    QWidget::setTabOrder(autoPreview_, next);
+}
 
 void PicturePicker::onFileClicked(const QString& fileName)
 {

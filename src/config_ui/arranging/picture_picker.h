@@ -5,6 +5,8 @@
 #include <QString>
 
 class QCheckBox;
+class QGridLayout;
+class QVBoxLayout;
 class QPushButton;
 class QWidget;
 
@@ -46,6 +48,13 @@ public:
     void preview(const QString& fileName);
     // Remembers the folder the file list shows for the next picture dialog.
     void storeFolder() const;
+
+    // The drive list over the folder and file lists, as every picture dialog shows them.
+    QGridLayout* makeListsLayout() const;
+    // The preview with its "Auto preview" box under it; the dialog may add more below.
+    QVBoxLayout* makePreviewColumn() const;
+    // Tab order through the three lists and the "Auto preview" box, then on to `next`.
+    void chainTabOrder(QWidget* next) const;
 
 Q_SIGNALS:
     void autoPreviewChanged(bool on);
