@@ -1,6 +1,7 @@
 #include "config_ui/options/dspeed.h"
 
 #include "config_ui/common/accessible_names.h"
+#include "config_ui/common/status_line.h"
 #include "config_ui/common/window_placement.h"
 #include "settings/global_settings.h"
 #include "startup/shared_routines.h"
@@ -61,6 +62,13 @@ dspeed::dspeed(QWidget* options)
     inner->addWidget(FXLabel1);
     inner->addLayout(bar);
     inner->addWidget(SSCommand1, 0, Qt::AlignHCenter);
+    auto* status = new QLabel(panel);
+    status->setObjectName(QStringLiteral("StatusLine"));
+    status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    inner->addWidget(status);
+    setStatusText(HScroll1, QStringLiteral("Toward Slow: a slower dissolve"));
+    setStatusText(SSCommand1, QStringLiteral("Click here to keep this speed"));
+    installStatusLine(this, status);
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(panel);

@@ -3,6 +3,7 @@
 #include "components/platform/foreign_windows.h"
 #include "components/platform/message_box.h"
 #include "config_ui/common/accessible_names.h"
+#include "config_ui/common/status_line.h"
 #include "config_ui/options/dialog_flags.h"
 #include "config_ui/common/window_placement.h"
 #include "components/platform/keyboard_layout.h"
@@ -67,7 +68,19 @@ Password::Password(QWidget* parent) : QDialog(parent, kFixedDialogFlags)
     layout->addSpacing(fontMetrics().height() / 2);
     layout->addLayout(entries);
     layout->addLayout(buttons);
+    auto* status = new QLabel(this);
+    status->setObjectName(QStringLiteral("StatusLine"));
+    status->setFrameShape(QFrame::StyledPanel);
+    status->setFrameShadow(QFrame::Sunken);
+    // The line explains; it never widens the dialog.
+    status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    layout->addWidget(status);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    setStatusText(NewPassword, QStringLiteral("Type the new password; letters are not case-sensitive"));
+    setStatusText(NewPassword2, QStringLiteral("Type the new password once more"));
+    setStatusText(OK, QStringLiteral("Click here to keep the new password"));
+    setStatusText(Cancel, QStringLiteral("Click here to keep the password as it was"));
+    installStatusLine(this, status);
 
     connect(OK, &QPushButton::clicked, this, &Password::OK_Click);
     connect(Cancel, &QPushButton::clicked, this, &Password::Cancel_Click);
