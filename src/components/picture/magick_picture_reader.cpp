@@ -2,6 +2,7 @@
 
 #include "components/picture/decode_limits.h"
 #include "components/picture/magick_setup.h"
+#include "components/picture/tiff_messages.h"
 #include "components/picture/wmf_header.h"
 
 #include <Magick++.h>
@@ -46,6 +47,9 @@ QSize sizeOf(const Magick::Image& image)
 
 QImage exportPixels(Magick::Image& image)
 {
+    // Pixels of a CMYK picture are exported as their inks unless converted first.
+    if (image.colorSpace() == Magick::CMYKColorspace)
+        image.colorSpace(Magick::RGBColorspace);
     const QSize size = sizeOf(image);
     // Palette TGA reports alpha 0 everywhere while it has no alpha channel at all.
     const bool hasAlpha = image.matte();
@@ -133,15 +137,8 @@ DecodeOutcome decodeMetafile(const QByteArray& data, QSize target)
     });
 }
 
-} // namespace
-
-DecodeOutcome decodeWithMagick(const QByteArray& data, PictureFormat format, QSize target)
+DecodeOutcome decodeRaster(const QByteArray& data, PictureFormat format, QSize target)
 {
-    prepareMagick();
-    if (format == PictureFormat::Unknown)
-        return {LoadResult::UnknownType, {}};
-    if (format == PictureFormat::Wmf)
-        return decodeMetafile(data, target);
     return guarded([&]() -> DecodeOutcome {
         const Magick::Blob blob(data.constData(), static_cast<size_t>(data.size()));
         Magick::Image image = imageFor(format);
@@ -161,6 +158,23 @@ DecodeOutcome decodeWithMagick(const QByteArray& data, PictureFormat format, QSi
             pixels = pixels.scaled(reduced, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         return {LoadResult::Loaded, Picture::raster(std::move(pixels), natural)};
     });
+}
+
+} // namespace
+
+DecodeOutcome decodeWithMagick(const QByteArray& data, PictureFormat format, QSize target)
+{
+    prepareMagick();
+    if (format == PictureFormat::Unknown)
+        return {LoadResult::UnknownType, {}};
+    if (format == PictureFormat::Wmf)
+        return decodeMetafile(data, target);
+    if (format != PictureFormat::Tiff)
+        return decodeRaster(data, format, target);
+    const std::lock_guard tiffTurn(tiffReadTurn());
+    DecodeOutcome outcome = decodeRaster(data, format, target);
+    silenceTiffMessages();
+    return outcome;
 }
 
 QImage renderMetafile(const QByteArray& data, QSize size)

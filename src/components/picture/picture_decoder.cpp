@@ -6,6 +6,7 @@
 #include "components/picture/magick_picture_reader.h"
 #include "components/picture/picture_format.h"
 #include "components/picture/qt_picture_reader.h"
+#include "components/picture/tiff_layout.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -24,9 +25,28 @@ bool qtReads(PictureFormat format)
 }
 
 // GraphicsMagick reads some BMP, GIF and JPEG variants that Qt refuses. Not TIFF: both
-// go through the same libtiff, and GraphicsMagick's TIFF reader leaves libtiff with an
-// error handler that aborts the process in any later reader (see tiff_messages.h).
+// go through the same libtiff, whose process-wide error handler GraphicsMagick replaces
+// (see tiff_messages.h), so each TIFF goes to the one that reads its layout right.
 bool magickMayRetry(PictureFormat format) { return format != PictureFormat::Tiff; }
+
+// Qt's TIFF reader converts CMYK to colours from 8-bit samples only: 16-bit CMYK comes
+// out with its inks taken for red, green and blue (red shows cyan). It also reads 16-bit
+// RGB stored plane by plane as if the samples were interleaved. GraphicsMagick reads both
+// right. Every other layout stays with Qt: GraphicsMagick takes Lab's signed a* and b*
+// for unsigned (red shows green) and would turn a spot-colour channel into transparency.
+bool magickReadsBetter(PictureFormat format, const QByteArray& data)
+{
+    if (format != PictureFormat::Tiff)
+        return false;
+    constexpr std::uint32_t kRgb = 2;
+    const std::optional<TiffLayout> layout = readTiffLayout(data);
+    if (!layout)
+        return false;
+    if (layout->bitsPerSample == 8)
+        return false;
+    return layout->photometric == TiffLayout::kSeparated
+        || (layout->photometric == kRgb && layout->planesApart && layout->samplesPerPixel > 1);
+}
 
 } // namespace
 
@@ -42,7 +62,7 @@ DecodeOutcome decodePictureData(const QByteArray& data, QSize target)
             return {LoadResult::OutOfMemory, {}};
         if (format == PictureFormat::Bmp && !bitmapRowsPresent(data))
             return {LoadResult::ReadError, {}};
-        if (qtReads(format)) {
+        if (qtReads(format) && !magickReadsBetter(format, data)) {
             DecodeOutcome outcome = decodeWithQt(data, format, target);
             // A refusal on size stays a refusal.
             if (outcome.code != LoadResult::ReadError || !magickMayRetry(format))

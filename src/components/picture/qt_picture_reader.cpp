@@ -51,8 +51,11 @@ DecodeOutcome decodeWithQt(const QByteArray& data, PictureFormat format, QSize t
     const QByteArray formatName = qtFormatName(format);
     if (formatName.isEmpty())
         return {LoadResult::UnknownType, {}};
-    if (format == PictureFormat::Tiff)
+    std::unique_lock<std::mutex> tiffTurn;
+    if (format == PictureFormat::Tiff) {
+        tiffTurn = std::unique_lock(tiffReadTurn());
         silenceTiffMessages();
+    }
     QBuffer buffer;
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);

@@ -18,4 +18,10 @@ void silenceTiffMessages()
     TIFFSetWarningHandler(ignoreTiffMessage);
 }
 
+std::mutex& tiffReadTurn()
+{
+    static std::mutex turn;
+    return turn;
+}
+
 } // namespace qv

@@ -96,7 +96,20 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{"TgaPaletteRunLength", "d.tga", [](const QImage& p) { return magick(p, {"TGA", true, true}); }},
         FormatCase{"TgaGrey", "e.tga", [](const QImage& p) { return magick(p, {"TGA", false, false, true}); }, true},
         FormatCase{"Tiff", "a.tif", [](const QImage& p) { return magick(p, {"TIFF"}); }},
-        FormatCase{"TiffRunLength", "b.tif", [](const QImage& p) { return magick(p, {"TIFF", true}); }}),
+        FormatCase{"TiffRunLength", "b.tif", [](const QImage& p) { return magick(p, {"TIFF", true}); }},
+        // TIFF in every layout a print or scanning workflow writes.
+        FormatCase{"TiffCmyk", "c.tif", [](const QImage& p) { return magick(p, {"TIFF", false, false, false, "CMYK"}); }},
+        FormatCase{"TiffCmykAlphaLzw", "d.tif",
+                   [](const QImage& p) { return magick(p, {"TIFF", false, false, false, "CMYK", true, false, false, "LZW"}); }},
+        FormatCase{"TiffCmyk16", "e.tif", [](const QImage& p) { return magick(p, {"TIFF", false, false, false, "CMYK", false, true}); }},
+        FormatCase{"TiffCmyk16Alpha", "f.tif", [](const QImage& p) { return magick(p, {"TIFF", false, false, false, "CMYK", true, true}); }},
+        FormatCase{"TiffCmykPlanes", "g.tif",
+                   [](const QImage& p) { return magick(p, {"TIFF", false, false, false, "CMYK", false, false, true}); }},
+        FormatCase{"TiffRgbPlanes16", "h.tif", [](const QImage& p) { return magick(p, {"TIFF", false, false, false, "", false, true, true}); }},
+        FormatCase{"TiffRgbPlanes", "k.tif", [](const QImage& p) { return magick(p, {"TIFF", false, false, false, "", false, false, true}); }},
+        FormatCase{"TiffLab", "i.tif", [](const QImage& p) { return test::labTiff(p); }},
+        FormatCase{"TiffYCbCrJpeg", "j.tif",
+                   [](const QImage& p) { return magick(p, {"TIFF", false, false, false, "YCbCr", false, false, false, "JPEG"}); }}),
     caseLabel);
 
 struct FailureCase {
@@ -181,6 +194,9 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"TgaCut", [](ScratchFiles& f) { return f.write("c.tga", cut(sample({"TGA"}), 0.5)); }, LoadResult::ReadError},
         FailureCase{"TgaRunLengthCut", [](ScratchFiles& f) { return f.write("d.tga", cut(sample({"TGA", true}), 0.5)); }, LoadResult::ReadError},
         FailureCase{"TiffCut", [](ScratchFiles& f) { return f.write("c.tif", cut(sample({"TIFF"}), 0.5)); }, LoadResult::ReadError},
+        FailureCase{"TiffCmyk16Cut",
+                    [](ScratchFiles& f) { return f.write("d.tif", cut(sample({"TIFF", false, false, false, "CMYK", false, true}), 0.5)); },
+                    LoadResult::ReadError},
         FailureCase{"DibCut", [](ScratchFiles& f) { return f.write("c.dib", cut(sample({"DIB"}), 0.5)); }, LoadResult::ReadError},
         FailureCase{"WmfCut", [](ScratchFiles& f) { return f.write("c.wmf", cut(test::sampleMetafile(true), 0.7)); }, LoadResult::ReadError},
         // Headers claiming enormous pictures are refused before any pixel is allocated.

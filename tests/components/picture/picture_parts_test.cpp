@@ -1,9 +1,14 @@
 #include "components/picture/border_style.h"
 #include "components/picture/decode_limits.h"
 #include "components/picture/picture_cache.h"
+#include "components/picture/tiff_layout.h"
 #include "components/picture/transition_timing.h"
 
+#include <QBuffer>
+#include <QDataStream>
 #include <QPainter>
+
+#include <array>
 
 #include <gtest/gtest.h>
 
@@ -126,6 +131,46 @@ PictureHandle pictureOf(int width)
     QImage image(width, 100, QImage::Format_RGB32);
     image.fill(Qt::red);
     return Picture::raster(image, image.size());
+}
+
+// A first directory of `entries` tags (tag, type, count, value) in either byte order.
+QByteArray tiffHead(bool bigEndian, std::vector<std::array<quint32, 4>> entries, quint32 directory = 8)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setByteOrder(bigEndian ? QDataStream::BigEndian : QDataStream::LittleEndian);
+    out.writeRawData(bigEndian ? "MM" : "II", 2);
+    out << quint16(42) << directory << quint16(entries.size());
+    for (const auto& [tag, type, count, value] : entries) {
+        out << quint16(tag) << quint16(type) << count;
+        if (type == 3 && count <= 2)
+            out << quint16(value) << quint16(0);
+        else
+            out << value;
+    }
+    out << quint32(0) << quint16(16) << quint16(16);  // a bits-per-sample array at 8 + 2 + 12n + 4
+    return bytes;
+}
+
+// Hostile directories give nothing or defaults, never a read outside the data.
+TEST(TiffLayoutHeader, ReadsBothByteOrdersAndStaysInsideTheData)
+{
+    const auto layoutOf = [](const QByteArray& bytes) { return readTiffLayout(bytes); };
+    const std::vector<std::array<quint32, 4>> cmyk16 = {{258, 3, 4, 62}, {262, 3, 1, 5}, {277, 3, 1, 4}, {284, 3, 1, 2}};
+    for (bool bigEndian : {false, true}) {
+        const auto layout = layoutOf(tiffHead(bigEndian, cmyk16));
+        ASSERT_TRUE(layout) << bigEndian;
+        EXPECT_EQ(layout->photometric, 5u);
+        EXPECT_EQ(layout->bitsPerSample, 16u);
+        EXPECT_EQ(layout->samplesPerPixel, 4u);
+        EXPECT_TRUE(layout->planesApart);
+    }
+    EXPECT_FALSE(layoutOf(tiffHead(false, cmyk16, 0xFFFFFFF0u)));             // directory beyond the end
+    EXPECT_FALSE(layoutOf(tiffHead(false, cmyk16).left(40)));                 // entries cut off
+    EXPECT_FALSE(layoutOf(tiffHead(false, {{258, 3, 1, 8}})));                // no photometric tag
+    const auto farArray = layoutOf(tiffHead(false, {{258, 3, 3, 0xFFFFFFFFu}, {262, 3, 1, 2}}));
+    ASSERT_TRUE(farArray);
+    EXPECT_EQ(farArray->bitsPerSample, 1u);
 }
 
 TEST(PictureCacheBounds, EvictsLeastRecentlyUsedWithinBudget)

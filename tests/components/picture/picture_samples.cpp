@@ -9,6 +9,8 @@
 
 #include <Magick++.h>
 
+#include <array>
+#include <cmath>
 #include <cstdlib>
 
 namespace qv::test {
@@ -39,10 +41,67 @@ QByteArray encodeWithMagick(const QImage& picture, const MagickEncoding& encodin
         image.type(Magick::PaletteType);
     if (encoding.runLength)
         image.compressType(Magick::RLECompression);
+    if (encoding.alpha) {
+        image.matte(true);
+        image.opacity(0);
+    }
+    if (encoding.colourSpace == "CMYK")
+        image.colorSpace(Magick::CMYKColorspace);
+    else if (encoding.colourSpace == "YCbCr")
+        image.colorSpace(Magick::YCbCrColorspace);
+    if (encoding.deep)
+        image.depth(16);
+    if (encoding.planes)
+        image.interlaceType(Magick::PlaneInterlace);
+    if (encoding.compression == "LZW")
+        image.compressType(Magick::LZWCompression);
+    else if (encoding.compression == "JPEG")
+        image.compressType(Magick::JPEGCompression);
     image.magick(encoding.coder);
     Magick::Blob blob;
     image.write(&blob);
     return {static_cast<const char*>(blob.data()), static_cast<qsizetype>(blob.length())};
+}
+
+QByteArray labTiff(const QImage& picture)
+{
+    const QImage pixels = picture.convertToFormat(QImage::Format_RGB32);
+    const auto lab = [](QRgb rgb) {
+        const auto linear = [](int c) { const double v = c / 255.0; return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        const double r = linear(qRed(rgb)), g = linear(qGreen(rgb)), b = linear(qBlue(rgb));
+        const auto f = [](double t) { return t > 0.008856 ? std::cbrt(t) : 7.787 * t + 16.0 / 116; };
+        const double x = f((0.4124 * r + 0.3576 * g + 0.1805 * b) / 0.95047), y = f(0.2126 * r + 0.7152 * g + 0.0722 * b),
+                     z = f((0.0193 * r + 0.1192 * g + 0.9505 * b) / 1.08883);
+        return std::array<char, 3>{char(qRound((116 * y - 16) * 2.55)), char(qRound(500 * (x - y))), char(qRound(200 * (y - z)))};
+    };
+    QByteArray samples;
+    for (int y = 0; y < pixels.height(); ++y)
+        for (int x = 0; x < pixels.width(); ++x)
+            samples.append(lab(pixels.pixel(x, y)).data(), 3);
+    // Relative to D65 white, which the file names (TIFF assumes D50 otherwise).
+    const quint16 entries = 11;
+    const quint32 bitsAt = 8 + 2 + entries * 12 + 4, whiteAt = bitsAt + 6, dataAt = whiteAt + 16;
+    QByteArray file;
+    QDataStream out(&file, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << quint16(0x4949) << quint16(42) << quint32(8) << entries;
+    const auto entry = [&](quint16 tag, quint16 type, quint32 count, quint32 value) {
+        out << tag << type << count << (type == 3 && count == 1 ? value & 0xFFFF : value);
+    };
+    entry(256, 4, 1, quint32(pixels.width()));
+    entry(257, 4, 1, quint32(pixels.height()));
+    entry(258, 3, 3, bitsAt);
+    entry(259, 3, 1, 1);
+    entry(262, 3, 1, 8);
+    entry(273, 4, 1, dataAt);
+    entry(277, 3, 1, 3);
+    entry(278, 4, 1, quint32(pixels.height()));
+    entry(279, 4, 1, quint32(samples.size()));
+    entry(284, 3, 1, 1);
+    entry(318, 5, 2, whiteAt);
+    out << quint32(0) << quint16(8) << quint16(8) << quint16(8) << quint32(31270) << quint32(100000) << quint32(32900)
+        << quint32(100000);
+    return file + samples;
 }
 
 namespace {

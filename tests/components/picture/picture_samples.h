@@ -18,8 +18,19 @@ struct MagickEncoding {
     bool runLength = false;    // RLE compression where the coder has it
     bool palette = false;      // reduce to a colour map
     bool greyscale = false;
+    // For TIFF: the samples as ink separations (CMYK) or as YCbCr, with an extra alpha
+    // channel, 16 bits deep, one plane per sample, compressed ("LZW", "JPEG").
+    std::string colourSpace = {};
+    bool alpha = false;
+    bool deep = false;
+    bool planes = false;
+    std::string compression = {};
 };
 QByteArray encodeWithMagick(const QImage& picture, const MagickEncoding& encoding);
+
+// An uncompressed CIELab TIFF of the picture (8-bit L*, signed a* and b*), as GraphicsMagick
+// writes none.
+QByteArray labTiff(const QImage& picture);
 
 // A placeable metafile, 800 x 600 units at 720 units per inch: a red rectangle in the
 // top-left quarter, a blue ellipse in the bottom-right quarter and, if asked, a green
