@@ -1,0 +1,11 @@
+# The man page and the desktop entry, checked by the tools distributions check them with.
+find_program(QV_MAN_PROGRAM man)
+if(QV_MAN_PROGRAM)
+  add_test(NAME man_page_check
+           COMMAND sh -c "out=$(MANWIDTH=80 \"$0\" --warnings -l \"$1\" 2>&1 >/dev/null); [ -z \"$out\" ] || { echo \"$out\"; exit 1; }"
+                   ${QV_MAN_PROGRAM} ${PROJECT_SOURCE_DIR}/data/man/quintavue.1)
+endif()
+find_program(QV_DESKTOP_FILE_VALIDATE desktop-file-validate)
+if(QV_DESKTOP_FILE_VALIDATE)
+  add_test(NAME desktop_entry_check COMMAND ${QV_DESKTOP_FILE_VALIDATE} ${PROJECT_SOURCE_DIR}/data/quintavue.desktop)
+endif()
