@@ -12,7 +12,7 @@ packages="
   fonts-liberation2 fonts-urw-base35
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth x11-apps imagemagick dbus openbox poppler-utils man-db desktop-file-utils
+  xvfb xauth x11-apps imagemagick dbus openbox poppler-utils man-db desktop-file-utils appstream
 "
 
 missing=""

@@ -9,3 +9,9 @@ find_program(QV_DESKTOP_FILE_VALIDATE desktop-file-validate)
 if(QV_DESKTOP_FILE_VALIDATE)
   add_test(NAME desktop_entry_check COMMAND ${QV_DESKTOP_FILE_VALIDATE} ${PROJECT_SOURCE_DIR}/data/quintavue.desktop)
 endif()
+find_program(QV_APPSTREAMCLI appstreamcli)
+if(QV_APPSTREAMCLI)
+  add_test(NAME appstream_metainfo_check
+           COMMAND ${QV_APPSTREAMCLI} validate --no-net
+                   ${PROJECT_SOURCE_DIR}/data/metainfo/io.github.quintavue.Quintavue.metainfo.xml)
+endif()
