@@ -15,3 +15,6 @@ if(QV_APPSTREAMCLI)
            COMMAND ${QV_APPSTREAMCLI} validate --no-net
                    ${PROJECT_SOURCE_DIR}/data/metainfo/io.github.quintavue.Quintavue.metainfo.xml)
 endif()
+add_test(NAME manual_check
+         COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/manual_check.sh ${PROJECT_SOURCE_DIR}
+                 ${PROJECT_BINARY_DIR}/share/quintavue/manual/qvmanual.html)
