@@ -163,6 +163,8 @@ create_sequence::create_sequence(QWidget* parent) : QWidget(parent)
 
 create_sequence::~create_sequence()
 {
+    if (grid_ != nullptr)
+        grid_->forgetEditor();
     if (openEditorGrid() == this)
         setOpenEditorGrid(nullptr);
 }

@@ -142,13 +142,15 @@ void SlideGridPanel::wheelEvent(QWheelEvent* event)
 void SlideGridPanel::focusInEvent(QFocusEvent* event)
 {
     QFrame::focusInEvent(event);
-    editor_->showFocusCell();
+    if (editor_ != nullptr)
+        editor_->showFocusCell();
 }
 
 void SlideGridPanel::focusOutEvent(QFocusEvent* event)
 {
     QFrame::focusOutEvent(event);
-    editor_->showFocusCell();
+    if (editor_ != nullptr)
+        editor_->showFocusCell();
 }
 
 void SlideGridPanel::resizeEvent(QResizeEvent* event)

@@ -19,6 +19,9 @@ public:
     void markCell(QWidget* cell);
     // The grid row under `position` (panel coordinates), or -1.
     int rowAt(const QPoint& position) const;
+    // The editor is going: closing its window moves the focus away from the grid
+    // after the editor's own part is gone, and that focus change must not reach it.
+    void forgetEditor() { editor_ = nullptr; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
