@@ -442,14 +442,7 @@ void FrmTitle::SSCommand2_Click()
     configUiState().editorOpen = true;
     open_custom_show_editor();
     SetNormalPointer();
-    waitForEditor();
-    let_events_run();
-    ListShowFiles();
-    let_events_run();
-    if (!closing_)
-        show();
-    update_buttons();
-    busy_ = false;
+    comeBackFromEditor(true);
 }
 
 void FrmTitle::SSCommand4_Click()
@@ -466,8 +459,13 @@ void FrmTitle::SSCommand4_Click()
         open_random_setup();
     else
         open_custom_show_editor();
+    comeBackFromEditor(!random);
+}
+
+void FrmTitle::comeBackFromEditor(bool showsMayHaveChanged)
+{
     waitForEditor();
-    if (!random) {
+    if (showsMayHaveChanged) {
         let_events_run();
         ListShowFiles();
         let_events_run();

@@ -59,6 +59,9 @@ private:
     void ListShowFiles();
     void showButtons(const TitleButtons& buttons);
     void waitForEditor();
+    // Waits for the editor or the random setup to close, then shows this window again
+    // with its list read anew when the editor may have saved or deleted shows.
+    void comeBackFromEditor(bool showsMayHaveChanged);
 
     FXImage* FXImage1 = nullptr;
     QLabel* FXLabel6 = nullptr;
