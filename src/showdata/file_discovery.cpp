@@ -13,8 +13,11 @@
 namespace qv {
 namespace {
 
-constexpr std::array<std::string_view, 8> pictureExtensions = {"gif", "jpg", "bmp", "dib",
-                                                               "pcx", "tga", "tif", "wmf"};
+// The eight classic formats first, so a folder of them plays in the order it always
+// did; today's formats and the long spellings follow.
+constexpr std::array<std::string_view, 16> pictureExtensions = {
+    "gif", "jpg", "bmp", "dib", "pcx", "tga", "tif", "wmf",
+    "png", "webp", "heic", "heif", "avif", "jxl", "jpeg", "tiff"};
 constexpr std::array<std::string_view, 2> audioExtensions = {"wav", "mid"};
 
 using FolderIdentity = std::pair<dev_t, ino_t>;

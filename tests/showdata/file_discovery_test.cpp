@@ -41,14 +41,16 @@ protected:
 
 TEST_F(FileDiscovery, PatternOrderThenNameWithinAPattern)
 {
-    touch({"b.bmp", "c.jpg", "a.gif", "Z.GIF", "B.jpg", "a.JPG", "x.wmf", "y.tif", "t.tga", "p.pcx", "d.dib"});
+    touch({"b.bmp", "c.jpg", "a.gif", "Z.GIF", "B.jpg", "a.JPG", "x.wmf", "y.tif", "t.tga", "p.pcx", "d.dib",
+           "s.TIFF", "e.jpeg", "h.JXL", "g.avif", "f.heif", "i.HEIC", "w.webp", "n.png"});
     EXPECT_EQ(scan(false), (QStringList{"a.gif", "Z.GIF", "a.JPG", "B.jpg", "c.jpg", "b.bmp", "d.dib", "p.pcx",
-                                        "t.tga", "y.tif", "x.wmf"}));
+                                        "t.tga", "y.tif", "x.wmf", "n.png", "w.webp", "i.HEIC", "f.heif", "g.avif",
+                                        "h.JXL", "e.jpeg", "s.TIFF"}));
 }
 
 TEST_F(FileDiscovery, OnlyTheKindsExtensionsAndNoHiddenFiles)
 {
-    touch({"PHOTO.JPG", "photo.jpeg", "jpg", ".hidden.jpg", "a.jpg.txt", "song.WAV", "tune.mid", "x.midi",
+    touch({"PHOTO.JPG", "photo.jpe", "jpg", ".hidden.jpg", "a.jpg.txt", "song.WAV", "tune.mid", "x.midi",
            ".secret/in.jpg", "sub/in.jpg"});
     EXPECT_EQ(scan(false), QStringList{"PHOTO.JPG"});
     EXPECT_EQ(scan(false, MediaKind::Audio), (QStringList{"song.WAV", "tune.mid"}));

@@ -1,6 +1,7 @@
 #include "config_ui/browsers/file_browser.h"
 
 #include "config_ui/browsers/browser_models.h"
+#include "showdata/file_discovery.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -451,7 +452,20 @@ QStringList nameFiltersOf(const QString& pattern)
     return filters;
 }
 
-QString picturePattern() { return QStringLiteral("*.gif;*.jpg;*.bmp;*.dib;*.pcx;*.tga;*.tif;*.wmf"); }
-QString soundPattern() { return QStringLiteral("*.wav;*.mid"); }
+namespace {
+
+QString patternOf(MediaKind kind)
+{
+    QStringList parts;
+    for (const std::string_view extension : patternExtensions(kind))
+        parts.append(QStringLiteral("*.") + QString::fromLatin1(extension.data(), static_cast<qsizetype>(extension.size())));
+    return parts.join(u';');
+}
+
+} // namespace
+
+// The browsers offer exactly what a random show would find.
+QString picturePattern() { return patternOf(MediaKind::Picture); }
+QString soundPattern() { return patternOf(MediaKind::Audio); }
 
 } // namespace qv

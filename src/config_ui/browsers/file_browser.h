@@ -102,7 +102,7 @@ bool isBrowsableVolume(const QString& rootPath, const QString& fileSystemType, c
 QStringList nameFiltersOf(const QString& pattern);
 
 // The picture and sound patterns of the dialogs.
-QString picturePattern();   // "*.gif;*.jpg;*.bmp;*.dib;*.pcx;*.tga;*.tif;*.wmf"
+QString picturePattern();   // "*.gif;*.jpg;...;*.jpeg;*.tiff", the random show's picture patterns
 QString soundPattern();     // "*.wav;*.mid"
 
 } // namespace qv

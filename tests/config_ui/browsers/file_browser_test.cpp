@@ -29,7 +29,7 @@ protected:
         ASSERT_TRUE(tree_.isValid());
         for (const char* folder : {"Beta", "alpha", ".hidden", "gamma", "alpha/deeper"})
             QDir().mkpath(root_ + QLatin1String(folder));
-        for (const char* file : {"b.JPG", "A.gif", "c.jpeg", "notes.txt", ".secret.jpg", "Zeta.Tif", "alpha/x.bmp"})
+        for (const char* file : {"b.JPG", "A.gif", "c.jpe", "notes.txt", ".secret.jpg", "Zeta.Tif", "alpha/x.bmp"})
             touch(root_ + QLatin1String(file));
         // A name in another encoding than UTF-8 must list without harm.
         ::close(::open(latin1_.constData(), O_CREAT | O_WRONLY, 0644));
