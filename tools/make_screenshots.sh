@@ -1,0 +1,195 @@
+#!/bin/sh
+# Makes the screenshots of the manual and the README by driving the real program
+# under Xvfb, from a throw-away home folder that holds a few pictures, a custom show
+# and a random show set-up, so that they can be made again whenever a window changes.
+#
+#   tools/make_screenshots.sh [BUILD_DIR]
+#
+# Writes data/manual/pictures/*.png (the help viewer's) and docs/*.png (the
+# README's and the software centre's). Needs xvfb-run, xdotool, ImageMagick's import
+# and GraphicsMagick; a window that does not come up stops the script with its name.
+set -eu
+
+here=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "${1:-$here/build}" && pwd)
+
+# The outer run: one X server per screen size, then the pictures are made small.
+if [ -z "${QV_SHOT_PHASE:-}" ]; then
+  work=$(mktemp -d /tmp/qvXXXX)  # short: the browsers show the whole path
+  trap 'rm -rf "$work"' EXIT
+  for phase in windows show; do
+    size=1280x1024x24
+    [ "$phase" = show ] && size=1280x720x24
+    QV_SHOT_PHASE=$phase QV_SHOT_WORK=$work \
+      xvfb-run -a -s "-screen 0 $size -nolisten tcp" "$0" "$build"
+  done
+  mkdir -p "$here/data/manual/pictures" "$here/docs"
+  rm -f "$here"/data/manual/pictures/*.png
+  for picture in "$work"/out/*.png; do
+    name=$(basename "$picture")
+    # 256 colours, dithered, compressed at level 9 with adaptive filtering, no time
+    # stamps: a third of the size, and an unchanged window gives an unchanged file.
+    gm convert "$picture" -strip -colors 256 -quality 95 "$here/data/manual/pictures/$name"
+  done
+  for name in title-screen show; do
+    cp "$here/data/manual/pictures/$name.png" "$here/docs/$name.png"
+  done
+  du -ch "$here"/data/manual/pictures/*.png | tail -1
+  exit 0
+fi
+
+work=$QV_SHOT_WORK
+out=$work/out
+home=$work/ann
+rm -rf "$home"
+run=$work/run-$QV_SHOT_PHASE
+mkdir -p "$out" "$home/.config/Quintavue" "$home/.local/share/Quintavue" "$run" "$home/Pictures"
+chmod 700 "$run"
+export HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share" \
+  XDG_RUNTIME_DIR="$run" SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
+unset XSCREENSAVER_WINDOW WAYLAND_DISPLAY || true
+media=$build/share/quintavue/media
+data=$XDG_DATA_HOME/Quintavue
+cp "$media"/* "$home/Pictures/"
+pictures=$home/Pictures
+
+crlf() { sed 's/$/\r/'; }
+
+# A custom show of six slides with captions, effects and a sound.
+crlf > "$data/Holiday.css" <<EOF
+"Quintavue",,,,,,,6
+"$pictures/moonlake.jpg","Moonrise over the lake",8,22,10,"$pictures/waltz.mid",1
+"$pictures/sunset.jpg","Sunset from the harbour wall",8,114,0,"",0
+"$pictures/tulips.tif","Tulips in the old garden",6,7,20,"",0
+"$pictures/meadow.jpg","",6,114,0,"Sound Off",0
+"$pictures/aurora.tga","Northern lights, the last night",10,35,12,"$pictures/chimes.wav",0
+"$pictures/sailboat.wmf","Regatta day",6,0,0,"",0
+EOF
+# The random show takes the pictures and sounds of ~/Pictures.
+crlf > "$data/quintavu.rss" <<EOF
+"Quintavue",0,1,0,15,0,0,1,1
+"$pictures"
+"$pictures"
+EOF
+printf 'Harbour Gallery - open daily\n' > "$data/data.sld"
+cat > "$XDG_CONFIG_HOME/Quintavue/Quintavue.ini" <<EOF
+[data]
+RandomFlag=0
+ActiveCSS=Holiday.css
+show_border=1
+picinfoFlag=1
+EOF
+
+# The browsers open in the folder the program starts in.
+cd "$pictures"
+program_pid=
+
+start() {
+  "$build/quintavue" "$@" >"$work/program-$QV_SHOT_PHASE.log" 2>&1 </dev/null &
+  program_pid=$!
+}
+
+stop() {
+  [ -n "$program_pid" ] || return 0
+  kill -TERM "$program_pid" 2>/dev/null || true
+  wait "$program_pid" 2>/dev/null || true
+  program_pid=
+}
+trap stop EXIT
+
+# The visible window whose title matches the pattern, waited for up to 20 s.
+window() {
+  tries=0
+  while :; do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -1) || true
+    [ -n "$id" ] && { sleep 1; echo "$id"; return 0; }
+    tries=$((tries + 1))
+    [ "$tries" -lt 100 ] || { echo "no window \"$1\" came up" >&2; cat "$work/program-$QV_SHOT_PHASE.log" >&2; exit 1; }
+    sleep 0.2
+  done
+}
+
+keys() {
+  xdotool windowfocus --sync "$1"
+  shift
+  xdotool key --clearmodifiers "$@"
+  sleep 0.5
+}
+
+click() {
+  xdotool windowfocus --sync "$1"
+  xdotool mousemove --window "$1" "$2" "$3" click 1
+  sleep 0.5
+}
+
+shot() {
+  xdotool mousemove 1279 1  # no pointer and no hover in the picture
+  sleep 0.5
+  import -window "$1" "$out/$2.png"
+}
+
+if [ "$QV_SHOT_PHASE" = windows ]; then
+  start /c
+  title=$(window '^Quintavue v')
+  sleep 3  # the line of data.sld appears once the picture is up
+  shot "$title" title-screen
+
+  keys "$title" alt+o
+  options=$(window '^Global Options$')
+  shot "$options" options
+  click "$options" 255 445
+  border=$(window '^Border Editor$')
+  shot "$border" border
+  keys "$border" Escape
+  click "$options" 307 445
+  password=$(window '^Change Password$')
+  shot "$password" password
+  keys "$password" Escape
+  keys "$options" Escape
+
+  keys "$title" alt+e
+  editor=$(window '^Custom Slide Show Editor$')
+  keys "$editor" Tab Down Down
+  shot "$editor" editor
+  keys "$editor" alt+a
+  add=$(window '^Add pictures to slide show$')
+  # Three pictures chosen, the last one previewed.
+  keys "$add" alt+u
+  click "$add" 300 202
+  xdotool keydown ctrl
+  click "$add" 300 146
+  click "$add" 300 160
+  xdotool keyup ctrl
+  sleep 2
+  shot "$add" add-pictures
+  keys "$add" Escape
+  keys "$editor" alt+v
+  effect=$(window '^Choose effect style$')
+  sleep 4
+  shot "$effect" effect-dialog
+  keys "$effect" Escape Escape
+  keys "$editor" alt+h
+  chooser=$(window '^Select effects to be used')
+  shot "$chooser" effects
+  keys "$chooser" Escape
+  keys "$editor" alt+c
+  title=$(window '^Quintavue v')
+
+  keys "$title" alt+r alt+e
+  random=$(window '^Random Slide Show Editor$')
+  shot "$random" random-setup
+  keys "$random" Escape
+  stop
+else
+  # A show of one slide, its border and caption drawn, the pointer hidden.
+  crlf > "$data/Frame.css" <<EOF
+"Quintavue",,,,,,,1
+"$pictures/moonlake.jpg","Moonrise over the lake",999,0,0,"",0
+EOF
+  sed -i 's/^ActiveCSS=.*/ActiveCSS=Frame.css/' "$XDG_CONFIG_HOME/Quintavue/Quintavue.ini"
+  printf 'screen_percent=90\n' >> "$XDG_CONFIG_HOME/Quintavue/Quintavue.ini"
+  start /s
+  sleep 12
+  import -window root "$out/show.png"
+  stop
+fi
