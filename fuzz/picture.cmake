@@ -6,7 +6,8 @@ find_package(TIFF REQUIRED)
 foreach(target picture_decoder_replay picture_decoder)
   if(TARGET ${target})
     foreach(source bitmap_header declared_size decode_limits magick_picture_reader magick_setup picture
-                   picture_decoder picture_format qt_picture_reader tiff_layout tiff_messages wmf_header)
+                   picture_decoder picture_format qt_picture_reader tiff_layout tiff_messages wmf_header
+                   media_boxes modern_headers)
       target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/src/components/picture/${source}.cpp)
     endforeach()
     target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/src)

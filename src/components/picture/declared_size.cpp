@@ -1,6 +1,7 @@
 #include "components/picture/declared_size.h"
 
 #include "components/picture/byte_reading.h"
+#include "components/picture/modern_headers.h"
 
 #include <cstdlib>
 
@@ -24,18 +25,27 @@ std::optional<QSize> bitmapInfoSize(QByteArrayView head, qsizetype infoStart)
 
 } // namespace
 
-std::optional<QSize> declaredPictureSize(PictureFormat format, QByteArrayView head)
+std::optional<QSize> declaredPictureSize(PictureFormat format, QByteArrayView file)
 {
     switch (format) {
     case PictureFormat::Bmp:
-        return bitmapInfoSize(head, 14);
+        return bitmapInfoSize(file, 14);
     case PictureFormat::Dib:
-        return bitmapInfoSize(head, 0);
+        return bitmapInfoSize(file, 0);
     case PictureFormat::Pcx:
-        return sizeIfPositive(std::int64_t{readU16(head, 8)} - readU16(head, 4) + 1,
-                              std::int64_t{readU16(head, 10)} - readU16(head, 6) + 1);
+        return sizeIfPositive(std::int64_t{readU16(file, 8)} - readU16(file, 4) + 1,
+                              std::int64_t{readU16(file, 10)} - readU16(file, 6) + 1);
     case PictureFormat::Tga:
-        return sizeIfPositive(readU16(head, 12), readU16(head, 14));
+        return sizeIfPositive(readU16(file, 12), readU16(file, 14));
+    case PictureFormat::Png:
+        return pngDeclaredSize(file);
+    case PictureFormat::WebP:
+        return webpDeclaredSize(file);
+    case PictureFormat::Heif:
+    case PictureFormat::Avif:
+        return heifDeclaredSize(file);
+    case PictureFormat::JpegXl:
+        return jpegXlDeclaredSize(file);
     default:
         return std::nullopt;
     }

@@ -26,6 +26,13 @@ std::string coderName(PictureFormat format)
     case PictureFormat::Tga: return "TGA";
     case PictureFormat::Tiff: return "TIFF";
     case PictureFormat::Wmf: return "WMF";
+    case PictureFormat::Png: return "PNG";
+    case PictureFormat::WebP: return "WEBP";
+    // libheif turns HEIF and AVIF pictures upright itself ('irot', 'imir'), and libjxl
+    // a JPEG XL picture from its own orientation field.
+    case PictureFormat::Heif: return "HEIC";
+    case PictureFormat::Avif: return "AVIF";
+    case PictureFormat::JpegXl: return "JXL";
     case PictureFormat::Unknown: break;
     }
     return {};

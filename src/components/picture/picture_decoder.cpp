@@ -21,7 +21,7 @@ constexpr qsizetype kSniffBytes = 128;
 bool qtReads(PictureFormat format)
 {
     return format == PictureFormat::Jpeg || format == PictureFormat::Gif || format == PictureFormat::Bmp
-        || format == PictureFormat::Tiff;
+        || format == PictureFormat::Tiff || format == PictureFormat::Png || format == PictureFormat::WebP;
 }
 
 // GraphicsMagick reads some BMP, GIF and JPEG variants that Qt refuses. Not TIFF: both
@@ -57,7 +57,7 @@ DecodeOutcome decodePictureData(const QByteArray& data, QSize target)
         const PictureFormat format = sniffPictureFormat(head);
         if (format == PictureFormat::Unknown)
             return {LoadResult::UnknownType, {}};
-        const std::optional<QSize> declared = declaredPictureSize(format, head);
+        const std::optional<QSize> declared = declaredPictureSize(format, data);
         if (declared && !fitsDecodeLimit(*declared))
             return {LoadResult::OutOfMemory, {}};
         if (format == PictureFormat::Bmp && !bitmapRowsPresent(data))

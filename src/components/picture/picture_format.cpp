@@ -23,6 +23,48 @@ bool isTiff(QByteArrayView head)
     return startsWith(head, QByteArrayView("II\x2A\x00", 4)) || startsWith(head, QByteArrayView("MM\x00\x2A", 4));
 }
 
+bool isPng(QByteArrayView head) { return startsWith(head, QByteArrayView("\x89PNG\r\n\x1A\n", 8)); }
+
+bool isWebP(QByteArrayView head) { return startsWith(head, "RIFF") && head.size() >= 16 && head.sliced(8, 4) == "WEBP"; }
+
+bool isJpegXl(QByteArrayView head)
+{
+    // A bare code stream, or the box container that wraps one with its metadata.
+    return startsWith(head, QByteArrayView("\xFF\x0A", 2))
+        || startsWith(head, QByteArrayView("\x00\x00\x00\x0CJXL \r\n\x87\n", 12));
+}
+
+// HEIF and AVIF share one container; its leading 'ftyp' box names the brands the file
+// conforms to. A major brand decides; a general one ("mif1") leaves it to the others.
+PictureFormat heifFamily(QByteArrayView head)
+{
+    if (head.size() < 16 || head.sliced(4, 4) != "ftyp")
+        return PictureFormat::Unknown;
+    const auto kind = [](QByteArrayView brand) {
+        constexpr std::array<QByteArrayView, 2> avif{"avif", "avis"};
+        constexpr std::array<QByteArrayView, 8> heif{"heic", "heix", "heim", "heis", "hevc", "hevx", "mif1", "msf1"};
+        if (std::ranges::find(avif, brand) != avif.end())
+            return PictureFormat::Avif;
+        if (std::ranges::find(heif, brand) != heif.end())
+            return PictureFormat::Heif;
+        return PictureFormat::Unknown;
+    };
+    const QByteArrayView major = head.sliced(8, 4);
+    const bool general = major == "mif1" || major == "msf1";
+    if (!general && kind(major) != PictureFormat::Unknown)
+        return kind(major);
+    const qsizetype boxEnd = std::min<qsizetype>(head.size(), readU32BigEndian(head, 0));
+    PictureFormat found = PictureFormat::Unknown;
+    for (qsizetype at = 16; at + 4 <= boxEnd; at += 4) {
+        const PictureFormat compatible = kind(head.sliced(at, 4));
+        if (compatible == PictureFormat::Avif)
+            return compatible;
+        if (compatible != PictureFormat::Unknown)
+            found = compatible;
+    }
+    return found;
+}
+
 bool isBmp(QByteArrayView head)
 {
     // "BM" alone is too weak for a two-letter text file; the info header size behind
@@ -108,6 +150,14 @@ PictureFormat sniffPictureFormat(QByteArrayView head)
         return PictureFormat::Bmp;
     if (isTiff(head))
         return PictureFormat::Tiff;
+    if (isPng(head))
+        return PictureFormat::Png;
+    if (isWebP(head))
+        return PictureFormat::WebP;
+    if (isJpegXl(head))
+        return PictureFormat::JpegXl;
+    if (const PictureFormat family = heifFamily(head); family != PictureFormat::Unknown)
+        return family;
     if (isWmf(head))
         return PictureFormat::Wmf;
     if (isPcx(head))
@@ -130,6 +180,11 @@ QString pictureFormatName(PictureFormat format)
     case PictureFormat::Tga: return QStringLiteral("TGA");
     case PictureFormat::Tiff: return QStringLiteral("TIFF");
     case PictureFormat::Wmf: return QStringLiteral("WMF");
+    case PictureFormat::Png: return QStringLiteral("PNG");
+    case PictureFormat::WebP: return QStringLiteral("WEBP");
+    case PictureFormat::Heif: return QStringLiteral("HEIF");
+    case PictureFormat::Avif: return QStringLiteral("AVIF");
+    case PictureFormat::JpegXl: return QStringLiteral("JXL");
     case PictureFormat::Unknown: break;
     }
     return QStringLiteral("unknown");

@@ -1,11 +1,14 @@
 #include "components/picture/qt_picture_reader.h"
 
 #include "components/picture/decode_limits.h"
+#include "components/picture/modern_headers.h"
 #include "components/picture/tiff_messages.h"
 
 #include <QBuffer>
 #include <QImageReader>
+#include <QTransform>
 
+#include <array>
 #include <cstdint>
 
 namespace qv {
@@ -18,8 +21,35 @@ QByteArray qtFormatName(PictureFormat format)
     case PictureFormat::Gif: return QByteArrayLiteral("gif");
     case PictureFormat::Bmp: return QByteArrayLiteral("bmp");
     case PictureFormat::Tiff: return QByteArrayLiteral("tiff");
+    case PictureFormat::Png: return QByteArrayLiteral("png");
+    case PictureFormat::WebP: return QByteArrayLiteral("webp");
     default: return {};
     }
+}
+
+// Qt turns a JPEG upright from its EXIF block but leaves a PNG's "eXIf" chunk alone.
+QImageIOHandler::Transformations ownTransformation(const QByteArray& data, PictureFormat format)
+{
+    if (format != PictureFormat::Png)
+        return QImageIOHandler::TransformationNone;
+    using T = QImageIOHandler::Transformation;
+    constexpr std::array<T, 8> byOrientation{T::TransformationNone, T::TransformationMirror,
+                                             T::TransformationRotate180, T::TransformationFlip,
+                                             T::TransformationFlipAndRotate90, T::TransformationRotate90,
+                                             T::TransformationMirrorAndRotate90, T::TransformationRotate270};
+    return byOrientation[static_cast<std::size_t>(pngExifOrientation(data) - 1)];
+}
+
+QImage transformed(QImage image, QImageIOHandler::Transformations transformation)
+{
+    if (transformation == QImageIOHandler::TransformationNone)
+        return image;
+    // Mirroring comes before the quarter turn, as EXIF orders them.
+    image = std::move(image).mirrored(transformation.testFlag(QImageIOHandler::TransformationMirror),
+                                      transformation.testFlag(QImageIOHandler::TransformationFlip));
+    if (transformation.testFlag(QImageIOHandler::TransformationRotate90))
+        image = image.transformed(QTransform().rotate(90));
+    return image;
 }
 
 bool turnsSideways(QImageIOHandler::Transformations transformation)
@@ -70,7 +100,8 @@ DecodeOutcome decodeWithQt(const QByteArray& data, PictureFormat format, QSize t
         return {LoadResult::ReadError, {}};
     if (!withinSourceLimit(stored, format))
         return {LoadResult::OutOfMemory, {}};
-    const bool sideways = turnsSideways(reader.transformation());
+    const QImageIOHandler::Transformations own = ownTransformation(data, format);
+    const bool sideways = turnsSideways(reader.transformation() | own);
     const QSize natural = sideways ? stored.transposed() : stored;
     const QSize reduced = reducedDecodeSize(natural, target);
     if (format == PictureFormat::Jpeg && reduced != natural)
@@ -81,6 +112,7 @@ DecodeOutcome decodeWithQt(const QByteArray& data, PictureFormat format, QSize t
     QImage image = reader.read();
     if (image.isNull())
         return {LoadResult::ReadError, {}};
+    image = transformed(std::move(image), own);
     if (image.size() != reduced)
         image = image.scaled(reduced, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return {LoadResult::Loaded, Picture::raster(asDisplayFormat(std::move(image)), natural)};

@@ -8,8 +8,10 @@
 
 namespace qv {
 
-// Pictures through Qt's readers: JPEG (decoded reduced by the DCT itself, and turned
-// upright from its EXIF orientation), GIF, BMP and TIFF. Fails with
+// Pictures through Qt's readers: JPEG (decoded reduced by the DCT itself), GIF, BMP,
+// TIFF, PNG and WebP, JPEG and PNG turned upright from their EXIF orientation. The
+// others are decoded whole and then reduced: Qt's readers cannot decode them smaller.
+// Fails with
 // UnknownType for any other format.
 DecodeOutcome decodeWithQt(const QByteArray& data, PictureFormat format, QSize target);
 

@@ -46,41 +46,60 @@ private:
     bool bigEndian_;
 };
 
+// Calls `take(tag, first value)` for each entry of the first directory that lies inside
+// the data; false when the header or the directory does not.
+template <typename Take>
+bool readFirstDirectory(QByteArrayView data, Take&& take)
+{
+    if (data.size() < 8)
+        return false;
+    const bool bigEndian = data[0] == 'M' && data[1] == 'M';
+    if (!bigEndian && !(data[0] == 'I' && data[1] == 'I'))
+        return false;
+    const FieldReader fields(data, bigEndian);
+    if (fields.u16(2) != 42)
+        return false;
+    const qint64 directory = fields.u32(4);
+    if (directory < 8 || directory > data.size() - 2)
+        return false;
+    const qint64 entries = fields.u16(directory);
+    if (directory + 2 + entries * kEntryBytes > data.size())
+        return false;
+    for (qint64 index = 0; index < entries; ++index) {
+        const qsizetype entry = directory + 2 + index * kEntryBytes;
+        if (const std::optional<std::uint32_t> value = fields.firstValue(entry))
+            take(fields.u16(entry), *value);
+    }
+    return true;
+}
+
 } // namespace
+
+std::optional<int> readTiffOrientation(QByteArrayView data)
+{
+    constexpr std::uint32_t kOrientationTag = 274;
+    std::optional<int> orientation;
+    readFirstDirectory(data, [&](std::uint32_t tag, std::uint32_t value) {
+        if (tag == kOrientationTag && value >= 1 && value <= 8)
+            orientation = static_cast<int>(value);
+    });
+    return orientation;
+}
 
 std::optional<TiffLayout> readTiffLayout(QByteArrayView data)
 {
-    if (data.size() < 8)
-        return std::nullopt;
-    const bool bigEndian = data[0] == 'M' && data[1] == 'M';
-    if (!bigEndian && !(data[0] == 'I' && data[1] == 'I'))
-        return std::nullopt;
-    const FieldReader fields(data, bigEndian);
-    if (fields.u16(2) != 42)
-        return std::nullopt;
-    const qint64 directory = fields.u32(4);
-    if (directory < 8 || directory > data.size() - 2)
-        return std::nullopt;
-    const qint64 entries = fields.u16(directory);
-    if (directory + 2 + entries * kEntryBytes > data.size())
-        return std::nullopt;
-
     TiffLayout layout;
     bool photometricSeen = false;
-    for (qint64 index = 0; index < entries; ++index) {
-        const qsizetype entry = directory + 2 + index * kEntryBytes;
-        const std::optional<std::uint32_t> value = fields.firstValue(entry);
-        if (!value)
-            continue;
-        switch (fields.u16(entry)) {
-        case 258: layout.bitsPerSample = *value; break;
-        case 262: layout.photometric = *value; photometricSeen = true; break;
-        case 277: layout.samplesPerPixel = *value; break;
-        case 284: layout.planesApart = *value == 2; break;
+    const bool read = readFirstDirectory(data, [&](std::uint32_t tag, std::uint32_t value) {
+        switch (tag) {
+        case 258: layout.bitsPerSample = value; break;
+        case 262: layout.photometric = value; photometricSeen = true; break;
+        case 277: layout.samplesPerPixel = value; break;
+        case 284: layout.planesApart = value == 2; break;
         default: break;
         }
-    }
-    if (!photometricSeen)
+    });
+    if (!read || !photometricSeen)
         return std::nullopt;
     return layout;
 }

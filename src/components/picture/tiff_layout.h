@@ -21,4 +21,9 @@ struct TiffLayout {
 // points outside the data, or no photometric tag at all, gives nothing.
 std::optional<TiffLayout> readTiffLayout(QByteArrayView data);
 
+// The orientation tag (1 to 8, as EXIF numbers them) of the first directory: EXIF data is
+// a TIFF header and directory. Nothing when the tag is missing, outside the data or not
+// one of the eight.
+std::optional<int> readTiffOrientation(QByteArrayView data);
+
 } // namespace qv

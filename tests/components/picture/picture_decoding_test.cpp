@@ -109,7 +109,12 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{"TiffRgbPlanes", "k.tif", [](const QImage& p) { return magick(p, {"TIFF", false, false, false, "", false, false, true}); }},
         FormatCase{"TiffLab", "i.tif", [](const QImage& p) { return test::labTiff(p); }},
         FormatCase{"TiffYCbCrJpeg", "j.tif",
-                   [](const QImage& p) { return magick(p, {"TIFF", false, false, false, "YCbCr", false, false, false, "JPEG"}); }}),
+                   [](const QImage& p) { return magick(p, {"TIFF", false, false, false, "YCbCr", false, false, false, "JPEG"}); }},
+        FormatCase{"Png", "a.png", [](const QImage& p) { return test::encodeWithQt(p, "png"); }},
+        FormatCase{"WebP", "a.webp", [](const QImage& p) { return magick(p, {"WEBP"}); }},
+        FormatCase{"Heic", "a.heic", [](const QImage& p) { return test::encodeHeic(p); }},
+        FormatCase{"Avif", "a.avif", [](const QImage& p) { return test::encodeAvif(p); }},
+        FormatCase{"JpegXl", "a.jxl", [](const QImage& p) { return magick(p, {"JXL"}); }}),
     caseLabel);
 
 struct FailureCase {
@@ -160,6 +165,26 @@ QByteArray gifClaiming(QByteArray gif, QSize size)
 
 QByteArray sample(MagickEncoding encoding) { return encodeWithMagick(test::quadrantPicture(QSize(160, 120)), encoding); }
 
+QByteArray newSample(const QString& format)
+{
+    const QImage picture = test::quadrantPicture(QSize(160, 120));
+    if (format == "heic")
+        return test::encodeHeic(picture);
+    if (format == "avif")
+        return test::encodeAvif(picture);
+    if (format == "png")
+        return test::encodeWithQt(picture, "png");
+    return encodeWithMagick(picture, {format.toUpper().toStdString()});
+}
+
+// The headers intact, the coded picture data behind them overwritten.
+QByteArray scrambled(QByteArray bytes)
+{
+    for (qsizetype at = bytes.size() / 3; at < bytes.size(); at += 3)
+        bytes[at] = char(bytes[at] ^ 0x5A);
+    return bytes;
+}
+
 class Failures : public testing::TestWithParam<FailureCase> {};
 
 TEST_P(Failures, GiveTheirCode)
@@ -181,9 +206,6 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"EmptyFile", [](ScratchFiles& f) { return f.write("e.jpg", {}); }, LoadResult::UnknownType},
         FailureCase{"TextStartingBM", [](ScratchFiles& f) { return f.write("t.bmp", "BMP pictures are old\n"); },
                     LoadResult::UnknownType},
-        FailureCase{"PngIsNotOurs",
-                    [](ScratchFiles& f) { return f.write("p.bmp", test::encodeWithQt(test::quadrantPicture(kSampleSize), "png")); },
-                    LoadResult::UnknownType},
         // A JPEG cut short still makes a whole picture, its lost rows grey.
         FailureCase{"JpegCut",
                     [](ScratchFiles& f) { return f.write("c.jpg", cut(test::encodeWithQt(test::quadrantPicture(QSize(160, 120)), "jpeg"), 0.6)); },
@@ -199,6 +221,15 @@ INSTANTIATE_TEST_SUITE_P(
                     LoadResult::ReadError},
         FailureCase{"DibCut", [](ScratchFiles& f) { return f.write("c.dib", cut(sample({"DIB"}), 0.5)); }, LoadResult::ReadError},
         FailureCase{"WmfCut", [](ScratchFiles& f) { return f.write("c.wmf", cut(test::sampleMetafile(true), 0.7)); }, LoadResult::ReadError},
+        FailureCase{"PngCut", [](ScratchFiles& f) { return f.write("c.png", cut(newSample("png"), 0.5)); }, LoadResult::ReadError},
+        FailureCase{"WebPCut", [](ScratchFiles& f) { return f.write("c.webp", cut(newSample("webp"), 0.5)); }, LoadResult::ReadError},
+        FailureCase{"HeicCut", [](ScratchFiles& f) { return f.write("c.heic", cut(newSample("heic"), 0.5)); }, LoadResult::ReadError},
+        FailureCase{"AvifCut", [](ScratchFiles& f) { return f.write("c.avif", cut(newSample("avif"), 0.5)); }, LoadResult::ReadError},
+        FailureCase{"JxlCut", [](ScratchFiles& f) { return f.write("c.jxl", cut(newSample("jxl"), 0.5)); }, LoadResult::ReadError},
+        // The HEVC decoder conceals damage inside the coded picture, as a JPEG decoder does.
+        FailureCase{"HeicScrambled", [](ScratchFiles& f) { return f.write("s.heic", scrambled(newSample("heic"))); }, LoadResult::Loaded},
+        FailureCase{"AvifScrambled", [](ScratchFiles& f) { return f.write("s.avif", scrambled(newSample("avif"))); }, LoadResult::ReadError},
+        FailureCase{"JxlScrambled", [](ScratchFiles& f) { return f.write("s.jxl", scrambled(newSample("jxl"))); }, LoadResult::ReadError},
         // Headers claiming enormous pictures are refused before any pixel is allocated.
         FailureCase{"HugeJpeg", [](ScratchFiles& f) { return f.write("h.jpg", jpegClaiming(QSize(65000, 65000))); }, LoadResult::OutOfMemory},
         FailureCase{"HugeBmp",
@@ -212,38 +243,62 @@ INSTANTIATE_TEST_SUITE_P(
                     LoadResult::OutOfMemory},
         FailureCase{"HugePcx",
                     [](ScratchFiles& f) { return f.write("h.pcx", withU16(withU16(sample({"PCX"}), 8, 65000), 10, 65000)); },
+                    LoadResult::OutOfMemory},
+        FailureCase{"HugePng",
+                    [](ScratchFiles& f) { return f.write("h.png", withU32(withU32(newSample("png"), 16, 0xE8FD0000u), 20, 0xE8FD0000u)); },
                     LoadResult::OutOfMemory}),
     failureLabel);
 
 struct OrientationCase {
-    int orientation;
+    const char* label;
+    std::function<QByteArray(const QImage&)> encode;  // the picture as stored
     bool sideways;
     QColor topLeft;  // of the upright picture
 };
 
-class JpegOrientation : public testing::TestWithParam<OrientationCase> {};
+std::string orientationLabel(const testing::TestParamInfo<OrientationCase>& info) { return info.param.label; }
+
+class Orientation : public testing::TestWithParam<OrientationCase> {};
 
 // The upright picture is what counts: its size, its corners, also when decoded reduced.
-TEST_P(JpegOrientation, ShowsThePictureUpright)
+TEST_P(Orientation, ShowsThePictureUpright)
 {
     const OrientationCase& c = GetParam();
     const QSize stored(640, 320);
-    const QByteArray jpeg = test::withExifOrientation(test::encodeWithQt(test::quadrantPicture(stored), "jpeg", 95),
-                                                      c.orientation);
+    const QByteArray bytes = c.encode(test::quadrantPicture(stored));
     for (const QSize target : {QSize(), QSize(80, 80)}) {
-        const DecodeOutcome outcome = decodePictureData(jpeg, target);
+        const DecodeOutcome outcome = decodePictureData(bytes, target);
         ASSERT_EQ(outcome.code, LoadResult::Loaded);
         const QSize upright = c.sideways ? stored.transposed() : stored;
         EXPECT_EQ(outcome.picture->naturalSize(), upright);
         const QSize shown = upright / 8;
-        EXPECT_TRUE(isNear(colourAt(outcome.picture, shown, QPoint(4, 4)), c.topLeft))
-            << "orientation " << c.orientation << " target " << target.width();
+        EXPECT_TRUE(isNear(colourAt(outcome.picture, shown, QPoint(4, 4)), c.topLeft)) << "target " << target.width();
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Picture, JpegOrientation,
-                         testing::Values(OrientationCase{1, false, Qt::red}, OrientationCase{3, false, Qt::white},
-                                         OrientationCase{6, true, Qt::blue}, OrientationCase{8, true, Qt::green}));
+QByteArray jpegTurned(const QImage& picture, int orientation)
+{
+    return test::withExifOrientation(test::encodeWithQt(picture, "jpeg", 95), orientation);
+}
+
+QByteArray pngTurned(const QImage& picture, int orientation)
+{
+    return test::withExifOrientation(test::encodeWithQt(picture, "png"), orientation);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Picture, Orientation,
+    testing::Values(OrientationCase{"Jpeg1", [](const QImage& p) { return jpegTurned(p, 1); }, false, Qt::red},
+                    OrientationCase{"Jpeg3", [](const QImage& p) { return jpegTurned(p, 3); }, false, Qt::white},
+                    OrientationCase{"Jpeg6", [](const QImage& p) { return jpegTurned(p, 6); }, true, Qt::blue},
+                    OrientationCase{"Jpeg8", [](const QImage& p) { return jpegTurned(p, 8); }, true, Qt::green},
+                    OrientationCase{"Png2", [](const QImage& p) { return pngTurned(p, 2); }, false, Qt::green},
+                    OrientationCase{"Png5", [](const QImage& p) { return pngTurned(p, 5); }, true, Qt::red},
+                    OrientationCase{"Png6", [](const QImage& p) { return pngTurned(p, 6); }, true, Qt::blue},
+                    // 'irot' counts quarter turns anticlockwise.
+                    OrientationCase{"AvifQuarter", [](const QImage& p) { return test::encodeAvif(p, 1); }, true, Qt::green},
+                    OrientationCase{"AvifThreeQuarters", [](const QImage& p) { return test::encodeAvif(p, 3); }, true, Qt::blue}),
+    orientationLabel);
 
 // A picture larger than the screen is kept no larger than the screen needs, whatever its
 // decoder; its natural size stays its own.
@@ -252,7 +307,8 @@ TEST(PictureDecoding, LargePicturesAreKeptAtScreenSize)
     const QSize large(1600, 1200);
     const QImage picture = test::quadrantPicture(large);
     for (const QByteArray& bytes : {test::encodeWithQt(picture, "jpeg"), test::encodeWithQt(picture, "bmp"),
-                                    encodeWithMagick(picture, {"PCX"})}) {
+                                    encodeWithMagick(picture, {"PCX"}), test::encodeWithQt(picture, "png"),
+                                    test::encodeAvif(picture)}) {
         const DecodeOutcome outcome = decodePictureData(bytes, QSize(400, 300));
         ASSERT_EQ(outcome.code, LoadResult::Loaded);
         EXPECT_EQ(outcome.picture->naturalSize(), large);

@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 #include <string>
 
@@ -37,8 +38,17 @@ QByteArray labTiff(const QImage& picture);
 // word of text in the bottom-left quarter.
 QByteArray sampleMetafile(bool withText);
 
-// A JPEG with an EXIF block holding `orientation` (1 to 8) placed after its start marker.
-QByteArray withExifOrientation(const QByteArray& jpeg, int orientation);
+// A JPEG or PNG with EXIF data holding `orientation` (1 to 8): an APP1 segment after the
+// JPEG's start marker, an "eXIf" chunk after the PNG's header chunk.
+QByteArray withExifOrientation(const QByteArray& picture, int orientation);
+
+// The picture as written by an encoder program (`program` OPTIONS IN.png -o OUT.suffix);
+// the test fails, never passes silently, when the program is missing or fails.
+QByteArray encodeWithTool(const QImage& picture, const QString& program, const QStringList& options,
+                          const QString& suffix);
+QByteArray encodeHeic(const QImage& picture);
+// `quarterTurns` anticlockwise recorded in an 'irot' property, the pixels stored unturned.
+QByteArray encodeAvif(const QImage& picture, int quarterTurns = 0);
 
 QByteArray encodeWithQt(const QImage& picture, const char* format, int quality = 90);
 
