@@ -25,14 +25,20 @@ if [ -z "${QV_SHOT_PHASE:-}" ]; then
   done
   mkdir -p "$here/data/manual/pictures" "$here/docs"
   rm -f "$here"/data/manual/pictures/*.png
+  # 256 colours, dithered, compressed at level 9 with adaptive filtering, no time
+  # stamps: a third of the size, and an unchanged window gives an unchanged file.
   for picture in "$work"/out/*.png; do
     name=$(basename "$picture")
-    # 256 colours, dithered, compressed at level 9 with adaptive filtering, no time
-    # stamps: a third of the size, and an unchanged window gives an unchanged file.
-    gm convert "$picture" -strip -colors 256 -quality 95 "$here/data/manual/pictures/$name"
+    # The help viewer scales pictures without smoothing, which breaks up their
+    # letters: the manual gets them at the width the viewer has room for.
+    width=700
+    [ "$name" = show.png ] && width=640
+    gm convert "$picture" -strip -filter Lanczos -resize "${width}x>" -colors 256 -quality 95 \
+      "$here/data/manual/pictures/$name"
   done
+  # The README and the software centre show them at their own size.
   for name in title-screen show; do
-    cp "$here/data/manual/pictures/$name.png" "$here/docs/$name.png"
+    gm convert "$work/out/$name.png" -strip -colors 256 -quality 95 "$here/docs/$name.png"
   done
   du -ch "$here"/data/manual/pictures/*.png | tail -1
   exit 0
