@@ -5,6 +5,7 @@ set(qv_sample_media_sources
   make_sample_media/byte_sink.cpp
   make_sample_media/canvas.cpp
   make_sample_media/midi_writer.cpp
+  make_sample_media/modern_encoders.cpp
   make_sample_media/noise.cpp
   make_sample_media/picture_encoders.cpp
   make_sample_media/sample_catalogue.cpp
@@ -34,7 +35,10 @@ list(TRANSFORM qv_sample_media_sources PREPEND ${CMAKE_CURRENT_LIST_DIR}/)
 add_library(qv_sample_media STATIC ${qv_sample_media_sources})
 qv_strict(qv_sample_media)
 target_include_directories(qv_sample_media PUBLIC ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(qv_sample_media PUBLIC Qt6::Gui PkgConfig::GraphicsMagickPP)
+# HEIC and AVIF are written through their own libraries: Debian's GraphicsMagick only reads them.
+pkg_check_modules(QvHeif REQUIRED IMPORTED_TARGET libheif)
+pkg_check_modules(QvAvif REQUIRED IMPORTED_TARGET libavif)
+target_link_libraries(qv_sample_media PUBLIC Qt6::Gui PkgConfig::GraphicsMagickPP PRIVATE PkgConfig::QvHeif PkgConfig::QvAvif)
 
 add_executable(make_sample_media ${CMAKE_CURRENT_LIST_DIR}/make_sample_media/main.cpp)
 qv_strict(make_sample_media)
@@ -56,6 +60,11 @@ set(qv_sample_media_names
   sailboat.wmf
   bouquet.wmf
   tulips.tif
+  window.png
+  hills.webp
+  aurora.heic
+  lake.avif
+  island.jxl
   chimes.wav
   dusk.wav
   welcome.wav

@@ -39,6 +39,8 @@ Bytes encodeBmp(const QImage& image)
 
 Bytes encodePng(const QImage& image) { return encodeWithQt(image, "PNG", -1); }
 
+Bytes encodeWebP(const QImage& image, int quality) { return encodeWithQt(image, "WEBP", quality); }
+
 Bytes encodeWithMagick(const QImage& image, const MagickOptions& options)
 {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);

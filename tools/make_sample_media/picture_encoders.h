@@ -11,6 +11,7 @@ namespace qv::samples {
 Bytes encodeJpeg(const QImage& image, int quality);
 Bytes encodeBmp(const QImage& image);
 Bytes encodePng(const QImage& image);
+Bytes encodeWebP(const QImage& image, int quality);
 
 struct MagickOptions {
     std::string format;        // GraphicsMagick coder: "GIF", "PCX", "TGA", "DIB", "TIFF"

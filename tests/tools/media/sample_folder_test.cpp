@@ -55,7 +55,8 @@ TEST_P(SampleFolder, HoldsReadableFilesOfEveryKindTheShowLooksFor)
 
 INSTANTIATE_TEST_SUITE_P(Patterns, SampleFolder,
                          ::testing::Values("*.gif", "*.jpg", "*.bmp", "*.dib", "*.pcx", "*.tga", "*.tif",
-                                           "*.wmf", "*.wav", "*.mid"));
+                                           "*.wmf", "*.png", "*.webp", "*.heic", "*.avif", "*.jxl", "*.wav",
+                                           "*.mid"));
 
 TEST(SamplePictures, UnusualFormatsDecodeFully)
 {
