@@ -1,5 +1,7 @@
 #include "engine/bad_picture_text.h"
 
+#include "components/platform/file_names.h"
+
 namespace qv {
 namespace {
 
@@ -29,7 +31,7 @@ std::optional<QString> badPictureText(const QString& path, int code, int picture
         return std::nullopt;
     if (pictureCount < 1)
         return QStringLiteral("The screen saver can not find any pictures to display.");
-    return path + QStringLiteral("  could not be displayed because --  ") + *reason;
+    return displayFileName(path) + QStringLiteral("  could not be displayed because --  ") + *reason;
 }
 
 } // namespace qv

@@ -4,6 +4,7 @@
 
 #include "components/picture/frame_stats.h"
 #include "components/picture/fx_image.h"
+#include "components/platform/file_names.h"
 #include "components/standard_palette.h"
 #include "engine/bad_picture_text.h"
 #include "engine/caption_effects.h"
@@ -242,7 +243,7 @@ void qvtour52::FXImage1_Notify()
         return;
     }
     // The caption: the file name in a random show, the description in a custom one.
-    const QString text = randomShow ? table.picture[slot].toLower() : table.description[slot];
+    const QString text = randomShow ? displayFileName(table.picture[slot]).toLower() : table.description[slot];
     FXLabel1->setCaption(QLatin1Char(' ') + text + QLatin1Char(' '));
     // Centred at the bottom edge of the screen.
     QFont font(QStringLiteral("Times New Roman"));

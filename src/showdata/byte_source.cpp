@@ -2,7 +2,8 @@
 
 #include "components/platform/file_errors.h"
 
-#include <QFile>
+#include "components/platform/file_names.h"
+
 #include <QFileInfo>
 
 #include <algorithm>
@@ -26,7 +27,7 @@ std::ptrdiff_t MemoryByteSource::read(char* buffer, std::size_t capacity)
 
 int openErrorFor(const QString& path, int errnoValue)
 {
-    if (errnoValue == ENOENT && !QFileInfo(QFileInfo(path).absolutePath()).isDir())
+    if (errnoValue == ENOENT && !isFolder(QFileInfo(path).absolutePath()))
         return FileError::PathNotFound;
     return fileErrorFromErrno(errnoValue);
 }
@@ -43,7 +44,7 @@ int FileByteSource::open(const QString& path)
         return errorCode_ = FileError::FileNotFound;
     // Non-blocking, so that a named pipe put in place of a show file cannot hang the
     // program in open(); it is refused below.
-    descriptor_ = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    descriptor_ = ::open(encodeFileName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (descriptor_ < 0)
         return errorCode_ = openErrorFor(path, errno);
     struct stat status {};

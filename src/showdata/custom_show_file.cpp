@@ -39,7 +39,7 @@ void writeSlide(FieldWriter& writer, const SlideRecord& slide)
 
 int readSlide(FieldReader& reader, SlideRecord& slide)
 {
-    int error = reader.readText(slide.picture);
+    int error = reader.readPath(slide.picture);
     if (error == FileError::None)
         error = reader.readText(slide.description);
     if (error == FileError::None)
@@ -49,7 +49,7 @@ int readSlide(FieldReader& reader, SlideRecord& slide)
     if (error == FileError::None)
         error = reader.readInt16(slide.effectSpeed);
     if (error == FileError::None)
-        error = reader.readText(slide.audio);
+        error = reader.readPath(slide.audio);
     if (error == FileError::None)
         error = reader.readInt16(slide.audioLoop);
     return error;

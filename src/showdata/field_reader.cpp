@@ -120,6 +120,15 @@ int FieldReader::readText(QString& text)
     return error;
 }
 
+int FieldReader::readPath(QString& path)
+{
+    QByteArray field;
+    const int error = readRawField(field);
+    if (error == FileError::None)
+        path = decodeShowPath(field);
+    return error;
+}
+
 int FieldReader::skipField()
 {
     QByteArray field;

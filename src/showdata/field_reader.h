@@ -26,6 +26,8 @@ public:
     explicit FieldReader(ByteSource& source);
 
     int readText(QString& text);
+    // A path to a picture, sound or folder (see decodeShowPath).
+    int readPath(QString& path);
     // An empty field reads as 0, as the files' original reader had it.
     int readInt16(std::int16_t& number);
     // A count of slides or entries: a whole number from 0 to 2^31 - 1.

@@ -2,8 +2,7 @@
 
 #include "showdata/directory_listing.h"
 
-#include <QFile>
-#include <QStringDecoder>
+#include "components/platform/file_names.h"
 
 #include <algorithm>
 #include <array>
@@ -22,20 +21,12 @@ constexpr std::array<std::string_view, 2> audioExtensions = {"wav", "mid"};
 
 using FolderIdentity = std::pair<dev_t, ino_t>;
 
-QByteArray encodedPath(const QString& path) { return QFile::encodeName(path); }
+QByteArray encodedPath(const QString& path) { return encodeFileName(path); }
 
-// A name that is not valid UTF-8 cannot be turned into a path the rest of the
-// program could open again; such files are passed over.
-bool decodeName(const std::string& name, QString& decoded)
+// Names in an 8-bit set (old archives, old disks) are kept by their real bytes.
+QString decodeName(const std::string& name)
 {
-    const bool ascii = std::all_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (ascii) {
-        decoded = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-        return true;
-    }
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    decoded = utf8.decode(QByteArrayView(name.data(), static_cast<qsizetype>(name.size())));
-    return !utf8.hasError();
+    return decodeFileName(QByteArrayView(name.data(), static_cast<qsizetype>(name.size())));
 }
 
 void addMatchingFiles(const QString& directory, const DirectoryListing& listing, FoundFileList& list,
@@ -51,10 +42,8 @@ void addMatchingFiles(const QString& directory, const DirectoryListing& listing,
         }
         std::sort(matches.begin(), matches.end(),
                   [](const std::string* a, const std::string* b) { return lessIgnoringCase(*a, *b); });
-        QString name;
         for (const std::string* match : matches) {
-            if (decodeName(*match, name))
-                list.add(prefix + name);
+            list.add(prefix + decodeName(*match));
             pump.poll();
         }
     }
@@ -67,11 +56,8 @@ void scanBelow(const QString& directory, const DirectoryListing& top, FoundFileL
     std::set<FolderIdentity> visited{{top.device, top.inode}};
     std::vector<QString> pending;
     const auto pushSubdirectories = [&pending](const QString& parent, const DirectoryListing& listing) {
-        QString name;
-        for (auto it = listing.subdirectories.rbegin(); it != listing.subdirectories.rend(); ++it) {
-            if (decodeName(*it, name))
-                pending.push_back(parent + name);
-        }
+        for (auto it = listing.subdirectories.rbegin(); it != listing.subdirectories.rend(); ++it)
+            pending.push_back(parent + decodeName(*it));
     };
     pushSubdirectories(directory, top);
     while (!pending.empty()) {

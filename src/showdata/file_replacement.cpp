@@ -3,11 +3,12 @@
 #include "components/platform/file_errors.h"
 #include "showdata/byte_source.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include "components/platform/file_names.h"
 
 #include <atomic>
 #include <cerrno>
+#include <cstdlib>
+#include <memory>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -37,13 +38,14 @@ public:
 
 QByteArray resolvedTarget(const QString& path)
 {
-    const QFileInfo info(path);
-    if (info.isSymLink()) {
-        const QString target = info.canonicalFilePath();
-        if (!target.isEmpty())
-            return QFile::encodeName(target);
+    const QByteArray bytes = encodeFileName(path);
+    struct stat status {};
+    if (::lstat(bytes.constData(), &status) == 0 && S_ISLNK(status.st_mode)) {
+        const std::unique_ptr<char, decltype(&std::free)> target(::realpath(bytes.constData(), nullptr), &std::free);
+        if (target)
+            return QByteArray(target.get());
     }
-    return QFile::encodeName(path);
+    return bytes;
 }
 
 // A name beside the target, hidden so that no listing of the folder shows it.

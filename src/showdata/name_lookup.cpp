@@ -1,7 +1,11 @@
 #include "showdata/name_lookup.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include "components/platform/file_names.h"
+#include "showdata/directory_listing.h"
+
+#include <algorithm>
+
+#include <sys/stat.h>
 
 namespace qv {
 
@@ -9,16 +13,20 @@ QStringList namesMatchingIgnoringCase(const QString& folder, const QString& name
 {
     if (name.isEmpty() || name.contains(QLatin1Char('/')))
         return {};
-    const QDir dir(folder.isEmpty() ? QStringLiteral("/") : folder);
+    const auto listing = listDirectory(encodeFileName(folder));
+    if (!listing)
+        return {};
+    std::vector<std::string> files = listing->files;
+    std::sort(files.begin(), files.end());
     QStringList matches;
-    const QStringList entries = dir.entryList(QDir::Files, QDir::Name);
-    for (const QString& entry : entries) {
+    for (const std::string& raw : files) {
+        QString entry = decodeFileName(QByteArrayView(raw.data(), static_cast<qsizetype>(raw.size())));
         if (entry.compare(name, Qt::CaseInsensitive) != 0)
             continue;
         if (entry == name)
-            matches.prepend(entry);
+            matches.prepend(std::move(entry));
         else
-            matches.append(entry);
+            matches.append(std::move(entry));
     }
     return matches;
 }
@@ -30,11 +38,12 @@ bool FileExistsIn(const QString& directory, const QString& name)
 
 QString resolvePathIgnoringCase(const QString& path)
 {
-    const QFileInfo info(path);
-    if (info.exists() || info.isSymLink())
+    struct stat status {};
+    if (::lstat(encodeFileName(path).constData(), &status) == 0)
         return path;
-    const QString folder = path.left(path.lastIndexOf(QLatin1Char('/')) + 1);
-    const QStringList matches = namesMatchingIgnoringCase(folder, info.fileName());
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    const QString folder = path.left(slash + 1);
+    const QStringList matches = namesMatchingIgnoringCase(folder, path.mid(slash + 1));
     return matches.isEmpty() ? path : folder + matches.first();
 }
 

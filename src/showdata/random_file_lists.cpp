@@ -1,5 +1,6 @@
 #include "showdata/random_file_lists.h"
 
+#include "components/platform/file_names.h"
 #include "components/platform/message_box.h"
 #include "startup/shared_routines.h"
 
@@ -31,7 +32,7 @@ void BuildRandomFileLists()
     if (customShow().pictureCount >= 1)
         return;
     const QString firstFolder = config.pictureDirCount() >= 1 ? config.pictureDirs[1] : QString();
-    showMessage(QStringLiteral("No picture files were found in ") + firstFolder
+    showMessage(QStringLiteral("No picture files were found in ") + displayFileName(firstFolder)
                     + QStringLiteral("   Please go to the screen saver setup screen and specify a correct directory."),
                 MessageButtons::OkCancel);
     finish_program();

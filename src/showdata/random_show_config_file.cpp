@@ -17,7 +17,7 @@ int readDirectoryList(FieldReader& reader, std::int16_t count, std::vector<QStri
     list.assign(1, QString());
     for (int i = 1; i <= count; ++i) {
         QString directory;
-        if (const int error = reader.readText(directory); error != FileError::None)
+        if (const int error = reader.readPath(directory); error != FileError::None)
             return error;
         list.push_back(directory);
     }

@@ -1,10 +1,9 @@
 #include "showdata/scratch_files.h"
 
+#include "components/platform/file_names.h"
 #include "settings/global_settings.h"
 #include "showdata/name_lookup.h"
 #include "showdata/random_show_config_file.h"
-
-#include <QFile>
 
 #include <filesystem>
 
@@ -19,7 +18,7 @@ void DeleteScratchFiles()
     for (const char* name : {"zxz.rss", "zxz.css", "zxz2.css"}) {
         // A case-sensitive folder may hold one leftover per spelling: all are ours.
         for (const QString& existing : namesMatchingIgnoringCase(folder, QLatin1String(name)))
-            QFile::remove(folder + existing);
+            removeFile(folder + existing);
     }
 }
 
@@ -32,8 +31,8 @@ bool restoreRandomConfigAfterInterruptedTest()
     // Renaming over the target replaces it in one step, so a second interruption here
     // cannot lose both files.
     std::error_code error;
-    std::filesystem::rename(QFile::encodeName(folder + leftovers.first()).toStdString(),
-                            QFile::encodeName(resolvePathIgnoringCase(randomShowConfigPath())).toStdString(), error);
+    std::filesystem::rename(encodeFileName(folder + leftovers.first()).toStdString(),
+                            encodeFileName(resolvePathIgnoringCase(randomShowConfigPath())).toStdString(), error);
     return !error;
 }
 

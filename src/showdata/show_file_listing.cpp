@@ -1,9 +1,8 @@
 #include "showdata/show_file_listing.h"
 
+#include "components/platform/file_names.h"
 #include "settings/global_settings.h"
 #include "showdata/directory_listing.h"
-
-#include <QFile>
 
 #include <algorithm>
 
@@ -12,7 +11,7 @@ namespace qv {
 ShowFileListing listShowFilesIn(const QString& folder, const QString& activeName)
 {
     ShowFileListing listing;
-    const auto entries = listDirectory(QFile::encodeName(folder));
+    const auto entries = listDirectory(encodeFileName(folder));
     if (!entries)
         return listing;
     std::vector<std::string> shows;
@@ -20,7 +19,7 @@ ShowFileListing listShowFilesIn(const QString& folder, const QString& activeName
                  [](const std::string& name) { return hasExtensionIgnoringCase(name, "css"); });
     std::sort(shows.begin(), shows.end(), lessIgnoringCase);
     for (const std::string& name : shows)
-        listing.names.append(QFile::decodeName(QByteArray::fromStdString(name)));
+        listing.names.append(decodeFileName(QByteArrayView(name.data(), static_cast<qsizetype>(name.size()))));
     const QString wanted = activeName.toUpper();
     for (qsizetype i = 0; i < listing.names.size(); ++i) {
         if (listing.names[i].toUpper() == wanted) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "components/platform/file_names.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -11,10 +13,13 @@ namespace qv {
 // UTF-8 is taken as Windows-1252 instead. The choice is made per text, so one
 // hand-edited field cannot spoil the others.
 QString decodeShowText(QByteArrayView bytes);
+// UTF-8, but a path's escaped bytes (see file_names.h) are written as the bytes they
+// stand for, so a file whose name is not UTF-8 is named by its real name.
 QByteArray encodeShowText(const QString& text);
 
-// Windows-1252 to Unicode, byte by byte (the five unassigned bytes map to the C1
-// controls of the same number, as Windows itself does).
-QString decodeWindows1252(QByteArrayView bytes);
+// A path field. Where it is not valid UTF-8 it is either a name in Windows-1252 that an
+// older version wrote (its file now named in UTF-8) or the real bytes of a name that is not
+// UTF-8: the Windows-1252 reading when that names something on disk, else the real bytes.
+QString decodeShowPath(QByteArrayView bytes);
 
 } // namespace qv

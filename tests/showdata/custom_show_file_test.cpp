@@ -1,8 +1,10 @@
 #include "show_data_fixture.h"
 
+#include "components/picture/picture_decoder.h"
 #include "components/platform/file_errors.h"
 #include "showdata/custom_show_file.h"
 #include "showdata/file_replacement.h"
+#include "showdata/show_file_listing.h"
 
 #include <csignal>
 
@@ -110,9 +112,43 @@ INSTANTIATE_TEST_SUITE_P(
         HandWrittenCase{"ReservedFieldsIgnored", "\"Other app\",x,\"y\",3,,,,1\r\n\"/a.jpg\",\"d\",1,2,3,\"\",0\r\n", 0,
                         {slide("/a.jpg", "d", 1, 2, 3, "", 0)}, "Other app"},
         HandWrittenCase{"Windows1252Bytes", "\"Quintavue\",,,,,,,1\r\n\"C:\\Bilder\\\xC4pfel.jpg\",\"Caf\xE9 \x93hot\x94\",1,2,3,\"\",0\r\n",
-                        0, {SlideRecord{QString::fromUtf8("C:\\Bilder\\Äpfel.jpg"),
+                        0, {SlideRecord{decodeFileName("C:\\Bilder\\\xC4pfel.jpg"),
                                         QString::fromUtf8("Café “hot”"), 1, 2, 3, QString(), 0}}, "Quintavue"},
         HandWrittenCase{"EmptyFile", "", FileError::InputPastEndOfFile, {}, "Quintavue"}));
+
+// A path whose name is not UTF-8 is written by its real bytes and reads back to them, and a
+// show saved under such a name lists and loads; a show of the program's Windows ancestors,
+// whose Windows-1252 name now stands in UTF-8 on disk, still finds its picture.
+TEST_F(CustomShowFile, NamesThatAreNotUtf8KeepTheirBytes)
+{
+    const QByteArray folder = encodeFileName(dataPath("f")) + "\xF6to/";
+    ASSERT_TRUE(writeRawNamedPicture(folder + "caf\xE9.jpg"));
+    const QString picture = decodeFileName(folder + "caf\xE9.jpg");
+    const QString sound = decodeFileName(folder + "m\xFCsik.wav");  // not on disk
+    customShow() = showOf({SlideRecord{picture, QString::fromUtf8("Café"), 5, 1, 2, sound, 0}});
+    globalSettings().activeCss = decodeFileName("s\xE9rie.css");
+    ASSERT_EQ(SaveCustomShow(), 0);
+    EXPECT_EQ(readRawFile(encodeFileName(dataPath("s")) + "\xE9rie.css"),
+              "\"Quintavue\",,,,,,,1\r\n\"" + folder + "caf\xE9.jpg\",\"Caf\xC3\xA9\",5,1,2,\"" + folder
+                  + "m\xFCsik.wav\",0\r\n");
+
+    const ShowFileListing listing = listShowFilesIn(globalSettings().slideshowPath, globalSettings().activeCss);
+    EXPECT_EQ(listing.names, QStringList{globalSettings().activeCss});
+    EXPECT_EQ(listing.selectedIndex, 0);
+    customShow() = CustomShow{};
+    ASSERT_EQ(LoadCustomShow(), 0);
+    EXPECT_EQ(customShow().slide(1).picture, picture);
+    EXPECT_EQ(customShow().slide(1).audio, sound);
+    EXPECT_EQ(decodePictureFile(customShow().slide(1).picture, QSize()).code, LoadResult::Loaded);
+
+    ASSERT_TRUE(writeRawNamedPicture(encodeFileName(dataPath(QString::fromUtf8("café.jpg")))));
+    writeDataFile("show.css", "\"Quintavue\",,,,,,,1\r\n\"" + encodeFileName(globalSettings().slideshowPath)
+                                  + "caf\xE9.jpg\",\"\",1,2,3,\"\",0\r\n");
+    globalSettings().activeCss = QStringLiteral("show.css");
+    ASSERT_EQ(LoadCustomShow(), 0);
+    EXPECT_EQ(customShow().slide(1).picture, dataPath(QString::fromUtf8("café.jpg")));
+    EXPECT_TRUE(recorder_.messages.empty());
+}
 
 TEST_F(CustomShowFile, AnotherFirstFieldIsWrittenIntoLaterFiles)
 {

@@ -1,8 +1,10 @@
 #include "components/platform/file_errors.h"
+#include "components/platform/file_names.h"
 #include "showdata/field_reader.h"
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 namespace qv {
@@ -55,6 +57,28 @@ INSTANTIATE_TEST_SUITE_P(
                  {QString::fromUtf8("café"), QString::fromUtf8("café")}, FileError::InputPastEndOfFile},
         TextCase{"UnterminatedQuote", "\"a\",\"never closed", {"a"}, FileError::InputPastEndOfFile},
         TextCase{"EmptyInput", "", {}, FileError::InputPastEndOfFile}));
+
+// Names as the file system holds them: every byte string comes back whole from its path form,
+// and shows as Windows-1252 where it is not UTF-8.
+TEST(FileNames, EveryNameTurnsBackIntoItsBytesAndShowsReadably)
+{
+    const std::pair<QByteArray, const char*> cases[] = {
+        {"photo.jpg", "photo.jpg"},
+        {"Zo\xC3\xAB \xF0\x9F\x98\x80.jpg", "Zoë 😀.jpg"},
+        {"f\xF6to/caf\xE9.jpg", "föto/café.jpg"},
+        {"\x80\x93x\x94", "€“x”"},
+        {"\xC0\xAF", "À¯"},                                   // overlong "/"
+        {"\xED\xB3\xA9", "í³©"},                              // an escape itself, encoded
+        {"a\xE2\x82", "aâ‚"},                                  // cut short
+        {"\xF0\x9F\x98\x80\xE9\xF4\x90\x80\x80", "😀éô\xC2\x90€€"},  // beyond U+10FFFF
+    };
+    for (const auto& [bytes, shown] : cases) {
+        const QString path = decodeFileName(bytes);
+        EXPECT_EQ(encodeFileName(path), bytes) << shown;
+        EXPECT_EQ(displayFileName(path), QString::fromUtf8(shown)) << shown;
+        EXPECT_EQ(hasEscapedBytes(path), path != QString::fromUtf8(shown)) << shown;
+    }
+}
 
 struct NumberCase {
     const char* field;

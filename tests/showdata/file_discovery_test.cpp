@@ -1,5 +1,6 @@
 #include "show_data_fixture.h"
 
+#include "components/picture/picture_decoder.h"
 #include "showdata/file_discovery.h"
 #include "showdata/random_file_lists.h"
 #include "showdata/show_file_listing.h"
@@ -56,15 +57,24 @@ TEST_F(FileDiscovery, OnlyTheKindsExtensionsAndNoHiddenFiles)
     EXPECT_EQ(scan(false, MediaKind::Audio), (QStringList{"song.WAV", "tune.mid"}));
 }
 
-TEST_F(FileDiscovery, NamesThatAreNotUtf8ArePassedOver)
+// Photo archives unpacked from old zip files hold names in an 8-bit set: a Latin-1 folder
+// and picture are found, below the folder too, and the path found opens the real file.
+TEST_F(FileDiscovery, NamesThatAreNotUtf8AreFoundByTheirRealBytes)
 {
-    touch({QString::fromUtf8("Zoë.jpg")});
-    // A name no path of the program could spell: the bytes of "Zoë" in Windows-1252.
-    const QByteArray badName = QFile::encodeName(root()) + "/Zo\xEB.jpg";
-    const int descriptor = ::open(badName.constData(), O_CREAT | O_WRONLY, 0644);
-    ASSERT_GE(descriptor, 0);
-    ::close(descriptor);
-    EXPECT_EQ(scan(false), QStringList{QString::fromUtf8("Zoë.jpg")});
+    touch({QString::fromUtf8("Zoë.jpg"), QStringLiteral("sub.gif")});
+    const QByteArray folder = encodeFileName(root()) + "/f\xF6to";
+    ASSERT_TRUE(writeRawNamedPicture(folder + "/caf\xE9.jpg"));
+    ASSERT_TRUE(writeRawNamedPicture(folder + "/below/b\xE4r.png"));
+    const QString foto = decodeFileName("f\xF6to");
+    const QStringList found = scan(true);
+    EXPECT_EQ(found, (QStringList{foto + decodeFileName("/caf\xE9.jpg"), foto + decodeFileName("/below/b\xE4r.png"),
+                                  "sub.gif", QString::fromUtf8("Zoë.jpg")}));
+    ASSERT_EQ(found.size(), 4);
+    EXPECT_EQ(displayFileName(found[0]), QString::fromUtf8("föto/café.jpg"));
+    const QString picture = root() + u'/' + found[0];
+    EXPECT_EQ(encodeFileName(picture), folder + "/caf\xE9.jpg");
+    const DecodeOutcome loaded = decodePictureFile(picture, QSize(64, 64));
+    EXPECT_EQ(loaded.code, LoadResult::Loaded);
 }
 
 TEST_F(FileDiscovery, SubfoldersDepthFirstBeforeTheFoldersOwnFiles)

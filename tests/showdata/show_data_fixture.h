@@ -1,16 +1,22 @@
 #pragma once
 
+#include "components/platform/file_names.h"
 #include "components/platform/message_box.h"
 #include "settings/global_settings.h"
 #include "showdata/custom_show.h"
 #include "startup/startup_state.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <filesystem>
+#include <memory>
 #include <vector>
 
 namespace qv::test {
@@ -40,7 +46,13 @@ protected:
         customShow() = CustomShow{};
         setMessagePresenter(&recorder_);
     }
-    void TearDown() override { setMessagePresenter(nullptr); }
+    void TearDown() override
+    {
+        setMessagePresenter(nullptr);
+        // QTemporaryDir cannot remove names that are not UTF-8.
+        std::error_code ignored;
+        std::filesystem::remove_all(QFile::encodeName(folder_.path()).toStdString(), ignored);
+    }
 
     QString dataPath(const QString& name) const { return globalSettings().slideshowPath + name; }
 
@@ -59,6 +71,17 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
+    // A file named by raw bytes (QFile cannot open names that are not UTF-8).
+    static QByteArray readRawFile(const QByteArray& path)
+    {
+        const std::unique_ptr<std::FILE, decltype(&std::fclose)> file(std::fopen(path.constData(), "rb"), &std::fclose);
+        QByteArray bytes;
+        char buffer[4096];
+        for (std::size_t got = 0; file && (got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0;)
+            bytes.append(buffer, static_cast<qsizetype>(got));
+        return bytes;
+    }
+
     QStringList messageTexts() const
     {
         QStringList texts;
@@ -70,6 +93,24 @@ protected:
     QTemporaryDir folder_;
     RecordingPresenter recorder_;
 };
+
+// A real small picture under a name given as raw bytes, folders on the way made too (Qt
+// cannot make such names).
+inline bool writeRawNamedPicture(const QByteArray& rawPath)
+{
+    std::error_code error;
+    std::filesystem::create_directories(rawPath.left(rawPath.lastIndexOf('/')).toStdString(), error);
+    QImage picture(8, 6, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    QBuffer encoded;
+    encoded.open(QIODevice::WriteOnly);
+    const QByteArray format = rawPath.mid(rawPath.lastIndexOf('.') + 1);
+    if (error || !picture.save(&encoded, format.constData()))
+        return false;
+    const std::unique_ptr<std::FILE, decltype(&std::fclose)> file(std::fopen(rawPath.constData(), "wb"), &std::fclose);
+    const QByteArray& bytes = encoded.data();
+    return file && std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), file.get()) == static_cast<std::size_t>(bytes.size());
+}
 
 inline SlideRecord slide(const char* picture, const char* description, int delay, int effect, int speed,
                          const char* audio, int loop)

@@ -1,5 +1,7 @@
 #include "components/picture/picture_cache.h"
 
+#include "components/platform/file_names.h"
+
 #include <QFileInfo>
 
 #include <algorithm>
@@ -8,10 +10,10 @@ namespace qv {
 
 std::optional<PictureKey> pictureKeyFor(const QString& path, QSize target)
 {
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.isFile())
+    const EntryStatus entry = entryStatus(path);
+    if (entry.kind != EntryKind::File)
         return std::nullopt;
-    return PictureKey{info.absoluteFilePath(), info.lastModified().toMSecsSinceEpoch(), info.size(), target};
+    return PictureKey{QFileInfo(path).absoluteFilePath(), entry.modifiedMsecs, entry.size, target};
 }
 
 PictureCache::PictureCache(qint64 byteBudget, int maxEntries) : byteBudget_(byteBudget), maxEntries_(maxEntries) {}

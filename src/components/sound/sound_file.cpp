@@ -1,6 +1,7 @@
 #include "components/sound/sound_file.h"
 
-#include <QDir>
+#include "components/platform/file_names.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -9,12 +10,12 @@ namespace qv {
 namespace {
 
 // The entry of `folder` named `name` in any letter case, or the empty text.
-QString entryInAnyCase(const QDir& folder, const QString& name)
+QString entryInAnyCase(const QString& folder, const QString& name)
 {
-    if (folder.exists(name))
+    if (entryExists(folder + name))
         return name;
-    const QStringList entries = folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                                 QDir::Name);
+    QStringList entries = folderEntries(folder);
+    entries.sort();
     for (const QString& entry : entries) {
         if (entry.compare(name, Qt::CaseInsensitive) == 0)
             return entry;
@@ -24,35 +25,36 @@ QString entryInAnyCase(const QDir& folder, const QString& name)
 
 } // namespace
 
+// By the names' real bytes throughout (file_names.h), so a name that is not UTF-8 plays.
 QString resolveCaseInsensitively(const QString& path)
 {
-    if (path.isEmpty() || QFileInfo::exists(path))
+    if (path.isEmpty() || entryExists(path))
         return path;
     const QString absolute = QFileInfo(path).absoluteFilePath();
     const QStringList parts = absolute.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    QDir folder = QDir::root();
     QString resolved;
-    for (qsizetype i = 0; i < parts.size(); ++i) {
-        const QString entry = entryInAnyCase(folder, parts[i]);
+    for (const QString& part : parts) {
+        const QString entry = entryInAnyCase(resolved + QLatin1Char('/'), part);
         if (entry.isEmpty())
             return path;
         resolved += QLatin1Char('/') + entry;
-        if (i + 1 < parts.size() && !folder.cd(entry))
-            return path;
     }
     return resolved;
 }
 
 SoundFileContents readSoundFile(const QString& path, qint64 maxBytes)
 {
-    QFile file(resolveCaseInsensitively(path));
-    if (!QFileInfo(file.fileName()).isFile())
+    const QString resolved = resolveCaseInsensitively(path);
+    const EntryStatus entry = entryStatus(resolved);
+    if (entry.kind != EntryKind::File)
         return {{}, QStringLiteral("no such file")};
-    const qint64 size = file.size();
+    const qint64 size = entry.size;
     if (size > maxBytes)
         return {{}, QStringLiteral("larger than %1 bytes").arg(maxBytes)};
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, file.errorString()};
+    QFile file;
+    QString error;
+    if (!openForReading(file, resolved, &error))
+        return {{}, error};
     // A file that grows meanwhile is read only up to the size that passed the check.
     QByteArray bytes = file.read(size);
     if (file.error() != QFileDevice::NoError)

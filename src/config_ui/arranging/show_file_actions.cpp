@@ -1,11 +1,10 @@
 #include "config_ui/arranging/show_file_actions.h"
 
+#include "components/platform/file_names.h"
 #include "config_ui/common/config_ui_state.h"
 #include "settings/global_settings.h"
 #include "showdata/custom_show.h"
 #include "showdata/custom_show_file.h"
-
-#include <QFile>
 
 #include <algorithm>
 
@@ -100,7 +99,7 @@ void deleteShowFile(const QString& folder, const QString& fileName)
     if (fileName.isEmpty())
         return;
     const QString path = folder.endsWith(u'/') ? folder + fileName : folder + u'/' + fileName;
-    QFile::remove(path);
+    removeFile(path);
     if (fileName.toUpper() == globalSettings().activeCss.toUpper()) {
         globalSettings().activeCss = kNoShow;
         configUiState().savedShowName = kNoShow;

@@ -1,5 +1,6 @@
 #include "config_ui/arranging/show_name_dialog.h"
 
+#include "components/platform/file_names.h"
 #include "config_ui/arranging/dialog_parts.h"
 #include "config_ui/arranging/show_file_actions.h"
 #include "config_ui/common/accessible_names.h"
@@ -22,7 +23,8 @@ ShowFileList::ShowFileList(QWidget* dialog) : QObject(dialog), folder_(globalSet
     File1_->setObjectName(QStringLiteral("File1"));
     File1_->setSelectionMode(QAbstractItemView::SingleSelection);
     File1_->setToolTip(QStringLiteral("The saved slide shows"));
-    File1_->addItems(listShowFilesIn(folder_, QString()).names);
+    for (const QString& name : listShowFilesIn(folder_, QString()).names)
+        (new QListWidgetItem(displayFileName(name), File1_))->setData(Qt::UserRole, name);
     File1_->setMinimumWidth(File1_->fontMetrics().averageCharWidth() * 32);
 
     pathLabel_ = new QLabel(QDir::toNativeSeparators(showFilePattern(folder_)), dialog);
@@ -31,7 +33,7 @@ ShowFileList::ShowFileList(QWidget* dialog) : QObject(dialog), folder_(globalSet
     pathLabel_->setWordWrap(true);
 
     connect(File1_, &QListWidget::itemDoubleClicked, this,
-            [this](const QListWidgetItem* item) { Q_EMIT fileDoubleClicked(item->text()); });
+            [this](const QListWidgetItem* item) { Q_EMIT fileDoubleClicked(item->data(Qt::UserRole).toString()); });
     connect(File1_, &QListWidget::itemSelectionChanged, this, [this] {
         const QString name = chosenFileName();
         if (!name.isEmpty())
@@ -42,7 +44,7 @@ ShowFileList::ShowFileList(QWidget* dialog) : QObject(dialog), folder_(globalSet
 QString ShowFileList::chosenFileName() const
 {
     const QList<QListWidgetItem*> chosen = File1_->selectedItems();
-    return chosen.isEmpty() ? QString() : chosen.first()->text();
+    return chosen.isEmpty() ? QString() : chosen.first()->data(Qt::UserRole).toString();
 }
 
 ShowNameDialog::ShowNameDialog(QWidget* parent, const QString& objectName, const QString& caption,
@@ -69,7 +71,10 @@ ShowNameDialog::ShowNameDialog(QWidget* parent, const QString& objectName, const
     connect(SSCommand2_, &QPushButton::clicked, this, [this] { SSCommand2_Click(); });
     connect(Text1_, &QLineEdit::textChanged, this, [this] { Text1_Change(); });
     connect(files_, &ShowFileList::fileChosen, this,
-            [this](const QString& fileName) { Text1_->setText(showNameOfFile(fileName)); });
+            [this](const QString& fileName) {
+                pickedName_ = showNameOfFile(fileName);
+                Text1_->setText(displayFileName(pickedName_));
+            });
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -93,7 +98,11 @@ ShowNameDialog::~ShowNameDialog() = default;
 
 void ShowNameDialog::reject() { SSCommand2_Click(); }
 
-QString ShowNameDialog::enteredName() const { return Text1_->text(); }
+QString ShowNameDialog::enteredName() const
+{
+    const QString typed = Text1_->text();
+    return !pickedName_.isEmpty() && typed == displayFileName(pickedName_) ? pickedName_ : typed;
+}
 
 void ShowNameDialog::closeDialog(bool accepted)
 {

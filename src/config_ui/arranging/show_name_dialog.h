@@ -20,6 +20,7 @@ public:
     // The folder followed by "*.css".
     QLabel* pathLabel() const { return pathLabel_; }
     QString folder() const { return folder_; }
+    // The real name of the chosen file; the list shows names readably (file_names.h).
     QString chosenFileName() const;
 
 Q_SIGNALS:
@@ -47,6 +48,8 @@ public:
 protected:
     virtual void SSCommand1_Click() = 0;  // OK
     virtual void SSCommand2_Click() = 0;  // Cancel
+    // The name typed, or the real name of the show picked in the list while the entry
+    // still shows it.
     QString enteredName() const;
     ShowFileList* files() const { return files_; }
     void closeDialog(bool accepted);
@@ -56,6 +59,7 @@ private:
 
     ShowFileList* files_;
     QLineEdit* Text1_;
+    QString pickedName_;  // the show picked last, by its real name
     QPushButton* SSCommand1_;
     QPushButton* SSCommand2_;
 };

@@ -1,7 +1,8 @@
 #include "config_ui/browsers/browser_models.h"
 
+#include "components/platform/file_names.h"
+
 #include <QApplication>
-#include <QFile>
 #include <QRegularExpression>
 #include <QStyle>
 #include <QWidget>
@@ -43,7 +44,7 @@ Kind kindOf(const QByteArray& folder, const dirent* entry)
 template <typename Visit>
 bool forEachEntry(const QString& folder, Visit visit)
 {
-    QByteArray encoded = QFile::encodeName(folder);
+    QByteArray encoded = encodeFileName(folder);
     if (!encoded.endsWith('/'))
         encoded.append('/');
     DIR* directory = ::opendir(encoded.constData());
@@ -94,7 +95,7 @@ FolderListing listFolder(const QString& folder)
     FolderListing listing;
     listing.readable = forEachEntry(folder, [&](Kind kind, const char* name) {
         if (kind == Kind::Folder)
-            listing.folders.append(QFile::decodeName(name));
+            listing.folders.append(decodeFileName(name));
     });
     std::sort(listing.folders.begin(), listing.folders.end(), lessIgnoringCase);
     return listing;
@@ -107,7 +108,7 @@ QStringList listFiles(const QString& folder, const QStringList& nameFilters)
     forEachEntry(folder, [&](Kind kind, const char* rawName) {
         if (kind != Kind::File)
             return;
-        QString name = QFile::decodeName(rawName);
+        QString name = decodeFileName(rawName);
         if (matches(name, filters))
             names.append(std::move(name));
     });
@@ -165,10 +166,13 @@ QVariant FolderListModel::data(const QModelIndex& index, int role) const
     const Row& row = rows_[static_cast<std::size_t>(index.row())];
     switch (role) {
     case Qt::DisplayRole:
+        return displayFileName(row.label);
+    case NameRole:
         return row.label;
     case Qt::DecorationRole:
         return index.row() <= openRow_ ? openIcon_ : closedIcon_;
     case Qt::ToolTipRole:
+        return displayFileName(row.path);
     case PathRole:
         return row.path;
     case LevelRole:
@@ -194,7 +198,7 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
         return {};
-    return names_[index.row()];
+    return displayFileName(names_[index.row()]);
 }
 
 int IndentingDelegate::indentOf(const QStyleOptionViewItem& option, const QModelIndex& index)

@@ -20,20 +20,22 @@ struct FolderListing {
 FolderListing listFolder(const QString& folder);
 
 // The visible plain files of `folder` (ending in "/") whose names match one of `nameFilters`
-// ("*.jpg"...) without regard to case, sorted without regard to case. Names the file system
-// holds in another encoding than UTF-8 come back as Qt decodes them.
+// ("*.jpg"...) without regard to case, sorted without regard to case. Names that are not
+// UTF-8 come back by their real bytes (file_names.h).
 QStringList listFiles(const QString& folder, const QStringList& nameFilters);
 
 // Whether `name` matches the wildcard `filter` without regard to case.
 bool matchesIgnoringCase(const QString& name, const QString& filter);
 
 // The folder list: one row per level of the open folder's path from the root, then one per
-// sub-folder, each a level deeper.
+// sub-folder, each a level deeper. Rows show names as a person reads them; the paths and
+// names it hands out are the real ones.
 class FolderListModel : public QAbstractListModel {
     Q_OBJECT
 public:
     static constexpr int LevelRole = Qt::UserRole + 10;
     static constexpr int PathRole = Qt::UserRole + 11;
+    static constexpr int NameRole = Qt::UserRole + 12;  // the real name of the row's folder
 
     explicit FolderListModel(QObject* parent);
 
@@ -58,7 +60,7 @@ private:
     QIcon closedIcon_;
 };
 
-// The file list: names only.
+// The file list: names only, shown as a person reads them; name() is the real one.
 class FileListModel : public QAbstractListModel {
     Q_OBJECT
 public:

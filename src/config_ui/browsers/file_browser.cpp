@@ -1,5 +1,6 @@
 #include "config_ui/browsers/file_browser.h"
 
+#include "components/platform/file_names.h"
 #include "config_ui/browsers/browser_models.h"
 #include "showdata/file_discovery.h"
 
@@ -236,7 +237,7 @@ void FileBrowser::refresh()
     const int openRow = folderModel_->openRow();
     QStringList shown;
     for (int row = openRow + 1; row < folderModel_->rowCount(); ++row)
-        shown << folderModel_->index(row).data().toString();
+        shown << folderModel_->index(row).data(FolderListModel::NameRole).toString();
     if (shown != listing.folders) {
         const int scroll = folders_->verticalScrollBar()->value();
         folderModel_->setFolder(openFolder_, listing.folders);
@@ -285,7 +286,9 @@ void FileBrowser::watchShownFolders()
     if (filesFolder_ != openFolder_ && !filesFolder_.isEmpty())
         folders << filesFolder_;
     for (const QString& folder : folders) {
-        if (QFileInfo(folder).isDir())
+        // Qt's watcher takes no name that is not UTF-8: such a folder is listed again only
+        // when the user moves in it.
+        if (isFolder(folder) && !hasEscapedBytes(folder))
             watcher_->addPath(folder);
     }
 }
@@ -334,7 +337,7 @@ bool FileBrowser::handleDrop(QEvent* event)
         QStringList paths;
         for (const QUrl& url : drop->mimeData()->urls()) {
             if (url.isLocalFile())
-                paths.append(url.toLocalFile());
+                paths.append(localPathOf(url));
         }
         Q_EMIT filesDropped(paths);
     }

@@ -1,5 +1,6 @@
 #include "config_ui/editor/create_sequence.h"
 
+#include "components/platform/file_names.h"
 #include "config_ui/common/accessible_names.h"
 #include "config_ui/common/busy_pointer.h"
 #include "config_ui/common/config_ui_state.h"
@@ -597,7 +598,7 @@ void create_sequence::Label1_MouseMove(int index, int x)
     const CustomShow& show = customShow();
     const int slide = configUiState().topRow + index / slideColumns;
     if (show.slideCount > 0 && index % slideColumns == PictureColumn && slide <= show.slideCount)
-        cell->setToolTip(show.picture[static_cast<std::size_t>(slide)]);
+        cell->setToolTip(displayFileName(show.picture[static_cast<std::size_t>(slide)]));
 }
 
 bool create_sequence::eventFilter(QObject* watched, QEvent* event)

@@ -1,5 +1,6 @@
 #include "config_ui/editor/slide_grid_panel.h"
 
+#include "components/platform/file_names.h"
 #include "config_ui/common/config_ui_state.h"
 #include "config_ui/editor/create_sequence.h"
 #include "showdata/custom_show.h"
@@ -44,7 +45,7 @@ QStringList localFiles(const QMimeData* data)
     const QList<QUrl> urls = data->urls();
     for (const QUrl& url : urls) {
         if (url.isLocalFile())
-            paths << url.toLocalFile();
+            paths << localPathOf(url);
     }
     return paths;
 }

@@ -1,5 +1,6 @@
 #include "config_ui/editor/slide_table_edits.h"
 
+#include "components/platform/file_names.h"
 #include "config_ui/common/config_ui_state.h"
 #include "config_ui/common/editor_link.h"
 #include "showdata/effect_catalogue.h"
@@ -19,9 +20,17 @@ std::int16_t narrow(int value) { return static_cast<std::int16_t>(std::clamp(val
 
 } // namespace
 
-QString gridPathText(const QString& path) { return path.size() >= 20 ? shortened(path, 18) : path; }
+QString gridPathText(const QString& path)
+{
+    const QString shown = displayFileName(path);
+    return shown.size() >= 20 ? shortened(shown, 18) : shown;
+}
 
-QString sheetPathText(const QString& path) { return path.size() > 18 ? shortened(path, 16) : path; }
+QString sheetPathText(const QString& path)
+{
+    const QString shown = displayFileName(path);
+    return shown.size() > 18 ? shortened(shown, 16) : shown;
+}
 
 QString effectNameText(int effect)
 {
@@ -158,7 +167,7 @@ DroppedFiles sortDroppedFiles(const QStringList& paths)
     DroppedFiles files;
     for (const QString& path : paths) {
         const QFileInfo info(path);
-        if (!info.isFile())
+        if (!isPlainFile(path))
             continue;
         const QString kind = info.suffix().toLower();
         if (pictureKinds.contains(kind))

@@ -1,5 +1,6 @@
 #include "config_ui/random_setup/r_andom.h"
 
+#include "components/platform/file_names.h"
 #include "components/platform/message_box.h"
 #include "config_ui/browsers/file_browser.h"
 #include "config_ui/common/accessible_names.h"
@@ -98,18 +99,22 @@ QStringList droppedFolders(const QMimeData* data)
     if (data == nullptr)
         return folders;
     for (const QUrl& url : data->urls()) {
-        if (url.isLocalFile() && QFileInfo(url.toLocalFile()).isDir())
-            folders.append(QDir::cleanPath(url.toLocalFile()));
+        if (url.isLocalFile() && isFolder(localPathOf(url)))
+            folders.append(QDir::cleanPath(localPathOf(url)));
     }
     return folders;
 }
 
-// A path entry, whole in its tool tip when the list has to shorten it.
+// A path entry, whole in its tool tip when the list has to shorten it. A name that is not
+// UTF-8 is shown readably and kept by its real bytes.
 void addEntry(QListWidget* list, const QString& path)
 {
-    auto* item = new QListWidgetItem(path, list);
-    item->setToolTip(path);
+    auto* item = new QListWidgetItem(displayFileName(path), list);
+    item->setToolTip(displayFileName(path));
+    item->setData(Qt::UserRole, path);
 }
+
+QString entryPath(const QListWidgetItem* item) { return item->data(Qt::UserRole).toString(); }
 
 } // namespace
 
@@ -228,7 +233,7 @@ QWidget* r_andom::buildSection(int index)
     grid->addWidget(browser->fileList(), 1, 1, 3, 1);
     connect(browser, &FileBrowser::filesDropped, this, [browser](const QStringList& paths) {
         const QFileInfo dropped(paths.first());
-        browser->setFolder(dropped.isDir() ? dropped.absoluteFilePath() : dropped.absolutePath());
+        browser->setFolder(isFolder(paths.first()) ? dropped.absoluteFilePath() : dropped.absolutePath());
     });
 
     auto* buttons = new QVBoxLayout;
@@ -384,12 +389,12 @@ void r_andom::addFolder(int index, const QString& folder)
     QListWidget* list = List1[static_cast<std::size_t>(index)];
     QStringList entries;
     for (int row = 0; row < list->count(); ++row)
-        entries.append(list->item(row)->text());
+        entries.append(entryPath(list->item(row)));
     if (addFolderEntry(entries, folder)) {
         addEntry(list, entries.last());
         list->setCurrentRow(list->count() - 1, QItemSelectionModel::ClearAndSelect);
     } else {
-        Label4->setText(QStringLiteral("%1 is already in the list.").arg(folderListEntry(folder)));
+        Label4->setText(QStringLiteral("%1 is already in the list.").arg(displayFileName(folderListEntry(folder))));
     }
 }
 
@@ -472,7 +477,7 @@ void r_andom::SSCommand4_Click()
     if (!findsAnyPicture(randomShowConfig())) {
         const QString first = randomShowConfig().pictureDirCount() > 0 ? randomShowConfig().pictureDirs[1] : QString();
         showMessage(QStringLiteral("No picture files were found in %1.   Please add a folder that holds pictures.")
-                        .arg(first));
+                        .arg(displayFileName(first)));
         return;
     }
     GlobalSettings& settings = globalSettings();
@@ -499,7 +504,7 @@ void r_andom::takeSettingsFromWindow()
     for (int i = 0; i < 2; ++i) {
         QStringList& entries = i == 0 ? values.pictureDirs : values.audioDirs;
         for (int row = 0; row < List1[static_cast<std::size_t>(i)]->count(); ++row)
-            entries.append(List1[static_cast<std::size_t>(i)]->item(row)->text());
+            entries.append(entryPath(List1[static_cast<std::size_t>(i)]->item(row)));
     }
     takeSettings(values, randomShowConfig());
 }

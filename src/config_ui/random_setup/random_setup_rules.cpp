@@ -1,6 +1,7 @@
 #include "config_ui/random_setup/random_setup_rules.h"
 
 #include "components/platform/file_errors.h"
+#include "components/platform/file_names.h"
 #include "components/platform/message_box.h"
 #include "settings/global_settings.h"
 #include "showdata/name_lookup.h"
@@ -8,8 +9,6 @@
 #include "showdata/random_show_config_file.h"
 #include "showdata/scratch_files.h"
 
-#include <QDirIterator>
-#include <QFile>
 
 #include <cerrno>
 #include <cstdio>
@@ -27,7 +26,7 @@ std::vector<QString> oneBased(const QStringList& entries)
 // rename(2) replaces an existing target in one step; 0 or the error code.
 int moveFile(const QString& from, const QString& to)
 {
-    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
+    if (std::rename(encodeFileName(from).constData(), encodeFileName(to).constData()) == 0)
         return FileError::None;
     return fileErrorFromErrno(errno);
 }
@@ -61,19 +60,23 @@ void takeSettings(const RandomSetupValues& values, RandomShowConfig& config)
 
 bool findsAnyPicture(const RandomShowConfig& config)
 {
-    QStringList filters;
-    for (const std::string_view extension : patternExtensions(MediaKind::Picture))
-        filters << QStringLiteral("*.") + QLatin1String(extension.data(), static_cast<qsizetype>(extension.size()));
-    // Each folder's own files first: the usual answer comes without a walk through a tree.
+    // The show's own search, so that names that are not UTF-8 count as it counts them; no
+    // events run meanwhile. Each folder's own files first: the usual answer comes without a
+    // walk through a tree.
+    std::vector<QString> found;
+    int count = 0;
+    FoundFileList list(found, count, 1);
+    EventPump noEvents(std::chrono::hours(24));
     for (const bool deep : {false, true}) {
         if (deep && config.pictureSubdirs != 1)
             break;
         for (int i = 1; i <= config.pictureDirCount(); ++i) {
             const QString folder = config.pictureDirs[static_cast<std::size_t>(i)];
-            QDirIterator found(folder.isEmpty() ? QStringLiteral("/") : folder, filters, QDir::Files,
-                               deep ? QDirIterator::Subdirectories | QDirIterator::FollowSymlinks
-                                    : QDirIterator::NoIteratorFlags);
-            if (found.hasNext())
+            if (deep)
+                ScanSubdirectories(folder + u'/', list, MediaKind::Picture, &noEvents);
+            else
+                ScanDirectory(folder, list, MediaKind::Picture, &noEvents);
+            if (count > 0)
                 return true;
         }
     }
@@ -104,7 +107,7 @@ TestRunOutcome runWithEditedRandomConfig(const std::function<void()>& runShow)
         // A show started meanwhile by another process (a desktop's saver daemon) may have put
         // the waiting file back already: then "quintavu.rss" is the user's own again.
         if (!hadSavedFile || FileExistsIn(folder, ScratchFile::randomConfigCopy))
-            QFile::remove(resolvePathIgnoringCase(randomShowConfigPath()));
+            removeFile(resolvePathIgnoringCase(randomShowConfigPath()));
     }
     // Should the way back fail, the user's file stays where it waits (never cleared as a
     // scratch file) and the next opening or show start moves it back.

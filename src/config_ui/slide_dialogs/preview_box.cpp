@@ -1,6 +1,7 @@
 #include "config_ui/slide_dialogs/preview_box.h"
 
 #include "components/picture/fx_image.h"
+#include "components/platform/file_names.h"
 #include "config_ui/common/picture_preview.h"
 #include "config_ui/common/window_placement.h"
 
@@ -35,7 +36,7 @@ PathLabel::PathLabel(QWidget* parent) : QLabel(parent)
 void PathLabel::setPath(const QString& path)
 {
     path_ = path;
-    setToolTip(path);
+    setToolTip(displayFileName(path));
     elide();
 }
 
@@ -53,7 +54,7 @@ void PathLabel::resizeEvent(QResizeEvent* event)
 
 void PathLabel::elide()
 {
-    const QString shown = fontMetrics().elidedText(path_, Qt::ElideMiddle, std::max(1, contentsRect().width()));
+    const QString shown = fontMetrics().elidedText(displayFileName(path_), Qt::ElideMiddle, std::max(1, contentsRect().width()));
     if (shown != text())
         setText(shown);
 }

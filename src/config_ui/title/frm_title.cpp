@@ -1,6 +1,7 @@
 #include "config_ui/title/frm_title.h"
 
 #include "components/picture/fx_image.h"
+#include "components/platform/file_names.h"
 #include "components/platform/message_box.h"
 #include "config_ui/common/accessible_names.h"
 #include "config_ui/common/artwork.h"
@@ -360,7 +361,8 @@ void FrmTitle::ListShowFiles()
 {
     const ShowFileListing listing = qv::ListShowFiles();
     Combo1->clear();
-    Combo1->addItems(listing.names);
+    for (const QString& name : listing.names)
+        Combo1->addItem(displayFileName(name), name);
     Combo1->setCurrentIndex(listing.selectedIndex);
 }
 
@@ -399,7 +401,7 @@ void FrmTitle::Combo1_Click(int index)
 {
     if (index < 0)
         return;
-    const TitleButtons buttons = showPicked(globalSettings(), Combo1->itemText(index));
+    const TitleButtons buttons = showPicked(globalSettings(), Combo1->itemData(index).toString());
     let_events_run();
     showButtons(buttons);
 }

@@ -1,10 +1,8 @@
 #include "config_ui/title/title_rules.h"
 
+#include "components/platform/file_names.h"
 #include "showdata/byte_source.h"
 #include "showdata/field_reader.h"
-
-#include <QFile>
-#include <QFileInfo>
 
 #include <array>
 
@@ -61,9 +59,9 @@ bool deleteActiveShow(GlobalSettings& settings, QString& savedShowName)
     const QString name = settings.activeCss;
     if (!noActiveShow(name) && isPlainFileName(name)) {
         const QString path = settings.slideshowPath + name;
-        const QFileInfo file(path);
-        if (file.isFile() || file.isSymLink())
-            deleted = QFile::remove(path);
+        // A plain file, or a link whose file has gone; never a folder.
+        if (isPlainFile(path) || !entryExists(path))
+            deleted = removeFile(path);
     }
     settings.activeCss = kEmpty;
     savedShowName = kEmpty;

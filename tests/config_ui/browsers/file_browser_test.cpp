@@ -1,4 +1,5 @@
 // The drive, folder and file lists over a folder tree made for each test.
+#include "components/platform/file_names.h"
 #include "config_ui/browsers/browser_models.h"
 #include "config_ui/browsers/file_browser.h"
 
@@ -17,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace qv {
@@ -31,12 +33,19 @@ protected:
             QDir().mkpath(root_ + QLatin1String(folder));
         for (const char* file : {"b.JPG", "A.gif", "c.jpe", "notes.txt", ".secret.jpg", "Zeta.Tif", "alpha/x.bmp"})
             touch(root_ + QLatin1String(file));
-        // A name in another encoding than UTF-8 must list without harm.
+        // Names in an 8-bit set, as old photo archives hold them: a picture, and a folder with one.
         ::close(::open(latin1_.constData(), O_CREAT | O_WRONLY, 0644));
+        ::mkdir(latin1Folder_.constData(), 0755);
+        ::close(::open((latin1Folder_ + "/b\xE4r.jpg").constData(), O_CREAT | O_WRONLY, 0644));
     }
 
-    // QTemporaryDir cannot remove a name it cannot decode.
-    void TearDown() override { ::unlink(latin1_.constData()); }
+    // QTemporaryDir cannot remove names it cannot decode.
+    void TearDown() override
+    {
+        ::unlink(latin1_.constData());
+        ::unlink((latin1Folder_ + "/b\xE4r.jpg").constData());
+        ::rmdir(latin1Folder_.constData());
+    }
 
     static void touch(const QString& path)
     {
@@ -63,6 +72,7 @@ protected:
     QTemporaryDir tree_;
     QString root_ = QDir(tree_.path()).canonicalPath() + u'/';
     QByteArray latin1_ = QFile::encodeName(root_) + "caf\xe9.jpg";
+    QByteArray latin1Folder_ = QFile::encodeName(root_) + "f\xf6to";
     QWidget window;
     FileBrowser browser{&window, picturePattern(), "Drive1", "Dir1", "File1"};
 };
@@ -72,7 +82,7 @@ TEST_F(FileBrowserTest, ListsThePathThenVisibleSubfoldersAndMatchingFilesWithout
     browser.setFolder(root_);
     EXPECT_EQ(browser.folder(), root_);
     QStringList expected{"/"};
-    expected << root_.split(u'/', Qt::SkipEmptyParts) << "alpha" << "Beta" << "gamma";
+    expected << root_.split(u'/', Qt::SkipEmptyParts) << "alpha" << "Beta" << QString::fromUtf8("föto") << "gamma";
     EXPECT_EQ(folderRows(), expected);
     EXPECT_EQ(browser.highlightedFolder(), root_);
 
@@ -80,9 +90,16 @@ TEST_F(FileBrowserTest, ListsThePathThenVisibleSubfoldersAndMatchingFilesWithout
     ASSERT_EQ(files.size(), 4) << files.join(u'|').toStdString();
     EXPECT_EQ(files[0], "A.gif");
     EXPECT_EQ(files[1], "b.JPG");
-    EXPECT_TRUE(files[2].startsWith("caf"));
     EXPECT_EQ(files[3], "Zeta.Tif");
     EXPECT_EQ(browser.pathOf("A.gif"), root_ + "A.gif");
+    // Names that are not UTF-8 read as Windows-1252; the paths handed out open the real files.
+    EXPECT_EQ(browser.fileList()->model()->index(2, 0).data().toString(), QString::fromUtf8("café.jpg"));
+    EXPECT_EQ(encodeFileName(browser.pathOf(files[2])), latin1_);
+    highlight(QString::fromUtf8("föto"));
+    ASSERT_EQ(browser.allFileNames().size(), 1);
+    EXPECT_EQ(browser.fileList()->model()->index(0, 0).data().toString(), QString::fromUtf8("bär.jpg"));
+    EXPECT_TRUE(isPlainFile(browser.pathOf(browser.allFileNames().first())));
+    EXPECT_EQ(encodeFileName(browser.pathOf(browser.allFileNames().first())), latin1Folder_ + "/b\xE4r.jpg");
 }
 
 TEST_F(FileBrowserTest, HighlightListsFilesWithoutOpeningReturnOpensBackspaceGoesUp)
@@ -152,13 +169,13 @@ TEST_F(FileBrowserTest, FileClicksReportTheNameAndDropsReportThePaths)
     EXPECT_EQ(browser.currentFileName(), "b.JPG");
     QTest::keyClick(browser.fileList(), Qt::Key_Down);
     ASSERT_EQ(clicks.count(), 2);
-    EXPECT_TRUE(clicks.last().first().toString().startsWith("caf"));
+    EXPECT_EQ(encodeFileName(clicks.last().first().toString()), "caf\xE9.jpg");
     QTest::keyClick(browser.fileList(), Qt::Key_Return);
     ASSERT_EQ(opens.count(), 1);
 
     QSignalSpy drops(&browser, &FileBrowser::filesDropped);
     QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(root_ + "alpha")});
+    data.setUrls({QUrl::fromLocalFile(root_ + "alpha"), QUrl::fromEncoded("file://" + latin1Folder_.toPercentEncoding("/"))});
     window.show();
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(browser.folderList()->viewport(), &enter);
@@ -166,7 +183,7 @@ TEST_F(FileBrowserTest, FileClicksReportTheNameAndDropsReportThePaths)
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(browser.folderList()->viewport(), &drop);
     ASSERT_EQ(drops.count(), 1);
-    EXPECT_EQ(drops.first().first().toStringList(), QStringList{root_ + "alpha"});
+    EXPECT_EQ(drops.first().first().toStringList(), (QStringList{root_ + "alpha", decodeFileName(latin1Folder_)}));
 }
 
 TEST(FileBrowserPieces, PatternsMatchWithoutRegardToCase)
