@@ -7,9 +7,9 @@
 #include "components/picture/picture_format.h"
 #include "components/picture/qt_picture_reader.h"
 #include "components/picture/tiff_layout.h"
+#include "components/platform/file_names.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include <new>
 
@@ -76,13 +76,14 @@ DecodeOutcome decodePictureData(const QByteArray& data, QSize target)
 
 DecodeOutcome decodePictureFile(const QString& path, QSize target)
 {
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists() || info.isDir())
+    // By the name's real bytes: a name that is not UTF-8 is still opened (file_names.h).
+    const EntryStatus entry = entryStatus(path);
+    if (entry.kind == EntryKind::Missing || entry.kind == EntryKind::Folder)
         return {LoadResult::FileNotFound, {}};
-    if (info.size() > DecodeLimits::kMaxFileBytes)
+    if (entry.size > DecodeLimits::kMaxFileBytes)
         return {LoadResult::OutOfMemory, {}};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!openForReading(file, path))
         return {LoadResult::ReadError, {}};
     // Read in pieces: the size asked before may no longer hold, and some files (pipes,
     // special files) report none at all.
