@@ -1,5 +1,6 @@
 #include "settings/global_settings.h"
 
+#include "components/platform/file_names.h"
 #include "components/platform/paths.h"
 #include "settings/password_scrambler.h"
 
@@ -30,6 +31,9 @@ QString storedText(const QSettings& store, const char* key, const QString& fallb
     // A list (a value with an unquoted comma written by hand) reads back as it stood.
     if (value.typeId() == QMetaType::QStringList)
         return value.toStringList().join(QLatin1Char(','));
+    // A file name that is not UTF-8, stored by its bytes.
+    if (value.typeId() == QMetaType::QByteArray)
+        return decodeFileName(value.toByteArray());
     return value.toString();
 }
 
@@ -150,7 +154,11 @@ void save_settings()
     put("OuterBevelStyle", s.outerBevelStyle.text());
     putInt("RandomFlag", s.randomFlag);
     putInt("picinfoFlag", s.picinfoFlag);
-    put("ActiveCSS", s.activeCss);
+    // The INI file holds text as UTF-8, which a show file named in an 8-bit set cannot be.
+    if (hasEscapedBytes(s.activeCss))
+        store.setValue(QStringLiteral("ActiveCSS"), encodeFileName(s.activeCss));
+    else
+        put("ActiveCSS", s.activeCss);
 
     // Only a password set in this run is encoded; otherwise the stored form stays as
     // it was loaded, whatever start-up or a test run cleared in memory.

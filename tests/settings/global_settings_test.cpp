@@ -1,3 +1,4 @@
+#include "components/platform/file_names.h"
 #include "settings/global_settings.h"
 #include "settings/password_scrambler.h"
 
@@ -66,7 +67,10 @@ TEST_F(GlobalSettingsTest, AnEmptyStoreGivesEveryDefault)
 
 TEST_F(GlobalSettingsTest, ASaveWritesExactlyTheSaveOrderAndNeverTheDataFolder)
 {
+    storeValue("slideshow_path", QStringLiteral("/srv/shows"));  // read, but never written
     load_settings();
+    EXPECT_EQ(globalSettings().slideshowPath, QStringLiteral("/srv/shows/"));
+    store().remove(QStringLiteral("data/slideshow_path"));
     save_settings();
     const QStringList expected = {
         "screen_percent", "random_speed_adjuster", "presentation_mode", "cblend", "c_dissolve",
@@ -99,6 +103,16 @@ TEST_F(GlobalSettingsTest, ValuesSurviveASaveAndALoad)
     EXPECT_EQ(s.borderSize.toInt(), 7);
     EXPECT_EQ(s.activeCss, QStringLiteral("Holiday, 2026.css"));
     EXPECT_EQ(s.screenSaverPassword, QStringLiteral("Secret"));
+
+    // A show file named in an 8-bit set keeps its bytes, not a replacement character.
+    s.activeCss = decodeFileName("s\xE9rie.css");
+    save_settings();
+    QFile file(store().fileName());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(file.readAll().contains("\xEF\xBF\xBD"));
+    globalSettings() = GlobalSettings();
+    load_settings();
+    EXPECT_EQ(encodeFileName(s.activeCss), "s\xE9rie.css");
 }
 
 TEST_F(GlobalSettingsTest, NumbersAreRoundedAndJunkFallsBackToTheDefault)
@@ -181,16 +195,6 @@ TEST_F(GlobalSettingsTest, PasswordsStoredByEarlierVersionsStillDecode)
     storeValue("PasswordName", QString::fromLatin1(encode_password(QByteArray("M\xfcller"))));
     load_settings();
     EXPECT_EQ(globalSettings().screenSaverPassword, QStringLiteral("M\u00fcller"));
-}
-
-TEST_F(GlobalSettingsTest, TheDataFolderIsReadButNeverWritten)
-{
-    storeValue("slideshow_path", QStringLiteral("/srv/shows"));
-    load_settings();
-    EXPECT_EQ(globalSettings().slideshowPath, QStringLiteral("/srv/shows/"));
-    store().remove(QStringLiteral("data/slideshow_path"));
-    save_settings();
-    EXPECT_FALSE(store().contains(QStringLiteral("data/slideshow_path")));
 }
 
 } // namespace
