@@ -10,6 +10,8 @@ foreach(target picture_decoder_replay picture_decoder)
                    media_boxes modern_headers)
       target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/src/components/picture/${source}.cpp)
     endforeach()
+    # Files are opened by the bytes of their names.
+    target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/src/components/platform/file_names.cpp)
     target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/src)
     target_link_libraries(${target} PRIVATE Qt6::Gui PkgConfig::GraphicsMagickPP TIFF::TIFF)
   endif()

@@ -217,6 +217,38 @@ TEST_F(FXImageTest, NewPictureAppearsAtShowNotAtLoad)
     EXPECT_TRUE(test::isNear(shownAt(QPoint(180, 10)), Qt::green));
 }
 
+// Transparent parts of a picture show the background, never the picture before it,
+// whichever effect brings the picture in.
+TEST_F(FXImageTest, TransparentPartsShowTheBackground)
+{
+    QImage halfClear(40, 30, QImage::Format_ARGB32);
+    halfClear.fill(Qt::transparent);
+    for (int y = 0; y < 30; ++y)
+        for (int x = 20; x < 40; ++x)
+            halfClear.setPixel(x, y, qRgba(0, 255, 0, 255));
+    const QString path = dir_.filePath(QStringLiteral("clear.png"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(test::encodeWithQt(halfClear, "png"));
+    file.close();
+    // Not black: a picture whose transparency was lost would show black there.
+    const QColor navy(0, 0, 128);
+    QPalette palette = window_.palette();
+    palette.setColor(QPalette::Window, navy);
+    window_.setPalette(palette);
+    QSignalSpy notified(image_, &FXImage::Notify);
+    for (const int effect : {0, 24}) {
+        showRed(notified);
+        ASSERT_EQ(image_->load(path), LoadResult::Loaded);
+        image_->setEffect(effect);
+        image_->setEffectSpeed(0);
+        image_->show();
+        ASSERT_TRUE(notified.wait(5000));
+        EXPECT_EQ(shownAt(QPoint(40, 75)), navy) << effect;
+        EXPECT_TRUE(test::isNear(shownAt(QPoint(160, 75)), Qt::green)) << effect;
+    }
+}
+
 TEST_F(FXImageTest, BorderChangesShowAtOnceUnlessRedrawIsOff)
 {
     QSignalSpy notified(image_, &FXImage::Notify);
