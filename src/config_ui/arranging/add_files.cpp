@@ -2,6 +2,7 @@
 
 #include "components/platform/message_box.h"
 #include "config_ui/arranging/dialog_parts.h"
+#include "config_ui/arranging/picture_dialog_layout.h"
 #include "config_ui/arranging/picture_picker.h"
 #include "config_ui/arranging/slide_table_edits.h"
 #include "config_ui/browsers/file_browser.h"
@@ -17,7 +18,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -79,7 +79,6 @@ Add_files::Add_files(QWidget* parent)
             [](bool on) { configUiState().addAutoPreview = on ? 1 : 0; });
     connect(&browser, &FileBrowser::fileDoubleClicked, this, [this] { SSCommand1_Click(0); });
 
-    QGridLayout* lists = picker_->makeListsLayout();
     auto* modes = new QHBoxLayout;
     modes->addWidget(Option1_);
     modes->addWidget(Option2_);
@@ -95,24 +94,12 @@ Add_files::Add_files(QWidget* parent)
     side->addWidget(Check1_);
     side->addLayout(delay);
     side->addStretch();
-    auto* top = new QHBoxLayout;
-    top->addLayout(lists, 1);
-    top->addLayout(side);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (QPushButton* button : SSCommand1_)
-        buttons->addWidget(button);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(listsBeside(*picker_, side), 1);
+    layout->addLayout(buttonRow(SSCommand1_));
 
     picker_->chainTabOrder(Option1_);
-    setTabOrder(Option1_, Option2_);
-    setTabOrder(Option2_, Check1_);
-    setTabOrder(Check1_, Text1_);
-    setTabOrder(Text1_, SSCommand1_[0]);
-    for (int index = 0; index < 4; ++index)
-        setTabOrder(SSCommand1_[index], SSCommand1_[index + 1]);
+    tabOnThrough({Option1_, Option2_, Check1_, Text1_}, SSCommand1_);
     nameControlsForAccessibility(this);
     browser.fileList()->setFocus();
 }

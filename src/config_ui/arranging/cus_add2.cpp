@@ -1,6 +1,7 @@
 #include "config_ui/arranging/cus_add2.h"
 
 #include "config_ui/arranging/dialog_parts.h"
+#include "config_ui/arranging/picture_dialog_layout.h"
 #include "config_ui/arranging/picture_picker.h"
 #include "config_ui/browsers/file_browser.h"
 #include "config_ui/common/accessible_names.h"
@@ -12,7 +13,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,17 +43,12 @@ cus_add2::cus_add2(QWidget* parent)
     currentCaption->setObjectName(QStringLiteral("Label3"));
 
     FileBrowser& browser = picker_->browser();
-    auto* prompt = new QLabel(QStringLiteral("&Enter a description of picture"), this);
-    prompt->setObjectName(QStringLiteral("Label2"));
-    Text1_ = new QLineEdit(this);
-    Text1_->setObjectName(QStringLiteral("Text1"));
-    Text1_->setMaxLength(255);
-    keepDescriptionCharacters(Text1_);
+    const DescriptionLine description = makeDescriptionLine(this, QStringLiteral("Label2"));
+    Text1_ = description.entry;
     // The slide's own description, so that choosing another picture does not lose it
     // unless the user clears it.
     if (isSlide(current))
         Text1_->setText(show.description.at(static_cast<std::size_t>(current)));
-    prompt->setBuddy(Text1_);
 
     const QString captions[4] = {QStringLiteral("&Ok"), QStringLiteral("&Cancel"), QStringLiteral("&Preview"),
                                  QStringLiteral("&Help")};
@@ -69,30 +64,20 @@ cus_add2::cus_add2(QWidget* parent)
             [](bool on) { configUiState().replaceAutoPreview = on ? 1 : 0; });
     connect(&browser, &FileBrowser::fileDoubleClicked, this, [this] { SSCommand1_Click(0); });
 
-    QGridLayout* lists = picker_->makeListsLayout();
     QVBoxLayout* previewColumn = picker_->makePreviewColumn();
     previewColumn->addStretch();
-    auto* top = new QHBoxLayout;
-    top->addLayout(lists, 1);
-    top->addLayout(previewColumn);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (QPushButton* button : SSCommand1_)
-        buttons->addWidget(button);
     auto* layout = new QVBoxLayout(this);
     auto* currentLine = new QHBoxLayout;
     currentLine->addWidget(currentCaption);
     currentLine->addWidget(Label1_, 1);
     layout->addLayout(currentLine);
-    layout->addLayout(top, 1);
-    layout->addWidget(prompt);
+    layout->addLayout(listsBeside(*picker_, previewColumn), 1);
+    layout->addWidget(description.prompt);
     layout->addWidget(Text1_);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow(SSCommand1_));
 
     picker_->chainTabOrder(Text1_);
-    setTabOrder(Text1_, SSCommand1_[0]);
-    for (int index = 0; index < 3; ++index)
-        setTabOrder(SSCommand1_[index], SSCommand1_[index + 1]);
+    tabOnThrough({Text1_}, SSCommand1_);
     nameControlsForAccessibility(this);
     Label1_->setAccessibleName(QStringLiteral("Current picture"));
     browser.fileList()->setFocus();

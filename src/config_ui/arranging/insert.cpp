@@ -2,6 +2,7 @@
 
 #include "components/platform/message_box.h"
 #include "config_ui/arranging/dialog_parts.h"
+#include "config_ui/arranging/picture_dialog_layout.h"
 #include "config_ui/arranging/picture_picker.h"
 #include "config_ui/arranging/slide_table_edits.h"
 #include "config_ui/browsers/file_browser.h"
@@ -13,7 +14,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,13 +29,8 @@ insert::insert(QWidget* parent) : QDialog(parent), picker_(new PicturePicker(thi
     setWindowTitle(QStringLiteral("Insert Picture"));
 
     FileBrowser& browser = picker_->browser();
-    auto* description = new QLabel(QStringLiteral("&Enter a description of picture"), this);
-    description->setObjectName(QStringLiteral("Label1"));
-    Text1_ = new QLineEdit(this);
-    Text1_->setObjectName(QStringLiteral("Text1"));
-    Text1_->setMaxLength(255);
-    keepDescriptionCharacters(Text1_);
-    description->setBuddy(Text1_);
+    const DescriptionLine description = makeDescriptionLine(this, QStringLiteral("Label1"));
+    Text1_ = description.entry;
 
     SSCommand1_[0] = commandButton(this, QStringLiteral("SSCommand1_0"), QStringLiteral("&Ok"));
     SSCommand1_[1] = commandButton(this, QStringLiteral("SSCommand1_1"), QStringLiteral("&Cancel"));
@@ -48,26 +43,16 @@ insert::insert(QWidget* parent) : QDialog(parent), picker_(new PicturePicker(thi
     picker_->setAutoPreview(false);
     connect(&browser, &FileBrowser::fileDoubleClicked, this, [this] { SSCommand1_Click(0); });
 
-    QGridLayout* lists = picker_->makeListsLayout();
     QVBoxLayout* previewColumn = picker_->makePreviewColumn();
     previewColumn->addStretch();
-    auto* top = new QHBoxLayout;
-    top->addLayout(lists, 1);
-    top->addLayout(previewColumn);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (QPushButton* button : SSCommand1_)
-        buttons->addWidget(button);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top, 1);
-    layout->addWidget(description);
+    layout->addLayout(listsBeside(*picker_, previewColumn), 1);
+    layout->addWidget(description.prompt);
     layout->addWidget(Text1_);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow(SSCommand1_));
 
     picker_->chainTabOrder(Text1_);
-    setTabOrder(Text1_, SSCommand1_[0]);
-    setTabOrder(SSCommand1_[0], SSCommand1_[1]);
-    setTabOrder(SSCommand1_[1], SSCommand1_[2]);
+    tabOnThrough({Text1_}, SSCommand1_);
     nameControlsForAccessibility(this);
     browser.fileList()->setFocus();
 }
