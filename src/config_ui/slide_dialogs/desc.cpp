@@ -1,7 +1,6 @@
 #include "config_ui/slide_dialogs/desc.h"
 
 #include "config_ui/common/config_ui_state.h"
-#include "config_ui/common/editor_link.h"
 #include "config_ui/slide_dialogs/preview_box.h"
 #include "showdata/custom_show.h"
 
@@ -34,8 +33,6 @@ void desc::openModal(QWidget* parent)
     dialog.exec();
 }
 
-QString desc::picturePath() const { return slidePicture(customShow(), walk_.slide); }
-
 std::int16_t& desc::autoPreviewSetting() { return configUiState().descAutoPreview; }
 
 void desc::showSlide()
@@ -47,39 +44,20 @@ void desc::showSlide()
         SSCommand1[1]->setText(QStringLiteral("&Ok"));
 }
 
-void desc::SSCommand1_Click(int index)
+bool desc::moveOn()
 {
-    switch (index) {
-    case 0:
+    if (!walk_.advance())
+        return false;
+    ConfigUiState& state = configUiState();
+    state.newSlideFirst = std::int16_t(walk_.slide);
+    state.newSlidePosition = std::int16_t(walk_.position);
+    showSlide();
+    // The last slide's picture must not stand beside the next slide's entry.
+    hidePreview();
+    if (autoPreview())
         preview();
-        return;
-    case 1:
-        storeDescription(customShow(), walk_.slide, Text1->text(), false);
-        if (walk_.advance()) {
-            ConfigUiState& state = configUiState();
-            state.newSlideFirst = std::int16_t(walk_.slide);
-            state.newSlidePosition = std::int16_t(walk_.position);
-            showSlide();
-            // The last slide's picture must not stand beside the next slide's entry.
-            hidePreview();
-            if (autoPreview())
-                preview();
-            Text1->setFocus();
-            return;
-        }
-        closeDialog(Accepted);
-        break;
-    case 2:
-        closeDialog(Rejected);
-        break;
-    case 3:
-        storeDescription(customShow(), walk_.slide, Text1->text(), true);
-        closeDialog(Accepted);
-        break;
-    default:
-        return;
-    }
-    RefreshDescriptionColumn();
+    Text1->setFocus();
+    return true;
 }
 
 } // namespace qv

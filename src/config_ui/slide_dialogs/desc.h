@@ -15,8 +15,8 @@ public:
     static void openModal(QWidget* parent);
 
 protected:
-    void SSCommand1_Click(int index) override;
-    QString picturePath() const override;
+    int slide() const override { return walk_.slide; }
+    bool moveOn() override;
     std::int16_t& autoPreviewSetting() override;
 
 private:

@@ -1,9 +1,7 @@
 #include "config_ui/slide_dialogs/desc_2.h"
 
 #include "config_ui/common/config_ui_state.h"
-#include "config_ui/common/editor_link.h"
 #include "config_ui/slide_dialogs/preview_box.h"
-#include "config_ui/slide_dialogs/slide_edits.h"
 #include "showdata/custom_show.h"
 
 #include <QLineEdit>
@@ -33,32 +31,12 @@ void desc_2::openModal(QWidget* parent)
     dialog.exec();
 }
 
-QString desc_2::picturePath() const { return slidePicture(customShow(), slide_); }
-
 std::int16_t& desc_2::autoPreviewSetting() { return configUiState().editDescAutoPreview; }
 
-void desc_2::SSCommand1_Click(int index)
+bool desc_2::moveOn()
 {
-    switch (index) {
-    case 0:
-        preview();
-        return;
-    case 1:
-        storeDescription(customShow(), slide_, Text1->text(), false);
-        Text1->clear();
-        closeDialog(Accepted);
-        break;
-    case 2:
-        closeDialog(Rejected);
-        break;
-    case 3:
-        storeDescription(customShow(), slide_, Text1->text(), true);
-        closeDialog(Accepted);
-        break;
-    default:
-        return;
-    }
-    RefreshDescriptionColumn();
+    Text1->clear();
+    return false;
 }
 
 } // namespace qv

@@ -13,8 +13,8 @@ public:
     static void openModal(QWidget* parent);
 
 protected:
-    void SSCommand1_Click(int index) override;
-    QString picturePath() const override;
+    int slide() const override { return slide_; }
+    bool moveOn() override;
     std::int16_t& autoPreviewSetting() override;
 
 private:

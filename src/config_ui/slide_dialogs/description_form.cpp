@@ -3,9 +3,12 @@
 #include "components/picture/fx_image.h"
 #include "config_ui/common/accessible_names.h"
 #include "config_ui/common/busy_pointer.h"
+#include "config_ui/common/editor_link.h"
 #include "config_ui/common/window_placement.h"
 #include "config_ui/slide_dialogs/preview_box.h"
 #include "config_ui/slide_dialogs/quote_free_entry.h"
+#include "config_ui/slide_dialogs/slide_edits.h"
+#include "showdata/custom_show.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -107,6 +110,33 @@ void DescriptionForm::reject()
         return;
     SSCommand1_Click(2);
 }
+
+void DescriptionForm::SSCommand1_Click(int index)
+{
+    switch (index) {
+    case 0:
+        preview();
+        return;
+    case 1:
+        storeDescription(customShow(), slide(), Text1->text(), false);
+        if (moveOn())
+            return;
+        closeDialog(Accepted);
+        break;
+    case 2:
+        closeDialog(Rejected);
+        break;
+    case 3:
+        storeDescription(customShow(), slide(), Text1->text(), true);
+        closeDialog(Accepted);
+        break;
+    default:
+        return;
+    }
+    RefreshDescriptionColumn();
+}
+
+QString DescriptionForm::picturePath() const { return slidePicture(customShow(), slide()); }
 
 void DescriptionForm::closeDialog(DialogCode code)
 {

@@ -37,9 +37,11 @@ public:
 protected:
     DescriptionForm(QWidget* parent, const Texts& texts, Box previewBox, bool withPositionLabel);
 
-    virtual void SSCommand1_Click(int index) = 0;
-    // The slide whose picture is previewed.
-    virtual QString picturePath() const = 0;
+    // The slide whose description is edited and whose picture is previewed.
+    virtual int slide() const = 0;
+    // Button 1, once the description is stored: true when the dialog stays open for
+    // another slide.
+    virtual bool moveOn() = 0;
     // Where the state of "Auto preview" is kept for the rest of the run.
     virtual std::int16_t& autoPreviewSetting() = 0;
 
@@ -48,6 +50,7 @@ protected:
 
     // Takes the remembered "Auto preview" state; call once the picture is known.
     void takeAutoPreviewSetting();
+    QString picturePath() const;
     bool autoPreview() const;
     void preview();
     void hidePreview();
@@ -62,6 +65,7 @@ protected:
     std::array<QPushButton*, 4> SSCommand1{};
 
 private:
+    void SSCommand1_Click(int index);
     void Form_Activate();
     void Check1_Click();
     void showPreviewButtonState();
