@@ -25,6 +25,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace qv {
@@ -33,15 +34,6 @@ namespace {
 void warn(const QString& title, const QString& text)
 {
     showMessage(Message{text, title, MessageButtons::Ok, MessageIcon::Warning, MessageAnswer::Ok});
-}
-
-QRadioButton* addOption(QWidget* box, const char* name, const QString& caption, const QString& status)
-{
-    auto* option = new QRadioButton(caption, box);
-    option->setObjectName(QLatin1String(name));
-    setStatusText(option, status);
-    box->layout()->addWidget(option);
-    return option;
 }
 
 QGroupBox* addFrame(const char* name, const QString& caption, QWidget* parent, const QString& status)
@@ -93,6 +85,23 @@ void frmoptions::openModal(QWidget* parent)
     loop.exec();
 }
 
+QRadioButton* frmoptions::addOption(QWidget* box, const char* name, const QString& caption, const QString& status,
+                                    Click click)
+{
+    auto* option = new QRadioButton(caption, box);
+    option->setObjectName(QLatin1String(name));
+    setStatusText(option, status);
+    box->layout()->addWidget(option);
+    wire(option, click);
+    return option;
+}
+
+void frmoptions::wire(QRadioButton* option, Click click)
+{
+    clicks_[option] = click;
+    connect(option, &QRadioButton::clicked, this, click);
+}
+
 void frmoptions::buildControls()
 {
     auto* size = new QGroupBox(QStringLiteral("Picture size on screen"), this);
@@ -116,39 +125,52 @@ void frmoptions::buildControls()
 
     QGroupBox* Frame5 = addFrame("Frame5", QStringLiteral("Scale pictures to screen"), this,
                                  QStringLiteral("Whether pictures are scaled to fill the screen or shown at their own size"));
-    Option10 = addOption(Frame5, "Option10", QStringLiteral("Off"), QStringLiteral("Show pictures at their own size"));
-    Option11 = addOption(Frame5, "Option11", QStringLiteral("On"), QStringLiteral("Scale pictures to fit the screen"));
+    Option10 = addOption(Frame5, "Option10", QStringLiteral("Off"), QStringLiteral("Show pictures at their own size"),
+                         &frmoptions::Option10_Click);
+    Option11 = addOption(Frame5, "Option11", QStringLiteral("On"), QStringLiteral("Scale pictures to fit the screen"),
+                         &frmoptions::Option11_Click);
 
     QGroupBox* Frame1 = addFrame("Frame1", QStringLiteral("Effect Granularity"), this,
                                  QStringLiteral("How finely the picture effects are drawn"));
-    Option2 = addOption(Frame1, "Option2", QStringLiteral("Normal"), QStringLiteral("Draw picture effects in normal steps"));
+    Option2 = addOption(Frame1, "Option2", QStringLiteral("Normal"), QStringLiteral("Draw picture effects in normal steps"),
+                        &frmoptions::Option2_Click);
     Option1 = addOption(Frame1, "Option1", QStringLiteral("Super fine"),
-                        QStringLiteral("Draw picture effects in very fine steps (smoother, but hard on some displays)"));
+                        QStringLiteral("Draw picture effects in very fine steps (smoother, but hard on some displays)"),
+                        &frmoptions::Option1_Click);
 
     QGroupBox* Frame3 = addFrame("Frame3", QStringLiteral("Picture Dissolve"), this,
                                  QStringLiteral("How the previous picture is taken away before the next one comes in"));
-    Option5 = addOption(Frame3, "Option5", QStringLiteral("Off"), QStringLiteral("Leave the previous picture until the next covers it"));
+    Option5 = addOption(Frame3, "Option5", QStringLiteral("Off"), QStringLiteral("Leave the previous picture until the next covers it"),
+                        &frmoptions::Option5_Click);
     Option6 = new DissolveBlockButton(QStringLiteral("Block"), Frame3);
     Option6->setObjectName(QStringLiteral("Option6"));
     setStatusText(Option6, QStringLiteral("Dissolve the previous picture in blocks; click (or press Space) to set the speed"));
     Frame3->layout()->addWidget(Option6);
-    Option7 = addOption(Frame3, "Option7", QStringLiteral("Effect"), QStringLiteral("Take the previous picture away with an effect"));
+    wire(Option6, &frmoptions::Option6_Click);
+    Option7 = addOption(Frame3, "Option7", QStringLiteral("Effect"), QStringLiteral("Take the previous picture away with an effect"),
+                        &frmoptions::Option7_Click);
 
     QGroupBox* Frame2 = addFrame("Frame2", QStringLiteral("Presentation Mode"), this,
                                  QStringLiteral("Presentation mode: a click shows the next slide, no password is asked"));
-    Option3 = addOption(Frame2, "Option3", QStringLiteral("Off"), QStringLiteral("Behave as a screen saver"));
+    Option3 = addOption(Frame2, "Option3", QStringLiteral("Off"), QStringLiteral("Behave as a screen saver"),
+                        &frmoptions::Option3_Click);
     Option4 = addOption(Frame2, "Option4", QStringLiteral("On"),
-                        QStringLiteral("Behave as a presentation: a click shows the next slide, any key ends the show"));
+                        QStringLiteral("Behave as a presentation: a click shows the next slide, any key ends the show"),
+                        &frmoptions::Option4_Click);
 
     QGroupBox* Frame4 = addFrame("Frame4", QStringLiteral("Custom Slide Show Method"), this,
                                  QStringLiteral("The order in which a custom slide show plays its slides"));
-    Option8 = addOption(Frame4, "Option8", QStringLiteral("Sequential"), QStringLiteral("Play the slides in their order"));
-    Option9 = addOption(Frame4, "Option9", QStringLiteral("Random"), QStringLiteral("Play the slides in a random order"));
+    Option8 = addOption(Frame4, "Option8", QStringLiteral("Sequential"), QStringLiteral("Play the slides in their order"),
+                        &frmoptions::Option8_Click);
+    Option9 = addOption(Frame4, "Option9", QStringLiteral("Random"), QStringLiteral("Play the slides in a random order"),
+                        &frmoptions::Option9_Click);
 
     QGroupBox* Frame6 = addFrame("Frame6", QStringLiteral("Play Custom Audio Files:"), this,
                                  QStringLiteral("How the sounds of a custom slide show are played"));
-    Option12 = addOption(Frame6, "Option12", QStringLiteral("Together"), QStringLiteral("Let a slide's sound play on into the next slide's"));
-    Option13 = addOption(Frame6, "Option13", QStringLiteral("Separate"), QStringLiteral("Stop a slide's sound when the next slide comes"));
+    Option12 = addOption(Frame6, "Option12", QStringLiteral("Together"), QStringLiteral("Let a slide's sound play on into the next slide's"),
+                         &frmoptions::Option12_Click);
+    Option13 = addOption(Frame6, "Option13", QStringLiteral("Separate"), QStringLiteral("Stop a slide's sound when the next slide comes"),
+                         &frmoptions::Option13_Click);
 
     auto* cancelBox = new QWidget(this);
     cancelBox->setObjectName(QStringLiteral("CancelModeBox"));
@@ -158,9 +180,10 @@ void frmoptions::buildControls()
     Label2->setObjectName(QStringLiteral("Label2"));
     cancelLayout->addWidget(Label2);
     Option14 = addOption(cancelBox, "Option14", QStringLiteral("Key is pressed"),
-                         QStringLiteral("Only a key press cuts a picture effect short"));
+                         QStringLiteral("Only a key press cuts a picture effect short"), &frmoptions::Option14_Click);
     Option15 = addOption(cancelBox, "Option15", QStringLiteral("Mouse is moved"),
-                         QStringLiteral("A key press or a move of the mouse cuts a picture effect short"));
+                         QStringLiteral("A key press or a move of the mouse cuts a picture effect short"),
+                         &frmoptions::Option15_Click);
     cancelLayout->addStretch(1);
 
     Check1 = new QCheckBox(QStringLiteral("Show border during slideshow"), this);
@@ -213,18 +236,6 @@ void frmoptions::buildControls()
     layout->addWidget(statusLine);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    const std::pair<QRadioButton*, void (frmoptions::*)()> options[] = {
-        {Option1, &frmoptions::Option1_Click},   {Option2, &frmoptions::Option2_Click},
-        {Option3, &frmoptions::Option3_Click},   {Option4, &frmoptions::Option4_Click},
-        {Option5, &frmoptions::Option5_Click},   {Option6, &frmoptions::Option6_Click},
-        {Option7, &frmoptions::Option7_Click},   {Option8, &frmoptions::Option8_Click},
-        {Option9, &frmoptions::Option9_Click},   {Option10, &frmoptions::Option10_Click},
-        {Option11, &frmoptions::Option11_Click}, {Option12, &frmoptions::Option12_Click},
-        {Option13, &frmoptions::Option13_Click}, {Option14, &frmoptions::Option14_Click},
-        {Option15, &frmoptions::Option15_Click},
-    };
-    for (const auto& [option, click] : options)
-        connect(option, &QRadioButton::clicked, this, click);
     connect(Option6, &DissolveBlockButton::pressCompleted, this, &frmoptions::Option6_MouseUp);
     connect(Slider1, &QSlider::valueChanged, this, &frmoptions::Slider1_Change);
     connect(SSCommand1, &QPushButton::clicked, this, &frmoptions::SSCommand1_Click);
@@ -237,10 +248,10 @@ void frmoptions::buildControls()
     nameControlsForAccessibility(this);
 }
 
-void frmoptions::select(QRadioButton* option, void (frmoptions::*click)())
+void frmoptions::select(QRadioButton* option)
 {
     option->setChecked(true);
-    (this->*click)();
+    (this->*clicks_.at(option))();
 }
 
 void frmoptions::Form_Load()
@@ -250,14 +261,8 @@ void frmoptions::Form_Load()
     adjustSize();
     centre_on_screen(this);
 
-    if (s.mgrainMode == 1)
-        select(Option1, &frmoptions::Option1_Click);
-    else
-        select(Option2, &frmoptions::Option2_Click);
-    if (s.presentationMode.number() == 1)
-        select(Option4, &frmoptions::Option4_Click);
-    else
-        select(Option3, &frmoptions::Option3_Click);
+    select(s.mgrainMode == 1 ? Option1 : Option2);
+    select(s.presentationMode.number() == 1 ? Option4 : Option3);
     Check1->setChecked(s.showBorder == 1);
 
     if (s.screenPercent.number() < 10)
@@ -270,31 +275,16 @@ void frmoptions::Form_Load()
     Slider1->blockSignals(false);
     Slider1_Change();
 
-    if (s.scaleFlag == 1)
-        select(Option11, &frmoptions::Option11_Click);
-    else
-        select(Option10, &frmoptions::Option10_Click);
-    if (s.cDissolve == 0)
-        select(Option5, &frmoptions::Option5_Click);
-    else if (s.cDissolve == 1)
-        select(Option6, &frmoptions::Option6_Click);
-    else if (s.cDissolve == 2)
-        select(Option7, &frmoptions::Option7_Click);
-    if (s.cRandom.number() == 1) {
-        RandomNoticeOff = true;
-        select(Option9, &frmoptions::Option9_Click);
-    } else {
-        RandomNoticeOff = false;
-        select(Option8, &frmoptions::Option8_Click);
-    }
-    if (s.cblend != 1)
-        select(Option13, &frmoptions::Option13_Click);
-    else
-        select(Option12, &frmoptions::Option12_Click);
-    if (s.cmode == 4)
-        select(Option14, &frmoptions::Option14_Click);
-    else if (s.cmode == 9)
-        select(Option15, &frmoptions::Option15_Click);
+    select(s.scaleFlag == 1 ? Option11 : Option10);
+    // A dissolve or cancel mode only a hand-edited store holds leaves its group without a choice.
+    const std::array<QRadioButton*, 3> dissolves{Option5, Option6, Option7};
+    if (s.cDissolve >= 0 && s.cDissolve < 3)
+        select(dissolves.at(static_cast<std::size_t>(s.cDissolve)));
+    RandomNoticeOff = s.cRandom.number() == 1;
+    select(RandomNoticeOff ? Option9 : Option8);
+    select(s.cblend != 1 ? Option13 : Option12);
+    if (s.cmode == 4 || s.cmode == 9)
+        select(s.cmode == 4 ? Option14 : Option15);
 
     Loading = false;
 }

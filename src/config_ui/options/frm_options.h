@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QRadioButton>
 
+#include <map>
+
 class QButtonGroup;
 class QCheckBox;
 class QLabel;
@@ -38,7 +40,12 @@ public:
     static void openModal(QWidget* parent);
 
 private:
+    using Click = void (frmoptions::*)();
+
     void buildControls();
+    // An option button in `box` whose clicks, and its selection at load, run `click`.
+    QRadioButton* addOption(QWidget* box, const char* name, const QString& caption, const QString& status, Click click);
+    void wire(QRadioButton* option, Click click);
     void Form_Load();
 
     void Option1_Click();
@@ -65,8 +72,9 @@ private:
     void SSCommand4_Click();
 
     // Selecting a button during load runs its click handling, as a user's click does.
-    void select(QRadioButton* option, void (frmoptions::*click)());
+    void select(QRadioButton* option);
 
+    std::map<const QRadioButton*, Click> clicks_;
     bool Loading = false;
     bool RandomNoticeOff = false;
 
