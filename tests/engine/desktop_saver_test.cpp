@@ -5,9 +5,9 @@
 
 #include <QCoreApplication>
 #include <QDBusConnection>
-#include <QFile>
 #include <QSettings>
 
+#include "support/test_files.h"
 #include "support/x_program.h"  // last: Xlib macros
 
 namespace {
@@ -50,27 +50,16 @@ protected:
         QDBusConnection::sessionBus().unregisterService(QStringLiteral("org.freedesktop.ScreenSaver"));
     }
 
-    // Runs this process's events (the fake service answers there) for a while.
-    void runFor(int milliseconds)
-    {
-        QElapsedTimer timer;
-        timer.start();
-        while (timer.elapsed() < milliseconds) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-            QThread::msleep(10);
-        }
-    }
-
+    // Runs this process's events (the fake service answers there) for a while, or
+    // until the program has finished.
+    static void runEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents, 20); }
+    void runFor(int milliseconds) { qv::test::within(milliseconds, [] { runEvents(); return false; }); }
     bool finishesWithin(int milliseconds)
     {
-        QElapsedTimer timer;
-        timer.start();
-        while (timer.elapsed() < milliseconds) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-            if (program_.process().waitForFinished(20))
-                return true;
-        }
-        return false;
+        return qv::test::within(milliseconds, [this] {
+            runEvents();
+            return program_.process().waitForFinished(20);
+        });
     }
 
     double paintedShare(Window window, int width, int height, QRgb background) const
@@ -122,12 +111,10 @@ TEST_F(DesktopSaverTest, OnlyAPresentationHoldsOffTheDesktopSaverAndOnlyWhileItR
 {
     const QString folder = qEnvironmentVariable("QV_TEST_SCRATCH") + QStringLiteral("/");
     ASSERT_TRUE(qv::test::savePlainPicture(folder + QStringLiteral("red.bmp"), Qt::red, 64, 48));
-    QFile show(folder + QStringLiteral("watched.css"));
-    ASSERT_TRUE(show.open(QIODevice::WriteOnly));
-    show.write("\"Quintavue\",,,,,,,1\r\n\"" + folder.toUtf8() + "red.bmp\",\"\",30,0,0,\"\",0\r\n");
-    show.close();
+    const QString show = folder + QStringLiteral("watched.css");
+    ASSERT_TRUE(qv::test::writeFile(show, qv::test::customShowText({{folder + QStringLiteral("red.bmp"), 30}})));
 
-    ASSERT_TRUE(program_.start({show.fileName()}));
+    ASSERT_TRUE(program_.start({show}));
     for (int attempt = 0; attempt < 60 && saver_.held == 0; ++attempt)
         runFor(250);
     EXPECT_EQ(saver_.held, 1) << "a presentation let the desktop blank the screen";
@@ -150,15 +137,12 @@ TEST_F(DesktopSaverTest, OnlyAPresentationHoldsOffTheDesktopSaverAndOnlyWhileItR
 TEST_F(DesktopSaverTest, APresentationInsideADaemonsWindowMovesOnByItself)
 {
     const QString folder = qEnvironmentVariable("QV_TEST_SCRATCH") + QStringLiteral("/");
-    QByteArray text = "\"Quintavue\",,,,,,,2\r\n";
+    std::vector<qv::test::ShowSlide> slides;
     for (const auto& [name, colour] : {std::pair{"red.bmp", Qt::red}, std::pair{"green.bmp", Qt::green}}) {
         ASSERT_TRUE(qv::test::savePlainPicture(folder + QLatin1String(name), colour, 64, 48));
-        text += "\"" + folder.toUtf8() + name + "\",\"\",1,0,0,\"\",0\r\n";
+        slides.push_back({folder + QLatin1String(name), 1});
     }
-    QFile show(folder + QStringLiteral("clicks.css"));
-    ASSERT_TRUE(show.open(QIODevice::WriteOnly));
-    show.write(text);
-    show.close();
+    ASSERT_TRUE(qv::test::writeFile(folder + QStringLiteral("clicks.css"), qv::test::customShowText(slides)));
     QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Quintavue"), QStringLiteral("Quintavue"));
     store.setValue(QStringLiteral("data/presentation_mode"), 1);
     store.setValue(QStringLiteral("data/RandomFlag"), 0);
@@ -183,12 +167,5 @@ TEST_F(DesktopSaverTest, APresentationInsideADaemonsWindowMovesOnByItself)
 }
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
 
 #include "desktop_saver_test.moc"

@@ -2,10 +2,10 @@
 // whatever it is waiting for at that moment: the process must be gone within a second,
 // cleanly, and leave nothing that refuses the next show.
 #include "settings/global_settings.h"
+#include "support/test_files.h"
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
@@ -33,10 +33,8 @@ protected:
         QFile::remove(desktopSettingsPath());
         red_ = picture("red.bmp", Qt::red);
         green_ = picture("green.bmp", Qt::green);
-        QFile broken(folder_ + QStringLiteral("broken.bmp"));
-        ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-        broken.write("BM this is not a picture");
-        goodShow_ = showFile("good.css", {{red_, 30, 0, 0}, {green_, 30, 0, 0}});
+        ASSERT_TRUE(qv::test::writeFile(folder_ + QStringLiteral("broken.bmp"), "BM this is not a picture"));
+        goodShow_ = showFile("good.css", {{red_, 30}, {green_, 30}});
         // "/s" plays the good show, with no password unless a test asks for one.
         qv::globalSettings() = qv::GlobalSettings();
         qv::GlobalSettings& settings = qv::globalSettings();
@@ -65,22 +63,10 @@ protected:
         return path;
     }
 
-    struct Slide {
-        QString path;
-        int delay;
-        int effect;
-        int speed;
-    };
-    QString showFile(const char* name, const std::vector<Slide>& slides)
+    QString showFile(const char* name, const std::vector<qv::test::ShowSlide>& slides)
     {
-        QByteArray text = "\"Quintavue\",,,,,,," + QByteArray::number(slides.size()) + "\r\n";
-        for (const Slide& slide : slides)
-            text += "\"" + slide.path.toUtf8() + "\",\"\"," + QByteArray::number(slide.delay) + ","
-                  + QByteArray::number(slide.effect) + "," + QByteArray::number(slide.speed) + ",\"\",0\r\n";
         const QString path = folder_ + QLatin1String(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
+        EXPECT_TRUE(qv::test::writeFile(path, qv::test::customShowText(slides)));
         return path;
     }
 
@@ -107,13 +93,35 @@ protected:
         EXPECT_TRUE(second_.process().waitForFinished(5000));
     }
 
+    // Starts the program and waits for the red picture of the show to fill the screen.
+    void startShowing(const QStringList& arguments)
+    {
+        ASSERT_TRUE(program_.start(arguments));
+        ASSERT_TRUE(within(10000, [this] { return program_.centre() == 0xff0000; })) << "no show on the screen";
+    }
+
+    // A presentation of the good show, past the 2 seconds it lends a slide: it waits for a click.
+    void startPresentationWaitingForAClick()
+    {
+        qv::globalSettings().presentationMode = 1;
+        qv::save_settings();
+        startShowing({goodShow_});
+        QThread::msleep(3500);
+    }
+
+    // The show asks for `password`; a key brings its prompt up.
+    void startWithThePromptUp(const char* password)
+    {
+        askForPasswords(password);
+        startShowing({QStringLiteral("/s")});
+        program_.pressKeys("space");
+        ASSERT_TRUE(within(5000, [this] { return program_.centre() != 0xff0000; })) << "no prompt came up";
+    }
+
     void askForPasswords(const char* password)
     {
         QDir().mkpath(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Quintavue"));
-        QFile desktop(desktopSettingsPath());
-        ASSERT_TRUE(desktop.open(QIODevice::WriteOnly));
-        desktop.write("[Desktop]\nScreenSaveUsePassword=1\n");
-        desktop.close();
+        ASSERT_TRUE(qv::test::writeFile(desktopSettingsPath(), "[Desktop]\nScreenSaveUsePassword=1\n"));
         ASSERT_TRUE(qv::setScreenSaverPassword(QString::fromLatin1(password)));
         qv::save_settings();
     }
@@ -129,21 +137,13 @@ protected:
 
 TEST_F(ShowEndingTest, WhileAPresentationWaitsForAClick)
 {
-    qv::globalSettings().presentationMode = 1;
-    qv::save_settings();
-    ASSERT_TRUE(program_.start({goodShow_}));
-    ASSERT_TRUE(within(10000, [this] { return program_.centre() == 0xff0000; }));
-    QThread::msleep(3500);  // past the 2 seconds a presentation lends a slide
+    ASSERT_NO_FATAL_FAILURE(startPresentationWaitingForAClick());
     expectEndedCleanlyAfter([this] { program_.signal(SIGTERM); });
 }
 
 TEST_F(ShowEndingTest, WhenTheWindowManagerClosesAPresentationWaitingForAClick)
 {
-    qv::globalSettings().presentationMode = 1;
-    qv::save_settings();
-    ASSERT_TRUE(program_.start({goodShow_}));
-    ASSERT_TRUE(within(10000, [this] { return program_.centre() == 0xff0000; }));
-    QThread::msleep(3500);
+    ASSERT_NO_FATAL_FAILURE(startPresentationWaitingForAClick());
     const Window show = program_.window(QStringLiteral("slideshow running"));
     ASSERT_NE(show, 0U);
     expectEndedCleanlyAfter([this, show] {
@@ -162,8 +162,7 @@ TEST_F(ShowEndingTest, WhenTheWindowManagerClosesAPresentationWaitingForAClick)
 // The look-ahead finds the next picture broken and reports it for 5 seconds.
 TEST_F(ShowEndingTest, WhileTheLookAheadReportsABrokenPicture)
 {
-    ASSERT_TRUE(program_.start({showFile("broken next.css", {{red_, 30, 0, 0}, {folder_ + "broken.bmp", 30, 0, 0}})}));
-    ASSERT_TRUE(within(10000, [this] { return program_.centre() == 0xff0000; }));
+    ASSERT_NO_FATAL_FAILURE(startShowing({showFile("broken next.css", {{red_, 30}, {folder_ + "broken.bmp", 30}})}));
     QThread::msleep(1000);
     expectEndedCleanlyAfter([this] { program_.signal(SIGTERM); });
 }
@@ -171,7 +170,7 @@ TEST_F(ShowEndingTest, WhileTheLookAheadReportsABrokenPicture)
 TEST_F(ShowEndingTest, InsideATransition)
 {
     // A slow wipe from the left: caught while its edge is between the left and the middle.
-    ASSERT_TRUE(program_.start({showFile("slow.css", {{red_, 30, 1, 255}, {green_, 30, 0, 0}})}));
+    ASSERT_TRUE(program_.start({showFile("slow.css", {{red_, 30, 1, 255}, {green_, 30}})}));
     const int left = program_.screenWidth() / 6;
     ASSERT_TRUE(within(10000, [&] { return program_.pixel(program_.root(), left, program_.screenHeight() / 2) == 0xff0000; }));
     ASSERT_NE(program_.centre(), 0xff0000U) << "the wipe was over before the test could end it";
@@ -180,21 +179,15 @@ TEST_F(ShowEndingTest, InsideATransition)
 
 TEST_F(ShowEndingTest, WhileThePasswordPromptIsUp)
 {
-    askForPasswords("Owl");
-    ASSERT_TRUE(program_.start({QStringLiteral("/s")}));
-    ASSERT_TRUE(within(10000, [this] { return program_.centre() == 0xff0000; }));
-    program_.pressKeys("space");
-    ASSERT_TRUE(within(5000, [this] { return program_.centre() != 0xff0000; })) << "no prompt came up";
+    ASSERT_NO_FATAL_FAILURE(startWithThePromptUp("Owl"));
     expectEndedCleanlyAfter([this] { program_.signal(SIGTERM); });
 }
 
 TEST_F(ShowEndingTest, WhileAMessageBoxIsUp)
 {
-    QFile damaged(folder_ + QStringLiteral("damaged.css"));
-    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
-    damaged.write("\"Quintavue\",,,,,,,3\r\n\"only one");
-    damaged.close();
-    ASSERT_TRUE(program_.start({damaged.fileName()}));
+    const QString damaged = folder_ + QStringLiteral("damaged.css");
+    ASSERT_TRUE(qv::test::writeFile(damaged, "\"Quintavue\",,,,,,,3\r\n\"only one"));
+    ASSERT_TRUE(program_.start({damaged}));
     ASSERT_TRUE(within(10000, [this] { return program_.window(QStringLiteral("Quintavue")) != 0; })) << "no message box";
     expectEndedCleanlyAfter([this] { program_.signal(SIGTERM); });
 }
@@ -203,7 +196,7 @@ TEST_F(ShowEndingTest, WhenTheDaemonTakesItsWindowAway)
 {
     qv::globalSettings().activeCss = QStringLiteral("broken next.css");
     qv::save_settings();
-    showFile("broken next.css", {{red_, 30, 0, 0}, {folder_ + "broken.bmp", 30, 0, 0}});
+    showFile("broken next.css", {{red_, 30}, {folder_ + "broken.bmp", 30}});
     const Window host = program_.makeHostWindow(320, 240);
     ASSERT_TRUE(program_.start({QStringLiteral("--window-id"), QString::number(host)}));
     ASSERT_TRUE(within(10000, [this, host] { return program_.pixel(host, 160, 120) == 0xff0000; }));
@@ -272,8 +265,7 @@ protected:
 
 TEST_F(UnderAWindowManager, TheShowHoldsTheKeyboardAndAKeyEndsIt)
 {
-    ASSERT_TRUE(program_.start({goodShow_}));
-    ASSERT_TRUE(within(10000, [this] { return program_.centre() == 0xff0000; })) << "no show on the screen";
+    ASSERT_NO_FATAL_FAILURE(startShowing({goodShow_}));
     EXPECT_TRUE(within(3000, [this] { return keyboardTakenByAnother(); })) << "the show did not take the keyboard";
     program_.pressKeys("space");
     EXPECT_TRUE(program_.endsCleanlyWithin(5000));
@@ -281,21 +273,10 @@ TEST_F(UnderAWindowManager, TheShowHoldsTheKeyboardAndAKeyEndsIt)
 
 TEST_F(UnderAWindowManager, TheTypedPasswordReachesThePrompt)
 {
-    askForPasswords("owl");
-    ASSERT_TRUE(program_.start({QStringLiteral("/s")}));
-    ASSERT_TRUE(within(10000, [this] { return program_.centre() == 0xff0000; })) << "no show on the screen";
-    program_.pressKeys("space");
-    ASSERT_TRUE(within(5000, [this] { return program_.centre() != 0xff0000; })) << "no prompt came up";
+    ASSERT_NO_FATAL_FAILURE(startWithThePromptUp("owl"));
     EXPECT_TRUE(keyboardTakenByAnother()) << "the prompt let the keyboard go";
     program_.type("owl");
     EXPECT_TRUE(program_.endsCleanlyWithin(5000)) << "the password did not reach the prompt";
 }
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -94,16 +94,21 @@ std::vector<int> onePass(PlayOrder& order, int count, bool shuffled, RandomSourc
     return pass;
 }
 
-TEST(PlayOrder, SequentialOrderRepeatsOneToN)
+TEST(PlayOrder, SequentialOrderRepeatsOneToNAndRestartsOnANewCount)
 {
     ScriptedRandom random;
     PlayOrder order;
     EXPECT_EQ(onePass(order, 4, false, random), (std::vector<int>{1, 2, 3, 4}));
     EXPECT_EQ(onePass(order, 4, false, random), (std::vector<int>{1, 2, 3, 4}));
     EXPECT_EQ(random.reseeds, 0);
+    // A changed count starts a new pass instead of reading past the old.
+    EXPECT_EQ(order.next(5, false, random), 1);
+    EXPECT_EQ(order.next(5, false, random), 2);
+    EXPECT_EQ(order.next(2, false, random), 1);
+    EXPECT_EQ(order.next(8, false, random), 1);
 }
 
-TEST(PlayOrder, EveryShuffledPassUsesEachItemOnce)
+TEST(PlayOrder, EveryShuffledPassUsesEachItemOnceEvenOfOneOrNone)
 {
     ScriptedRandom random;
     PlayOrder order;
@@ -115,6 +120,9 @@ TEST(PlayOrder, EveryShuffledPassUsesEachItemOnce)
         EXPECT_EQ(items, expected);
     }
     EXPECT_EQ(random.reseeds, 3);
+    EXPECT_EQ(onePass(order, 1, true, random), (std::vector<int>{1}));
+    EXPECT_EQ(order.next(1, true, random), 1);
+    EXPECT_EQ(order.next(0, true, random), 0);
 }
 
 TEST(PlayOrder, ShufflesAreNotAlwaysTheSame)
@@ -124,25 +132,6 @@ TEST(PlayOrder, ShufflesAreNotAlwaysTheSame)
     const std::vector<int> first = onePass(order, 20, true, random);
     const std::vector<int> second = onePass(order, 20, true, random);
     EXPECT_NE(first, second);
-}
-
-TEST(PlayOrder, OneItemAndNoItems)
-{
-    ScriptedRandom random;
-    PlayOrder order;
-    EXPECT_EQ(onePass(order, 1, true, random), (std::vector<int>{1}));
-    EXPECT_EQ(order.next(1, true, random), 1);
-    EXPECT_EQ(order.next(0, true, random), 0);
-}
-
-TEST(PlayOrder, AChangedCountStartsANewPassInsteadOfReadingPastTheOld)
-{
-    ScriptedRandom random;
-    PlayOrder order;
-    EXPECT_EQ(order.next(5, false, random), 1);
-    EXPECT_EQ(order.next(5, false, random), 2);
-    EXPECT_EQ(order.next(2, false, random), 1);
-    EXPECT_EQ(order.next(8, false, random), 1);
 }
 
 TEST(PlayOrder, LargeShowsShuffleQuickly)
@@ -196,29 +185,27 @@ TEST(MouseJump, AJumpCanLeaveThePositionWhereItWas)
     EXPECT_FALSE(mouse.moved(5000, 5000, false));
 }
 
-TEST(SlideSound, TogetherKeepsMidiAndWaveOnTheirOwnPlayers)
+// "Together" keeps MIDI and wave on their own players; "Separate" plays everything on
+// player one. A slide's loop flag is 1 for a looping sound.
+TEST(SlideSound, EachSoundGoesToItsPlayer)
 {
-    const SlideSoundPlan midi = planCustomSlideSound(QStringLiteral("/m/tune.Mid"), 1, true);
-    ASSERT_TRUE(midi.start.has_value());
-    EXPECT_EQ(midi.start->player, SoundPlayer::Two);
-    EXPECT_TRUE(midi.start->loop);
-    EXPECT_TRUE(midi.stopTwo);
-    EXPECT_FALSE(midi.stopOne);
-
-    const SlideSoundPlan wave = planCustomSlideSound(QStringLiteral("/m/bell.wav"), 2, true);
-    ASSERT_TRUE(wave.start.has_value());
-    EXPECT_EQ(wave.start->player, SoundPlayer::One);
-    EXPECT_FALSE(wave.start->loop);
-    EXPECT_TRUE(wave.stopOne);
-    EXPECT_FALSE(wave.stopTwo);
-}
-
-TEST(SlideSound, SeperatePlaysEverythingOnThePlayerOne)
-{
-    const SlideSoundPlan midi = planCustomSlideSound(QStringLiteral("/m/tune.mid"), 0, false);
-    ASSERT_TRUE(midi.start.has_value());
-    EXPECT_EQ(midi.start->player, SoundPlayer::One);
-    EXPECT_TRUE(midi.stopOne);
+    const struct {
+        const char* audio;
+        int loop;
+        bool together;
+        SoundPlayer player;
+        bool looping, stopOne, stopTwo;
+    } cases[] = {{"/m/tune.Mid", 1, true, SoundPlayer::Two, true, false, true},
+                 {"/m/bell.wav", 2, true, SoundPlayer::One, false, true, false},
+                 {"/m/tune.mid", 0, false, SoundPlayer::One, false, true, false}};
+    for (const auto& c : cases) {
+        const SlideSoundPlan plan = planCustomSlideSound(QString::fromLatin1(c.audio), c.loop, c.together);
+        ASSERT_TRUE(plan.start.has_value()) << c.audio;
+        EXPECT_EQ(plan.start->player, c.player) << c.audio;
+        EXPECT_EQ(plan.start->loop, c.looping) << c.audio;
+        EXPECT_EQ(plan.stopOne, c.stopOne) << c.audio;
+        EXPECT_EQ(plan.stopTwo, c.stopTwo) << c.audio;
+    }
 }
 
 TEST(SlideSound, SoundOffStopsBothAndEmptyLeavesThemAlone)

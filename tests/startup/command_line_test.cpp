@@ -86,34 +86,35 @@ TEST(CommandLine, ArgumentsJoinIntoOneText)
 namespace qv {
 namespace {
 
+// The ways screen-saver daemons hand over a window, and ordinary switches, which are no
+// daemon's request; an id that is no number names no window.
 TEST(DaemonRequest, ReadsTheWaysScreenSaverDaemonsHandOverAWindow)
 {
-    const DaemonRequest byId = daemonRequest({QStringLiteral("--window-id"), QStringLiteral("0x2a00005")}, QString());
-    EXPECT_TRUE(byId.requested);
-    EXPECT_EQ(byId.window, 0x2a00005U);
-    EXPECT_FALSE(byId.root);
-
-    const DaemonRequest oldStyle = daemonRequest({QStringLiteral("-window-id"), QStringLiteral("44040197")}, QString());
-    EXPECT_EQ(oldStyle.window, 44040197U);
-
-    EXPECT_TRUE(daemonRequest({QStringLiteral("--root")}, QString()).root);
-    EXPECT_TRUE(daemonRequest({QStringLiteral("-root")}, QString()).requested);
-
-    const DaemonRequest fromEnvironment = daemonRequest({}, QStringLiteral("0x600001"));
-    EXPECT_TRUE(fromEnvironment.requested);
-    EXPECT_EQ(fromEnvironment.window, 0x600001U);
-}
-
-TEST(DaemonRequest, OrdinarySwitchesAreNotDaemonRequests)
-{
-    EXPECT_FALSE(daemonRequest({QStringLiteral("/s")}, QString()).requested);
-    EXPECT_FALSE(daemonRequest({QStringLiteral("/p"), QStringLiteral("1234")}, QStringLiteral("0x600001")).requested);
-    EXPECT_FALSE(daemonRequest({}, QString()).requested);
-    // An id that is no number names no window.
-    const DaemonRequest junk = daemonRequest({QStringLiteral("--window-id"), QStringLiteral("zebra")}, QString());
-    EXPECT_TRUE(junk.requested);
-    EXPECT_EQ(junk.window, 0U);
-    EXPECT_FALSE(daemonRequest({QStringLiteral("--window-id")}, QString()).requested);
+    const struct {
+        QStringList arguments;
+        const char* environment;
+        bool requested;
+        std::uint32_t window;
+        bool root;
+    } cases[] = {
+        {{"--window-id", "0x2a00005"}, "", true, 0x2a00005U, false},
+        {{"-window-id", "44040197"}, "", true, 44040197U, false},
+        {{"--root"}, "", true, 0, true},
+        {{"-root"}, "", true, 0, true},
+        {{}, "0x600001", true, 0x600001U, false},
+        {{"/s"}, "", false, 0, false},
+        {{"/p", "1234"}, "0x600001", false, 0, false},
+        {{}, "", false, 0, false},
+        {{"--window-id", "zebra"}, "", true, 0, false},
+        {{"--window-id"}, "", false, 0, false},
+    };
+    for (const auto& c : cases) {
+        const DaemonRequest request = daemonRequest(c.arguments, QString::fromLatin1(c.environment));
+        const std::string what = c.arguments.join(QLatin1Char(' ')).toStdString() + " / " + c.environment;
+        EXPECT_EQ(request.requested, c.requested) << what;
+        EXPECT_EQ(request.window, c.window) << what;
+        EXPECT_EQ(request.root, c.root) << what;
+    }
 }
 
 } // namespace

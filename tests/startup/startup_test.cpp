@@ -45,13 +45,15 @@ protected:
     int opened = 0;
 };
 
-TEST_F(StartupTest, UnknownSwitchOpensNothingAndEndsAtOnce)
+TEST_F(StartupTest, UnknownSwitchOpensNothingAndAModeWhoseWindowIsMissingFailsLoudly)
 {
     ModeWindows windows;
     windows.showShowWindow = [this] { openShortLivedWindow(&opened); };
     windows.showTitleScreen = [this] { openShortLivedWindow(&opened); };
     EXPECT_EQ(run_program({QStringLiteral("/x")}, windows), 0);
     EXPECT_EQ(opened, 0);
+    for (const char* mode : {"/s", "/c", "/a"})
+        EXPECT_EQ(run_program({QString::fromLatin1(mode)}, ModeWindows()), 2) << mode;
 }
 
 TEST_F(StartupTest, ShowRunsUntilItsWindowCloses)
@@ -96,13 +98,6 @@ TEST_F(StartupTest, TheMarkerGoesWithTheShow)
     // Other titles are independent.
     const TitleMarker other(QStringLiteral("something else"));
     EXPECT_TRUE(no_window_titled(QStringLiteral("slideshow running")));
-}
-
-TEST_F(StartupTest, AModeWhoseWindowIsMissingFailsLoudly)
-{
-    EXPECT_EQ(run_program({QStringLiteral("/s")}, ModeWindows()), 2);
-    EXPECT_EQ(run_program({QStringLiteral("/c")}, ModeWindows()), 2);
-    EXPECT_EQ(run_program({QStringLiteral("/a")}, ModeWindows()), 2);
 }
 
 TEST_F(StartupTest, AShowFileIsAPasswordlessCustomShowAndLeavesTheStoreAlone)

@@ -52,29 +52,24 @@ TEST(WaitSeconds, EndsAtTheRoundedSecond)
     EXPECT_NEAR(waitDurationSeconds(100.6, 0), 0.4, 1e-9);
 }
 
+// A wait lasts its time, across midnight too, sleeping in bounded slices (a few dozen
+// rounds, not millions), and lets events run at least once even when already due.
 TEST(WaitSeconds, WaitsTheRequestedTimeWithoutSpinning)
 {
-    const FakeTime time(3600.25);
-    wait_seconds(5);
-    EXPECT_NEAR(time.elapsed(), 4.75, 0.26);
-    // Sleeping in bounded slices: a few dozen rounds, not millions.
-    EXPECT_LT(time.rounds(), 40);
-    EXPECT_LE(time.longestBound().count(), 250);
-}
-
-TEST(WaitSeconds, AWaitAcrossMidnightStillLastsItsTime)
-{
-    const FakeTime time(86399.0);
-    wait_seconds(3);
-    EXPECT_GE(time.elapsed(), 3.0 - 1e-9);
-    EXPECT_LT(time.elapsed(), 3.5);
-}
-
-TEST(WaitSeconds, LetsEventsRunAtLeastOnceEvenWhenAlreadyDue)
-{
-    const FakeTime time(100.2);
-    wait_seconds(0);
-    EXPECT_GE(time.rounds(), 1);
+    const struct {
+        double timeOfDay;
+        int seconds;
+        double least, most;
+    } cases[] = {{3600.25, 5, 4.49, 5.01}, {86399.0, 3, 3.0 - 1e-9, 3.5}, {100.2, 0, 0.0, 0.5}};
+    for (const auto& c : cases) {
+        const FakeTime time(c.timeOfDay);
+        wait_seconds(c.seconds);
+        EXPECT_GE(time.elapsed(), c.least) << c.timeOfDay;
+        EXPECT_LT(time.elapsed(), c.most) << c.timeOfDay;
+        EXPECT_GE(time.rounds(), 1) << c.timeOfDay;
+        EXPECT_LT(time.rounds(), 40) << c.timeOfDay;
+        EXPECT_LE(time.longestBound().count(), 250) << c.timeOfDay;
+    }
 }
 
 TEST(WaitingLoop, RunsEventsUntilTheConditionHolds)

@@ -4,6 +4,7 @@
 // as a user would: find windows by title, give them the focus, press keys, look at pixels.
 // Include this last: Xlib defines macros such as None that clash with other names.
 #include <QColor>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QProcess>
@@ -12,13 +13,22 @@
 #include <csignal>
 #include <functional>
 #include <map>
+#include <memory>
 
-#include "support/x_display.h"
+#include <gtest/gtest.h>
+
+#include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
 namespace qv::test {
+
+struct DisplayCloser {
+    void operator()(Display* display) const { XCloseDisplay(display); }
+};
+// The test's own connection to the X server, closed when the test ends.
+using DisplayConnection = std::unique_ptr<Display, DisplayCloser>;
 
 // Polls `done` until it holds (true) or `milliseconds` have passed (false).
 inline bool within(int milliseconds, const std::function<bool()>& done)
@@ -225,6 +235,21 @@ public:
 private:
     DisplayConnection display_;
     QProcess process_;
+};
+
+// A test of the whole program on the test's X server, skipped where there is none.
+class XProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!program_.connect())
+            GTEST_SKIP() << "needs an X display";
+        QDir().mkpath(data_);
+    }
+
+    // The program's data folder, inside the test's own XDG folders.
+    const QString data_ = qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Quintavue/");
+    XProgram program_;
 };
 
 } // namespace qv::test

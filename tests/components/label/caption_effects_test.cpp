@@ -166,12 +166,9 @@ TEST(CaptionLayoutTest, HostileTextStaysOnOneBoundedLine)
 TEST(CaptionLayoutTest, UnusableAreasAndProgressGiveNoCrash)
 {
     installFontSubstitutions();
-    EXPECT_TRUE(renderCaptionFrame(layoutCaption(QStringLiteral("x"), captionTestFont(), QSizeF(0, 40), 96.0),
-                                   CaptionLook{}, {}, 0.5).isNull());
-    EXPECT_TRUE(renderCaptionFrame(layoutCaption(QStringLiteral("x"), captionTestFont(), QSizeF(100000, 100000), 96.0),
-                                   CaptionLook{}, {}, 0.5).isNull());
-    EXPECT_TRUE(renderCaptionFrame(layoutCaption(QStringLiteral("x"), captionTestFont(), QSizeF(-5, -5), 96.0),
-                                   CaptionLook{}, {}, 0.5).isNull());
+    for (const QSizeF area : {QSizeF(0, 40), QSizeF(100000, 100000), QSizeF(-5, -5)})
+        EXPECT_TRUE(renderCaptionFrame(layoutCaption(QStringLiteral("x"), captionTestFont(), area, 96.0), CaptionLook{},
+                                       {}, 0.5).isNull());
     const CaptionLayout layout = testLayout();
     const QImage rest = renderRestingCaption(layout, CaptionLook{});
     for (const double odd : {std::nan(""), 7.5, -3.0, static_cast<double>(INFINITY)}) {

@@ -1,6 +1,5 @@
 #include "components/platform/desktop_screensaver.h"
 
-#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QObject>
@@ -66,12 +65,5 @@ TEST(DesktopScreenSaver, WithoutTheServiceNothingIsHeld)
 }
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
 
 #include "desktop_screensaver_test.moc"

@@ -9,6 +9,7 @@
 #include "config_ui/arranging/swap.h"
 #include "startup/startup_state.h"
 #include "config_ui/support/message_recorder.h"
+#include "support/test_files.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -20,7 +21,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 namespace qv::test {
 namespace {
@@ -44,12 +44,7 @@ protected:
         ASSERT_TRUE(image.save(picturesFolder() + name) || image.save(picturesFolder() + name, "PNG"));
     }
 
-    void writeShow(const QString& name, const QByteArray& bytes) const
-    {
-        QFile file(dataPath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
+    void writeShow(const QString& name, const QByteArray& bytes) const { ASSERT_TRUE(writeFile(dataPath(name), bytes)); }
 
     static void clickRow(QWidget* dialog, const QString& listName, const QString& text)
     {
@@ -63,9 +58,7 @@ protected:
 
     static QPushButton* button(QWidget* dialog, const char* name)
     {
-        auto* found = dialog->findChild<QPushButton*>(QLatin1String(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        return control<QPushButton>(dialog, QLatin1String(name));
     }
 
     static void setUpShow(int slides, int current)
@@ -106,9 +99,7 @@ TEST_F(ArrangingDialogs, AddAllTakesEveryPictureOfTheFolderWithTheDelayTyped)
 {
     for (const char* name : {"a.jpg", "B.GIF", "c.bmp"})
         makePicture(QLatin1String(name));
-    QFile notes(picturesFolder() + QStringLiteral("notes.txt"));
-    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
-    notes.close();
+    ASSERT_TRUE(writeFile(picturesFolder() + QStringLiteral("notes.txt")));
     Add_files dialog;
     dialog.show();
     auto* delay = dialog.findChild<QLineEdit*>(QStringLiteral("Text1"));
@@ -139,22 +130,16 @@ TEST_F(ArrangingDialogs, EditDescriptionsWalksThroughThePicturesInsertedInFrontO
     setUpShow(3, 2);
     QStringList modalWindows;
     // Each modal window in turn: choose both pictures in Insert mode, then close the walk-through.
-    QTimer driver;
-    QObject::connect(&driver, &QTimer::timeout, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr || modalWindows.contains(modal->objectName()))
-            return;
+    ModalWatcher driver({}, [&modalWindows](QWidget* modal) {
         modalWindows << modal->objectName();
         if (modal->objectName() == QLatin1String("Add_files")) {
-            QTest::mouseClick(modal->findChild<QWidget*>(QStringLiteral("Option1")), Qt::LeftButton, {}, QPoint(4, 4));
-            auto* describe = modal->findChild<QCheckBox*>(QStringLiteral("Check1"));
-            QTest::mouseClick(describe, Qt::LeftButton, {}, QPoint(4, describe->height() / 2));
+            clickMark(control(modal, QStringLiteral("Option1")));
+            clickMark(control(modal, QStringLiteral("Check1")));
             button(modal, "SSCommand1_1")->click();
         } else {
             QTest::keyClick(modal, Qt::Key_Escape);
         }
     });
-    driver.start(20);
     Add_files::openModal(nullptr);
     EXPECT_EQ(modalWindows, (QStringList{QStringLiteral("Add_files"), QStringLiteral("desc")}));
     EXPECT_EQ(configUiState().newSlideLast, 3);
@@ -165,10 +150,7 @@ TEST_F(ArrangingDialogs, EditDescriptionsWalksThroughThePicturesInsertedInFrontO
 TEST_F(ArrangingDialogs, AutoPreviewIsRememberedAndShowsEachClickedPictureOrWhyItCannot)
 {
     makePicture(QStringLiteral("good.jpg"));
-    QFile broken(picturesFolder() + QStringLiteral("broken.jpg"));
-    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-    broken.write("not a picture");
-    broken.close();
+    ASSERT_TRUE(writeFile(picturesFolder() + QStringLiteral("broken.jpg"), "not a picture"));
     setUpShow(1, 1);
     configUiState().replaceAutoPreview = 1;
     cus_add2 dialog;
@@ -185,8 +167,7 @@ TEST_F(ArrangingDialogs, AutoPreviewIsRememberedAndShowsEachClickedPictureOrWhyI
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].title, QStringLiteral("File error."));
 
-    auto* autoPreview = dialog.findChild<QCheckBox*>(QStringLiteral("Check2"));
-    QTest::mouseClick(autoPreview, Qt::LeftButton, {}, QPoint(4, autoPreview->height() / 2));
+    clickMark(control(&dialog, QStringLiteral("Check2")));
     EXPECT_EQ(configUiState().replaceAutoPreview, 0);
     EXPECT_TRUE(preview->isEnabled());
     clickRow(&dialog, QStringLiteral("File1"), QStringLiteral("good.jpg"));

@@ -10,9 +10,9 @@
 #include "config_ui/arranging/swap.h"
 #include "config_ui/support/message_recorder.h"
 #include "startup/startup_state.h"
+#include "support/test_files.h"
 
 #include <QAbstractItemView>
-#include <QFile>
 #include <QImage>
 #include <QPushButton>
 #include <QTest>
@@ -36,10 +36,8 @@ TEST_F(ArrangingScreens, DISABLED_EveryDialog)
         image.save(pictures.filePath(QStringLiteral("holiday_%1.jpg").arg(n, 2, 10, QLatin1Char('0'))), "JPEG");
     }
     startupState().pictureBrowseDir = pictures.path() + u'/';
-    for (const char* name : {"Holiday.css", "Garden.css", "Wedding2019.css"}) {
-        QFile file(dataPath(QLatin1String(name)));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    }
+    for (const char* name : {"Holiday.css", "Garden.css", "Wedding2019.css"})
+        ASSERT_TRUE(writeFile(dataPath(QLatin1String(name))));
     for (int n = 1; n <= 14; ++n) {
         AppendSlide();
         customShow().picture[std::size_t(n)] = pictures.filePath(QStringLiteral("holiday_%1.jpg").arg(n));

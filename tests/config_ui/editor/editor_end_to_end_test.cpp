@@ -3,33 +3,26 @@
 // tried in a test run. The file it writes is compared byte for byte.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
+#include "support/test_files.h"
 #include "support/x_program.h"  // last: Xlib macros
 
 namespace {
 
-using qv::test::XProgram;
-
-class EditorEndToEnd : public ::testing::Test {
+class EditorEndToEnd : public qv::test::XProgramTest {
 protected:
     void SetUp() override
     {
-        if (!program_.connect())
-            GTEST_SKIP() << "needs an X display";
+        XProgramTest::SetUp();
         program_.keyPauseMs = 250;
-        pictures_ = qEnvironmentVariable("QV_TEST_SCRATCH") + QStringLiteral("/Beach Pictures");
         QDir().mkpath(pictures_);
         for (const char* name : {"a.bmp", "b.bmp"})
             ASSERT_TRUE(qv::test::savePlainPicture(pictures_ + QLatin1Char('/') + QLatin1String(name), Qt::blue, 160, 120));
-        data_ = qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Quintavue/");
     }
 
-    QString pictures_;
-    QString data_;
-    XProgram program_;
+    const QString pictures_ = qEnvironmentVariable("QV_TEST_SCRATCH") + QStringLiteral("/Beach Pictures");
 };
 
 TEST_F(EditorEndToEnd, ANewShowBuiltFromTheKeyboardIsSavedAsBuilt)
@@ -81,10 +74,8 @@ TEST_F(EditorEndToEnd, ANewShowBuiltFromTheKeyboardIsSavedAsBuilt)
     program_.pressKeys("alt+x");  // Save & Exit
     ASSERT_TRUE(program_.waitForWindowGone(editor)) << "the editor did not close";
 
-    QFile saved(data_ + QStringLiteral("trip.css"));
-    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     const QByteArray folder = QFile::encodeName(pictures_);
-    EXPECT_EQ(saved.readAll(), "\"Quintavue\",,,,,,,2\r\n\"" + folder + "/a.bmp\",\"sunrise\",7,0,0,\"\",0\r\n\"" + folder
+    EXPECT_EQ(qv::test::readFile(data_ + QStringLiteral("trip.css")), "\"Quintavue\",,,,,,,2\r\n\"" + folder + "/a.bmp\",\"sunrise\",7,0,0,\"\",0\r\n\"" + folder
                                    + "/b.bmp\",\"\",15,0,0,\"\",0\r\n");
 
     ASSERT_NE(program_.focusWindow(titleScreen), 0U);
@@ -93,10 +84,3 @@ TEST_F(EditorEndToEnd, ANewShowBuiltFromTheKeyboardIsSavedAsBuilt)
 }
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -6,6 +6,7 @@
 #include "startup/program_windows.h"
 #include "config_ui/support/message_recorder.h"
 #include "support/qt_printers.h"
+#include "support/test_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -266,18 +267,14 @@ TEST_F(EditorWindow, SaveAndExitAsksForANameFirstOnANewShow)
     customShow().description[2] = QStringLiteral("changed");
     click(20);
     EXPECT_FALSE(configUiState().editorOpen);
-    QFile saved(dataPath(QStringLiteral("trip.css")));
-    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    EXPECT_EQ(saved.readAll(), formatCustomShow(customShow(), QStringLiteral("Quintavue")));
+    EXPECT_EQ(test::readFile(dataPath(QStringLiteral("trip.css"))), formatCustomShow(customShow(), QStringLiteral("Quintavue")));
     EXPECT_TRUE(QDir(dataPath(QString())).entryList(QDir::Files | QDir::Hidden).size() == 2);
 }
 
 TEST_F(EditorWindow, TestRunAndPreviewLeaveNoScratchFileAndTheShowUnchanged)
 {
-    for (const char* leftover : {"tdz.css", "ZXZ.CSS", "zxz2.css"}) {
-        QFile file(dataPath(QString::fromLatin1(leftover)));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    }
+    for (const char* leftover : {"tdz.css", "ZXZ.CSS", "zxz2.css"})
+        ASSERT_TRUE(test::writeFile(dataPath(QString::fromLatin1(leftover))));
     const CustomShow show = numberedShow(5);
     openOn(show);
     EXPECT_EQ(QDir(dataPath(QString())).entryList(QDir::Files), QStringList{"trip.css"});
@@ -308,8 +305,7 @@ TEST_F(EditorWindow, DroppedPicturesAreAppendedAndADroppedSoundGoesToItsRow)
     QStringList paths;
     for (const char* name : {"one.jpg", "two.gif", "three.bmp", "ring.wav"}) {
         paths << dataPath(QString::fromLatin1(name));
-        QFile file(paths.last());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(test::writeFile(paths.last()));
     }
     openOn(CustomShow{}, QStringLiteral("NEW EDIT"));
     const auto drop = [this](const QStringList& files, QWidget* target) {

@@ -1,4 +1,5 @@
 #include "config_ui/support/message_recorder.h"
+#include "support/test_files.h"
 
 #include "components/picture/fx_image.h"
 #include "config_ui/effects/effect_grid.h"
@@ -31,16 +32,8 @@ const Flags none = [](int) { return false; };
 
 class EffectChooser : public ConfigWindowTest {
 protected:
-    void writeSelection(const QByteArray& bytes)
-    {
-        QFile file(dataPath("qvtour52.eff"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-    }
-    QByteArray savedSelection() const
-    {
-        QFile file(dataPath("qvtour52.eff"));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
-    }
+    void writeSelection(const QByteArray& bytes) { ASSERT_TRUE(writeFile(dataPath("qvtour52.eff"), bytes)); }
+    QByteArray savedSelection() const { return readFile(dataPath("qvtour52.eff")); }
     void open()
     {
         window_ = std::make_unique<frmEffects>();
@@ -53,11 +46,7 @@ protected:
         return window_->findChild<T*>(name);
     }
     QCheckBox* box(int k) const { return control<QCheckBox>(QStringLiteral("Checkbox_%1").arg(k)); }
-    // Boxes and option buttons answer clicks on their mark and caption only.
-    void click(const QString& name) const
-    {
-        QTest::mouseClick(control(name), Qt::LeftButton, {}, QPoint(6, control(name)->height() / 2));
-    }
+    void click(const QString& name) const { clickMark(control(name)); }
     void clickBox(int k) const { click(box(k)->objectName()); }
 
     // Every box of effects 1 to 113 shows `checked(k)` in the colour of its state.

@@ -33,43 +33,9 @@ QVariant storedValue(const char* key)
     return store.value(QStringLiteral("data/") + QLatin1String(key));
 }
 
-template <class T>
-T* control(QWidget* window, const QString& name)
-{
-    T* found = window->findChild<T*>(name);
-    EXPECT_NE(found, nullptr) << name.toStdString();
-    return found;
-}
-
-// A click near the left edge, where a radio button's or check box's indicator is.
-void clickIndicator(QAbstractButton* button)
-{
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
-}
-
-// Runs `act` on the modal window named `name` as soon as it opens; counts openings.
-class ModalWatcher {
-public:
-    ModalWatcher(QString name, std::function<void(QWidget*)> act) : name_(std::move(name)), act_(std::move(act))
-    {
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (modal != nullptr && modal->objectName() == name_ && modal != last_) {
-                last_ = modal;
-                ++openings;
-                act_(modal);
-            }
-        });
-        timer_.start(5);
-    }
-    int openings = 0;
-
-private:
-    QString name_;
-    std::function<void(QWidget*)> act_;
-    QTimer timer_;
-    QWidget* last_ = nullptr;
-};
+using test::clickMark;
+using test::control;
+using test::ModalWatcher;
 
 class OptionsWindowTest : public test::ConfigWindowTest {
 protected:
@@ -137,20 +103,20 @@ TEST_F(OptionsWindowTest, EachBoxAppearsOnARealClick)
 {
     frmoptions window;
     window.show();
-    clickIndicator(control<QRadioButton>(&window, QStringLiteral("Option1")));
+    clickMark(control<QRadioButton>(&window, QStringLiteral("Option1")));
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].title, QStringLiteral("Super Fine Mode"));
     EXPECT_EQ(messages.messages[0].icon, MessageIcon::Warning);
     EXPECT_TRUE(messages.messages[0].text.startsWith(QStringLiteral("Warning! While Super Fine mode")));
     EXPECT_EQ(globalSettings().mgrainMode, 1);
 
-    clickIndicator(control<QRadioButton>(&window, QStringLiteral("Option14")));
+    clickMark(control<QRadioButton>(&window, QStringLiteral("Option14")));
     EXPECT_EQ(globalSettings().cmode, 4);
-    clickIndicator(control<QRadioButton>(&window, QStringLiteral("Option15")));
+    clickMark(control<QRadioButton>(&window, QStringLiteral("Option15")));
     EXPECT_EQ(globalSettings().cmode, 9);
-    clickIndicator(control<QRadioButton>(&window, QStringLiteral("Option9")));
-    clickIndicator(control<QRadioButton>(&window, QStringLiteral("Option9")));
-    clickIndicator(control<QRadioButton>(&window, QStringLiteral("Option8")));
+    clickMark(control<QRadioButton>(&window, QStringLiteral("Option9")));
+    clickMark(control<QRadioButton>(&window, QStringLiteral("Option9")));
+    clickMark(control<QRadioButton>(&window, QStringLiteral("Option8")));
     EXPECT_EQ(titles(), (QStringList{"Super Fine Mode", "Cancel Effect Mode", "Cancel Effect Mode",
                                      "Randomize Custom Slide Show", "Randomize Custom Slide Show"}));
     EXPECT_TRUE(messages.messages[1].text.contains(QStringLiteral("inadvertent mouse move")));
@@ -165,7 +131,7 @@ TEST_F(OptionsWindowTest, ARandomShowOpensQuietlyAndNoticesTheNextClick)
     frmoptions window;
     window.show();
     EXPECT_TRUE(messages.messages.empty());
-    clickIndicator(control<QRadioButton>(&window, QStringLiteral("Option9")));
+    clickMark(control<QRadioButton>(&window, QStringLiteral("Option9")));
     EXPECT_EQ(titles(), QStringList{QStringLiteral("Randomize Custom Slide Show")});
 }
 
@@ -210,7 +176,7 @@ TEST_F(OptionsWindowTest, BlockAsksForItsSpeedOnAPressButNotWhenArrowedTo)
     EXPECT_EQ(speed.openings, 1);
     EXPECT_EQ(globalSettings().dissolveSpeed, 120);
 
-    clickIndicator(block);  // already selected: asks again
+    clickMark(block);  // already selected: asks again
     EXPECT_EQ(speed.openings, 2);
     EXPECT_EQ(barsSeen, (std::vector<int>{200, 120}));
     EXPECT_TRUE(block->isEnabled());
@@ -221,8 +187,8 @@ TEST_F(OptionsWindowTest, OkStoresEverythingAndTheCloseBoxOnlyKeepsMemory)
     {
         frmoptions window;
         window.show();
-        clickIndicator(control<QCheckBox>(&window, QStringLiteral("Check1")));
-        clickIndicator(control<QRadioButton>(&window, QStringLiteral("Option4")));
+        clickMark(control<QCheckBox>(&window, QStringLiteral("Check1")));
+        clickMark(control<QRadioButton>(&window, QStringLiteral("Option4")));
         window.close();
     }
     EXPECT_EQ(globalSettings().presentationMode.toInt(), 1);
@@ -231,7 +197,7 @@ TEST_F(OptionsWindowTest, OkStoresEverythingAndTheCloseBoxOnlyKeepsMemory)
 
     frmoptions window;
     window.show();
-    clickIndicator(control<QCheckBox>(&window, QStringLiteral("Check1")));
+    clickMark(control<QCheckBox>(&window, QStringLiteral("Check1")));
     control<QPushButton>(&window, QStringLiteral("SSCommand3"))->click();
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(globalSettings().showBorder, 0);
@@ -324,61 +290,64 @@ void typePasswords(Password& dialog, const QString& first, const QString& second
     control<QPushButton>(&dialog, QStringLiteral("OK"))->click();
 }
 
-TEST_F(OptionsWindowTest, LettersMatchWhateverTheirCaseAndAreStoredAsCapitals)
+// Letters match whatever their case and are stored as capitals, up to 25 characters.
+TEST_F(OptionsWindowTest, AcceptedPasswordsAreStoredWithEverySetting)
 {
-    Password dialog;
-    dialog.show();
-    typePasswords(dialog, QStringLiteral("abc"), QStringLiteral("ABC"));
-    EXPECT_TRUE(messages.messages.empty());
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(globalSettings().screenSaverPassword, QStringLiteral("ABC"));
-    EXPECT_EQ(storedValue("PasswordName").toString(), QString::fromLatin1(encode_password("ABC")));
-    EXPECT_EQ(storedValue("cmode").toString(), QStringLiteral("9"));  // every setting was stored
-}
-
-class PasswordLength : public OptionsWindowTest, public ::testing::WithParamInterface<int> {};
-
-TEST_P(PasswordLength, TwentyFiveCharactersAtMost)
-{
-    const QString password(GetParam(), QLatin1Char('k'));
-    Password dialog;
-    dialog.show();
-    typePasswords(dialog, password, password);
-    if (GetParam() <= 25) {
+    for (const auto& [first, second] : {std::pair{QStringLiteral("abc"), QStringLiteral("ABC")},
+                                        std::pair{QString(25, QLatin1Char('k')), QString(25, QLatin1Char('k'))},
+                                        std::pair{QString(), QString()}}) {
+        Password dialog;
+        dialog.show();
+        typePasswords(dialog, first, second);
         EXPECT_TRUE(messages.messages.empty());
-        EXPECT_EQ(globalSettings().screenSaverPassword, password.toUpper());
-        return;
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+        EXPECT_EQ(globalSettings().screenSaverPassword, second.toUpper());
+        EXPECT_EQ(storedValue("PasswordName").toString(), QString::fromLatin1(encode_password(second.toUpper().toLatin1())));
+        EXPECT_EQ(storedValue("cmode").toString(), QStringLiteral("9"));  // every setting was stored
     }
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].text, QStringLiteral("New password too long\nMaximum length  25 chars"));
-    EXPECT_EQ(messages.messages[0].title, QStringLiteral("Change Password"));
-    EXPECT_EQ(messages.messages[0].icon, MessageIcon::Warning);
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_FALSE(storedValue("PasswordName").isValid());
 }
 
-INSTANTIATE_TEST_SUITE_P(Lengths, PasswordLength, ::testing::Values(0, 25, 26));
+// Entries the dialog refuses: it says why and stays open, and nothing is stored.
+struct RefusedPasswords {
+    QString first;
+    QString second;
+    QString title;
+    MessageIcon icon;
+    QString text;
+};
 
-TEST_F(OptionsWindowTest, AMismatchKeepsTheDialogOpenWithTheNormalisedTexts)
+class RefusedPassword : public OptionsWindowTest, public ::testing::WithParamInterface<RefusedPasswords> {};
+
+TEST_P(RefusedPassword, KeepsTheDialogOpenWithTheNormalisedTexts)
 {
+    const RefusedPasswords& c = GetParam();
     Password dialog;
     dialog.show();
-    typePasswords(dialog, QStringLiteral("abc"), QStringLiteral("abd"));
+    typePasswords(dialog, c.first, c.second);
     ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].title, QStringLiteral("Quintavue"));
-    EXPECT_EQ(messages.messages[0].icon, MessageIcon::Critical);
-    EXPECT_EQ(messages.messages[0].text,
-              QStringLiteral("The new and confirmed passwords do not match. Please type them again."));
+    EXPECT_EQ(messages.messages[0].title, c.title);
+    EXPECT_EQ(messages.messages[0].icon, c.icon);
+    EXPECT_EQ(messages.messages[0].text, c.text);
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(control<QLineEdit>(&dialog, QStringLiteral("NewPassword"))->text(), QStringLiteral("ABC"));
+    EXPECT_EQ(control<QLineEdit>(&dialog, QStringLiteral("NewPassword"))->text(), c.first.toUpper());
     EXPECT_FALSE(storedValue("PasswordName").isValid());
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, RefusedPassword,
+    ::testing::Values(RefusedPasswords{QString(26, QLatin1Char('k')), QString(26, QLatin1Char('k')),
+                                       QStringLiteral("Change Password"), MessageIcon::Warning,
+                                       QStringLiteral("New password too long\nMaximum length  25 chars")},
+                      RefusedPasswords{QStringLiteral("abc"), QStringLiteral("abd"), QStringLiteral("Quintavue"),
+                                       MessageIcon::Critical,
+                                       QStringLiteral("The new and confirmed passwords do not match. Please type "
+                                                      "them again.")}));
 
 TEST_F(OptionsWindowTest, TheHostsDialogKeepsTheProgramAliveUntilItCloses)
 {
     Password::openForHost(0);
     ASSERT_TRUE(anyProgramWindowOpen());
-    QWidget* dialog = QApplication::activeModalWidget() != nullptr ? QApplication::activeModalWidget() : nullptr;
+    QWidget* dialog = nullptr;
     for (QWidget* top : QApplication::topLevelWidgets())
         if (top->objectName() == QStringLiteral("Password") && top->isVisible())
             dialog = top;

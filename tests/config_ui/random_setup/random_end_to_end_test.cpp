@@ -2,43 +2,29 @@
 // chosen in the setup window is the one the show takes its picture from.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
+#include "support/test_files.h"
 #include "support/x_program.h"  // last: Xlib macros
 
 namespace {
 
-using qv::test::XProgram;
+using qv::test::readFile;
 
-class RandomSetupEndToEnd : public ::testing::Test {
+class RandomSetupEndToEnd : public qv::test::XProgramTest {
 protected:
     void SetUp() override
     {
-        if (!program_.connect())
-            GTEST_SKIP() << "needs an X display";
-        browse_ = qEnvironmentVariable("QV_TEST_SCRATCH") + QStringLiteral("/browse/");
-        pictures_ = browse_ + QStringLiteral("Holiday Pictures");
+        XProgramTest::SetUp();
         QDir().mkpath(pictures_);
         ASSERT_TRUE(qv::test::savePlainPicture(pictures_ + QStringLiteral("/red.bmp"), Qt::red));
-        data_ = qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Quintavue/");
-        QDir().mkpath(data_);
-        QFile saved(data_ + QStringLiteral("quintavu.rss"));
-        ASSERT_TRUE(saved.open(QIODevice::WriteOnly));
-        saved.write("\"Quintavue\",0,1,0,15,0,0,1,1\r\n\"/nowhere/Old Pictures\"\r\n\"/nowhere/Sounds\"\r\n");
+        ASSERT_TRUE(qv::test::writeFile(data_ + QStringLiteral("quintavu.rss"),
+                                        "\"Quintavue\",0,1,0,15,0,0,1,1\r\n\"/nowhere/Old Pictures\"\r\n\"/nowhere/Sounds\"\r\n"));
     }
 
-    QByteArray savedFile() const
-    {
-        QFile file(data_ + QStringLiteral("quintavu.rss"));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-
-    QString browse_;
-    QString pictures_;
-    QString data_;
-    XProgram program_;
+    const QString browse_ = qEnvironmentVariable("QV_TEST_SCRATCH") + QStringLiteral("/browse/");
+    const QString pictures_ = browse_ + QStringLiteral("Holiday Pictures");
 };
 
 TEST_F(RandomSetupEndToEnd, AFolderAddedFromTheKeyboardIsWhatTheShowPlays)
@@ -60,7 +46,7 @@ TEST_F(RandomSetupEndToEnd, AFolderAddedFromTheKeyboardIsWhatTheShowPlays)
     program_.pressKeys("Delete");
     program_.pressKeys("alt+o");  // "&Ok"
     ASSERT_NE(program_.waitForWindow(QStringLiteral("Quintavue v5.6")), 0U);
-    EXPECT_EQ(savedFile(), "\"Quintavue\",0,1,0,15,0,0,1,1\r\n\"" + QFile::encodeName(pictures_)
+    EXPECT_EQ(readFile(data_ + QStringLiteral("quintavu.rss")), "\"Quintavue\",0,1,0,15,0,0,1,1\r\n\"" + QFile::encodeName(pictures_)
                                + "\"\r\n\"/nowhere/Sounds\"\r\n");
     program_.focus(title);
     program_.pressKeys("alt+x");  // Exit
@@ -74,10 +60,3 @@ TEST_F(RandomSetupEndToEnd, AFolderAddedFromTheKeyboardIsWhatTheShowPlays)
 }
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

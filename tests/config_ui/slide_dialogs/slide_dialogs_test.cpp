@@ -2,7 +2,6 @@
 #include "components/picture/fx_image.h"
 #include "components/sound/fx_snd.h"
 #include "config_ui/browsers/file_browser.h"
-#include "config_ui/common/picture_preview.h"
 #include "config_ui/slide_dialogs/cpic.h"
 #include "config_ui/slide_dialogs/delays.h"
 #include "config_ui/slide_dialogs/desc.h"
@@ -30,6 +29,8 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 namespace qv {
 namespace {
@@ -71,9 +72,7 @@ protected:
     template <typename Widget>
     static Widget* control(QWidget& window, const char* name)
     {
-        auto* widget = window.findChild<Widget*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+        return test::control<Widget>(&window, QString::fromLatin1(name));
     }
 };
 
@@ -95,8 +94,18 @@ TEST_F(SlideDialogTest, DelayEntryTakesOnlyANumberAndSpinsUpward)
     QTest::keyClicks(entry, QStringLiteral("7"));
     EXPECT_EQ(entry->text(), QStringLiteral("999"));
 
-    entry->setText(QStringLiteral("10"));
     auto* spin = control<QScrollBar>(dialog, "VScroll1");
+    const std::tuple<const char*, QAbstractSlider::SliderAction, const char*> spins[] = {
+        {"15", QAbstractSlider::SliderSingleStepAdd, "14"},
+        {"0", QAbstractSlider::SliderSingleStepAdd, "0"},
+    };
+    for (const auto& [before, action, after] : spins) {
+        entry->setText(before);
+        spin->triggerAction(action);
+        EXPECT_EQ(entry->text(), after) << before;
+        EXPECT_EQ(spin->value(), 50) << "the spin bar must come back to rest";
+    }
+    entry->setText(QStringLiteral("10"));
     const QPoint upperArrow(spin->width() / 2, 3);
     QTest::mouseClick(spin, Qt::LeftButton, {}, upperArrow);
     QTest::mouseClick(spin, Qt::LeftButton, {}, upperArrow);
@@ -122,7 +131,6 @@ TEST_F(SlideDialogTest, RandomEffectPreviewsADrawnEffectAndIsKeptOnOk)
     auto* list = control<QListWidget>(dialog, "List1");
     ASSERT_EQ(list->count(), 115);
     EXPECT_EQ(list->item(0)->text(), QStringLiteral("Random Effect"));
-    EXPECT_EQ(list->item(114)->text(), QStringLiteral("V. Interlace"));
     EXPECT_EQ(list->currentRow(), 0);
 
     const FXImage* image = dialog.findChild<FXImage*>(QStringLiteral("FXImage1"));
@@ -336,8 +344,6 @@ TEST_F(SlideDialogTest, PictureViewerFitsThePictureOrSaysWhyNot)
     EXPECT_EQ(messages.messages[0].text, QStringLiteral("Picture file not found."));
     EXPECT_EQ(messages.messages[0].title, QStringLiteral("File error."));
     EXPECT_FALSE(dialog.findChild<FXImage*>()->isVisible());
-    EXPECT_EQ(pictureLoadErrorText(-2), QStringLiteral("Image file type unknown."));
-    EXPECT_EQ(pictureLoadErrorText(-6), QStringLiteral("Error reading the file."));
 }
 
 } // namespace

@@ -9,12 +9,17 @@
 #include "engine/show_state.h"
 #include "showdata/custom_show.h"
 
+#include <QApplication>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 namespace qv::test {
@@ -34,6 +39,47 @@ public:
     }
     std::vector<Message> messages;
     std::deque<MessageAnswer> answers;
+};
+
+// The control named `name` in `window`; a failure names the one that is missing.
+template <typename T = QWidget>
+T* control(const QWidget* window, const QString& name)
+{
+    T* found = window->findChild<T*>(name);
+    EXPECT_NE(found, nullptr) << name.toStdString();
+    return found;
+}
+
+// A click on the mark of a radio button or check box, where a user clicks: those
+// controls answer clicks on their mark and caption only.
+inline void clickMark(QWidget* button)
+{
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, button->height() / 2));
+}
+
+// While it lives, runs `act` on each modal window that opens (only those named `name`,
+// unless `name` is empty), as a user would answer it; counts them.
+class ModalWatcher {
+public:
+    ModalWatcher(QString name, std::function<void(QWidget*)> act) : name_(std::move(name)), act_(std::move(act))
+    {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal != nullptr && modal != last_ && (name_.isEmpty() || modal->objectName() == name_)) {
+                last_ = modal;
+                ++openings;
+                act_(modal);
+            }
+        });
+        timer_.start(5);
+    }
+    int openings = 0;
+
+private:
+    QString name_;
+    std::function<void(QWidget*)> act_;
+    QTimer timer_;
+    QWidget* last_ = nullptr;
 };
 
 // A configuration window test: a data folder of its own as "slideshow_path", boxes

@@ -2,28 +2,21 @@
 // title screen, driven from the keyboard alone; the choices must reach the settings.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
 
+#include "support/test_files.h"
 #include "support/x_program.h"  // last: Xlib macros
 
 namespace {
 
-using qv::test::XProgram;
-
-class TitleEndToEnd : public ::testing::Test {
+class TitleEndToEnd : public qv::test::XProgramTest {
 protected:
     void SetUp() override
     {
-        if (!program_.connect())
-            GTEST_SKIP() << "needs an X display";
-        const QString data = qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Quintavue/");
-        QDir().mkpath(data);
-        QFile show(data + QStringLiteral("Holiday.css"));
-        ASSERT_TRUE(show.open(QIODevice::WriteOnly));
-        show.write("\"Quintavue\",,,,,,,0\r\n");
+        XProgramTest::SetUp();
+        ASSERT_TRUE(qv::test::writeFile(data_ + QStringLiteral("Holiday.css"), qv::test::customShowText({})));
     }
 
     // Starts configuration mode: the splash comes first and goes once the title is active.
@@ -47,8 +40,6 @@ protected:
         EXPECT_EQ(stored.value(QStringLiteral("data/RandomFlag")).toString(), QLatin1String(randomFlag));
         EXPECT_EQ(stored.value(QStringLiteral("data/ActiveCSS")).toString(), QLatin1String(activeShow));
     }
-
-    XProgram program_;
 };
 
 TEST_F(TitleEndToEnd, ChoicesMadeFromTheKeyboardAreSavedOnExit)
@@ -71,10 +62,3 @@ TEST_F(TitleEndToEnd, ChoicesMadeFromTheKeyboardAreSavedOnExit)
 }
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -2,6 +2,7 @@
 // follow from the settings and the user's choices, deleting the active show, and
 // the optional site line.
 #include "config_ui/title/title_rules.h"
+#include "support/test_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -91,10 +92,7 @@ TEST_P(SiteText, IsTheFirstValueOnOneShortLine)
 {
     QTemporaryDir folder;
     const QString path = folder.path() + QStringLiteral("/data.sld");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(GetParam().content);
-    file.close();
+    ASSERT_TRUE(test::writeFile(path, GetParam().content));
     EXPECT_EQ(readSiteText(path), GetParam().expected);
 }
 

@@ -1,0 +1,44 @@
+#pragma once
+
+// Files the tests make and read back: fixtures written in one line, and the text of a
+// custom show file.
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+#include <vector>
+
+namespace qv::test {
+
+// Replaces `path` with `bytes`; false if it cannot be written whole.
+inline bool writeFile(const QString& path, const QByteArray& bytes = {})
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+inline QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+struct ShowSlide {
+    QString picture;
+    int delay = 0;
+    int effect = 0;
+    int speed = 0;
+    QByteArray description = {};
+};
+
+// A custom show file: its header line, then one line a slide, without sound.
+inline QByteArray customShowText(const std::vector<ShowSlide>& slides)
+{
+    QByteArray text = "\"Quintavue\",,,,,,," + QByteArray::number(slides.size()) + "\r\n";
+    for (const ShowSlide& slide : slides)
+        text += "\"" + slide.picture.toUtf8() + "\",\"" + slide.description + "\"," + QByteArray::number(slide.delay)
+                + "," + QByteArray::number(slide.effect) + "," + QByteArray::number(slide.speed) + ",\"\",0\r\n";
+    return text;
+}
+
+} // namespace qv::test
