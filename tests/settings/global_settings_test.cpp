@@ -93,7 +93,6 @@ TEST_F(GlobalSettingsTest, ValuesSurviveASaveAndALoad)
     s.cmode = 4;
     s.borderSize = LooseValue(QStringLiteral("7"));
     s.activeCss = QStringLiteral("Holiday, 2026.css");
-    setScreenSaverPassword(QStringLiteral("Secret"));
     save_settings();
 
     globalSettings() = GlobalSettings();
@@ -102,7 +101,6 @@ TEST_F(GlobalSettingsTest, ValuesSurviveASaveAndALoad)
     EXPECT_EQ(s.cmode, 4);
     EXPECT_EQ(s.borderSize.toInt(), 7);
     EXPECT_EQ(s.activeCss, QStringLiteral("Holiday, 2026.css"));
-    EXPECT_EQ(s.screenSaverPassword, QStringLiteral("Secret"));
 
     // A show file named in an 8-bit set keeps its bytes, not a replacement character.
     s.activeCss = decodeFileName("s\xE9rie.css");

@@ -132,7 +132,8 @@ TEST_F(TitleWindow, EditNewHandsTheEditorANewShowAndListsWhatItSaved)
     EXPECT_EQ(buttons(), QStringLiteral("C:1111"));
 }
 
-TEST_F(TitleWindow, EditOpensTheSetupOfTheChosenKind)
+// Edit opens the setup of the chosen kind; View runs a test show without password.
+TEST_F(TitleWindow, EditOpensTheSetupOfTheChosenKindAndViewATestShow)
 {
     globalSettings().activeCss = QStringLiteral("Trip.css");
     open();
@@ -141,11 +142,7 @@ TEST_F(TitleWindow, EditOpensTheSetupOfTheChosenKind)
     click("SSCommand4");
     EXPECT_EQ(opened, (QStringList{QStringLiteral("r_andom"), QStringLiteral("create_sequence")}));
     EXPECT_EQ(configUiState().savedShowName, QStringLiteral("Trip.css"));
-}
 
-TEST_F(TitleWindow, ViewRunsATestShowWithoutPassword)
-{
-    open();
     int previewRunDuringShow = 0;
     setTestShowRunner([&] {
         previewRunDuringShow = globalSettings().previewRun;
