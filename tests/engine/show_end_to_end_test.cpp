@@ -1,13 +1,17 @@
 // The program as a user meets it: started with a show file under a real X server,
-// it shows each slide in turn with its caption and sound, and a key ends it.
+// it shows each slide in turn with its caption and sound, and a key ends it; a random
+// show plays pictures of every format it looks for.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QSettings>
 #include <QtEndian>
 
 #include <cmath>
+#include <set>
 
 #include "support/x_program.h"  // last: Xlib macros
 
@@ -131,6 +135,70 @@ TEST_F(ShowEndToEnd, ShowsEachSlideWithCaptionAndSoundAndEndsOnAKey)
     }
     EXPECT_GT(count, 0);
     EXPECT_GT(std::sqrt(sum / std::max<qsizetype>(count, 1)), 300.0);
+}
+
+// Runs an encoder program; false when it is missing or fails (setup.sh installs them all).
+bool encode(const QString& program, const QStringList& arguments)
+{
+    QProcess tool;
+    tool.start(program, arguments);
+    return tool.waitForFinished(60000) && tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
+}
+
+// A random show over a folder of today's formats shows every one of them.
+TEST_F(ShowEndToEnd, RandomShowPlaysEachNewerPictureFormat)
+{
+    struct Kind {
+        const char* name;
+        QColor colour;
+    };
+    const Kind kinds[] = {{"a.png", Qt::red},     {"b.webp", Qt::green},  {"c.heic", Qt::blue},
+                          {"d.avif", Qt::yellow}, {"e.jxl", Qt::magenta}, {"f.jpeg", Qt::cyan},
+                          {"g.tiff", QColor(255, 128, 0)}};
+    const QString pictures = folder_ + QStringLiteral("today/");
+    QDir().mkpath(pictures);
+    for (const Kind& kind : kinds) {
+        const QString source = folder_ + QStringLiteral("source.png");
+        QImage plain(320, 240, QImage::Format_RGB32);
+        plain.fill(kind.colour);
+        ASSERT_TRUE(plain.save(source, "PNG"));
+        const QString target = pictures + QLatin1String(kind.name);
+        const QString suffix = target.section(QLatin1Char('.'), -1);
+        if (suffix == QLatin1String("heic"))
+            ASSERT_TRUE(encode(QStringLiteral("heif-enc"), {QStringLiteral("-q"), QStringLiteral("90"), source, QStringLiteral("-o"), target}));
+        else if (suffix == QLatin1String("avif"))
+            ASSERT_TRUE(encode(QStringLiteral("avifenc"), {QStringLiteral("-s"), QStringLiteral("10"), source, target}));
+        else
+            ASSERT_TRUE(encode(QStringLiteral("gm"), {QStringLiteral("convert"), source, suffix + QLatin1Char(':') + target}));
+    }
+    const QString data = qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Quintavue/");
+    QDir().mkpath(data);
+    QFile config(data + QStringLiteral("quintavu.rss"));
+    ASSERT_TRUE(config.open(QIODevice::WriteOnly));
+    config.write("\"Quintavue\",0,0,0,1,0,0,1,1\r\n\"" + QFile::encodeName(pictures.chopped(1)) + "\"\r\n\"/nowhere\"\r\n");
+    config.close();
+    QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Quintavue"), QStringLiteral("Quintavue"));
+    store.setValue(QStringLiteral("data/RandomFlag"), 1);
+    store.sync();
+
+    ASSERT_TRUE(program_.start({QStringLiteral("/s")}));
+    std::set<QString> seen;
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < 90000 && seen.size() < std::size(kinds) && program_.running()) {
+        const QColor centre = QColor::fromRgb(program_.centre());
+        for (const Kind& kind : kinds) {
+            const int distance = std::abs(centre.red() - kind.colour.red()) + std::abs(centre.green() - kind.colour.green())
+                               + std::abs(centre.blue() - kind.colour.blue());
+            if (distance < 60)
+                seen.insert(QLatin1String(kind.name));
+        }
+        QThread::msleep(50);
+    }
+    for (const Kind& kind : kinds)
+        EXPECT_TRUE(seen.count(QLatin1String(kind.name)) == 1) << kind.name << " never shown";
+    program_.pressKeys("space");
+    EXPECT_TRUE(program_.endsCleanlyWithin(15000));
 }
 
 } // namespace
