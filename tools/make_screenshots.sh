@@ -15,7 +15,11 @@ build=$(cd "${1:-$here/build}" && pwd)
 
 # The outer run: one X server per screen size, then the pictures are made small.
 if [ -z "${QV_SHOT_PHASE:-}" ]; then
-  work=$(mktemp -d /tmp/qvXXXX)  # short: the browsers show the whole path
+  # A short, fixed folder: the browsers show the whole path, and the same path in
+  # every run keeps an unchanged window's picture unchanged.
+  work=/tmp/qv-shots
+  rm -rf "$work"
+  mkdir -m 700 "$work"
   trap 'rm -rf "$work"' EXIT
   for phase in windows show; do
     size=1280x1024x24
@@ -102,6 +106,18 @@ stop() {
   program_pid=
 }
 trap stop EXIT
+
+# True once the program has ended by itself, within 15 s.
+finished() {
+  tries=0
+  while kill -0 "$program_pid" 2>/dev/null; do
+    tries=$((tries + 1))
+    [ "$tries" -lt 75 ] || return 1
+    sleep 0.2
+  done
+  wait "$program_pid" 2>/dev/null || true
+  program_pid=
+}
 
 # The visible window whose title matches the pattern, waited for up to 20 s.
 window() {
@@ -198,4 +214,21 @@ EOF
   sleep 12
   import -window root "$out/show.png"
   stop
+
+  # The password prompt: a password set in its dialog, the desktop's switch on, and
+  # a key pressed during the show.
+  start /a
+  password=$(window '^Change Password$')
+  keys "$password" h e l l o Tab h e l l o Return
+  finished || { echo "the password dialog did not close" >&2; exit 1; }
+  printf '[Desktop]\nScreenSaveUsePassword=1\n' > "$XDG_CONFIG_HOME/Quintavue/desktop.conf"
+  start /s
+  sleep 12
+  xdotool key x
+  sleep 3
+  # The prompt with some of the show around it, at its own size.
+  import -window root "$work/prompt-screen.png"
+  gm convert "$work/prompt-screen.png" -crop 600x260+340+230 +repage "$out/password-prompt.png"
+  xdotool type --delay 50 hello  # the right password ends the show by itself
+  finished || { echo "the password did not end the show" >&2; exit 1; }
 fi
