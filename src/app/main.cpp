@@ -1,4 +1,5 @@
 // Quintavue: a picture slide show that runs as a screen saver and as a presentation.
+#include "components/platform/file_names.h"
 #include "components/platform/foreign_windows.h"
 #include "startup/command_line.h"
 #include "startup/startup_state.h"
@@ -17,7 +18,7 @@ QStringList argumentsWithoutProgram(int argc, char* argv[])
 {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << qv::decodeFileName(argv[i]);  // a show file's path keeps its real bytes
     return arguments;
 }
 

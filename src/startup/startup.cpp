@@ -1,5 +1,6 @@
 #include "startup/startup.h"
 
+#include "components/platform/file_names.h"
 #include "components/platform/window_titles.h"
 #include "settings/global_settings.h"
 #include "startup/command_line.h"
@@ -9,7 +10,6 @@
 #include "startup/startup_state.h"
 #include "startup/windows_dir.h"
 
-#include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -77,7 +77,7 @@ int run_program(const QStringList& argumentsWithoutProgram, const ModeWindows& w
     state.mouseMoveTolerance = 300;
     setScreenMetrics(state);
     state.runMode = state.commandLine.left(2).toUpper();
-    const QString currentDir = QDir::currentPath() + QLatin1Char('/');
+    const QString currentDir = currentFolder() + QLatin1Char('/');
     state.pictureBrowseDir = currentDir;
     state.soundBrowseDir = currentDir;
     state.randomPictureBrowseDir = currentDir;

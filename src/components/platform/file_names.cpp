@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 
@@ -149,6 +150,12 @@ QString displayFileName(const QString& path)
             shown[i] = windows1252Char(static_cast<unsigned char>(shown[i].unicode() - escapeBase));
     }
     return shown;
+}
+
+QString currentFolder()
+{
+    const std::unique_ptr<char, decltype(&std::free)> folder(::getcwd(nullptr, 0), &std::free);
+    return folder ? decodeFileName(folder.get()) : QString();
 }
 
 QString localPathOf(const QUrl& url)

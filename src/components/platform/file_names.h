@@ -27,6 +27,9 @@ bool hasEscapedBytes(const QString& path);
 // most likely were, so "caf\xe9.jpg" shows "café.jpg".
 QString displayFileName(const QString& path);
 
+// The working folder, by its real bytes ("" when it cannot be had).
+QString currentFolder();
+
 // The path of a dropped local file: QUrl::toLocalFile() would lose bytes that are not UTF-8.
 QString localPathOf(const QUrl& url);
 
