@@ -1,4 +1,5 @@
 #include "sound_fixtures.h"
+#include "support/test_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -119,9 +120,7 @@ QString scratchPath(const QString& name)
 QString writeScratchFile(const QString& name, const QByteArray& bytes)
 {
     const QString path = scratchPath(name);
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
+    writeFile(path, bytes);
     return path;
 }
 

@@ -5,6 +5,7 @@
 #include "config_ui/common/help.h"
 #include "config_ui/common/status_line.h"
 #include "config_ui/support/message_recorder.h"
+#include "support/test_files.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -75,9 +76,7 @@ TEST(Help, AUsersOwnManualInTheDataFolderComesFirst)
     QTemporaryDir data;
     globalSettings().slideshowPath = data.path() + QLatin1Char('/');
     EXPECT_TRUE(manualPath().endsWith(QStringLiteral("manual/qvmanual.html")));
-    QFile own(data.filePath(QStringLiteral("qvmanual.hlp")));
-    ASSERT_TRUE(own.open(QIODevice::WriteOnly));
-    own.close();
+    ASSERT_TRUE(test::writeFile(data.filePath(QStringLiteral("qvmanual.hlp"))));
     EXPECT_EQ(manualPath(), data.filePath(QStringLiteral("qvmanual.hlp")));
     EXPECT_EQ(helpAnchor(QStringLiteral("Global Options")), QStringLiteral("global-options"));
 }

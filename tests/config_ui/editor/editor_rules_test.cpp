@@ -2,6 +2,7 @@
 #include "config_ui/editor/slide_table_edits.h"
 #include "showdata/effect_catalogue.h"
 #include "support/qt_printers.h"
+#include "support/test_files.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -79,9 +80,8 @@ TEST(DroppedFiles, PicturesAndSoundsAreToldApartByTheirExtension)
     QTemporaryDir folder;
     QStringList paths;
     for (const char* name : {"a.JPG", "b.gif", "notes.txt", "c.tif", "tune.MID", "bell.wav"}) {
-        QFile file(folder.filePath(QString::fromLatin1(name)));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        paths << file.fileName();
+        paths << folder.filePath(QString::fromLatin1(name));
+        ASSERT_TRUE(test::writeFile(paths.last()));
     }
     paths << folder.path() << folder.filePath(QStringLiteral("missing.jpg"));
     const DroppedFiles files = sortDroppedFiles(paths);

@@ -12,6 +12,7 @@
 #include "config_ui/support/message_recorder.h"
 #include "showdata/effect_catalogue.h"
 #include "startup/startup_state.h"
+#include "support/test_files.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -298,10 +299,8 @@ TEST_F(SlideDialogTest, ClickedSoundPlaysAndOkGivesItToTheSlide)
 {
     makeShow(2);
     customShow().audioLoop[2] = 0;
-    for (const char* name : {"bell.wav", "tune.mid"}) {
-        QFile file(dataPath(QString::fromLatin1(name)));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    }
+    for (const char* name : {"bell.wav", "tune.mid"})
+        ASSERT_TRUE(test::writeFile(dataPath(QString::fromLatin1(name))));
     startupState().soundBrowseDir = dataPath(QString());
     wav dialog;
     open(dialog);
