@@ -21,14 +21,16 @@ struct FitCase {
     double pictureWidth, pictureHeight, percent;
     bool scale;
     PictureFit expected;
+    double top = 0, left = 0, height = 1200, width = 1600;  // the area
 };
 
 class FittingTest : public ::testing::TestWithParam<FitCase> {};
 
-TEST_P(FittingTest, PlacesThePictureOnA1600By1200Area)
+TEST_P(FittingTest, PlacesThePictureOnItsArea)
 {
     const FitCase& c = GetParam();
-    const PictureFit fit = FitPictureOnScreen(0, 0, 1200, 1600, c.pictureHeight, c.pictureWidth, c.percent, c.scale);
+    const PictureFit fit =
+        FitPictureOnScreen(c.top, c.left, c.height, c.width, c.pictureHeight, c.pictureWidth, c.percent, c.scale);
     EXPECT_DOUBLE_EQ(fit.left, c.expected.left) << c.what;
     EXPECT_DOUBLE_EQ(fit.top, c.expected.top) << c.what;
     EXPECT_DOUBLE_EQ(fit.width, c.expected.width) << c.what;
@@ -47,29 +49,13 @@ INSTANTIATE_TEST_SUITE_P(
                       FitCase{"natural size kept", 320, 200, 100, false, {640, 500, 320, 200}},
                       FitCase{"natural size, percent ignored", 320, 200, 10, false, {640, 500, 320, 200}},
                       FitCase{"natural, too wide", 3200, 1000, 100, false, {0, 350, 1600, 500}},
-                      FitCase{"natural, too tall", 400, 2400, 100, false, {700, 0, 200, 1200}}));
-
-TEST(Fitting, APictureWithoutSizeIsPlacedWithoutDividingByZero)
-{
-    const PictureFit fit = FitPictureInBox(0, 0, 100, 200, 0, 0, 100);
-    EXPECT_EQ(fit.width, 0.0);
-    EXPECT_EQ(fit.height, 0.0);
-}
-
-TEST(Fitting, APortraitPictureTakesTheBoxHeightEvenWhereItsWidthOverflows)
-{
-    const PictureFit fit = FitPictureInBox(0, 0, 1000, 100, 1000, 900, 100);
-    EXPECT_DOUBLE_EQ(fit.height, 1000);
-    EXPECT_DOUBLE_EQ(fit.width, 900);
-    EXPECT_DOUBLE_EQ(fit.left, 0);  // would be negative
-}
-
-TEST(Fitting, ABoxOffsetMovesThePicture)
-{
-    const PictureFit fit = FitPictureInBox(1000, 500, 1200, 1600, 480, 640, 50);
-    EXPECT_DOUBLE_EQ(fit.left, 900);
-    EXPECT_DOUBLE_EQ(fit.top, 1300);
-}
+                      FitCase{"natural, too tall", 400, 2400, 100, false, {700, 0, 200, 1200}},
+                      // A picture without size (a failed load) must not divide by zero.
+                      FitCase{"no size", 0, 0, 100, true, {800, 600, 0, 0}},
+                      FitCase{"no size, natural", 0, 0, 100, false, {800, 600, 0, 0}},
+                      FitCase{"portrait keeps the box height where its width overflows", 900, 1000, 100, true,
+                              {0, 0, 900, 1000}, 0, 0, 1000, 100},
+                      FitCase{"a box offset moves the picture", 640, 480, 50, true, {900, 1300, 800, 600}, 1000, 500}));
 
 // A sequence of numbers the tests choose.
 class ScriptedRandom final : public RandomSource {
