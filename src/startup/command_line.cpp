@@ -58,6 +58,14 @@ DaemonRequest daemonRequest(const QStringList& argumentsWithoutProgram, const QS
         request.requested = true;
         request.window = windowId(environmentWindow);
     }
+    // XScreenSaver starts its savers with "-root" but covers the real root with a window
+    // of its own, named in the environment: drawing into the real root would be hidden.
+    if (request.root) {
+        if (const std::uint32_t virtualRoot = windowId(environmentWindow); virtualRoot != 0) {
+            request.root = false;
+            request.window = virtualRoot;
+        }
+    }
     return request;
 }
 

@@ -24,7 +24,8 @@ bool namesShowFile(const QString& commandLine);
 
 // How the X desktop's screen-saver daemons (XScreenSaver and its kin) start a saver:
 // "--window-id ID" or "--root" (one dash works too), or the window id in
-// $XSCREENSAVER_WINDOW. Ids are decimal or hexadecimal with "0x".
+// $XSCREENSAVER_WINDOW. Ids are decimal or hexadecimal with "0x". "--root" with the
+// variable set means the daemon's window, which stands in for the root.
 struct DaemonRequest {
     bool requested = false;
     bool root = false;            // draw into the root window

@@ -101,6 +101,8 @@ TEST(DaemonRequest, ReadsTheWaysScreenSaverDaemonsHandOverAWindow)
         {{"-window-id", "44040197"}, "", true, 44040197U, false},
         {{"--root"}, "", true, 0, true},
         {{"-root"}, "", true, 0, true},
+        {{"-root"}, "0x600001", true, 0x600001U, false},
+        {{"--root"}, "nonsense", true, 0, true},
         {{}, "0x600001", true, 0x600001U, false},
         {{"/s"}, "", false, 0, false},
         {{"/p", "1234"}, "0x600001", false, 0, false},
