@@ -34,4 +34,25 @@ std::optional<QString> badPictureText(const QString& path, int code, int picture
     return displayFileName(path) + QStringLiteral("  could not be displayed because --  ") + *reason;
 }
 
+std::optional<QString> fittedBadPictureText(const QString& path, int code, int pictureCount,
+                                            const std::function<double(const QString&)>& widthOf, double room)
+{
+    const std::optional<QString> text = badPictureText(path, code, pictureCount);
+    const QString shownPath = displayFileName(path);
+    if (!text || widthOf(*text) <= room || !text->startsWith(shownPath))
+        return text;
+    const QString rest = text->mid(shownPath.size());
+    const auto shortened = [&](qsizetype keep) {
+        return shownPath.left(keep - keep / 2) + QChar(0x2026) + shownPath.right(keep / 2) + rest;
+    };
+    // The longest middle-shortened path that fits; the width grows with what is kept.
+    qsizetype fits = 0;
+    qsizetype tooLong = shownPath.size();
+    while (tooLong - fits > 1) {
+        const qsizetype keep = fits + (tooLong - fits) / 2;
+        (widthOf(shortened(keep)) <= room ? fits : tooLong) = keep;
+    }
+    return shortened(fits);
+}
+
 } // namespace qv

@@ -21,6 +21,7 @@
 #include "startup/shared_routines.h"
 
 #include <QElapsedTimer>
+#include <QFontMetricsF>
 
 #include <cmath>
 #include <cstdio>
@@ -269,13 +270,16 @@ void qvtour52::FXLabel1_Notify()
 
 void qvtour52::show_bad_picture(const QString& path, int code)
 {
-    const std::optional<QString> text = badPictureText(path, code, customShow().pictureCount);
-    if (!text)
-        return;
-    ShowState& show = showState();
     // The message, centred over the show.
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(std::max(14, height() / 45));
+    const QFontMetricsF metrics(font);
+    const std::optional<QString> text = fittedBadPictureText(
+        path, code, customShow().pictureCount, [&metrics](const QString& s) { return metrics.horizontalAdvance(s); },
+        0.9 * width());
+    if (!text)
+        return;
+    ShowState& show = showState();
     FXLabelBadFile->setFont(font);
     FXLabelBadFile->setCaption(*text);
     FXLabelBadFile->resize(FXLabelBadFile->sizeHint().boundedTo(size()));

@@ -143,6 +143,17 @@ TEST(BadPicture, EachCodeHasItsReason)
     EXPECT_FALSE(badPictureText(path, -9, 3).has_value());
     EXPECT_FALSE(badPictureText(path, 0, 3).has_value());
     EXPECT_FALSE(badPictureText(path, 5, 3).has_value());
+
+    // Fitted into a narrow screen, the path gives way and the reason stays whole.
+    const auto characters = [](const QString& text) { return static_cast<double>(text.size()); };
+    const QString longPath = QStringLiteral("/home/ann/Pictures/2009/holiday in the mountains/IMG_0042.jpg");
+    const QString full = *badPictureText(longPath, -6, 3);
+    EXPECT_EQ(fittedBadPictureText(longPath, -6, 3, characters, full.size()), full);
+    const QString fitted = *fittedBadPictureText(longPath, -6, 3, characters, full.size() - 20);
+    EXPECT_EQ(fitted.size(), full.size() - 20);
+    EXPECT_TRUE(fitted.startsWith(QStringLiteral("/home/ann/"))) << fitted.toStdString();
+    EXPECT_TRUE(fitted.endsWith(QStringLiteral("0042.jpg  could not be displayed because --  Error reading the file")));
+    EXPECT_EQ(fittedBadPictureText(longPath, -2, 0, characters, 10), badPictureText(longPath, -2, 0));
 }
 
 TEST(MouseJump, OnlyAJumpBeyondTheToleranceCounts)
