@@ -72,8 +72,12 @@ Password::Password(QWidget* parent) : QDialog(parent, kFixedDialogFlags)
     status->setObjectName(QStringLiteral("StatusLine"));
     status->setFrameShape(QFrame::StyledPanel);
     status->setFrameShadow(QFrame::Sunken);
-    // The line explains; it never widens the dialog.
+    // The line explains; it never widens the dialog, so a long text wraps into the room
+    // kept for two lines (the dialog does not jump as the focus moves).
     status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    status->setWordWrap(true);
+    status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    status->setMinimumHeight(2 * status->fontMetrics().lineSpacing() + 2 * status->frameWidth() + 4);
     layout->addWidget(status);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     setStatusText(NewPassword, QStringLiteral("Type the new password; letters are not case-sensitive"));

@@ -31,6 +31,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -264,6 +265,8 @@ QWidget* FrmTitle::buildPanel()
         connect(button, &QPushButton::clicked, this, [this, index] { Help_Click(index); });
         helpRow->addWidget(button);
     }
+    // F1 opens the help here as in every other window.
+    new QShortcut(QKeySequence::HelpContents, this, this, [this] { Help_Click(0); });
 
     auto* kinds = new QHBoxLayout;
     kinds->setContentsMargins(8, 0, 0, 0);
