@@ -1,6 +1,7 @@
 #include "showdata/custom_show_file.h"
 
 #include "components/platform/file_errors.h"
+#include "components/platform/file_names.h"
 #include "components/platform/message_box.h"
 #include "settings/global_settings.h"
 #include "showdata/field_reader.h"
@@ -121,7 +122,7 @@ QString customShowLoadPath()
 QString customShowLoadName()
 {
     const QString path = customShowLoadPath();
-    return path == customShowSavePath() ? globalSettings().activeCss : path;
+    return displayFileName(path == customShowSavePath() ? globalSettings().activeCss : path);
 }
 
 QString customShowSavePath() { return globalSettings().slideshowPath + globalSettings().activeCss; }
@@ -160,7 +161,7 @@ int SaveSingleSlide(int position)
 
 QString ShowFileLabel()
 {
-    const QString name = globalSettings().activeCss.toUpper();
+    const QString name = displayFileName(globalSettings().activeCss).toUpper();
     if (name == QLatin1String("EMPTY"))
         return QStringLiteral("File=");
     return QStringLiteral("File=") + name;

@@ -28,7 +28,7 @@ int readCustomShow(ByteSource& source, CustomShow& show, QString& appName);
 // otherwise "slideshow_path" + "ActiveCSS".
 QString customShowLoadPath();
 // How messages about a load name its file: the path given on the command line, or
-// "ActiveCSS".
+// "ActiveCSS", as a person reads it (file_names.h).
 QString customShowLoadName();
 // The file a save writes: "slideshow_path" + "ActiveCSS".
 QString customShowSavePath();

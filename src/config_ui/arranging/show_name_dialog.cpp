@@ -74,6 +74,8 @@ ShowNameDialog::ShowNameDialog(QWidget* parent, const QString& objectName, const
             [this](const QString& fileName) {
                 pickedName_ = showNameOfFile(fileName);
                 Text1_->setText(displayFileName(pickedName_));
+                // The entry keeps only the characters a name may be typed with.
+                pickedShown_ = Text1_->text();
             });
 
     auto* buttons = new QHBoxLayout;
@@ -101,7 +103,7 @@ void ShowNameDialog::reject() { SSCommand2_Click(); }
 QString ShowNameDialog::enteredName() const
 {
     const QString typed = Text1_->text();
-    return !pickedName_.isEmpty() && typed == displayFileName(pickedName_) ? pickedName_ : typed;
+    return !pickedName_.isEmpty() && typed == pickedShown_ ? pickedName_ : typed;
 }
 
 void ShowNameDialog::closeDialog(bool accepted)

@@ -59,7 +59,8 @@ private:
 
     ShowFileList* files_;
     QLineEdit* Text1_;
-    QString pickedName_;  // the show picked last, by its real name
+    QString pickedName_;   // the show picked last, by its real name
+    QString pickedShown_;  // and as the entry shows it
     QPushButton* SSCommand1_;
     QPushButton* SSCommand2_;
 };

@@ -1,4 +1,5 @@
 // The adding, arranging, loading, saving and deleting dialogs driven through their controls.
+#include "components/platform/file_names.h"
 #include "config_ui/arranging/add_files.h"
 #include "config_ui/arranging/cload.h"
 #include "config_ui/arranging/csave.h"
@@ -21,6 +22,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+
+#include <cstdio>
+#include <memory>
+
+#include <unistd.h>
 
 namespace qv::test {
 namespace {
@@ -255,6 +261,25 @@ TEST_F(ArrangingDialogs, LoadFillsTheNameFromTheListAndStaysOpenWhenTheShowCanno
     EXPECT_EQ(configUiState().savedShowName, QStringLiteral("Holiday.css"));
     EXPECT_EQ(configUiState().currentSlide, 1);
     EXPECT_EQ(configUiState().editorState, 2);
+}
+
+// A show file named in an 8-bit set, as copied from an old disk, lists readably and loads.
+TEST_F(ArrangingDialogs, LoadListsAndLoadsAShowNamedInAnEightBitSet)
+{
+    const QByteArray raw = encodeFileName(dataPath(QString())) + "S\xE9rie.css";
+    const QByteArray show = "\"Quintavue\",,,,,,,1\r\n\"/p/a.jpg\",\"beach\",5,0,0,\"\",0\r\n";
+    {
+        const std::unique_ptr<std::FILE, decltype(&std::fclose)> file(std::fopen(raw.constData(), "wb"), &std::fclose);
+        ASSERT_TRUE(file && std::fwrite(show.constData(), 1, std::size_t(show.size()), file.get()) == std::size_t(show.size()));
+    }
+    cload dialog;
+    dialog.show();
+    clickRow(&dialog, QStringLiteral("File1"), QString::fromUtf8("Série.css"));
+    button(&dialog, "SSCommand1")->click();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(customShow().description[1], QStringLiteral("beach"));
+    EXPECT_EQ(encodeFileName(globalSettings().activeCss), "S\xE9rie.css");
+    ::unlink(raw.constData());  // a name QTemporaryDir cannot remove
 }
 
 TEST_F(ArrangingDialogs, DeletingAsksFirstAndTheActiveShowLeavesNoShowActive)
