@@ -1,5 +1,6 @@
 #include "config_ui/arranging/cus_add2.h"
 
+#include "components/platform/file_names.h"
 #include "config_ui/arranging/dialog_parts.h"
 #include "config_ui/arranging/picture_dialog_layout.h"
 #include "config_ui/arranging/picture_picker.h"
@@ -35,7 +36,8 @@ cus_add2::cus_add2(QWidget* parent)
 
     const int current = configUiState().currentSlide;
     const CustomShow& show = customShow();
-    Label1_ = new QLabel(isSlide(current) ? show.picture.at(static_cast<std::size_t>(current)) : QString(), this);
+    Label1_ = new QLabel(isSlide(current) ? displayFileName(show.picture.at(static_cast<std::size_t>(current))) : QString(),
+                         this);
     Label1_->setObjectName(QStringLiteral("Label1"));
     Label1_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     Label1_->setWordWrap(true);

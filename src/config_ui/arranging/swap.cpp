@@ -1,5 +1,6 @@
 #include "config_ui/arranging/swap.h"
 
+#include "components/platform/file_names.h"
 #include "config_ui/arranging/dialog_parts.h"
 #include "config_ui/arranging/slide_table_edits.h"
 #include "config_ui/common/accessible_names.h"
@@ -21,7 +22,7 @@ QString swapListRow(int position)
 {
     const CustomShow& show = customShow();
     const auto at = static_cast<std::size_t>(position);
-    return QString::number(position) + u' ' + show.picture.at(at) + u' ' + show.description.at(at);
+    return QString::number(position) + u' ' + displayFileName(show.picture.at(at)) + u' ' + show.description.at(at);
 }
 
 Swap::Swap(QWidget* parent) : QDialog(parent)
@@ -37,7 +38,7 @@ Swap::Swap(QWidget* parent) : QDialog(parent)
     Label2_->setObjectName(QStringLiteral("Label2"));
     Label2_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     if (current >= 1 && current <= show.slideCount)
-        Label2_->setText(QString::number(current) + u' ' + show.picture.at(static_cast<std::size_t>(current)));
+        Label2_->setText(QString::number(current) + u' ' + displayFileName(show.picture.at(static_cast<std::size_t>(current))));
 
     auto* prompt = new QLabel(QStringLiteral("S&wap with:"), this);
     prompt->setObjectName(QStringLiteral("Label3"));

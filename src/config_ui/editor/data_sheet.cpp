@@ -1,6 +1,7 @@
 #include "config_ui/editor/data_sheet.h"
 
 #include "components/platform/file_errors.h"
+#include "components/platform/file_names.h"
 #include "config_ui/editor/slide_table_edits.h"
 #include "settings/global_settings.h"
 
@@ -114,7 +115,8 @@ int printDataSheet(const QStringList& lines, QPrinter& printer, QString& errorTe
 
 QString dataSheetPdfPath(const QString& showName)
 {
-    QString base = QFileInfo(showName).completeBaseName();
+    // Named readably: the sheet is a new file, and its name need not be the show's bytes.
+    QString base = QFileInfo(displayFileName(showName)).completeBaseName();
     if (base.isEmpty() || showName.toUpper() == QStringLiteral("EMPTY"))
         base = QStringLiteral("untitled");
     return globalSettings().slideshowPath + QStringLiteral("data sheet ") + base + QStringLiteral(".pdf");
