@@ -2,11 +2,13 @@
 
 #include "components/picture/picture_decoder.h"
 #include "components/platform/file_errors.h"
+#include "components/sound/sound_file.h"
 #include "showdata/custom_show_file.h"
 #include "showdata/file_replacement.h"
 #include "showdata/show_file_listing.h"
 
 #include <csignal>
+#include <cstdio>
 
 #include <sys/resource.h>
 
@@ -124,7 +126,9 @@ TEST_F(CustomShowFile, NamesThatAreNotUtf8KeepTheirBytes)
     const QByteArray folder = encodeFileName(dataPath("f")) + "\xF6to/";
     ASSERT_TRUE(writeRawNamedPicture(folder + "caf\xE9.jpg"));
     const QString picture = decodeFileName(folder + "caf\xE9.jpg");
-    const QString sound = decodeFileName(folder + "m\xFCsik.wav");  // not on disk
+    const QString sound = decodeFileName(folder + "m\xFCsik.wav");  // on disk in other letter case
+    ASSERT_TRUE(writeRawNamedPicture(folder + "M\xFCsik.WAV.png"));
+    ASSERT_EQ(std::rename((folder + "M\xFCsik.WAV.png").constData(), (folder + "M\xFCsik.WAV").constData()), 0);
     customShow() = showOf({SlideRecord{picture, QString::fromUtf8("Café"), 5, 1, 2, sound, 0}});
     globalSettings().activeCss = decodeFileName("s\xE9rie.css");
     ASSERT_EQ(SaveCustomShow(), 0);
@@ -140,6 +144,7 @@ TEST_F(CustomShowFile, NamesThatAreNotUtf8KeepTheirBytes)
     EXPECT_EQ(customShow().slide(1).picture, picture);
     EXPECT_EQ(customShow().slide(1).audio, sound);
     EXPECT_EQ(decodePictureFile(customShow().slide(1).picture, QSize()).code, LoadResult::Loaded);
+    EXPECT_TRUE(readSoundFile(customShow().slide(1).audio, 1 << 20).problem.isEmpty());
 
     ASSERT_TRUE(writeRawNamedPicture(encodeFileName(dataPath(QString::fromUtf8("café.jpg")))));
     writeDataFile("show.css", "\"Quintavue\",,,,,,,1\r\n\"" + encodeFileName(globalSettings().slideshowPath)
