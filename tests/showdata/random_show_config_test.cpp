@@ -46,7 +46,7 @@ TEST_F(RandomShowConfigFile, SavedConfigurationLoadsBackUnchanged)
     config.reserved = 7;  // unknown to the program, kept all the same
     config.delaySeconds = 42;
     config.pictureSubdirs = 1;
-    config.pictureDirs = {"", "/photos/2019, summer", "/photos/Ünïcode", ""};
+    config.pictureDirs = {"", "/photos/2019, summer", "/photos/Ünïcode", decodeFileName("/photos/f\xF6to"), ""};
     config.audioDirs = {""};
     randomShowConfig() = config;
     startupState().appName = QStringLiteral("Older Name");
