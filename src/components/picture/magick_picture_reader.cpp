@@ -28,11 +28,11 @@ std::string coderName(PictureFormat format)
     case PictureFormat::Wmf: return "WMF";
     case PictureFormat::Png: return "PNG";
     case PictureFormat::WebP: return "WEBP";
-    // libheif turns HEIF and AVIF pictures upright itself ('irot', 'imir'), and libjxl
-    // a JPEG XL picture from its own orientation field.
-    case PictureFormat::Heif: return "HEIC";
-    case PictureFormat::Avif: return "AVIF";
+    // libjxl turns a JPEG XL picture upright from its own orientation field.
     case PictureFormat::JpegXl: return "JXL";
+    // Read through libheif directly (heif_picture_reader.h).
+    case PictureFormat::Heif:
+    case PictureFormat::Avif:
     case PictureFormat::Unknown: break;
     }
     return {};

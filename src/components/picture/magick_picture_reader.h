@@ -10,8 +10,8 @@
 namespace qv {
 
 // Pictures through GraphicsMagick: the types Qt cannot read (PCX, every kind of TGA,
-// headerless DIB, WMF, HEIF, AVIF, JPEG XL) and any picture Qt fails on. HEIF, AVIF and
-// JPEG XL are decoded whole and then reduced: their libraries cannot decode smaller. The decoder is always told the
+// headerless DIB, WMF, JPEG XL) and any picture Qt fails on. JPEG XL is decoded whole
+// and then reduced: libjxl cannot decode smaller. The decoder is always told the
 // type (never left to guess), so it never hands a file to an outside program.
 DecodeOutcome decodeWithMagick(const QByteArray& data, PictureFormat format, QSize target);
 

@@ -3,6 +3,7 @@
 #include "components/picture/bitmap_header.h"
 #include "components/picture/decode_limits.h"
 #include "components/picture/declared_size.h"
+#include "components/picture/heif_picture_reader.h"
 #include "components/picture/magick_picture_reader.h"
 #include "components/picture/picture_format.h"
 #include "components/picture/qt_picture_reader.h"
@@ -62,6 +63,8 @@ DecodeOutcome decodePictureData(const QByteArray& data, QSize target)
             return {LoadResult::OutOfMemory, {}};
         if (format == PictureFormat::Bmp && !bitmapRowsPresent(data))
             return {LoadResult::ReadError, {}};
+        if (format == PictureFormat::Heif || format == PictureFormat::Avif)
+            return decodeWithLibheif(data, target);
         if (qtReads(format) && !magickReadsBetter(format, data)) {
             DecodeOutcome outcome = decodeWithQt(data, format, target);
             // A refusal on size stays a refusal.
