@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QShortcut>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -100,6 +101,7 @@ Add_files::Add_files(QWidget* parent)
 
     picker_->chainTabOrder(Option1_);
     tabOnThrough({Option1_, Option2_, Check1_, Text1_}, SSCommand1_);
+    new QShortcut(QKeySequence::HelpContents, this, this, [this] { SSCommand1_Click(4); });
     nameControlsForAccessibility(this);
     browser.fileList()->setFocus();
 }

@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace qv {
@@ -80,6 +81,7 @@ cus_add2::cus_add2(QWidget* parent)
 
     picker_->chainTabOrder(Text1_);
     tabOnThrough({Text1_}, SSCommand1_);
+    new QShortcut(QKeySequence::HelpContents, this, this, [this] { SSCommand1_Click(3); });
     nameControlsForAccessibility(this);
     Label1_->setAccessibleName(QStringLiteral("Current picture"));
     browser.fileList()->setFocus();

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QScrollBar>
 #include <QStyle>
 
@@ -93,6 +94,7 @@ delays::delays(QWidget* parent) : QDialog(parent), slide_(configUiState().curren
 
     // Wide enough for a usual path; longer ones give way in the middle.
     setMinimumWidth(fontMetrics().averageCharWidth() * 80);
+    new QShortcut(QKeySequence::HelpContents, this, this, [this] { SSCommand1_Click(1); });
     nameControlsForAccessibility(this);
     Label1->setAccessibleName(QStringLiteral("Picture"));
 }

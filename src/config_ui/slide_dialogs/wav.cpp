@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace qv {
@@ -108,6 +109,7 @@ wav::wav(QWidget* parent) : QDialog(parent), slide_(configUiState().currentSlide
 
     setTabOrder(browser_->fileList(), Check2);
     setTabOrder(Check2, Check1);
+    new QShortcut(QKeySequence::HelpContents, this, this, [this] { SSCommand1_Click(4); });
     nameControlsForAccessibility(this);
     Label1->setAccessibleName(QStringLiteral("Current sound"));
 

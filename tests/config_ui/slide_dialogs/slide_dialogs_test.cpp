@@ -113,7 +113,8 @@ TEST_F(SlideDialogTest, DelayEntryTakesOnlyANumberAndSpinsUpward)
     EXPECT_EQ(entry->text(), QStringLiteral("12"));
 
     QTest::mouseClick(control<QPushButton>(dialog, "SSCommand1_1"), Qt::LeftButton);
-    EXPECT_EQ(helpKeywords, QStringList{QStringLiteral("Delay")});
+    QTest::keyClick(entry, Qt::Key_F1);
+    EXPECT_EQ(helpKeywords, (QStringList{QStringLiteral("Delay"), QStringLiteral("Delay")}));
     EXPECT_TRUE(dialog.isVisible());
 
     control<QCheckBox>(dialog, "Check1")->setChecked(true);
