@@ -11,7 +11,7 @@ packages="
   libx11-dev libxtst-dev libxkbcommon-dev libxkbcommon-x11-dev
   fonts-liberation2 fonts-urw-base35
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev lld
   xvfb xauth x11-apps imagemagick dbus openbox poppler-utils man-db desktop-file-utils appstream
 "
 
