@@ -51,6 +51,18 @@ inline bool savePlainPicture(const QString& path, QColor colour, int width = 320
     return image.save(path, "BMP");
 }
 
+// The program's windows come and go while a test looks at them: a request about one
+// that has just gone is no failure (Xlib's own handler would end the test process).
+inline int ignoreVanishedWindows(Display* display, XErrorEvent* error)
+{
+    if (error->error_code == BadWindow || error->error_code == BadDrawable || error->error_code == BadMatch)
+        return 0;
+    char text[160] = {};
+    XGetErrorText(display, error->error_code, text, sizeof text);
+    ADD_FAILURE() << "X error: " << text << " (request " << int{error->request_code} << ")";
+    return 0;
+}
+
 class XProgram {
 public:
     using WindowTest = std::function<bool(Window, const QString&)>;
@@ -61,6 +73,7 @@ public:
     // with the connections of the last test's programs.
     bool connect()
     {
+        XSetErrorHandler(ignoreVanishedWindows);
         for (int attempt = 0; attempt < 20 && !display_; ++attempt) {
             display_.reset(XOpenDisplay(nullptr));
             if (!display_)
