@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -73,60 +72,37 @@ TEST_F(SlideTableEdits, NewSlidesTakeTheGrainModesSpeedAndNoEffectOrSound)
     }
 }
 
-TEST_F(SlideTableEdits, InsertingPutsTheNewSlideBeforeTheCurrentOne)
+TEST_F(SlideTableEdits, AddedPicturesGoInListOrderAndHandOnTheirRange)
 {
-    CustomShow show = showOf(3);
-    const SlideRecord fresh = newSlideFor(QStringLiteral("/new/1.gif"), QString(), 10, 0);
-    EXPECT_EQ(insertSlideBefore(show, 2, fresh), 2);
-    expectOrder(show, {"o1", "n1", "o2", "o3"}, 10);
-
-    CustomShow empty;
-    EXPECT_EQ(insertSlideBefore(empty, 0, fresh), 1);
-    expectOrder(empty, {"n1"}, 10);
+    const struct {
+        const char* name;
+        int slides, current;
+        AddMode mode;
+        int pictures;
+        std::vector<std::string> order;
+        int first, last, editorStateBefore, editorStateAfter;
+    } cases[] = {
+        {"insert 3 at slide 2 of 5", 5, 2, AddMode::Insert, 3, {"o1", "n1", "n2", "n3", "o2", "o3", "o4", "o5"}, 2, 4, 2, 2},
+        {"insert at the first slide", 2, 1, AddMode::Insert, 1, {"n1", "o1", "o2"}, 1, 1, 2, 2},
+        {"append two to three", 3, 3, AddMode::Append, 2, {"o1", "o2", "o3", "n1", "n2"}, 4, 5, 2, 2},
+        {"append to an empty show: its first slides", 0, 0, AddMode::Append, 2, {"n1", "n2"}, 1, 2, 0, 1},
+        {"insert into an empty show appends", 0, 0, AddMode::Insert, 1, {"n1"}, 1, 1, 0, 1},
+        {"nothing chosen changes nothing", 2, 1, AddMode::Insert, 0, {"o1", "o2"}, 0, 0, 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CustomShow show = showOf(c.slides);
+        ConfigUiState state;
+        state.currentSlide = static_cast<std::int16_t>(c.current);
+        state.editorState = static_cast<std::int16_t>(c.editorStateBefore);
+        const AddedSlides added = addPicturesToShow(show, state, c.mode, newPictures(c.pictures), 15, 0);
+        expectOrder(show, c.order, 15);
+        EXPECT_EQ(state.newSlideFirst, c.first);
+        EXPECT_EQ(state.newSlideLast, c.last);
+        EXPECT_EQ(added.count(), c.pictures);
+        EXPECT_EQ(state.editorState, c.editorStateAfter);
+    }
 }
-
-struct AddCase {
-    const char* name;
-    int slides;
-    int current;
-    AddMode mode;
-    int pictures;
-    std::vector<std::string> order;
-    int first;
-    int last;
-    int editorStateBefore;
-    int editorStateAfter;
-};
-
-void PrintTo(const AddCase& c, std::ostream* os) { *os << c.name; }
-
-class AddingPictures : public SlideTableEdits, public ::testing::WithParamInterface<AddCase> {};
-
-TEST_P(AddingPictures, PutsTheNewSlidesInListOrderAndHandsOnTheirRange)
-{
-    const AddCase& c = GetParam();
-    CustomShow show = showOf(c.slides);
-    ConfigUiState state;
-    state.currentSlide = static_cast<std::int16_t>(c.current);
-    state.editorState = static_cast<std::int16_t>(c.editorStateBefore);
-    const AddedSlides added = addPicturesToShow(show, state, c.mode, newPictures(c.pictures), 15, 0);
-    expectOrder(show, c.order, 15);
-    EXPECT_EQ(state.newSlideFirst, c.first);
-    EXPECT_EQ(state.newSlideLast, c.last);
-    EXPECT_EQ(added.count(), c.pictures);
-    EXPECT_EQ(state.editorState, c.editorStateAfter);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, AddingPictures,
-    ::testing::Values(
-        AddCase{"InsertThreeAtSlideTwoOfFive", 5, 2, AddMode::Insert, 3,
-                {"o1", "n1", "n2", "n3", "o2", "o3", "o4", "o5"}, 2, 4, 2, 2},
-        AddCase{"InsertAtTheFirstSlide", 2, 1, AddMode::Insert, 1, {"n1", "o1", "o2"}, 1, 1, 2, 2},
-        AddCase{"AppendTwoToThree", 3, 3, AddMode::Append, 2, {"o1", "o2", "o3", "n1", "n2"}, 4, 5, 2, 2},
-        AddCase{"AppendToAnEmptyShowStartsTheSelection", 0, 0, AddMode::Append, 2, {"n1", "n2"}, 1, 2, 0, 1},
-        AddCase{"NothingChosenChangesNothing", 2, 1, AddMode::Insert, 0, {"o1", "o2"}, 0, 0, 0, 0}),
-    [](const ::testing::TestParamInfo<AddCase>& param) { return std::string(param.param.name); });
 
 TEST_F(SlideTableEdits, AShowStopsGrowingAtTheGridsLimit)
 {

@@ -9,11 +9,15 @@
 #include "engine/show_state.h"
 #include "showdata/custom_show.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -49,12 +53,50 @@ T* control(const QWidget* window, const QString& name)
     EXPECT_NE(found, nullptr) << name.toStdString();
     return found;
 }
+template <typename T = QWidget>
+T* control(const QWidget* window, const char* name)
+{
+    return control<T>(window, QString::fromLatin1(name));
+}
 
 // A click on the mark of a radio button or check box, where a user clicks: those
 // controls answer clicks on their mark and caption only.
 inline void clickMark(QWidget* button)
 {
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, button->height() / 2));
+}
+
+// The texts of a list's or a combo box's rows, top to bottom.
+inline QStringList rowTexts(const QAbstractItemModel* model)
+{
+    QStringList texts;
+    for (int row = 0; row < model->rowCount(); ++row)
+        texts << model->index(row, 0).data().toString();
+    return texts;
+}
+
+// A click on the row of list `listName` that reads `text`, as a user picks a file.
+inline void clickRow(const QWidget* window, const QString& listName, const QString& text)
+{
+    auto* view = window->findChild<QAbstractItemView*>(listName);
+    ASSERT_NE(view, nullptr) << listName.toStdString();
+    const QModelIndexList found =
+        view->model()->match(view->model()->index(0, 0), Qt::DisplayRole, text, 1, Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1) << text.toStdString();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(found.first()).center());
+}
+
+// Files or folders dragged from a file manager and dropped on `target` at `at`; true
+// when the target took the drag.
+inline bool dropUrls(QWidget* target, const QList<QUrl>& urls, QPoint at = QPoint(5, 5))
+{
+    QMimeData data;
+    data.setUrls(urls);
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    return enter.isAccepted();
 }
 
 // While it lives, runs `act` on each modal window that opens (only those named `name`,
