@@ -2,24 +2,22 @@
 #include "components/platform/file_names.h"
 #include "config_ui/browsers/browser_models.h"
 #include "config_ui/browsers/file_browser.h"
+#include "config_ui/support/message_recorder.h"
 
-#include <QComboBox>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QListView>
-#include <QMimeData>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 #include <QWidget>
 
-#include <gtest/gtest.h>
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <tuple>
 
 namespace qv {
 namespace {
@@ -53,14 +51,7 @@ protected:
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
 
-    QStringList folderRows() const
-    {
-        QStringList rows;
-        QAbstractItemModel* model = browser.folderList()->model();
-        for (int row = 0; row < model->rowCount(); ++row)
-            rows << model->index(row, 0).data().toString();
-        return rows;
-    }
+    QStringList folderRows() const { return test::rowTexts(browser.folderList()->model()); }
 
     void highlight(const QString& label)
     {
@@ -174,42 +165,22 @@ TEST_F(FileBrowserTest, FileClicksReportTheNameAndDropsReportThePaths)
     ASSERT_EQ(opens.count(), 1);
 
     QSignalSpy drops(&browser, &FileBrowser::filesDropped);
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(root_ + "alpha"), QUrl::fromEncoded("file://" + latin1Folder_.toPercentEncoding("/"))});
     window.show();
-    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(browser.folderList()->viewport(), &enter);
-    EXPECT_TRUE(enter.isAccepted());
-    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(browser.folderList()->viewport(), &drop);
+    EXPECT_TRUE(test::dropUrls(browser.folderList()->viewport(),
+                               {QUrl::fromLocalFile(root_ + "alpha"),
+                                QUrl::fromEncoded("file://" + latin1Folder_.toPercentEncoding("/"))}));
     ASSERT_EQ(drops.count(), 1);
     EXPECT_EQ(drops.first().first().toStringList(), (QStringList{root_ + "alpha", decodeFileName(latin1Folder_)}));
-}
-
-TEST(FileBrowserPieces, PatternsMatchWithoutRegardToCase)
-{
-    const std::tuple<const char*, const char*, bool> cases[] = {
-        {"PHOTO.JPG", "*.jpg", true}, {"photo.jpeg", "*.jpg", false}, {"a.Wav", "*.wav", true},
-        {"x.mid", "*.wav", false}, {"IMG_01.gif", "img_??.GIF", true}, {"jpg", "*.jpg", false},
-    };
-    for (const auto& [name, filter, expected] : cases)
-        EXPECT_EQ(matchesIgnoringCase(name, filter), expected) << name << " " << filter;
-    EXPECT_EQ(nameFiltersOf("*.wav; *.mid;"), (QStringList{"*.wav", "*.mid"}));
 }
 
 TEST(FileBrowserPieces, DriveListKeepsUserVolumesAndLeavesSystemOnesOut)
 {
     const std::tuple<const char*, const char*, const char*, bool> cases[] = {
-        {"/media/ann/USB STICK", "vfat", "/dev/sdb1", true},
-        {"/run/media/ann/CARD", "exfat", "/dev/mmcblk0p1", true},
-        {"/mnt/photos", "ext4", "/dev/sdc1", true},
-        {"/data", "ext4", "/dev/nvme0n1p3", true},
-        {"/srv/share", "nfs4", "server:/share", true},
-        {"/proc", "proc", "proc", false},
-        {"/sys/fs/cgroup", "cgroup2", "cgroup2", false},
-        {"/run/user/1000", "tmpfs", "tmpfs", false},
-        {"/boot/efi", "vfat", "/dev/sda1", false},
-        {"/snap/core/1", "squashfs", "/dev/loop0", false},
+        {"/media/ann/USB STICK", "vfat", "/dev/sdb1", true},  {"/run/media/ann/CARD", "exfat", "/dev/mmcblk0p1", true},
+        {"/mnt/photos", "ext4", "/dev/sdc1", true},           {"/data", "ext4", "/dev/nvme0n1p3", true},
+        {"/srv/share", "nfs4", "server:/share", true},        {"/proc", "proc", "proc", false},
+        {"/sys/fs/cgroup", "cgroup2", "cgroup2", false},      {"/run/user/1000", "tmpfs", "tmpfs", false},
+        {"/boot/efi", "vfat", "/dev/sda1", false},            {"/snap/core/1", "squashfs", "/dev/loop0", false},
         {"/var/lib/docker/overlay2/x/merged", "overlay", "overlay", false},
     };
     for (const auto& [root, type, device, expected] : cases)
@@ -217,28 +188,6 @@ TEST(FileBrowserPieces, DriveListKeepsUserVolumesAndLeavesSystemOnesOut)
     const std::vector<DriveEntry> drives = browsableDrives();
     ASSERT_GE(drives.size(), 1u);
     EXPECT_EQ(drives.front().rootPath, "/");
-}
-
-TEST(FileBrowserSpeed, TenThousandFilesListQuickly)
-{
-    QTemporaryDir big;
-    ASSERT_TRUE(big.isValid());
-    const QByteArray folder = QFile::encodeName(big.path()) + '/';
-    for (int i = 0; i < 10000; ++i) {
-        const QByteArray name = folder + "Picture " + QByteArray::number(i) + (i % 2 == 0 ? ".JPG" : ".gif");
-        ::close(::open(name.constData(), O_CREAT | O_WRONLY, 0644));
-    }
-    QWidget window;
-    FileBrowser browser(&window, picturePattern(), "Drive1", "Dir1", "File1", true);
-    window.show();
-    QElapsedTimer timer;
-    timer.start();
-    browser.setFolder(big.path());
-    QCoreApplication::processEvents();  // the views lay the rows out
-    const qint64 elapsed = timer.elapsed();
-    EXPECT_EQ(browser.allFileNames().size(), 10000);
-    std::printf("listing and showing 10,000 files: %lld ms\n", static_cast<long long>(elapsed));
-    EXPECT_LT(elapsed, 1000);
 }
 
 } // namespace
