@@ -9,7 +9,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>

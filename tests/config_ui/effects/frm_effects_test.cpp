@@ -9,8 +9,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 
 #include <functional>
