@@ -92,25 +92,5 @@ INSTANTIATE_TEST_SUITE_P(Halfway, EffectDirection, ::testing::ValuesIn(kProbes),
                                   + std::to_string(probe.param.at.y());
                          });
 
-// The grain is clamped to 1..255, so what a settings file holds cannot make the
-// renderer divide by zero or build absurd tables.
-TEST(EffectGrain, OutOfRangeGrainsActAsTheNearestValidOne)
-{
-    const QSize size(300, 200);
-    const QImage older = test::oldPicture(size);
-    const QImage newer = test::newPicture(size);
-    const auto frame = [&](int effect, int grain) {
-        const TransitionRenderer renderer({effect, grain, 5, size});
-        QImage out(size, QImage::Format_RGB32);
-        renderer.render(older, newer, 0.4, out);
-        return out;
-    };
-    for (const int effect : {1, 34, 39, 50, 82, 98, 113}) {
-        EXPECT_EQ(frame(effect, 0), frame(effect, 1)) << effect;
-        EXPECT_EQ(frame(effect, -40), frame(effect, 1)) << effect;
-        EXPECT_EQ(frame(effect, 100000), frame(effect, 255)) << effect;
-    }
-}
-
 } // namespace
 } // namespace qv

@@ -18,6 +18,14 @@ bool wasWritten(const QImage& frame, int x, int y)
     return qAlpha(reinterpret_cast<const QRgb*>(frame.constScanLine(y))[x]) != 0;
 }
 
+// The two pictures and a frame nothing has written yet.
+struct Pictures {
+    QImage older = test::oldPicture(kFrame);
+    QImage newer = test::newPicture(kFrame);
+    QImage out = test::untouchedFrame(kFrame);
+    FramePixels frame{older, newer, out};
+};
+
 struct Request {
     const char* name;
     std::function<void(const RowWriter&)> write;
@@ -29,15 +37,12 @@ class RowWriterClipping : public ::testing::TestWithParam<Request> {};
 
 TEST_P(RowWriterClipping, WritesOnlyInsideTheRow)
 {
-    const QImage older = test::oldPicture(kFrame);
-    const QImage newer = test::newPicture(kFrame);
-    QImage out = test::untouchedFrame(kFrame);
-    const FramePixels frame(older, newer, out);
-    GetParam().write(RowWriter(frame, 1));
+    Pictures p;
+    GetParam().write(RowWriter(p.frame, 1));
     for (int y = 0; y < kFrame.height(); ++y)
         for (int x = 0; x < kFrame.width(); ++x) {
             const bool written = y == 1 && x >= GetParam().firstWritten && x < GetParam().endWritten;
-            EXPECT_EQ(wasWritten(out, x, y), written) << x << "," << y;
+            EXPECT_EQ(wasWritten(p.out, x, y), written) << x << "," << y;
         }
 }
 
@@ -61,29 +66,21 @@ INSTANTIATE_TEST_SUITE_P(Requests, RowWriterClipping, ::testing::ValuesIn(kReque
 
 TEST(RowWriter, CopiesWhatExistsAndBlackensTheRest)
 {
-    const QImage older = test::oldPicture(kFrame);
-    const QImage newer = test::newPicture(kFrame);
-    QImage out = test::untouchedFrame(kFrame);
-    const FramePixels frame(older, newer, out);
-    RowWriter(frame, 2).copy(Source::To, 3, 12, 0, 8);
-    for (int x = 0; x < 4; ++x)
-        EXPECT_EQ(out.pixel(x, 2), newer.pixel(12 + x, 3)) << x;
-    for (int x = 4; x < 8; ++x)
-        EXPECT_EQ(out.pixel(x, 2), qRgb(0, 0, 0)) << x;
+    Pictures p;
+    RowWriter(p.frame, 2).copy(Source::To, 3, 12, 0, 8);
+    for (int x = 0; x < 8; ++x)
+        EXPECT_EQ(p.out.pixel(x, 2), x < 4 ? p.newer.pixel(12 + x, 3) : qRgb(0, 0, 0)) << x;
 }
 
 TEST(RowWriter, ResamplingStretchesAndShrinksEvenly)
 {
-    const QImage older = test::oldPicture(kFrame);
-    const QImage newer = test::newPicture(kFrame);
-    QImage out = test::untouchedFrame(kFrame);
-    const FramePixels frame(older, newer, out);
-    RowWriter(frame, 0).scaled(Source::From, 0, 0, 4, 0, 16); // each source pixel 4 times
+    Pictures p;
+    RowWriter(p.frame, 0).scaled(Source::From, 0, 0, 4, 0, 16); // each source pixel 4 times
     for (int x = 0; x < 16; ++x)
-        EXPECT_EQ(out.pixel(x, 0), older.pixel(x / 4, 0)) << x;
-    RowWriter(frame, 1).scaled(Source::From, 1, 0, 16, 0, 4); // every fourth pixel
+        EXPECT_EQ(p.out.pixel(x, 0), p.older.pixel(x / 4, 0)) << x;
+    RowWriter(p.frame, 1).scaled(Source::From, 1, 0, 16, 0, 4); // every fourth pixel
     for (int x = 0; x < 4; ++x)
-        EXPECT_EQ(out.pixel(x, 1), older.pixel(4 * x + 2, 1)) << x;
+        EXPECT_EQ(p.out.pixel(x, 1), p.older.pixel(4 * x + 2, 1)) << x;
 }
 
 } // namespace

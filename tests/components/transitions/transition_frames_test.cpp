@@ -1,11 +1,13 @@
 #include "components/transitions/effect_recipe.h"
 #include "components/transitions/effect_registry.h"
+#include "components/transitions/threshold_grid.h"
 #include "components/transitions/transition_renderer.h"
 #include "test_pictures.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -75,12 +77,17 @@ TEST_P(EveryEffect, StartsOnTheOldPictureAndEndsOnTheNewOne)
     EXPECT_EQ(frameAt(GetParam(), size, 7.0), newPicture(size));
 }
 
-TEST_P(EveryEffect, RepeatsTheSameFramesForTheSameSeed)
+// Grains out of range act as the nearest valid one, so what a settings file holds
+// cannot make the renderer divide by zero or build absurd tables.
+TEST_P(EveryEffect, RepeatsTheSameFramesForTheSameSeedAndClampsTheGrain)
 {
     const QSize size(80, 60);
     for (const double progress : {0.13, 0.5, 0.81})
         EXPECT_EQ(frameAt(GetParam(), size, progress, 3, 42), frameAt(GetParam(), size, progress, 3, 42))
             << progress;
+    EXPECT_EQ(frameAt(GetParam(), size, 0.4, 0), frameAt(GetParam(), size, 0.4, 1));
+    EXPECT_EQ(frameAt(GetParam(), size, 0.4, -40), frameAt(GetParam(), size, 0.4, 1));
+    EXPECT_EQ(frameAt(GetParam(), size, 0.4, 100000), frameAt(GetParam(), size, 0.4, 255));
 }
 
 // Odd sizes and grain extremes: under the sanitizer build any read or write outside
@@ -120,17 +127,25 @@ INSTANTIATE_TEST_SUITE_P(Transitions, EveryEffect, ::testing::Range(1, 114), eff
 INSTANTIATE_TEST_SUITE_P(Transitions, RevealingEffect, ::testing::ValuesIn(revealingEffects()),
                          effectName);
 
-// Halfway, every effect has left the old picture, not yet reached the new one, and
-// looks like no other effect.
-TEST(TransitionFrames, EveryEffectLooksDifferentHalfway)
+// The catalogue numbers its effects 1 to 113 in order and describes each once; halfway,
+// every effect has left the old picture, not yet reached the new one, and looks like
+// no other effect.
+TEST(TransitionFrames, EveryEffectIsDescribedOnceAndLooksDifferentHalfway)
 {
     const QSize size(96, 72);
     std::vector<QImage> halfway;
-    for (int effect = 1; effect <= 113; ++effect) {
-        halfway.push_back(frameAt(effect, size, 0.5, 4));
-        EXPECT_NE(halfway.back(), oldPicture(size)) << effect;
-        EXPECT_NE(halfway.back(), newPicture(size)) << effect;
+    std::set<std::string_view> descriptions;
+    for (const EffectInfo& info : transitionEffects()) {
+        ASSERT_EQ(info.number, static_cast<int>(halfway.size()) + 1);
+        EXPECT_TRUE(descriptions.insert(info.description).second) << info.number;
+        EXPECT_FALSE(info.grainUse.empty()) << info.number;
+        EXPECT_EQ(transitionEffect(info.number), &info);
+        EXPECT_TRUE(isTransitionImplemented(info.number));
+        halfway.push_back(frameAt(info.number, size, 0.5, 4));
+        EXPECT_NE(halfway.back(), oldPicture(size)) << info.number;
+        EXPECT_NE(halfway.back(), newPicture(size)) << info.number;
     }
+    ASSERT_EQ(halfway.size(), 113u);
     for (std::size_t a = 0; a < halfway.size(); ++a)
         for (std::size_t b = a + 1; b < halfway.size(); ++b)
             EXPECT_NE(halfway[a], halfway[b]) << "effects " << a + 1 << " and " << b + 1;
@@ -159,7 +174,9 @@ TEST(TransitionFrames, EdgesMoveInWholeGrains)
         }
 }
 
-TEST(TransitionFrames, IgnoresPicturesOfTheWrongSizeOrLayout)
+// Pictures of the wrong size or layout, unknown effects, empty sizes and a moved-from
+// renderer draw nothing or plainly cut from one picture to the other.
+TEST(TransitionFrames, OddRequestsAreHarmless)
 {
     const QSize size(32, 24);
     const TransitionRenderer renderer({1, 1, 0, size});
@@ -173,23 +190,18 @@ TEST(TransitionFrames, IgnoresPicturesOfTheWrongSizeOrLayout)
     EXPECT_EQ(countUntouched(tooTall), tooTall.width() * tooTall.height());
     QImage nothing;
     renderer.render(oldPicture(size), newPicture(size), 0.5, nothing);
+    TransitionRenderer({1, 1, 0, QSize(0, 0)}).render(QImage(), QImage(), 0.5, nothing);
     EXPECT_TRUE(nothing.isNull());
-}
 
-TEST(TransitionFrames, UnknownEffectsAndEmptySizesAreHarmless)
-{
-    const QSize size(16, 16);
     for (const int effect : {0, -5, 114, 9999}) {
+        EXPECT_EQ(transitionEffect(effect), nullptr) << effect;
+        EXPECT_FALSE(isTransitionImplemented(effect)) << effect;
         EXPECT_EQ(frameAt(effect, size, 0.5), oldPicture(size)) << effect;
         EXPECT_EQ(frameAt(effect, size, 1.0), newPicture(size)) << effect;
     }
-    const TransitionRenderer empty({1, 1, 0, QSize(0, 0)});
-    QImage nothing;
-    empty.render(QImage(), QImage(), 0.5, nothing);
-
     TransitionRenderer original({3, 1, 0, size});
     TransitionRenderer moved(std::move(original));
-    QImage out = untouchedFrame(size);
+    out = untouchedFrame(size);
     original.render(oldPicture(size), newPicture(size), 0.5, out); // NOLINT(bugprone-use-after-move)
     EXPECT_EQ(countUntouched(out), size.width() * size.height());
     moved.render(oldPicture(size), newPicture(size), 0.5, out);
@@ -202,6 +214,22 @@ TEST(TransitionFrames, DifferentSeedsScatterDifferently)
     for (const int effect : {33, 39, 60, 64}) {
         EXPECT_NE(frameAt(effect, size, 0.5, 4, 1), frameAt(effect, size, 0.5, 4, 2)) << effect;
     }
+}
+
+// A frame as large as a hostile settings value could ask for must not make the
+// table of thresholds larger than the grid's limit.
+TEST(ThresholdGrid, GrowsItsCellsRatherThanItsTableOnHugeFrames)
+{
+    using transitions::ThresholdGrid;
+    const transitions::ThresholdFn random = [](const transitions::CellSample& c) { return c.random; };
+    for (const QSize size : {QSize(16384, 16384), QSize(16384, 1), QSize(1, 16384)}) {
+        const ThresholdGrid grid(random, {1, 1}, 1, 0, size);
+        const std::int64_t columns = (size.width() + grid.cellWidth() - 1) / grid.cellWidth();
+        const std::int64_t rows = (size.height() + grid.cellHeight() - 1) / grid.cellHeight();
+        EXPECT_LE(columns * rows, ThresholdGrid::kMaxCells) << size.width() << "x" << size.height();
+    }
+    EXPECT_EQ(ThresholdGrid(random, {1, 1}, 1, 0, QSize(1920, 1080)).cellWidth(), 1)
+        << "a full-HD frame still gets single-pixel cells";
 }
 
 } // namespace
