@@ -1,11 +1,12 @@
 #include "components/picture/fx_image.h"
 
 #include "picture_samples.h"
+#include "support/test_files.h"
 
 #include <QApplication>
 #include <QCursor>
-#include <QFile>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -34,15 +35,16 @@ protected:
         greenPath_ = writePicture("green.bmp", Qt::green);
     }
 
-    QString writePicture(const QString& name, QColor colour)
+    QString writeFile(const QString& name, const QByteArray& bytes)
     {
-        QImage picture(40, 30, QImage::Format_RGB32);
-        picture.fill(colour);
-        const QString path = dir_.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(test::encodeWithQt(picture, "bmp"));
-        return path;
+        EXPECT_TRUE(test::writeFile(dir_.filePath(name), bytes));
+        return dir_.filePath(name);
+    }
+
+    QString writePicture(const QString& name, QColor colour, QSize size = QSize(40, 30))
+    {
+        EXPECT_TRUE(test::savePlainPicture(dir_.filePath(name), colour, size.width(), size.height()));
+        return dir_.filePath(name);
     }
 
     // `point` in logical pixels, whatever the screen's density.
@@ -68,47 +70,31 @@ protected:
     QString greenPath_;
 };
 
-TEST_F(FXImageTest, LoadGivesCodeAndNaturalSizeAndKeepsPictureOnFailure)
-{
-    EXPECT_EQ(image_->load(redPath_), LoadResult::Loaded);
-    EXPECT_EQ(image_->naturalSize(), QSize(40, 30));
-    EXPECT_EQ(image_->load(dir_.filePath("missing.jpg")), LoadResult::FileNotFound);
-    EXPECT_EQ(image_->loadResult(), LoadResult::FileNotFound);
-    EXPECT_EQ(image_->naturalWidth(), 40);
-    EXPECT_EQ(image_->naturalHeight(), 30);
-}
-
 // The probe decodes a picture one slide ahead; the image on screen must get the same
-// decoded picture, and a changed file must be decoded anew.
-TEST_F(FXImageTest, SecondLoadOfUnchangedFileReusesThePicture)
+// decoded picture and may hand it to another image, a failed load keeps the picture it
+// had, and a changed file must be decoded anew.
+TEST_F(FXImageTest, LoadSharesTheDecodedPictureKeepsItOnFailureAndRereadsChangedFiles)
 {
     FXImage probe;
     ASSERT_EQ(probe.load(redPath_), LoadResult::Loaded);
     ASSERT_EQ(image_->load(redPath_), LoadResult::Loaded);
     EXPECT_EQ(image_->picture(), probe.picture());
+    EXPECT_EQ(image_->load(dir_.filePath("missing.jpg")), LoadResult::FileNotFound);
+    EXPECT_EQ(image_->loadResult(), LoadResult::FileNotFound);
+    EXPECT_EQ(image_->naturalSize(), QSize(40, 30));
 
-    QImage larger(80, 20, QImage::Format_RGB32);
-    larger.fill(Qt::blue);
-    QFile file(redPath_);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(test::encodeWithQt(larger, "bmp"));
-    file.close();
-    ASSERT_EQ(image_->load(redPath_), LoadResult::Loaded);
-    EXPECT_NE(image_->picture(), probe.picture());
-    EXPECT_EQ(image_->naturalSize(), QSize(80, 20));
-}
-
-TEST_F(FXImageTest, PictureHandleMovesBetweenImages)
-{
-    ASSERT_EQ(image_->load(redPath_), LoadResult::Loaded);
     FXImage other(&window_);
     other.setPicture(image_->picture());
-    EXPECT_EQ(other.naturalSize(), QSize(40, 30));
     other.setGeometry(200, 0, 100, 100);
     QSignalSpy notified(&other, &FXImage::Notify);
     other.show();
     ASSERT_TRUE(notified.wait(5000));
     EXPECT_TRUE(test::isNear(QColor(other.grab().toImage().pixel(50, 50)), Qt::red));
+
+    writePicture(QStringLiteral("red.bmp"), Qt::blue, QSize(80, 20));
+    ASSERT_EQ(image_->load(redPath_), LoadResult::Loaded);
+    EXPECT_NE(image_->picture(), probe.picture());
+    EXPECT_EQ(image_->naturalSize(), QSize(80, 20));
 }
 
 class EveryKindOfEffect : public FXImageTest, public testing::WithParamInterface<int> {};
@@ -223,14 +209,8 @@ TEST_F(FXImageTest, TransparentPartsShowTheBackground)
 {
     QImage halfClear(40, 30, QImage::Format_ARGB32);
     halfClear.fill(Qt::transparent);
-    for (int y = 0; y < 30; ++y)
-        for (int x = 20; x < 40; ++x)
-            halfClear.setPixel(x, y, qRgba(0, 255, 0, 255));
-    const QString path = dir_.filePath(QStringLiteral("clear.png"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(test::encodeWithQt(halfClear, "png"));
-    file.close();
+    QPainter(&halfClear).fillRect(20, 0, 20, 30, Qt::green);
+    const QString path = writeFile(QStringLiteral("clear.png"), test::encodeWithQt(halfClear, "png"));
     // Not black: a picture whose transparency was lost would show black there.
     const QColor navy(0, 0, 128);
     QPalette palette = window_.palette();
@@ -313,12 +293,7 @@ TEST_F(FXImageTest, SurvivesBeingDestroyedWhileItWaits)
 // away while the drawing is under way.
 TEST_F(FXImageTest, MetafileIsDrawnForItsPlaceAheadOfTheRedraw)
 {
-    const QString path = dir_.filePath("shapes.wmf");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(test::sampleMetafile(false));
-    file.close();
-    ASSERT_EQ(image_->load(path), LoadResult::Loaded);
+    ASSERT_EQ(image_->load(writeFile(QStringLiteral("shapes.wmf"), test::sampleMetafile(false))), LoadResult::Loaded);
     image_->setEffect(0);
     image_->setBorderWidth(10);
     image_->prepareMetafile();
@@ -350,18 +325,10 @@ TEST_F(FXImageTest, HighDensityScreensGetEveryDevicePixel)
     if (scale < 2.0)
         GTEST_SKIP() << "needs QT_SCALE_FACTOR=2 (the fx_image_hidpi_test run)";
     QImage columns(400, 300, QImage::Format_RGB32);
-    for (int x = 0; x < columns.width(); ++x) {
-        for (int y = 0; y < columns.height(); ++y)
-            columns.setPixel(x, y, x % 2 == 0 ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
-    }
-    const QString path = dir_.filePath("columns.bmp");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(test::encodeWithQt(columns, "bmp"));
-    file.close();
-
+    for (int x = 0; x < columns.width(); ++x)
+        QPainter(&columns).fillRect(x, 0, 1, columns.height(), x % 2 == 0 ? Qt::black : Qt::white);
     QSignalSpy notified(image_, &FXImage::Notify);
-    ASSERT_EQ(image_->load(path), LoadResult::Loaded);
+    ASSERT_EQ(image_->load(writeFile(QStringLiteral("columns.bmp"), test::encodeWithQt(columns, "bmp"))), LoadResult::Loaded);
     EXPECT_EQ(image_->naturalSize(), QSize(400, 300));
     image_->show();
     ASSERT_TRUE(notified.wait(5000));

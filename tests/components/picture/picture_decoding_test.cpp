@@ -1,9 +1,9 @@
 #include "components/picture/picture_decoder.h"
 
 #include "picture_samples.h"
+#include "support/test_files.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -23,11 +23,8 @@ class ScratchFiles {
 public:
     QString write(const QString& name, const QByteArray& bytes) const
     {
-        const QString path = dir_.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path;
+        EXPECT_TRUE(test::writeFile(path(name), bytes));
+        return path(name);
     }
     QString path(const QString& name) const { return dir_.filePath(name); }
 
@@ -163,26 +160,36 @@ QByteArray gifClaiming(QByteArray gif, QSize size)
     return withU16(withU16(gif, offset + 5, quint16(size.width())), offset + 7, quint16(size.height()));
 }
 
-QByteArray sample(MagickEncoding encoding) { return encodeWithMagick(test::quadrantPicture(QSize(160, 120)), encoding); }
-
-QByteArray newSample(const QString& format)
+// A 160 x 120 sample in `format`: "png", "jpeg", "heic", "avif" or a GraphicsMagick coder.
+QByteArray newSample(const QString& format, MagickEncoding encoding = {})
 {
     const QImage picture = test::quadrantPicture(QSize(160, 120));
     if (format == "heic")
         return test::encodeHeic(picture);
     if (format == "avif")
         return test::encodeAvif(picture);
-    if (format == "png")
-        return test::encodeWithQt(picture, "png");
-    return encodeWithMagick(picture, {format.toUpper().toStdString()});
+    if (format == "png" || format == "jpeg")
+        return test::encodeWithQt(picture, qPrintable(format));
+    encoding.coder = format.toUpper().toStdString();
+    return encodeWithMagick(picture, encoding);
+}
+
+using MakeFile = std::function<QString(ScratchFiles&)>;
+
+MakeFile cutFile(const char* name, const char* format, double keep = 0.5, MagickEncoding encoding = {})
+{
+    return [=](ScratchFiles& f) { return f.write(name, cut(newSample(format, encoding), keep)); };
 }
 
 // The headers intact, the coded picture data behind them overwritten.
-QByteArray scrambled(QByteArray bytes)
+MakeFile scrambledFile(const char* name, const char* format)
 {
-    for (qsizetype at = bytes.size() / 3; at < bytes.size(); at += 3)
-        bytes[at] = char(bytes[at] ^ 0x5A);
-    return bytes;
+    return [=](ScratchFiles& f) {
+        QByteArray bytes = newSample(format);
+        for (qsizetype at = bytes.size() / 3; at < bytes.size(); at += 3)
+            bytes[at] = char(bytes[at] ^ 0x5A);
+        return f.write(name, bytes);
+    };
 }
 
 class Failures : public testing::TestWithParam<FailureCase> {};
@@ -207,42 +214,39 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"TextStartingBM", [](ScratchFiles& f) { return f.write("t.bmp", "BMP pictures are old\n"); },
                     LoadResult::UnknownType},
         // A JPEG cut short still makes a whole picture, its lost rows grey.
-        FailureCase{"JpegCut",
-                    [](ScratchFiles& f) { return f.write("c.jpg", cut(test::encodeWithQt(test::quadrantPicture(QSize(160, 120)), "jpeg"), 0.6)); },
-                    LoadResult::Loaded},
-        FailureCase{"GifCut", [](ScratchFiles& f) { return f.write("c.gif", cut(sample({"GIF"}), 0.5)); }, LoadResult::Loaded},
-        FailureCase{"BmpCut", [](ScratchFiles& f) { return f.write("c.bmp", cut(sample({"BMP"}), 0.5)); }, LoadResult::ReadError},
-        FailureCase{"PcxCut", [](ScratchFiles& f) { return f.write("c.pcx", cut(sample({"PCX"}), 0.5)); }, LoadResult::ReadError},
-        FailureCase{"TgaCut", [](ScratchFiles& f) { return f.write("c.tga", cut(sample({"TGA"}), 0.5)); }, LoadResult::ReadError},
-        FailureCase{"TgaRunLengthCut", [](ScratchFiles& f) { return f.write("d.tga", cut(sample({"TGA", true}), 0.5)); }, LoadResult::ReadError},
-        FailureCase{"TiffCut", [](ScratchFiles& f) { return f.write("c.tif", cut(sample({"TIFF"}), 0.5)); }, LoadResult::ReadError},
-        FailureCase{"TiffCmyk16Cut",
-                    [](ScratchFiles& f) { return f.write("d.tif", cut(sample({"TIFF", false, false, false, "CMYK", false, true}), 0.5)); },
+        FailureCase{"JpegCut", cutFile("c.jpg", "jpeg", 0.6), LoadResult::Loaded},
+        FailureCase{"GifCut", cutFile("c.gif", "gif"), LoadResult::Loaded},
+        FailureCase{"BmpCut", cutFile("c.bmp", "bmp"), LoadResult::ReadError},
+        FailureCase{"PcxCut", cutFile("c.pcx", "pcx"), LoadResult::ReadError},
+        FailureCase{"TgaCut", cutFile("c.tga", "tga"), LoadResult::ReadError},
+        FailureCase{"TgaRunLengthCut", cutFile("d.tga", "tga", 0.5, {"", true}), LoadResult::ReadError},
+        FailureCase{"TiffCut", cutFile("c.tif", "tiff"), LoadResult::ReadError},
+        FailureCase{"TiffCmyk16Cut", cutFile("d.tif", "tiff", 0.5, {"", false, false, false, "CMYK", false, true}),
                     LoadResult::ReadError},
-        FailureCase{"DibCut", [](ScratchFiles& f) { return f.write("c.dib", cut(sample({"DIB"}), 0.5)); }, LoadResult::ReadError},
+        FailureCase{"DibCut", cutFile("c.dib", "dib"), LoadResult::ReadError},
         FailureCase{"WmfCut", [](ScratchFiles& f) { return f.write("c.wmf", cut(test::sampleMetafile(true), 0.7)); }, LoadResult::ReadError},
-        FailureCase{"PngCut", [](ScratchFiles& f) { return f.write("c.png", cut(newSample("png"), 0.5)); }, LoadResult::ReadError},
-        FailureCase{"WebPCut", [](ScratchFiles& f) { return f.write("c.webp", cut(newSample("webp"), 0.5)); }, LoadResult::ReadError},
-        FailureCase{"HeicCut", [](ScratchFiles& f) { return f.write("c.heic", cut(newSample("heic"), 0.5)); }, LoadResult::ReadError},
-        FailureCase{"AvifCut", [](ScratchFiles& f) { return f.write("c.avif", cut(newSample("avif"), 0.5)); }, LoadResult::ReadError},
-        FailureCase{"JxlCut", [](ScratchFiles& f) { return f.write("c.jxl", cut(newSample("jxl"), 0.5)); }, LoadResult::ReadError},
+        FailureCase{"PngCut", cutFile("c.png", "png"), LoadResult::ReadError},
+        FailureCase{"WebPCut", cutFile("c.webp", "webp"), LoadResult::ReadError},
+        FailureCase{"HeicCut", cutFile("c.heic", "heic"), LoadResult::ReadError},
+        FailureCase{"AvifCut", cutFile("c.avif", "avif"), LoadResult::ReadError},
+        FailureCase{"JxlCut", cutFile("c.jxl", "jxl"), LoadResult::ReadError},
         // The HEVC decoder conceals damage inside the coded picture, as a JPEG decoder does.
-        FailureCase{"HeicScrambled", [](ScratchFiles& f) { return f.write("s.heic", scrambled(newSample("heic"))); }, LoadResult::Loaded},
-        FailureCase{"AvifScrambled", [](ScratchFiles& f) { return f.write("s.avif", scrambled(newSample("avif"))); }, LoadResult::ReadError},
-        FailureCase{"JxlScrambled", [](ScratchFiles& f) { return f.write("s.jxl", scrambled(newSample("jxl"))); }, LoadResult::ReadError},
+        FailureCase{"HeicScrambled", scrambledFile("s.heic", "heic"), LoadResult::Loaded},
+        FailureCase{"AvifScrambled", scrambledFile("s.avif", "avif"), LoadResult::ReadError},
+        FailureCase{"JxlScrambled", scrambledFile("s.jxl", "jxl"), LoadResult::ReadError},
         // Headers claiming enormous pictures are refused before any pixel is allocated.
         FailureCase{"HugeJpeg", [](ScratchFiles& f) { return f.write("h.jpg", jpegClaiming(QSize(65000, 65000))); }, LoadResult::OutOfMemory},
         FailureCase{"HugeBmp",
-                    [](ScratchFiles& f) { return f.write("h.bmp", withU32(withU32(sample({"BMP"}), 18, 60000), 22, 60000)); },
+                    [](ScratchFiles& f) { return f.write("h.bmp", withU32(withU32(newSample("bmp"), 18, 60000), 22, 60000)); },
                     LoadResult::OutOfMemory},
         FailureCase{"HugeGif",
-                    [](ScratchFiles& f) { return f.write("h.gif", gifClaiming(sample({"GIF"}), QSize(65535, 65535))); },
+                    [](ScratchFiles& f) { return f.write("h.gif", gifClaiming(newSample("gif"), QSize(65535, 65535))); },
                     LoadResult::OutOfMemory},
         FailureCase{"HugeTga",
-                    [](ScratchFiles& f) { return f.write("h.tga", withU16(withU16(sample({"TGA", true}), 12, 65535), 14, 65535)); },
+                    [](ScratchFiles& f) { return f.write("h.tga", withU16(withU16(newSample("tga", {"", true}), 12, 65535), 14, 65535)); },
                     LoadResult::OutOfMemory},
         FailureCase{"HugePcx",
-                    [](ScratchFiles& f) { return f.write("h.pcx", withU16(withU16(sample({"PCX"}), 8, 65000), 10, 65000)); },
+                    [](ScratchFiles& f) { return f.write("h.pcx", withU16(withU16(newSample("pcx"), 8, 65000), 10, 65000)); },
                     LoadResult::OutOfMemory},
         FailureCase{"HugePng",
                     [](ScratchFiles& f) { return f.write("h.png", withU32(withU32(newSample("png"), 16, 0xE8FD0000u), 20, 0xE8FD0000u)); },
@@ -295,9 +299,9 @@ INSTANTIATE_TEST_SUITE_P(
                     OrientationCase{"Png2", [](const QImage& p) { return pngTurned(p, 2); }, false, Qt::green},
                     OrientationCase{"Png5", [](const QImage& p) { return pngTurned(p, 5); }, true, Qt::red},
                     OrientationCase{"Png6", [](const QImage& p) { return pngTurned(p, 6); }, true, Qt::blue},
-                    // 'irot' counts quarter turns anticlockwise.
-                    OrientationCase{"AvifQuarter", [](const QImage& p) { return test::encodeAvif(p, 1); }, true, Qt::green},
-                    OrientationCase{"AvifThreeQuarters", [](const QImage& p) { return test::encodeAvif(p, 3); }, true, Qt::blue}),
+                    // Stored turned with the turn recorded in 'irot': upright as given.
+                    OrientationCase{"Heic6", [](const QImage& p) { return test::encodeHeic(p, 6); }, false, Qt::red},
+                    OrientationCase{"Heic8", [](const QImage& p) { return test::encodeHeic(p, 8); }, false, Qt::red}),
     orientationLabel);
 
 // A picture larger than the screen is kept no larger than the screen needs, whatever its
@@ -320,7 +324,7 @@ TEST(PictureDecoding, MetafileHasItsDeclaredSizeAndDrawsShapesAndText)
 {
     const DecodeOutcome outcome = decodePictureData(test::sampleMetafile(true), QSize(1920, 1080));
     ASSERT_EQ(outcome.code, LoadResult::Loaded);
-    // 800 x 600 units at 720 per inch, at 96 pixels per inch.
+    // 1600 x 1200 twips at 96 pixels per inch.
     EXPECT_EQ(outcome.picture->naturalSize(), QSize(107, 80));
 
     for (const QSize shown : {QSize(428, 320), QSize(214, 160)}) {

@@ -4,6 +4,7 @@
 #include "components/picture/picture_cache.h"
 #include "components/picture/tiff_layout.h"
 #include "components/picture/transition_timing.h"
+#include "showdata/effect_catalogue.h"
 
 #include <QBuffer>
 #include <QDataStream>
@@ -82,25 +83,18 @@ INSTANTIATE_TEST_SUITE_P(
         RingCase{"UnknownStyleIsNone", 7, 0, {{1, kBand}, {6, kPicture}}, {{1, kBand}, {6, kPicture}}}),
     [](const auto& param) { return std::string(param.param.label); });
 
-TEST(BorderRingsScale, DevicePixelsFollowTheScale)
-{
-    EXPECT_EQ(borderThickness(sampleBorder(2, 1), 2.0), 2 * (4 + 6 + 5));
-    EXPECT_EQ(borderThickness(sampleBorder(0, 0), 1.5), 9);
-}
-
-// The catalogue's base speeds and grains of both grain modes, at "Fast", on a full HD
-// screen: every transition between about half a second and three seconds.
+// Every effect of the catalogue at its base speed and grain ("Fast"), in both grain
+// modes, on a full HD screen: between about half a second and three seconds.
 TEST(TransitionTiming, CatalogueSpeedsAtFastStayWithinThreeSeconds)
 {
-    const std::pair<int, int> speedAndGrain[] = {
-        {0, 1}, {1, 1}, {10, 8}, {2, 1}, {2, 8}, {1, 5}, {5, 8}, {2, 5}, {1, 24}, {1, 12}, {2, 2}, {2, 4},
-        {8, 8}, {4, 8}, {1, 8}, {1, 4}, {1, 6}, {0, 8}, {1, 3}, {1, 20}, {1, 10}, {18, 20}, {4, 10},
-        {1, 2}, {4, 2}, {4, 1}, {5, 1}, {10, 4}, {1, 10}, {10, 5}};
-    for (const auto& [speed, grain] : speedAndGrain) {
-        const milliseconds duration = transitionDuration(speed, grain, QSize(1920, 1080));
-        EXPECT_GE(duration, milliseconds(400)) << speed << "/" << grain;
-        EXPECT_LE(duration, milliseconds(3000)) << speed << "/" << grain;
-    }
+    const EffectCatalogue catalogue = standardEffectCatalogue();
+    for (const std::size_t mode : {0u, 1u})
+        for (std::size_t effect = 1; effect <= std::size_t{lastRealEffect}; ++effect) {
+            const milliseconds duration = transitionDuration(catalogue.effectBaseSpeed[mode][effect],
+                                                             catalogue.effectGrain[mode][effect], QSize(1920, 1080));
+            EXPECT_GE(duration, milliseconds(400)) << effect << " in grain mode " << mode;
+            EXPECT_LE(duration, milliseconds(3000)) << effect << " in grain mode " << mode;
+        }
 }
 
 TEST(TransitionTiming, SlowerWithSpeedAndArea)

@@ -1,17 +1,15 @@
 #include "picture_samples.h"
 
 #include "components/picture/magick_setup.h"
+#include "make_sample_media/modern_encoders.h"
+#include "make_sample_media/wmf_writer.h"
 
 #include <QBuffer>
 #include <QDataStream>
 #include <QImageWriter>
 #include <QPainter>
-#include <QProcess>
-#include <QTemporaryDir>
 
 #include <Magick++.h>
-
-#include <gtest/gtest.h>
 
 #include <array>
 #include <cmath>
@@ -109,104 +107,22 @@ QByteArray labTiff(const QImage& picture)
     return file + samples;
 }
 
-namespace {
-
-class MetafileWriter {
-public:
-    void record(quint16 function, std::initializer_list<qint16> words, const QByteArray& tail = {})
-    {
-        const quint32 sizeInWords = 3 + static_cast<quint32>(words.size()) + static_cast<quint32>(tail.size() / 2);
-        stream_ << sizeInWords << function;
-        for (qint16 word : words)
-            stream_ << word;
-        stream_.writeRawData(tail.constData(), static_cast<int>(tail.size()));
-        maxRecordWords_ = std::max(maxRecordWords_, sizeInWords);
-    }
-    void brush(QRgb colour)
-    {
-        QByteArray tail;
-        QDataStream s(&tail, QIODevice::WriteOnly);
-        s.setByteOrder(QDataStream::LittleEndian);
-        s << quint16(0) << colourRef(colour) << quint16(0);
-        record(0x02FC, {}, tail);
-    }
-    static quint32 colourRef(QRgb colour)
-    {
-        return quint32(qRed(colour)) | (quint32(qGreen(colour)) << 8) | (quint32(qBlue(colour)) << 16);
-    }
-    QByteArray finish(QRect bounds, quint16 unitsPerInch, quint16 objects)
-    {
-        record(0x0000, {});
-        QByteArray whole;
-        QDataStream out(&whole, QIODevice::WriteOnly);
-        out.setByteOrder(QDataStream::LittleEndian);
-        const qint16 words[] = {0, qint16(bounds.left()), qint16(bounds.top()), qint16(bounds.right() + 1),
-                                qint16(bounds.bottom() + 1), qint16(unitsPerInch)};
-        quint16 checksum = 0x9AC6 ^ 0xCDD7;
-        out << quint32(0x9AC6CDD7);
-        for (qint16 word : words) {
-            out << word;
-            checksum ^= quint16(word);
-        }
-        out << quint32(0) << checksum;
-        out << quint16(1) << quint16(9) << quint16(0x0300) << quint32(9 + body_.size() / 2) << objects
-            << maxRecordWords_ << quint16(0);
-        out.writeRawData(body_.constData(), static_cast<int>(body_.size()));
-        return whole;
-    }
-
-private:
-    QByteArray body_;
-    QDataStream stream_{&body_, QIODevice::WriteOnly};
-    quint32 maxRecordWords_ = 0;
-
-public:
-    MetafileWriter() { stream_.setByteOrder(QDataStream::LittleEndian); }
-};
-
-} // namespace
-
 QByteArray sampleMetafile(bool withText)
 {
-    MetafileWriter writer;
-    writer.record(0x020B, {0, 0});      // window origin (y, x)
-    writer.record(0x020C, {600, 800});  // window extent (y, x)
-    writer.brush(qRgb(255, 0, 0));
-    writer.record(0x012D, {0});
-    writer.record(0x041B, {300, 400, 0, 0});  // rectangle (bottom, right, top, left)
-    writer.brush(qRgb(0, 0, 255));
-    writer.record(0x012D, {1});
-    writer.record(0x0418, {600, 800, 300, 400});  // ellipse
-    quint16 objects = 2;
+    // 1600 x 1200 twips: 107 x 80 pixels at 96 per inch.
+    samples::WmfWriter wmf(1600, 1200);
+    wmf.select(wmf.createSolidBrush({255, 0, 0}));
+    wmf.rectangle(0, 0, 800, 600);
+    wmf.select(wmf.createSolidBrush({0, 0, 255}));
+    wmf.ellipse(800, 600, 1600, 1200);
     if (withText) {
-        QByteArray face("Arial");
-        face.append('\0');
-        if (face.size() % 2 != 0)
-            face.append('\0');
-        QByteArray font;
-        QDataStream s(&font, QIODevice::WriteOnly);
-        s.setByteOrder(QDataStream::LittleEndian);
-        s << qint16(-120) << qint16(0) << qint16(0) << qint16(0) << qint16(700);
-        for (int i = 0; i < 8; ++i)
-            s << quint8(0);
-        s.writeRawData(face.constData(), static_cast<int>(face.size()));
-        writer.record(0x02FB, {}, font);
-        writer.record(0x012D, {2});
-        QByteArray colour;
-        QDataStream c(&colour, QIODevice::WriteOnly);
-        c.setByteOrder(QDataStream::LittleEndian);
-        c << MetafileWriter::colourRef(qRgb(0, 255, 0));
-        writer.record(0x0209, {}, colour);  // text colour
-        writer.record(0x0102, {1});          // transparent text background
-        QByteArray textOut;
-        QDataStream t(&textOut, QIODevice::WriteOnly);
-        t.setByteOrder(QDataStream::LittleEndian);
-        t.writeRawData("Text", 4);
-        t << qint16(480) << qint16(40);  // y, x
-        writer.record(0x0521, {4}, textOut);
-        objects = 3;
+        wmf.select(wmf.createFont(240, 700, "Arial"));
+        wmf.setTextColour({0, 255, 0});
+        wmf.setTransparentText();
+        wmf.textOut(80, 960, "Text");
     }
-    return writer.finish(QRect(0, 0, 800, 600), 720, objects);
+    const samples::Bytes bytes = wmf.finish();
+    return {reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())};
 }
 
 namespace {
@@ -253,36 +169,16 @@ QByteArray withExifOrientation(const QByteArray& picture, int orientation)
     return picture.left(2) + segment + picture.mid(2);
 }
 
-QByteArray encodeWithTool(const QImage& picture, const QString& program, const QStringList& options,
-                          const QString& suffix)
+QByteArray encodeHeic(const QImage& picture, int exifOrientation)
 {
-    const QTemporaryDir scratch;
-    const QString input = scratch.filePath(QStringLiteral("in.png"));
-    const QString output = scratch.filePath(QStringLiteral("out.") + suffix);
-    if (!picture.save(input, "PNG"))
-        return {};
-    QProcess tool;
-    tool.setProcessChannelMode(QProcess::MergedChannels);
-    tool.start(program, options + QStringList{input, QStringLiteral("-o"), output});
-    const bool ran = tool.waitForFinished(120000) && tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
-    QFile file(output);
-    if (!ran || !file.open(QIODevice::ReadOnly)) {
-        // Never a silent pass: setup.sh installs these tools.
-        ADD_FAILURE() << qPrintable(program) << " could not make the test file: " << tool.errorString().toStdString()
-                      << tool.readAll().toStdString();
-        return {};
-    }
-    return file.readAll();
+    const samples::Bytes bytes = samples::encodeHeic(picture, exifOrientation, 90);
+    return {reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())};
 }
 
-QByteArray encodeHeic(const QImage& picture) { return encodeWithTool(picture, "heif-enc", {"-q", "90"}, "heic"); }
-
-QByteArray encodeAvif(const QImage& picture, int quarterTurns)
+QByteArray encodeAvif(const QImage& picture)
 {
-    QStringList options{"-s", "10", "--min", "0", "--max", "10"};
-    if (quarterTurns != 0)
-        options << "--irot" << QString::number(quarterTurns);
-    return encodeWithTool(picture, "avifenc", options, "avif");
+    const samples::Bytes bytes = samples::encodeAvif(picture, 95);
+    return {reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())};
 }
 
 QByteArray encodeWithQt(const QImage& picture, const char* format, int quality)

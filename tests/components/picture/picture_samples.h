@@ -4,7 +4,6 @@
 #include <QColor>
 #include <QImage>
 #include <QString>
-#include <QStringList>
 
 #include <string>
 
@@ -33,7 +32,7 @@ QByteArray encodeWithMagick(const QImage& picture, const MagickEncoding& encodin
 // writes none.
 QByteArray labTiff(const QImage& picture);
 
-// A placeable metafile, 800 x 600 units at 720 units per inch: a red rectangle in the
+// A placeable metafile of 1600 x 1200 twips (107 x 80 pixels): a red rectangle in the
 // top-left quarter, a blue ellipse in the bottom-right quarter and, if asked, a green
 // word of text in the bottom-left quarter.
 QByteArray sampleMetafile(bool withText);
@@ -42,13 +41,10 @@ QByteArray sampleMetafile(bool withText);
 // JPEG's start marker, an "eXIf" chunk after the PNG's header chunk.
 QByteArray withExifOrientation(const QByteArray& picture, int orientation);
 
-// The picture as written by an encoder program (`program` OPTIONS IN.png -o OUT.suffix);
-// the test fails, never passes silently, when the program is missing or fails.
-QByteArray encodeWithTool(const QImage& picture, const QString& program, const QStringList& options,
-                          const QString& suffix);
-QByteArray encodeHeic(const QImage& picture);
-// `quarterTurns` anticlockwise recorded in an 'irot' property, the pixels stored unturned.
-QByteArray encodeAvif(const QImage& picture, int quarterTurns = 0);
+// Through the sample-media generator's encoders. EXIF orientation 3, 6 or 8 stores the
+// pixels turned and records the turn ('irot'), so the upright picture is `picture`.
+QByteArray encodeHeic(const QImage& picture, int exifOrientation = 1);
+QByteArray encodeAvif(const QImage& picture);
 
 QByteArray encodeWithQt(const QImage& picture, const char* format, int quality = 90);
 
