@@ -1,6 +1,8 @@
 #include "sound_fixtures.h"
 #include "support/test_files.h"
 
+#include "make_sample_media/wav_writer.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -11,16 +13,12 @@ namespace qv::test {
 
 namespace {
 
-void appendBigEndian(Bytes& out, std::uint32_t value, int width)
+Bytes bigEndian(std::uint32_t value, int width)
 {
+    Bytes out;
     for (int shift = (width - 1) * 8; shift >= 0; shift -= 8)
         out.push_back(static_cast<std::uint8_t>(value >> shift));
-}
-
-void appendLittleEndian(QByteArray& out, std::uint32_t value, int width)
-{
-    for (int i = 0; i < width; ++i)
-        out.append(static_cast<char>(value >> (8 * i)));
+    return out;
 }
 
 } // namespace
@@ -48,27 +46,18 @@ Bytes varLen(std::uint32_t value)
 
 Bytes midiHeader(std::uint16_t format, std::uint16_t trackCount, std::uint16_t division)
 {
-    Bytes out{'M', 'T', 'h', 'd'};
-    appendBigEndian(out, 6, 4);
-    appendBigEndian(out, format, 2);
-    appendBigEndian(out, trackCount, 2);
-    appendBigEndian(out, division, 2);
-    return out;
+    return join({{'M', 'T', 'h', 'd'}, bigEndian(6, 4), bigEndian(format, 2), bigEndian(trackCount, 2),
+                 bigEndian(division, 2)});
 }
 
 Bytes midiTrack(const Bytes& events)
 {
-    Bytes out{'M', 'T', 'r', 'k'};
-    appendBigEndian(out, static_cast<std::uint32_t>(events.size()), 4);
-    out.insert(out.end(), events.begin(), events.end());
-    return out;
+    return join({{'M', 'T', 'r', 'k'}, bigEndian(static_cast<std::uint32_t>(events.size()), 4), events});
 }
 
 Bytes tempoEvent(std::uint32_t delta, std::uint32_t microsPerQuarter)
 {
-    Bytes out = join({varLen(delta), {0xFF, 0x51, 0x03}});
-    appendBigEndian(out, microsPerQuarter, 3);
-    return out;
+    return join({varLen(delta), {0xFF, 0x51, 0x03}, bigEndian(microsPerQuarter, 3)});
 }
 
 Bytes noteEvents(std::uint32_t delta, std::uint8_t key, std::uint32_t ticks)
@@ -91,24 +80,10 @@ Bytes simpleTune(int notes, std::uint16_t division, std::uint32_t ticksEach)
 
 QByteArray sineWave(double seconds, int sampleRate)
 {
-    const auto frames = static_cast<std::uint32_t>(seconds * sampleRate);
-    QByteArray out("RIFF");
-    appendLittleEndian(out, 36 + frames * 2, 4);
-    out.append("WAVEfmt ");
-    appendLittleEndian(out, 16, 4);
-    appendLittleEndian(out, 1, 2); // PCM
-    appendLittleEndian(out, 1, 2); // mono
-    appendLittleEndian(out, static_cast<std::uint32_t>(sampleRate), 4);
-    appendLittleEndian(out, static_cast<std::uint32_t>(sampleRate) * 2, 4);
-    appendLittleEndian(out, 2, 2);
-    appendLittleEndian(out, 16, 2);
-    out.append("data");
-    appendLittleEndian(out, frames * 2, 4);
-    for (std::uint32_t i = 0; i < frames; ++i) {
-        const double value = 20000.0 * std::sin(2.0 * std::numbers::pi * 440.0 * i / sampleRate);
-        appendLittleEndian(out, static_cast<std::uint16_t>(static_cast<std::int16_t>(value)), 2);
-    }
-    return out;
+    samples::Sound tone{sampleRate, 1, {}};
+    for (int i = 0; i < static_cast<int>(seconds * sampleRate); ++i)
+        tone.samples.push_back(static_cast<float>(20000.0 / 32767 * std::sin(2 * std::numbers::pi * 440 * i / sampleRate)));
+    return toQByteArray(samples::encodeWav(tone));
 }
 
 QString scratchPath(const QString& name)
