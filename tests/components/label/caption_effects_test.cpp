@@ -1,5 +1,6 @@
 #include "components/label/caption_renderer.h"
 #include "components/label/font_substitutions.h"
+#include "engine/caption_effects.h"
 #include "image_compare.h"
 
 #include <QFontInfo>
@@ -23,33 +24,13 @@ CaptionLayout testLayout(const QString& text = QStringLiteral("Quintavue shows")
     return layoutCaption(text, captionTestFont(), kArea, 96.0);
 }
 
-CaptionLook opaqueLook()
-{
-    CaptionLook look;
-    look.transparentBackground = false;
-    look.backColour = QColor(20, 30, 120);
-    return look;
-}
-
 class EveryEffect : public ::testing::TestWithParam<int> {};
 
 INSTANTIATE_TEST_SUITE_P(Numbers, EveryEffect, ::testing::Range(1, kTextEffectCount + 1));
 
-TEST_P(EveryEffect, StartsElsewhereAndComesToRestOnTheWholeCaption)
-{
-    const CaptionLayout layout = testLayout();
-    for (const CaptionLook& look : {CaptionLook{}, opaqueLook()}) {
-        const QImage rest = renderRestingCaption(layout, look);
-        const TextEffectSettings settings{GetParam(), 2, 10};
-        EXPECT_LT(test::differingShare(renderCaptionFrame(layout, look, settings, 1.0), rest), 0.002)
-            << textEffectName(GetParam()).toStdString();
-        EXPECT_GT(test::differingShare(renderCaptionFrame(layout, look, settings, 0.0), rest), 0.01)
-            << textEffectName(GetParam()).toStdString() << " does not move at all";
-    }
-}
-
-// Independent of our own layout: where plain drawText puts solid ink, the last frame
-// must show the fore colour.
+// Where plain drawText puts solid ink, the last frame must show the fore colour:
+// independent of our own layout. (The label's tests check every effect starts away
+// from its resting image and ends on it.)
 TEST_P(EveryEffect, LastFrameCoversPlainlyDrawnText)
 {
     const QString text = QStringLiteral("Wavy Quilt");
@@ -111,13 +92,9 @@ TEST(CaptionEffects, NumbersOutsideTheRangeWrapRound)
 
 TEST(CaptionEffects, TheShowsCaptionSettingsLastOneToThreeSeconds)
 {
-    // Effect, A and B of every row of the show's caption table.
-    const TextEffectSettings rows[] = {
-        {5, 2, 10},  {6, 2, 10},  {7, 2, 10},  {9, 2, 15},  {10, 2, 10}, {13, 2, 10}, {14, 2, 20}, {15, 2, 20},
-        {16, 2, 20}, {17, 2, 20}, {18, 2, 15}, {19, 2, 20}, {20, 2, 5},  {21, 2, 2},  {26, 2, 10}, {27, 2, 10},
-        {28, 2, 10}, {29, 2, 10}, {33, 2, 10}, {39, 4, 0},  {41, 2, 20}, {42, 2, 15}, {47, 2, 8},  {49, 2, 10}};
     const CaptionLayout layout = testLayout();
-    for (const TextEffectSettings& row : rows) {
+    for (const CaptionEffect& effect : init_label_effects()) {
+        const TextEffectSettings row{effect.effect, effect.settingA, effect.settingB};
         const auto length = textEffectDuration(row).count();
         EXPECT_GE(length, 1000) << row.number;
         EXPECT_LE(length, 3000) << row.number;

@@ -150,23 +150,8 @@ TEST_F(LabelTest, AutoSizeFitsTheTextWithinTheParent)
     EXPECT_LT(label->width(), shortSize.width());
 }
 
-TEST_F(LabelTest, NativeChildWindowPaintsItsCaption)
-{
-    auto* native = new FXLabel(&parent);
-    attachClock(*native);
-    native->setAttribute(Qt::WA_NativeWindow);
-    native->setGeometry(0, 0, 300, 60);
-    native->setCaption(QStringLiteral("Quintavue"));
-    native->show();
-    EXPECT_NE(native->winId(), WId{0});
-    ASSERT_NE(native->windowHandle(), nullptr);
-    native->setRunning(true);
-    play(*native, milliseconds(5000));
-    EXPECT_GT(test::inkedShare(native->grab().toImage(), 0), 0.02);
-}
-
-// The preview adopts the label's window into a window of another program; there the
-// label is a window of its own and nothing shows through it.
+// The preview adopts the label's native window into a window of another program;
+// there it paints its caption itself and nothing shows through it.
 TEST_F(LabelTest, AdoptedIntoAnotherWindowItPaintsItsOwnBackground)
 {
     QWindow host;
