@@ -1,9 +1,11 @@
 #pragma once
 
-// Files the tests make and read back: fixtures written in one line, and the text of a
-// custom show file.
+// Files the tests make and read back: fixtures written in one line, plain pictures that
+// need no X server, and the text of a custom show file.
 #include <QByteArray>
+#include <QColor>
 #include <QFile>
+#include <QImage>
 #include <QString>
 
 #include <vector>
@@ -23,21 +25,31 @@ inline QByteArray readFile(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
+// A picture of one colour, written as BMP.
+inline bool savePlainPicture(const QString& path, QColor colour, int width = 320, int height = 240)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    return image.save(path, "BMP");
+}
+
 struct ShowSlide {
     QString picture;
     int delay = 0;
     int effect = 0;
     int speed = 0;
     QByteArray description = {};
+    QByteArray audio = {};
 };
 
-// A custom show file: its header line, then one line a slide, without sound.
+// A custom show file: its header line, then one line a slide.
 inline QByteArray customShowText(const std::vector<ShowSlide>& slides)
 {
     QByteArray text = "\"Quintavue\",,,,,,," + QByteArray::number(slides.size()) + "\r\n";
     for (const ShowSlide& slide : slides)
         text += "\"" + slide.picture.toUtf8() + "\",\"" + slide.description + "\"," + QByteArray::number(slide.delay)
-                + "," + QByteArray::number(slide.effect) + "," + QByteArray::number(slide.speed) + ",\"\",0\r\n";
+                + "," + QByteArray::number(slide.effect) + "," + QByteArray::number(slide.speed) + ",\"" + slide.audio
+                + "\",0\r\n";
     return text;
 }
 

@@ -3,7 +3,8 @@
 // The program under test, started on the test's X server, and what the test does there
 // as a user would: find windows by title, give them the focus, press keys, look at pixels.
 // Include this last: Xlib defines macros such as None that clash with other names.
-#include <QColor>
+#include "support/test_files.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
@@ -41,14 +42,6 @@ inline bool within(int milliseconds, const std::function<bool()>& done)
         QThread::msleep(20);
     }
     return true;
-}
-
-// A picture of one colour, written as BMP.
-inline bool savePlainPicture(const QString& path, QColor colour, int width = 320, int height = 240)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(colour);
-    return image.save(path, "BMP");
 }
 
 // The program's windows come and go while a test looks at them: a request about one
