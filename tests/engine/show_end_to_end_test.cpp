@@ -3,7 +3,7 @@
 // show plays pictures of every format it looks for.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -17,55 +17,38 @@
 
 namespace {
 
+// A mono 16-bit WAV file of a loud 440 Hz tone.
 QByteArray sineWave(double seconds)
 {
-    const int rate = 22050;
-    const auto frames = static_cast<int>(seconds * rate);
-    QByteArray samples;
-    for (int i = 0; i < frames; ++i) {
-        const auto value = static_cast<qint16>(12000 * std::sin(2 * M_PI * 440 * i / rate));
-        samples.append(reinterpret_cast<const char*>(&value), 2);
-    }
-    QByteArray wav = "RIFF";
-    const auto le32 = [](quint32 v) { QByteArray b(4, 0); qToLittleEndian(v, b.data()); return b; };
-    const auto le16 = [](quint16 v) { QByteArray b(2, 0); qToLittleEndian(v, b.data()); return b; };
-    wav += le32(static_cast<quint32>(36 + samples.size())) + "WAVEfmt " + le32(16) + le16(1) + le16(1) + le32(rate)
-           + le32(rate * 2) + le16(2) + le16(16) + "data" + le32(static_cast<quint32>(samples.size())) + samples;
+    const quint32 rate = 22050;
+    const auto frames = static_cast<quint32>(seconds * rate);
+    QByteArray wav;
+    QDataStream out(&wav, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("RIFFxxxxWAVEfmt ", 16);
+    out << quint32(16) << quint16(1) << quint16(1) << rate << rate * 2 << quint16(2) << quint16(16);
+    out.writeRawData("data", 4);
+    out << frames * 2;
+    for (quint32 i = 0; i < frames; ++i)
+        out << static_cast<qint16>(12000 * std::sin(2 * M_PI * 440 * i / rate));
+    qToLittleEndian<quint32>(static_cast<quint32>(wav.size() - 8), wav.data() + 4);
     return wav;
 }
 
-class ShowEndToEnd : public ::testing::Test {
+class ShowEndToEnd : public qv::test::XProgramTest {
 protected:
-    void SetUp() override
-    {
-        if (!program_.connect())
-            GTEST_SKIP() << "needs an X display";
-        folder_ = qEnvironmentVariable("QV_TEST_SCRATCH") + QStringLiteral("/show/");
-        QDir().mkpath(folder_);
-    }
-
     QString writePicture(const char* name, QColor colour)
     {
-        const QString path = folder_ + QLatin1String(name);
-        EXPECT_TRUE(qv::test::savePlainPicture(path, colour));
-        return path;
+        EXPECT_TRUE(qv::test::savePlainPicture(data_ + QLatin1String(name), colour));
+        return data_ + QLatin1String(name);
     }
-
-    QString folder_;
-    qv::test::XProgram program_;
 };
 
 // Which of the three slide colours fills the middle of the screen, if any.
 char slideAt(const QImage& shot)
 {
     const QRgb centre = shot.pixel(shot.width() / 2, shot.height() / 2) & 0xffffff;
-    if (centre == 0xff0000)
-        return 'R';
-    if (centre == 0x00ff00)
-        return 'G';
-    if (centre == 0x0000ff)
-        return 'B';
-    return '-';
+    return centre == 0xff0000 ? 'R' : centre == 0x00ff00 ? 'G' : centre == 0x0000ff ? 'B' : '-';
 }
 
 // Pixels of a caption: bright text or its dark outline over a slide colour, in the
@@ -82,26 +65,19 @@ int captionPixels(const QImage& shot)
 
 TEST_F(ShowEndToEnd, ShowsEachSlideWithCaptionAndSoundAndEndsOnAKey)
 {
-    const QString red = writePicture("red.bmp", Qt::red);
-    const QString green = writePicture("green.bmp", Qt::green);
-    const QString blue = writePicture("blue.bmp", Qt::blue);
-    QFile sound(folder_ + QStringLiteral("tone.wav"));
-    ASSERT_TRUE(sound.open(QIODevice::WriteOnly));
-    sound.write(sineWave(1.0));
-    sound.close();
-    QFile show(folder_ + QStringLiteral("Three Slides.css"));
-    ASSERT_TRUE(show.open(QIODevice::WriteOnly));
-    show.write("\"Quintavue\",,,,,,,3\r\n");
-    show.write("\"" + red.toUtf8() + "\",\"Red square\",2,0,0,\"" + sound.fileName().toUtf8() + "\",0\r\n");
-    show.write("\"" + green.toUtf8() + "\",\"Green square\",2,0,0,\"\",0\r\n");
-    show.write("\"" + blue.toUtf8() + "\",\"Blue square\",2,0,0,\"\",0\r\n");
-    show.close();
+    const QString tone = data_ + QStringLiteral("tone.wav");
+    ASSERT_TRUE(qv::test::writeFile(tone, sineWave(1.0)));
+    const QString show = data_ + QStringLiteral("Three Slides.css");
+    ASSERT_TRUE(qv::test::writeFile(
+        show, qv::test::customShowText({{writePicture("red.bmp", Qt::red), 2, 0, 0, "Red square", tone.toUtf8()},
+                                        {writePicture("green.bmp", Qt::green), 2, 0, 0, "Green square"},
+                                        {writePicture("blue.bmp", Qt::blue), 2, 0, 0, "Blue square"}})));
 
-    const QString audioOut = folder_ + QStringLiteral("audio.raw");
+    const QString audioOut = data_ + QStringLiteral("audio.raw");
     QProcessEnvironment diskAudio;
     diskAudio.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("disk"));
     diskAudio.insert(QStringLiteral("SDL_DISKAUDIOFILE"), audioOut);
-    ASSERT_TRUE(program_.start({show.fileName()}, {}, diskAudio));
+    ASSERT_TRUE(program_.start({show}, {}, diskAudio));
 
     QString seen;
     int mostCaption = 0;
@@ -124,17 +100,12 @@ TEST_F(ShowEndToEnd, ShowsEachSlideWithCaptionAndSoundAndEndsOnAKey)
     ASSERT_TRUE(program_.endsCleanlyWithin(15000));
 
     // The first slide's tone reached the mixer.
-    QFile raw(audioOut);
-    ASSERT_TRUE(raw.open(QIODevice::ReadOnly));
-    const QByteArray bytes = raw.readAll();
+    const QByteArray bytes = qv::test::readFile(audioOut);
+    ASSERT_GT(bytes.size(), 1000) << "no sound output";
     double sum = 0;
-    const auto count = bytes.size() / 2;
-    for (qsizetype i = 0; i < count; ++i) {
-        const double sample = qFromLittleEndian<qint16>(bytes.constData() + 2 * i);
-        sum += sample * sample;
-    }
-    EXPECT_GT(count, 0);
-    EXPECT_GT(std::sqrt(sum / std::max<qsizetype>(count, 1)), 300.0);
+    for (qsizetype i = 0; i + 1 < bytes.size(); i += 2)
+        sum += std::pow(qFromLittleEndian<qint16>(bytes.constData() + i), 2);
+    EXPECT_GT(std::sqrt(sum / static_cast<double>(bytes.size() / 2)), 300.0);
 }
 
 // Runs an encoder program; false when it is missing or fails (setup.sh installs them all).
@@ -155,10 +126,10 @@ TEST_F(ShowEndToEnd, RandomShowPlaysEachNewerPictureFormat)
     const Kind kinds[] = {{"a.png", Qt::red},     {"b.webp", Qt::green},  {"c.heic", Qt::blue},
                           {"d.avif", Qt::yellow}, {"e.jxl", Qt::magenta}, {"f.jpeg", Qt::cyan},
                           {"g.tiff", QColor(255, 128, 0)}};
-    const QString pictures = folder_ + QStringLiteral("today/");
+    const QString pictures = data_ + QStringLiteral("today/");
     QDir().mkpath(pictures);
     for (const Kind& kind : kinds) {
-        const QString source = folder_ + QStringLiteral("source.png");
+        const QString source = data_ + QStringLiteral("source.png");
         QImage plain(320, 240, QImage::Format_RGB32);
         plain.fill(kind.colour);
         ASSERT_TRUE(plain.save(source, "PNG"));
@@ -171,12 +142,9 @@ TEST_F(ShowEndToEnd, RandomShowPlaysEachNewerPictureFormat)
         else
             ASSERT_TRUE(encode(QStringLiteral("gm"), {QStringLiteral("convert"), source, suffix + QLatin1Char(':') + target}));
     }
-    const QString data = qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Quintavue/");
-    QDir().mkpath(data);
-    QFile config(data + QStringLiteral("quintavu.rss"));
-    ASSERT_TRUE(config.open(QIODevice::WriteOnly));
-    config.write("\"Quintavue\",0,0,0,1,0,0,1,1\r\n\"" + QFile::encodeName(pictures.chopped(1)) + "\"\r\n\"/nowhere\"\r\n");
-    config.close();
+    ASSERT_TRUE(qv::test::writeFile(data_ + QStringLiteral("quintavu.rss"),
+                                    "\"Quintavue\",0,0,0,1,0,0,1,1\r\n\"" + QFile::encodeName(pictures.chopped(1))
+                                        + "\"\r\n\"/nowhere\"\r\n"));
     QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Quintavue"), QStringLiteral("Quintavue"));
     store.setValue(QStringLiteral("data/RandomFlag"), 1);
     store.sync();
@@ -202,10 +170,3 @@ TEST_F(ShowEndToEnd, RandomShowPlaysEachNewerPictureFormat)
 }
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -18,7 +18,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -28,21 +27,17 @@
 namespace qv {
 namespace {
 
-class MessageRecorder final : public MessagePresenter {
-public:
+class ShowWindowTest : public ::testing::Test, public MessagePresenter {
+protected:
     MessageAnswer present(const Message& message) override
     {
-        texts << message.text;
+        messages_ << message.text;
         return MessageAnswer::Ok;
     }
-    QStringList texts;
-};
 
-class ShowWindowTest : public ::testing::Test {
-protected:
     void SetUp() override
     {
-        setMessagePresenter(&messages_);
+        setMessagePresenter(this);
         frmNoFiles::displayMs() = 50;
         dataDir_ = qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Quintavue/");
         QDir().mkpath(dataDir_);
@@ -73,50 +68,13 @@ protected:
 
     QString picture(const QString& name, QColor colour)
     {
-        QImage image(40, 30, QImage::Format_RGB32);
-        image.fill(colour);
-        const QString path = dataDir_ + name;
-        EXPECT_TRUE(image.save(path, "BMP"));
-        return path;
+        EXPECT_TRUE(test::savePlainPicture(dataDir_ + name, colour, 40, 30));
+        return dataDir_ + name;
     }
 
     void writeShow(const std::vector<test::ShowSlide>& slides)
     {
         ASSERT_TRUE(test::writeFile(dataDir_ + QStringLiteral("test.css"), test::customShowText(slides)));
-    }
-    // A show of the given pictures, each for `delay` seconds with no transition.
-    void writeShow(const QStringList& pictures, int delay = 0)
-    {
-        std::vector<test::ShowSlide> slides;
-        for (const QString& path : pictures)
-            slides.push_back({path, delay});
-        writeShow(slides);
-    }
-
-    // Opens the show and notes every picture the screen shows, until `count` have
-    // come or the window has closed.
-    QStringList watchShow(int count, double seconds = 10)
-    {
-        window_ = qvtour52::open();
-        QStringList shown;
-        QString last;
-        const EventWaitHooks& clock = eventWaitHooks();
-        const double until = clock.monotonicSeconds() + seconds;
-        let_events_run_until(
-            [&] {
-                if (window_ == nullptr || !window_->isVisible() || clock.monotonicSeconds() > until)
-                    return true;
-                const QString now = window_->image().fileName();
-                if (!now.isEmpty() && (now != last || window_->fileIndex() != lastIndex_)) {
-                    if (now != last)
-                        shown << QFileInfo(now).fileName();
-                    last = now;
-                    lastIndex_ = window_->fileIndex();
-                }
-                return shown.size() >= count;
-            },
-            std::chrono::milliseconds(5));
-        return shown;
     }
 
     bool runUntil(const std::function<bool()>& done, double seconds = 5)
@@ -128,54 +86,47 @@ protected:
         return done();
     }
 
-    MessageRecorder messages_;
+    // Opens the show and notes every picture the screen shows, until `count` have
+    // come or the window has closed.
+    QStringList watchShow(int count, double seconds = 10)
+    {
+        window_ = qvtour52::open();
+        QStringList shown;
+        QString last;
+        runUntil([&] {
+            const QString now = window_->image().fileName();
+            if (!now.isEmpty() && now != last)
+                shown << QFileInfo(last = now).fileName();
+            return !window_->isVisible() || shown.size() >= count;
+        }, seconds);
+        return shown;
+    }
+
+    QStringList messages_;
     QString dataDir_;
     qvtour52* window_ = nullptr;  // retired, not deleted, until TearDown
-    int lastIndex_ = -1;
 };
 
-TEST_F(ShowWindowTest, PlaysACustomShowInOrderAndStartsOver)
-{
-    writeShow({picture("a.bmp", Qt::red), picture("b.bmp", Qt::green), picture("c.bmp", Qt::blue)});
-    EXPECT_EQ(watchShow(4), (QStringList{"a.bmp", "b.bmp", "c.bmp", "a.bmp"}));
-}
-
-// The wiping effect brings no picture in: a slide that names it must still move on.
-TEST_F(ShowWindowTest, ASlideWithTheWipingEffectAppearsAndTheShowMovesOn)
-{
-    writeShow({{picture("a.bmp", Qt::red), 0, 51, 5}, {picture("b.bmp", Qt::green)}});
-    EXPECT_EQ(watchShow(3, 5), (QStringList{"a.bmp", "b.bmp", "a.bmp"}));
-}
-
 // Over the picture only the picture's own memory of the mouse counts, and it forgets
-// at each new slide: the first movement there, however far, is only remembered.
-TEST_F(ShowWindowTest, TheFirstMovementOverEachNewPictureIsOnlyRemembered)
-{
-    writeShow({picture("a.bmp", Qt::red), picture("b.bmp", Qt::green)}, 1);
-    window_ = qvtour52::open();
-    ASSERT_TRUE(runUntil([this] { return window_->image().fileName().endsWith(QLatin1String("a.bmp")); }));
-    const QPoint centre = window_->rect().center();
-    QTest::mouseMove(window_, centre);
-    ASSERT_TRUE(runUntil([this] { return window_->image().fileName().endsWith(QLatin1String("b.bmp")); }));
-    QTest::mouseMove(window_, centre + QPoint(120, 90));
-    runUntil([] { return false; }, 0.3);
-    EXPECT_FALSE(showState().quitRequested);
-    EXPECT_TRUE(window_->isVisible());
-}
-
-// A picture deleted after the look-ahead read it is still the one its slide shows.
-TEST_F(ShowWindowTest, APictureGoneSinceTheLookAheadIsShownFromIt)
+// at each new slide: the first movement there, however far, is only remembered. A
+// picture deleted after the look-ahead read it is still the one its slide shows.
+TEST_F(ShowWindowTest, EachNewPictureForgetsTheMouseAndShowsWhatTheLookAheadRead)
 {
     const QString b = picture("b.bmp", Qt::green);
-    writeShow({picture("a.bmp", Qt::red), b}, 1);
+    writeShow({{picture("a.bmp", Qt::red), 1}, {b, 1}});
     window_ = qvtour52::open();
     ASSERT_TRUE(runUntil([this] {
         return window_->image().fileName().endsWith(QLatin1String("a.bmp")) && showState().readyForNext;
     }));
     const PictureHandle first = window_->image().picture();
+    const QPoint centre = window_->rect().center();
+    QTest::mouseMove(window_, centre);
     ASSERT_TRUE(QFile::remove(b));
     ASSERT_TRUE(runUntil([this] { return window_->image().fileName().endsWith(QLatin1String("b.bmp")); }));
-    runUntil([] { return false; }, 0.2);
+    QTest::mouseMove(window_, centre + QPoint(120, 90));
+    runUntil([] { return false; }, 0.3);
+    EXPECT_FALSE(showState().quitRequested);
+    EXPECT_TRUE(window_->isVisible());
     EXPECT_NE(window_->image().picture(), first) << "the previous picture stands in for the missing one";
     EXPECT_TRUE(window_->image().picture());
 }
@@ -202,47 +153,43 @@ TEST_F(ShowWindowTest, EachCaptionDescribesThePictureOnScreen)
     EXPECT_EQ(seen, (QStringList{"a.bmp=apple", "b.bmp=bean", "c.bmp=cherry"}));
 }
 
-TEST_F(ShowWindowTest, SkipsPicturesThatCannotBeShown)
+// A missing first picture and a damaged one between good ones are skipped; a slide of the
+// wiping effect, which brings no picture in, still appears and the show moves on.
+TEST_F(ShowWindowTest, SkipsPicturesThatCannotBeShownAndMovesOnFromTheWipe)
 {
-    const QString a = picture("a.bmp", Qt::red);
-    const QString c = picture("c.bmp", Qt::blue);
     const QString broken = dataDir_ + QStringLiteral("broken.bmp");
     ASSERT_TRUE(test::writeFile(broken, "BM this is not a picture"));
-    // A missing first picture, a damaged one between good ones.
-    writeShow({dataDir_ + QStringLiteral("missing.bmp"), a, broken, c});
+    writeShow({{dataDir_ + QStringLiteral("missing.bmp")}, {picture("a.bmp", Qt::red), 0, 51, 5}, {broken},
+               {picture("c.bmp", Qt::blue)}});
     EXPECT_EQ(watchShow(4), (QStringList{"a.bmp", "c.bmp", "a.bmp", "c.bmp"}));
 }
 
-TEST_F(ShowWindowTest, AShowThatCannotBeReadEndsByItself)
+// A show that cannot be read ends by itself, and the messages name the file read: the
+// show file given on the command line, else the configuration's show.
+TEST_F(ShowWindowTest, AShowThatCannotBeReadEndsByItselfNamingTheFileRead)
 {
     globalSettings().activeCss = QStringLiteral("no-such-show.css");
-    window_ = qvtour52::open();
-    EXPECT_TRUE(runUntil([] { return !anyProgramWindowOpen(); }, 15));
-    EXPECT_TRUE(messages_.texts.contains(QStringLiteral("no-such-show.css was not able to be loaded!")))
-        << messages_.texts.join(QLatin1Char('|')).toStdString();
-}
-
-// A show file given on the command line is the one the messages name, not the
-// configuration's show.
-TEST_F(ShowWindowTest, MessagesAboutADamagedShowFileNameTheFileRead)
-{
     const QString damaged = dataDir_ + QStringLiteral("damaged.css");
     ASSERT_TRUE(test::writeFile(damaged, "\"Quintavue\",,,,,,,3\r\n\"only one"));
-    startupState().commandLine = damaged;
-    window_ = qvtour52::open();
-    EXPECT_TRUE(runUntil([] { return !anyProgramWindowOpen(); }, 15));
+    for (const QString& commandLine : {QString(), damaged}) {
+        startupState().commandLine = commandLine;
+        messages_.clear();
+        window_ = qvtour52::open();
+        EXPECT_TRUE(runUntil([] { return !anyProgramWindowOpen(); }, 15));
+        const QString read = commandLine.isEmpty() ? QStringLiteral("no-such-show.css") : damaged;
+        EXPECT_EQ(messages_.value(messages_.size() - 1), read + QStringLiteral(" was not able to be loaded!"));
+    }
     startupState().commandLine.clear();
-    ASSERT_EQ(messages_.texts.size(), 2) << messages_.texts.join(QLatin1Char('|')).toStdString();
-    EXPECT_TRUE(messages_.texts[0].startsWith(QStringLiteral("The custom Quintavue file ") + damaged + " is corrupt!"))
-        << messages_.texts[0].toStdString();
-    EXPECT_EQ(messages_.texts[1], damaged + QStringLiteral(" was not able to be loaded!"));
+    ASSERT_EQ(messages_.size(), 2) << messages_.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(messages_[0].startsWith(QStringLiteral("The custom Quintavue file ") + damaged + " is corrupt!"))
+        << messages_[0].toStdString();
 }
 
 TEST_F(ShowWindowTest, APresentationWaitsForAClickAndEndsOnAKeyWithoutPassword)
 {
     globalSettings().presentationMode = 1;
     globalSettings().screenSaverPassword = QStringLiteral("Owl");
-    writeShow({picture("a.bmp", Qt::red), picture("b.bmp", Qt::green)}, 0);
+    writeShow({{picture("a.bmp", Qt::red)}, {picture("b.bmp", Qt::green)}});
     window_ = qvtour52::open();
     ASSERT_TRUE(runUntil([this] { return window_->image().fileName().endsWith(QLatin1String("a.bmp")); }));
     // A presentation lends each slide 2 seconds, then waits for a click inside the
@@ -281,7 +228,7 @@ TEST_F(ShowWindowTest, TheOtherScreensCountAsTheShow)
 {
     if (QGuiApplication::screens().size() < 2)
         GTEST_SKIP() << "needs a second screen";
-    writeShow({picture("a.bmp", Qt::red), picture("b.bmp", Qt::green)}, 30);
+    writeShow({{picture("a.bmp", Qt::red), 30}, {picture("b.bmp", Qt::green), 30}});
     window_ = qvtour52::open();
     ASSERT_TRUE(runUntil([this] { return !window_->image().fileName().isEmpty(); }));
     QWidget* other = nullptr;
@@ -299,16 +246,6 @@ TEST_F(ShowWindowTest, TheOtherScreensCountAsTheShow)
 
 class PasswordTest : public ShowWindowTest {
 protected:
-    QPushButton& cancelButton()
-    {
-        const QList<QPushButton*> buttons = window_->passwordPrompt().findChildren<QPushButton*>();
-        for (QPushButton* button : buttons)
-            if (button->text() == QStringLiteral("&Cancel"))
-                return *button;
-        ADD_FAILURE() << "no Cancel button";
-        return *buttons.front();
-    }
-
     void SetUp() override
     {
         ShowWindowTest::SetUp();
@@ -325,11 +262,6 @@ protected:
         ASSERT_TRUE(runUntil(ready));
         QTest::keyClick(window_, Qt::Key_A);
         ASSERT_TRUE(runUntil([this] { return window_->passwordPrompt().isVisible(); }));
-    }
-    void askForThePassword()
-    {
-        writeShow({picture("a.bmp", Qt::red), picture("b.bmp", Qt::green)}, 30);
-        askForThePassword([this] { return !window_->image().fileName().isEmpty(); });
     }
 };
 
@@ -359,13 +291,16 @@ TEST_F(PasswordTest, ThePromptHoldsTheShowAndKeepsWhatIsTyped)
     EXPECT_TRUE(runUntil([this] { return !window_->isVisible(); }));
 }
 
-// Each text of the prompt, drawn over the black show window, must stand out from the
-// prompt's own background.
-TEST_F(PasswordTest, EveryTextOfThePromptStandsOutFromItsBackground)
+// A wrong password is refused, and each text of the prompt, drawn over the black show
+// window, stands out from the prompt's own background.
+TEST_F(PasswordTest, AWrongPasswordIsRefusedAndCancelResumesTheShow)
 {
-    askForThePassword();
+    writeShow({{picture("a.bmp", Qt::red), 30}, {picture("b.bmp", Qt::green), 30}});
+    askForThePassword([this] { return !window_->image().fileName().isEmpty(); });
     QTest::keyClicks(&window_->passwordEntry(), QStringLiteral("cat"));
     QTest::keyClick(&window_->passwordEntry(), Qt::Key_Return);
+    EXPECT_TRUE(window_->invalidPasswordLabel().isVisible());
+    EXPECT_TRUE(window_->passwordEntry().text().isEmpty());
     const QImage shot = window_->grab().toImage();
     const QList<QLabel*> labels = window_->passwordPrompt().findChildren<QLabel*>();
     ASSERT_EQ(labels.size(), 3);
@@ -379,20 +314,13 @@ TEST_F(PasswordTest, EveryTextOfThePromptStandsOutFromItsBackground)
                 standingOut += std::abs(qGray(shot.pixel(x, y)) - background) > 96 ? 1 : 0;
         EXPECT_GT(standingOut, 5 * label->text().size()) << label->text().toStdString();
     }
-}
-
-TEST_F(PasswordTest, AWrongPasswordIsRefusedAndCancelResumesTheShow)
-{
-    askForThePassword();
-    QTest::keyClicks(&window_->passwordEntry(), QStringLiteral("cat"));
-    QTest::keyClick(&window_->passwordEntry(), Qt::Key_Return);
-    EXPECT_TRUE(window_->invalidPasswordLabel().isVisible());
-    EXPECT_TRUE(window_->passwordEntry().text().isEmpty());
     QTest::keyClicks(&window_->passwordEntry(), QStringLiteral("x"));
     EXPECT_FALSE(window_->invalidPasswordLabel().isVisible());
 
     // Cancel returns to the show; the next key asks again.
-    QTest::mouseClick(&cancelButton(), Qt::LeftButton);
+    for (QPushButton* button : window_->passwordPrompt().findChildren<QPushButton*>())
+        if (button->text() == QStringLiteral("&Cancel"))
+            QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_FALSE(window_->passwordPrompt().isVisible());
     QTest::keyClick(window_, Qt::Key_C);
     ASSERT_TRUE(runUntil([this] { return window_->passwordPrompt().isVisible(); }));
