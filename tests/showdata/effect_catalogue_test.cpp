@@ -36,41 +36,6 @@ private:
 // r such that the draw int(r * 113) + 1 gives effect n.
 double drawing(int n) { return (n - 0.5) / 113.0; }
 
-TEST(EffectNames, AreTheListsOwnSpellings)
-{
-    const EffectCatalogue catalogue = standardEffectCatalogue();
-    const std::vector<std::pair<int, const char*>> names = {
-        {0, "None"},           {1, "Left To Right"},   {18, "Dbl Diag.TL-BL"}, {29, "Horz. 2 Pass 2"},
-        {50, "Drip"},          {51, "No Picture2"},    {86, "Horiz. Stretch"}, {87, "Vert.  Stretch"},
-        {88, "Horiz. Stretch"}, {89, "Vert. Stretch"}, {106, "2 Pass HW. In"}, {113, "V. Interlace"},
-        {114, "Random Effect"}};
-    for (const auto& [n, name] : names)
-        EXPECT_EQ(catalogue.effectName[static_cast<std::size_t>(n)], QString::fromLatin1(name)) << n;
-    for (const QString& name : catalogue.effectName)
-        EXPECT_FALSE(name.isEmpty());
-}
-
-struct Tuning {
-    int n;
-    int speedNormal, speedFine, grainNormal, grainFine;
-};
-
-TEST(EffectTuning, RunEdgesCarryTheirRowsValues)
-{
-    const EffectCatalogue catalogue = standardEffectCatalogue();
-    const std::vector<Tuning> samples = {{0, 0, 1, 1, 1},     {12, 10, 2, 8, 1},   {13, 2, 1, 8, 5},   {24, 1, 1, 24, 12},
-                                         {35, 1, 4, 8, 8},    {50, 0, 1, 8, 4},    {60, 1, 1, 6, 5},   {89, 1, 1, 20, 10},
-                                         {94, 18, 4, 20, 10}, {97, 18, 4, 20, 10}, {110, 4, 5, 2, 1},  {113, 1, 10, 10, 5},
-                                         {114, 0, 0, 0, 0}};
-    for (const Tuning& t : samples) {
-        const auto at = static_cast<std::size_t>(t.n);
-        EXPECT_EQ(catalogue.effectBaseSpeed[0][at], t.speedNormal) << t.n;
-        EXPECT_EQ(catalogue.effectBaseSpeed[1][at], t.speedFine) << t.n;
-        EXPECT_EQ(catalogue.effectGrain[0][at], t.grainNormal) << t.n;
-        EXPECT_EQ(catalogue.effectGrain[1][at], t.grainFine) << t.n;
-    }
-}
-
 QByteArray selectionFile(const std::vector<int>& lines)
 {
     QByteArray bytes;
@@ -116,7 +81,7 @@ TEST_P(EffectSelectionFiles, DecideWhatTheRandomDrawGives)
         drawn.insert(DrawRandomEffect(effectCatalogue(), random));
     EXPECT_EQ(drawn, GetParam().drawable);
     EXPECT_EQ(effectCatalogue().effectEnabled[51], 0);
-    EXPECT_TRUE(recorder_.messages.empty());
+    EXPECT_TRUE(messages_.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -131,27 +96,6 @@ INSTANTIATE_TEST_SUITE_P(
                       SelectionCase{"NotANumber", selectionFile(onlyOn(9)).replace(" 0 \r\n", " x \r\n"), allButWipe()},
                       SelectionCase{"EmptyLine", QByteArray("\r\n") + selectionFile(onlyOn(9)), allButWipe()},
                       SelectionCase{"LinesAfterTheLastIgnored", selectionFile(onlyOn(4)) + "junk\r\n", {4}}));
-
-TEST_F(ShowDataTest, EffectSelectionIsWrittenAsPrintStatementLines)
-{
-    EffectSelection flags{};
-    flags.fill(1);
-    flags[2] = 0;
-    flags[3] = -1;
-    ASSERT_EQ(SaveEffectSelection(flags), 0);
-    const QByteArray bytes = readFile(dataPath("qvtour52.eff"));
-    const QList<QByteArray> lines = bytes.split('\n');
-    ASSERT_EQ(lines.size(), 114);  // 113 lines, each ended
-    EXPECT_EQ(lines[0], " 1 \r");
-    EXPECT_EQ(lines[2], " 0 \r");
-    EXPECT_EQ(lines[3], "-1 \r");
-    EXPECT_EQ(lines[50], " 0 \r");  // 51 is never offered
-    EXPECT_EQ(lines[113], "");
-    BuildEffectCatalogue();
-    EXPECT_EQ(effectCatalogue().effectEnabled[1], 1);
-    EXPECT_EQ(effectCatalogue().effectEnabled[3], 0);
-    EXPECT_EQ(effectCatalogue().effectEnabled[4], -1);
-}
 
 struct SpeedCase {
     int n, grainMode, adjuster, speed;
@@ -170,17 +114,14 @@ TEST(RandomEffectSpeed, BaseSpeedTimesTheAdjustersFactorCappedAt255)
             << c.n << " mode " << c.grainMode << " adjuster " << c.adjuster;
 }
 
+// Draws again until an enabled effect comes, and ends even with a source that repeats
+// itself.
 TEST(RandomDraw, DrawsAgainUntilAnEnabledEffect)
 {
     EffectCatalogue catalogue = standardEffectCatalogue();
     catalogue.effectEnabled[3] = 0;
     ScriptedRandom random({drawing(3), drawing(51), drawing(113)});
     EXPECT_EQ(DrawRandomEffect(catalogue, random), 113);
-}
-
-TEST(RandomDraw, EndsEvenWithASourceThatRepeatsItself)
-{
-    EffectCatalogue catalogue = standardEffectCatalogue();
     catalogue.effectEnabled.fill(0);
     catalogue.effectEnabled[80] = 1;
     catalogue.noEffectEnabled = false;
@@ -200,22 +141,9 @@ TEST(PreviewDraw, IgnoresTheSelectionButNeverGivesTheWipe)
     }
 }
 
-TEST(EffectWait, EndsWhenTheComponentSaysTheEffectIsDone)
-{
-    MarkEffectRunning();
-    QTimer::singleShot(0, QCoreApplication::instance(), [] { MarkEffectDone(); });
-    WaitForEffect(std::chrono::minutes(5));
-    EXPECT_FALSE(effectRunning());
-}
-
-TEST(EffectWait, GivesUpAfterItsLimitAndClearsTheFlag)
-{
-    MarkEffectRunning();
-    WaitForEffect(std::chrono::milliseconds(1));
-    EXPECT_FALSE(effectRunning());
-}
-
-TEST(EffectWait, AWaitInsideAWaitEndsBoth)
+// A wait ends when the component says the effect is done, a wait inside a wait ending
+// both, or after its limit, and the flag is clear afterwards.
+TEST(EffectWait, EndsWhenTheEffectIsDoneOrAfterItsLimit)
 {
     MarkEffectRunning();
     QTimer::singleShot(0, QCoreApplication::instance(), [] {
@@ -223,6 +151,9 @@ TEST(EffectWait, AWaitInsideAWaitEndsBoth)
         WaitForEffect(std::chrono::minutes(5));
     });
     WaitForEffect(std::chrono::minutes(5));
+    EXPECT_FALSE(effectRunning());
+    MarkEffectRunning();
+    WaitForEffect(std::chrono::milliseconds(1));
     EXPECT_FALSE(effectRunning());
 }
 

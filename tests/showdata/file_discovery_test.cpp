@@ -4,6 +4,7 @@
 #include "showdata/file_discovery.h"
 #include "showdata/random_file_lists.h"
 #include "showdata/show_file_listing.h"
+#include "startup/shared_routines.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -42,6 +43,7 @@ protected:
 
 TEST_F(FileDiscovery, PatternOrderThenNameWithinAPattern)
 {
+    EXPECT_TRUE(scan(true).isEmpty()) << "a missing folder holds nothing";
     touch({"b.bmp", "c.jpg", "a.gif", "Z.GIF", "B.jpg", "a.JPG", "x.wmf", "y.tif", "t.tga", "p.pcx", "d.dib",
            "s.TIFF", "e.jpeg", "h.JXL", "g.avif", "f.heif", "i.HEIC", "w.webp", "n.png"});
     EXPECT_EQ(scan(false), (QStringList{"a.gif", "Z.GIF", "a.JPG", "B.jpg", "c.jpg", "b.bmp", "d.dib", "p.pcx",
@@ -80,16 +82,9 @@ TEST_F(FileDiscovery, NamesThatAreNotUtf8AreFoundByTheirRealBytes)
 TEST_F(FileDiscovery, SubfoldersDepthFirstBeforeTheFoldersOwnFiles)
 {
     touch({"a.gif", "b.bmp", "c.jpg", "x/d.gif", "x/deeper/e.gif", "x/deeper/f.jpg", "W/g.gif", "y/h.bmp"});
-    const QStringList withoutSubfolders = scan(false);
-    EXPECT_EQ(withoutSubfolders, (QStringList{"a.gif", "c.jpg", "b.bmp"}));
+    EXPECT_EQ(scan(false), (QStringList{"a.gif", "c.jpg", "b.bmp"}));
     EXPECT_EQ(scan(true), (QStringList{"W/g.gif", "x/d.gif", "x/deeper/e.gif", "x/deeper/f.jpg", "y/h.bmp", "a.gif",
                                        "c.jpg", "b.bmp"}));
-
-    std::vector<QString> column(1);
-    int count = 0;
-    FoundFileList list(column, count);
-    ScanSubdirectories(root() + QLatin1Char('/'), list, MediaKind::Picture);
-    EXPECT_EQ(found(column, count).size(), 5);
 }
 
 TEST_F(FileDiscovery, SymbolicLinkCyclesAndSecondRoutesAreSearchedOnce)
@@ -105,11 +100,6 @@ TEST_F(FileDiscovery, AFullListKeepsReplacingItsLastEntry)
 {
     touch({"1.gif", "2.gif", "3.gif", "4.gif", "5.gif"});
     EXPECT_EQ(scan(false, MediaKind::Picture, 3), (QStringList{"1.gif", "2.gif", "5.gif"}));
-}
-
-TEST_F(FileDiscovery, MissingFolderFindsNothing)
-{
-    EXPECT_TRUE(scan(true).isEmpty());
 }
 
 TEST_F(FileDiscovery, RandomShowListsFollowTheConfiguration)
@@ -156,6 +146,33 @@ TEST_F(FileDiscovery, ShowFilesListedWithTheActiveOneSelected)
     }
     globalSettings().slideshowPath = folder_.path() + QStringLiteral("/gone/");
     EXPECT_TRUE(ListShowFiles().names.isEmpty());
+}
+
+struct ProgramEnded {};
+
+// One picture is enough; with none, the message names the first folder searched and the
+// program ends.
+TEST_F(FileDiscovery, WithoutPicturesTheRandomShowSaysWhereItLookedAndEnds)
+{
+    setProgramEnd([] { throw ProgramEnded{}; });
+    const struct Restore {
+        ~Restore() { setProgramEnd(nullptr); }
+    } restore;
+    touch({"pics/a.tif", "sounds/a.wav"});
+    randomShowConfig() = RandomShowConfig{};
+    randomShowConfig().pictureDirs = {"", root() + "/pics"};
+    randomShowConfig().audioDirs = {"", root() + "/sounds"};
+    EXPECT_NO_THROW(BuildRandomFileLists());
+    EXPECT_EQ(found(customShow().picture, customShow().pictureCount), QStringList{"pics/a.tif"});
+    EXPECT_TRUE(messages_.empty());
+
+    randomShowConfig().pictureDirs = {"", root() + "/empty", root() + "/also-empty"};
+    EXPECT_THROW(BuildRandomFileLists(), ProgramEnded);
+    ASSERT_EQ(messages_.size(), 1U);
+    EXPECT_EQ(messages_[0].text, "No picture files were found in " + root()
+                                              + "/empty   Please go to the screen saver setup screen and specify a correct directory.");
+    EXPECT_EQ(messages_[0].buttons, MessageButtons::OkCancel);
+    EXPECT_EQ(customShow().audioCount, 1);
 }
 
 } // namespace

@@ -21,20 +21,15 @@
 
 namespace qv::test {
 
-class RecordingPresenter final : public MessagePresenter {
-public:
-    MessageAnswer present(const Message& message) override
-    {
-        messages.push_back(message);
-        return MessageAnswer::Ok;
-    }
-    std::vector<Message> messages;
-};
-
 // A data folder of its own as "slideshow_path", messages recorded instead of shown,
 // and the process-wide records back at their start values.
-class ShowDataTest : public ::testing::Test {
+class ShowDataTest : public ::testing::Test, public MessagePresenter {
 protected:
+    MessageAnswer present(const Message& message) override
+    {
+        messages_.push_back(message);
+        return MessageAnswer::Ok;
+    }
     void SetUp() override
     {
         ASSERT_TRUE(folder_.isValid());
@@ -44,7 +39,7 @@ protected:
         startupState().appName = QStringLiteral("Quintavue");
         startupState().commandLine.clear();
         customShow() = CustomShow{};
-        setMessagePresenter(&recorder_);
+        setMessagePresenter(this);
     }
     void TearDown() override
     {
@@ -65,33 +60,23 @@ protected:
     }
     void writeDataFile(const QString& name, const QByteArray& bytes) const { writeFile(dataPath(name), bytes); }
 
+    // The file's bytes, whatever bytes its name is made of; empty if it cannot be read.
     static QByteArray readFile(const QString& path)
     {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    // A file named by raw bytes (QFile cannot open names that are not UTF-8).
-    static QByteArray readRawFile(const QByteArray& path)
-    {
-        const std::unique_ptr<std::FILE, decltype(&std::fclose)> file(std::fopen(path.constData(), "rb"), &std::fclose);
-        QByteArray bytes;
-        char buffer[4096];
-        for (std::size_t got = 0; file && (got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0;)
-            bytes.append(buffer, static_cast<qsizetype>(got));
-        return bytes;
+        QFile file;
+        return openForReading(file, path) ? file.readAll() : QByteArray();
     }
 
     QStringList messageTexts() const
     {
         QStringList texts;
-        for (const Message& message : recorder_.messages)
+        for (const Message& message : messages_)
             texts.append(message.text);
         return texts;
     }
 
     QTemporaryDir folder_;
-    RecordingPresenter recorder_;
+    std::vector<Message> messages_;
 };
 
 // A real small picture under a name given as raw bytes, folders on the way made too (Qt
