@@ -33,15 +33,6 @@ INSTANTIATE_TEST_SUITE_P(
                       ModeCase{"/s  /t", "/S", true}, ModeCase{"/s /tx", "/S", false},
                       ModeCase{"\"/home/ann/Holiday.css\"", "\"/", false}, ModeCase{"s", "S", false}));
 
-TEST(CommandLine, OnlyTheFourWindowModesOpenAnything)
-{
-    EXPECT_TRUE(selectsAnyMode(QString()));
-    EXPECT_TRUE(selectsAnyMode(QStringLiteral("/p:1234")));
-    EXPECT_TRUE(selectsAnyMode(QStringLiteral("holiday.css")));
-    EXPECT_FALSE(selectsAnyMode(QStringLiteral("/x")));
-    EXPECT_FALSE(selectsAnyMode(QStringLiteral("\"holiday.css\"")));
-}
-
 struct NumberCase {
     const char* text;
     double value;
@@ -64,27 +55,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CommandLine, HostWindowIsTheNumberAfterTheSwitch)
 {
-    EXPECT_EQ(hostWindowFrom(QStringLiteral("/p 1234")), 1234U);
-    EXPECT_EQ(hostWindowFrom(QStringLiteral("/P1234")), 1234U);
-    EXPECT_EQ(hostWindowFrom(QStringLiteral("/p:1234")), 0U);
-    EXPECT_EQ(hostWindowFrom(QStringLiteral("/p")), 0U);
-    EXPECT_EQ(hostWindowFrom(QStringLiteral("/p -99")), 0U);
-    EXPECT_EQ(hostWindowFrom(QStringLiteral("/p 4294967295")), 4294967295U);
-    EXPECT_EQ(hostWindowFrom(QStringLiteral("/p 99999999999999999999")), 0U);
+    for (const auto& [line, window] : {std::pair{"/p 1234", 1234U}, {"/P1234", 1234U}, {"/p:1234", 0U}, {"/p", 0U},
+                                       {"/p -99", 0U}, {"/p 4294967295", 4294967295U}, {"/p 99999999999999999999", 0U}})
+        EXPECT_EQ(hostWindowFrom(QString::fromLatin1(line)), window) << line;
 }
-
-TEST(CommandLine, ArgumentsJoinIntoOneText)
-{
-    EXPECT_EQ(commandLineText({QStringLiteral("/p"), QStringLiteral("1234")}), QStringLiteral("/p 1234"));
-    EXPECT_EQ(commandLineText({QStringLiteral("/home/ann/My Shows/a.css")}), QStringLiteral("/home/ann/My Shows/a.css"));
-    EXPECT_EQ(commandLineText({}), QString());
-}
-
-} // namespace
-} // namespace qv
-
-namespace qv {
-namespace {
 
 // The ways screen-saver daemons hand over a window, and ordinary switches, which are no
 // daemon's request; an id that is no number names no window.

@@ -21,11 +21,6 @@ protected:
             host_ = program_.makeHostWindow(152, 112, kHostBackground);
     }
 
-    void startPreview(const QString& commandLine)
-    {
-        ASSERT_TRUE(program_.start(QProcess::splitCommand(commandLine)));
-    }
-
     std::vector<Window> hostChildren() const
     {
         Window root = 0;
@@ -58,7 +53,7 @@ protected:
 
 TEST_F(PreviewHostTest, DrawsInsideTheHostAndEndsWhenTheHostIsDestroyed)
 {
-    startPreview(QStringLiteral("/p %1").arg(host_));
+    ASSERT_TRUE(program_.start({QStringLiteral("/p"), QString::number(host_)}));
     ASSERT_TRUE(within(10000, [this] { return !hostChildren().empty(); })) << "the label never joined the host";
     // The label paints once its process gets the processor; on a loaded machine that
     // can take a while, so wait for the painting rather than for a fixed time.
@@ -72,7 +67,7 @@ TEST_F(PreviewHostTest, DrawsInsideTheHostAndEndsWhenTheHostIsDestroyed)
 
 TEST_F(PreviewHostTest, EndsWhenTheHostTakesItsWindowAway)
 {
-    startPreview(QStringLiteral("/P%1").arg(host_));
+    ASSERT_TRUE(program_.start({QStringLiteral("/P%1").arg(host_)}));
     ASSERT_TRUE(within(10000, [this] { return !hostChildren().empty(); }));
     for (const Window child : hostChildren())
         XUnmapWindow(program_.display(), child);
@@ -84,7 +79,7 @@ TEST_F(PreviewHostTest, EndsWhenTheHostTakesItsWindowAway)
 TEST_F(PreviewHostTest, WithoutAUsableHostItEndsByItself)
 {
     for (const char* commandLine : {"/p 0", "/p:1234"}) {
-        startPreview(QString::fromUtf8(commandLine));
+        ASSERT_TRUE(program_.start(QProcess::splitCommand(QString::fromUtf8(commandLine))));
         EXPECT_TRUE(program_.process().waitForFinished(8000)) << commandLine;
         EXPECT_EQ(program_.process().exitCode(), 0) << commandLine;
         EXPECT_TRUE(hostChildren().empty());

@@ -42,28 +42,24 @@ protected:
         globalSettings() = GlobalSettings();
         startupState() = StartupState();
     }
+    // The show's window only, closing shortly after it opens.
+    ModeWindows showOnly()
+    {
+        ModeWindows windows;
+        windows.showShowWindow = [this] { openShortLivedWindow(&opened); };
+        return windows;
+    }
     int opened = 0;
 };
 
 TEST_F(StartupTest, UnknownSwitchOpensNothingAndAModeWhoseWindowIsMissingFailsLoudly)
 {
-    ModeWindows windows;
-    windows.showShowWindow = [this] { openShortLivedWindow(&opened); };
+    ModeWindows windows = showOnly();
     windows.showTitleScreen = [this] { openShortLivedWindow(&opened); };
     EXPECT_EQ(run_program({QStringLiteral("/x")}, windows), 0);
     EXPECT_EQ(opened, 0);
     for (const char* mode : {"/s", "/c", "/a"})
         EXPECT_EQ(run_program({QString::fromLatin1(mode)}, ModeWindows()), 2) << mode;
-}
-
-TEST_F(StartupTest, ShowRunsUntilItsWindowCloses)
-{
-    ModeWindows windows;
-    windows.showShowWindow = [this] { openShortLivedWindow(&opened); };
-    EXPECT_EQ(run_program({QStringLiteral("/S"), QStringLiteral("/t")}, windows), 0);
-    EXPECT_EQ(opened, 1);
-    EXPECT_EQ(startupState().testSwitch, 1);
-    EXPECT_FALSE(anyProgramWindowOpen());
 }
 
 // One show per display: the same display refuses a second one, another display or a
@@ -83,68 +79,40 @@ TEST_F(StartupTest, ASecondShowOnTheSameDisplayIsRefusedSilently)
         qputenv("DISPLAY", c.display);
         startupState().daemonWindow = c.daemonWindow;
         opened = 0;
-        ModeWindows windows;
-        windows.showShowWindow = [this] { openShortLivedWindow(&opened); };
-        EXPECT_EQ(run_program({QStringLiteral("/s")}, windows), 0);
+        EXPECT_EQ(run_program({QStringLiteral("/s")}, showOnly()), 0);
         EXPECT_EQ(opened, c.opens) << c.display << " window " << c.daemonWindow;
     }
     qputenv("DISPLAY", display);
 }
 
-TEST_F(StartupTest, TheMarkerGoesWithTheShow)
+// A show file plays as a custom show, and a show file or presentation mode plays without
+// the password, cleared before any window opens; the store keeps what it holds.
+TEST_F(StartupTest, AShowFileOrAPresentationPlaysWithoutPasswordAndLeavesTheStoreAlone)
 {
-    { const TitleMarker runningShow(QStringLiteral("slideshow running")); }
-    EXPECT_TRUE(no_window_titled(QStringLiteral("slideshow running")));
-    // Other titles are independent.
-    const TitleMarker other(QStringLiteral("something else"));
-    EXPECT_TRUE(no_window_titled(QStringLiteral("slideshow running")));
-}
-
-TEST_F(StartupTest, AShowFileIsAPasswordlessCustomShowAndLeavesTheStoreAlone)
-{
-    {
-        QSettings s = store();
-        s.beginGroup(QStringLiteral("data"));
-        s.setValue(QStringLiteral("RandomFlag"), QStringLiteral("1"));
-        s.setValue(QStringLiteral("PasswordName"), QStringLiteral("xayfziyewhxh"));
+    const struct {
+        QStringList arguments;
+        const char* setting;
+        const char* commandLine;
+        int randomFlag;
+    } cases[] = {{{"/home/ann/My", "Holiday.Css"}, "data/RandomFlag", "/home/ann/My Holiday.Css", 0},
+                 {{"/s"}, "data/presentation_mode", "/s", 1}};
+    for (const auto& c : cases) {
+        store().setValue(QString::fromLatin1(c.setting), QStringLiteral("1"));
+        store().setValue(QStringLiteral("data/PasswordName"), QStringLiteral("xayfziyewhxh"));
+        QString passwordSeenByShow = QStringLiteral("untouched");
+        ModeWindows windows;
+        windows.showShowWindow = [&] {
+            passwordSeenByShow = globalSettings().screenSaverPassword;
+            openShortLivedWindow(&opened);
+        };
+        EXPECT_EQ(run_program(c.arguments, windows), 0);
+        EXPECT_TRUE(passwordSeenByShow.isEmpty()) << c.setting;
+        EXPECT_EQ(startupState().commandLine, QString::fromLatin1(c.commandLine));
+        EXPECT_EQ(startupState().runMode, QStringLiteral("/S"));
+        EXPECT_EQ(globalSettings().randomFlag, c.randomFlag) << c.setting;
+        EXPECT_EQ(store().value(QString::fromLatin1(c.setting)).toString(), QStringLiteral("1"));
+        EXPECT_EQ(store().value(QStringLiteral("data/PasswordName")).toString(), QStringLiteral("xayfziyewhxh"));
     }
-    ModeWindows windows;
-    windows.showShowWindow = [this] { openShortLivedWindow(&opened); };
-    EXPECT_EQ(run_program({QStringLiteral("/home/ann/My"), QStringLiteral("Holiday.Css")}, windows), 0);
-    EXPECT_EQ(opened, 1);
-    EXPECT_EQ(startupState().runMode, QStringLiteral("/S"));
-    EXPECT_EQ(startupState().commandLine, QStringLiteral("/home/ann/My Holiday.Css"));
-    EXPECT_EQ(globalSettings().randomFlag, 0);
-    EXPECT_TRUE(globalSettings().screenSaverPassword.isEmpty());
-    QSettings s = store();
-    EXPECT_EQ(s.value(QStringLiteral("data/RandomFlag")).toString(), QStringLiteral("1"));
-}
-
-TEST_F(StartupTest, PresentationModeClearsThePasswordBeforeAnyWindowOpens)
-{
-    {
-        QSettings s = store();
-        s.setValue(QStringLiteral("data/presentation_mode"), QStringLiteral("1"));
-        s.setValue(QStringLiteral("data/PasswordName"), QStringLiteral("xa"));
-    }
-    QString passwordSeenByShow = QStringLiteral("untouched");
-    ModeWindows windows;
-    windows.showShowWindow = [&] {
-        passwordSeenByShow = globalSettings().screenSaverPassword;
-        openShortLivedWindow(&opened);
-    };
-    run_program({QStringLiteral("/s")}, windows);
-    EXPECT_TRUE(passwordSeenByShow.isEmpty());
-}
-
-TEST_F(StartupTest, PreviewReadsTheHostWindowNumber)
-{
-    ModeWindows windows;
-    windows.loadPreviewHost = [this] { openShortLivedWindow(&opened); };
-    run_program({QStringLiteral("/p"), QStringLiteral("1234")}, windows);
-    EXPECT_EQ(startupState().hostWindow, 1234U);
-    run_program({QStringLiteral("/p:1234")}, windows);
-    EXPECT_EQ(startupState().hostWindow, 0U);
     EXPECT_EQ(opened, 2);
 }
 

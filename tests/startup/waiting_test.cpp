@@ -38,18 +38,14 @@ private:
     std::chrono::milliseconds longestBound_{0};
 };
 
+// A wait ends at the rounded second: 100.3 + 1 rounds to 101, 100.7 + 1 to 102, halves
+// go to the even second, and a wait of 0 ends at the next rounding point.
 TEST(WaitSeconds, EndsAtTheRoundedSecond)
 {
-    // 100.3 + 1 rounds to 101: 0.7 s.
-    EXPECT_NEAR(waitDurationSeconds(100.3, 1), 0.7, 1e-9);
-    // 100.7 + 1 rounds to 102: 1.3 s.
-    EXPECT_NEAR(waitDurationSeconds(100.7, 1), 1.3, 1e-9);
-    // Halves go to the even second: 100.5 + 1 = 101.5 -> 102, 101.5 + 1 = 102.5 -> 102.
-    EXPECT_NEAR(waitDurationSeconds(100.5, 1), 1.5, 1e-9);
-    EXPECT_NEAR(waitDurationSeconds(101.5, 1), 0.5, 1e-9);
-    // wait_seconds(0) ends at the next rounding point, at most half a second away.
-    EXPECT_NEAR(waitDurationSeconds(100.2, 0), 0.0, 1e-9);
-    EXPECT_NEAR(waitDurationSeconds(100.6, 0), 0.4, 1e-9);
+    const double cases[][3] = {{100.3, 1, 0.7}, {100.7, 1, 1.3}, {100.5, 1, 1.5},
+                               {101.5, 1, 0.5}, {100.2, 0, 0.0}, {100.6, 0, 0.4}};
+    for (const auto& [now, seconds, duration] : cases)
+        EXPECT_NEAR(waitDurationSeconds(now, static_cast<int>(seconds)), duration, 1e-9) << now << " + " << seconds;
 }
 
 // A wait lasts its time, across midnight too, sleeping in bounded slices (a few dozen
@@ -70,14 +66,6 @@ TEST(WaitSeconds, WaitsTheRequestedTimeWithoutSpinning)
         EXPECT_LT(time.rounds(), 40) << c.timeOfDay;
         EXPECT_LE(time.longestBound().count(), 250) << c.timeOfDay;
     }
-}
-
-TEST(WaitingLoop, RunsEventsUntilTheConditionHolds)
-{
-    const FakeTime time(0.0);
-    let_events_run_until([&time] { return time.rounds() == 7; }, std::chrono::milliseconds(100));
-    EXPECT_EQ(time.rounds(), 7);
-    EXPECT_EQ(time.longestBound().count(), 100);
 }
 
 } // namespace
