@@ -1,7 +1,6 @@
 // The slide dialogs driven through their controls, offscreen.
 #include "components/picture/fx_image.h"
 #include "components/sound/fx_snd.h"
-#include "config_ui/browsers/file_browser.h"
 #include "config_ui/slide_dialogs/cpic.h"
 #include "config_ui/slide_dialogs/delays.h"
 #include "config_ui/slide_dialogs/desc.h"
@@ -17,12 +16,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
@@ -31,7 +27,6 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
 
 namespace qv {
 namespace {
@@ -51,14 +46,8 @@ protected:
     {
         CustomShow& show = customShow();
         show.resizeSlides(count);
-        for (int i = 1; i <= count; ++i) {
-            show.picture[std::size_t(i)] = dataPath(QStringLiteral("wide.bmp"));
-            show.description[std::size_t(i)] = QStringLiteral("slide %1").arg(i);
-            show.delay[std::size_t(i)] = 10;
-            show.effect[std::size_t(i)] = 1;
-            show.effectSpeed[std::size_t(i)] = 2;
-            show.audioLoop[std::size_t(i)] = 1;
-        }
+        for (int i = 1; i <= count; ++i)
+            show.setSlide(i, {dataPath(QStringLiteral("wide.bmp")), QStringLiteral("slide %1").arg(i), 10, 1, 2, {}, 1});
         configUiState().currentSlide = 2;
     }
 
@@ -69,12 +58,6 @@ protected:
         QApplication::setActiveWindow(&dialog);  // the focus moving in must not choose anything
         QTest::qWait(50);
     }
-
-    template <typename Widget>
-    static Widget* control(QWidget& window, const char* name)
-    {
-        return test::control<Widget>(&window, QString::fromLatin1(name));
-    }
 };
 
 TEST_F(SlideDialogTest, DelayEntryTakesOnlyANumberAndSpinsUpward)
@@ -82,7 +65,7 @@ TEST_F(SlideDialogTest, DelayEntryTakesOnlyANumberAndSpinsUpward)
     makeShow(3);
     delays dialog;
     open(dialog);
-    auto* entry = control<QLineEdit>(dialog, "Text1");
+    auto* entry = test::control<QLineEdit>(&dialog, "Text1");
     EXPECT_EQ(entry->text(), QStringLiteral("10"));
 
     entry->clear();
@@ -95,15 +78,11 @@ TEST_F(SlideDialogTest, DelayEntryTakesOnlyANumberAndSpinsUpward)
     QTest::keyClicks(entry, QStringLiteral("7"));
     EXPECT_EQ(entry->text(), QStringLiteral("999"));
 
-    auto* spin = control<QScrollBar>(dialog, "VScroll1");
-    const std::tuple<const char*, QAbstractSlider::SliderAction, const char*> spins[] = {
-        {"15", QAbstractSlider::SliderSingleStepAdd, "14"},
-        {"0", QAbstractSlider::SliderSingleStepAdd, "0"},
-    };
-    for (const auto& [before, action, after] : spins) {
-        entry->setText(before);
-        spin->triggerAction(action);
-        EXPECT_EQ(entry->text(), after) << before;
+    auto* spin = test::control<QScrollBar>(&dialog, "VScroll1");
+    for (const auto& [before, after] : {std::pair{"15", "14"}, std::pair{"0", "0"}}) {
+        entry->setText(QLatin1String(before));
+        spin->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        EXPECT_EQ(entry->text(), QLatin1String(after)) << before;
         EXPECT_EQ(spin->value(), 50) << "the spin bar must come back to rest";
     }
     entry->setText(QStringLiteral("10"));
@@ -112,13 +91,13 @@ TEST_F(SlideDialogTest, DelayEntryTakesOnlyANumberAndSpinsUpward)
     QTest::mouseClick(spin, Qt::LeftButton, {}, upperArrow);
     EXPECT_EQ(entry->text(), QStringLiteral("12"));
 
-    QTest::mouseClick(control<QPushButton>(dialog, "SSCommand1_1"), Qt::LeftButton);
+    QTest::mouseClick(test::control<QPushButton>(&dialog, "SSCommand1_1"), Qt::LeftButton);
     QTest::keyClick(entry, Qt::Key_F1);
     EXPECT_EQ(helpKeywords, (QStringList{QStringLiteral("Delay"), QStringLiteral("Delay")}));
     EXPECT_TRUE(dialog.isVisible());
 
-    control<QCheckBox>(dialog, "Check1")->setChecked(true);
-    QTest::mouseClick(control<QPushButton>(dialog, "SSCommand1_0"), Qt::LeftButton);
+    test::control<QCheckBox>(&dialog, "Check1")->setChecked(true);
+    QTest::mouseClick(test::control<QPushButton>(&dialog, "SSCommand1_0"), Qt::LeftButton);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(customShow().delay, (std::vector<std::int16_t>{0, 12, 12, 12}));
 }
@@ -130,22 +109,16 @@ TEST_F(SlideDialogTest, RandomEffectPreviewsADrawnEffectAndIsKeptOnOk)
     customShow().effectSpeed[2] = 77;
     effects dialog;
     open(dialog);
-    auto* list = control<QListWidget>(dialog, "List1");
-    ASSERT_EQ(list->count(), 115);
-    EXPECT_EQ(list->item(0)->text(), QStringLiteral("Random Effect"));
-    EXPECT_EQ(list->currentRow(), 0);
-
-    const FXImage* image = dialog.findChild<FXImage*>(QStringLiteral("FXImage1"));
-    ASSERT_NE(image, nullptr);
-    const int drawn = image->effect();
+    EXPECT_EQ(test::control<QListWidget>(&dialog, "List1")->currentRow(), 0);
+    const int drawn = test::control<FXImage>(&dialog, "FXImage1")->effect();
     EXPECT_GE(drawn, 1);
     EXPECT_LE(drawn, 113);
     EXPECT_NE(drawn, wipeAwayEffect);
     const int speed = effectCatalogue().effectBaseSpeed[0][std::size_t(drawn)];
-    EXPECT_EQ(control<QScrollBar>(dialog, "HScroll1")->value(), speed);
-    EXPECT_EQ(control<QLabel>(dialog, "Label3")->text(), QString::number(speed));
+    EXPECT_EQ(test::control<QScrollBar>(&dialog, "HScroll1")->value(), speed);
+    EXPECT_EQ(test::control<QLabel>(&dialog, "Label3")->text(), QString::number(speed));
 
-    QTest::mouseClick(control<QPushButton>(dialog, "SSCommand1_2"), Qt::LeftButton);
+    QTest::mouseClick(test::control<QPushButton>(&dialog, "SSCommand1_2"), Qt::LeftButton);
     EXPECT_EQ(customShow().effect[2], randomEffect);
     EXPECT_EQ(customShow().effectSpeed[2], speed);
     EXPECT_EQ(customShow().effect[1], 1);
@@ -157,19 +130,19 @@ TEST_F(SlideDialogTest, NoneProposesItsBaseSpeedAndPreviewKeepsAChosenSpeed)
     globalSettings().mgrainMode = 1;  // super fine: "None" has base speed 1 there
     effects dialog;
     open(dialog);
-    auto* list = control<QListWidget>(dialog, "List1");
-    auto* bar = control<QScrollBar>(dialog, "HScroll1");
+    auto* list = test::control<QListWidget>(&dialog, "List1");
+    auto* bar = test::control<QScrollBar>(&dialog, "HScroll1");
     EXPECT_EQ(list->currentRow(), 2);
     EXPECT_EQ(bar->value(), 2);
 
-    QTest::mouseClick(control<QPushButton>(dialog, "SSCommand1_0"), Qt::LeftButton);  // the slide's own speed stays
+    QTest::mouseClick(test::control<QPushButton>(&dialog, "SSCommand1_0"), Qt::LeftButton);  // the slide's own speed stays
     EXPECT_EQ(bar->value(), 2);
 
     list->setCurrentRow(1);
     QTest::qWait(50);
     EXPECT_EQ(bar->value(), 1);
     bar->setValue(9);
-    QTest::mouseClick(control<QPushButton>(dialog, "SSCommand1_0"), Qt::LeftButton);
+    QTest::mouseClick(test::control<QPushButton>(&dialog, "SSCommand1_0"), Qt::LeftButton);
     EXPECT_EQ(bar->value(), 9);
 
     list->setCurrentRow(0);  // "Random Effect" previews a drawn effect ...
@@ -178,8 +151,8 @@ TEST_F(SlideDialogTest, NoneProposesItsBaseSpeedAndPreviewKeepsAChosenSpeed)
     QTest::qWait(50);
     EXPECT_EQ(dialog.findChild<FXImage*>()->effect(), 0);
 
-    control<QCheckBox>(dialog, "Check1")->setChecked(true);
-    QTest::mouseClick(control<QPushButton>(dialog, "SSCommand1_2"), Qt::LeftButton);
+    test::control<QCheckBox>(&dialog, "Check1")->setChecked(true);
+    QTest::mouseClick(test::control<QPushButton>(&dialog, "SSCommand1_2"), Qt::LeftButton);
     const auto speed = std::int16_t(bar->value());
     EXPECT_EQ(customShow().effect, (std::vector<std::int16_t>{0, 0, 0}));
     EXPECT_EQ(customShow().effectSpeed, (std::vector<std::int16_t>{0, speed, speed}));
@@ -195,16 +168,13 @@ TEST_F(SlideDialogTest, EscapeCutsAPreviewShortAndOtherwiseCancels)
         previewWasRunning = dialog.previewRunning();
         QTest::keyClick(&dialog, Qt::Key_Escape);
     });
-    QElapsedTimer clock;
-    clock.start();
     open(dialog);
     QTest::qWait(400);
     EXPECT_TRUE(previewWasRunning);
-    EXPECT_LT(clock.elapsed(), 5000);
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_FALSE(dialog.previewRunning());
 
-    control<QListWidget>(dialog, "List1")->setCurrentRow(5);
+    test::control<QListWidget>(&dialog, "List1")->setCurrentRow(5);
     QTest::qWait(50);
     QTest::keyClick(&dialog, Qt::Key_Escape);
     EXPECT_FALSE(dialog.isVisible());
@@ -219,9 +189,9 @@ TEST_F(SlideDialogTest, DescriptionWalkThroughThreeAddedSlides)
     configUiState().newSlideLast = 5;
     desc dialog;
     open(dialog);
-    auto* position = control<QLabel>(dialog, "Label3");
-    auto* entry = control<QLineEdit>(dialog, "Text1");
-    auto* next = control<QPushButton>(dialog, "SSCommand1_1");
+    auto* position = test::control<QLabel>(&dialog, "Label3");
+    auto* entry = test::control<QLineEdit>(&dialog, "Text1");
+    auto* next = test::control<QPushButton>(&dialog, "SSCommand1_1");
     EXPECT_EQ(position->text(), QStringLiteral("Editing 1 / 3"));
     EXPECT_EQ(next->text(), QStringLiteral("&Next"));
     EXPECT_TRUE(entry->text().isEmpty());
@@ -238,7 +208,7 @@ TEST_F(SlideDialogTest, DescriptionWalkThroughThreeAddedSlides)
     EXPECT_EQ(configUiState().newSlidePosition, 3);
 
     QTest::keyClicks(entry, QStringLiteral("all \"of\" them"));
-    QTest::mouseClick(control<QPushButton>(dialog, "SSCommand1_3"), Qt::LeftButton);
+    QTest::mouseClick(test::control<QPushButton>(&dialog, "SSCommand1_3"), Qt::LeftButton);
     EXPECT_FALSE(dialog.isVisible());
     for (int i = 1; i <= 5; ++i)
         EXPECT_EQ(customShow().description[std::size_t(i)], QStringLiteral("all of them")) << i;
@@ -250,9 +220,9 @@ TEST_F(SlideDialogTest, EnterStoresTheDescriptionWithoutDoubleQuotes)
     configUiState().editDescAutoPreview = 1;
     desc_2 dialog;
     open(dialog);
-    auto* entry = control<QLineEdit>(dialog, "Text1");
+    auto* entry = test::control<QLineEdit>(&dialog, "Text1");
     EXPECT_EQ(entry->text(), QStringLiteral("slide 2"));
-    EXPECT_FALSE(control<QPushButton>(dialog, "SSCommand1_0")->isEnabled());
+    EXPECT_FALSE(test::control<QPushButton>(&dialog, "SSCommand1_0")->isEnabled());
     EXPECT_TRUE(dialog.findChild<FXImage*>()->isVisible());
 
     entry->selectAll();
@@ -265,15 +235,17 @@ TEST_F(SlideDialogTest, EnterStoresTheDescriptionWithoutDoubleQuotes)
     EXPECT_EQ(customShow().description[3], QStringLiteral("slide 3"));
 }
 
-TEST_F(SlideDialogTest, SoundOffAndClearSound)
+TEST_F(SlideDialogTest, SoundOffClearSoundAndAClickedSoundThatPlaysAndIsKept)
 {
     makeShow(3);
+    for (const char* name : {"bell.wav", "tune.mid"})
+        ASSERT_TRUE(test::writeFile(dataPath(QString::fromLatin1(name))));
     startupState().soundBrowseDir = dataPath(QString());
     {
         wav dialog;
         open(dialog);
-        EXPECT_TRUE(control<QCheckBox>(dialog, "Check2")->isChecked());
-        QTest::mouseClick(control<QPushButton>(dialog, "SSCommand1_0"), Qt::LeftButton);
+        EXPECT_TRUE(test::control<QCheckBox>(&dialog, "Check2")->isChecked());
+        QTest::mouseClick(test::control<QPushButton>(&dialog, "SSCommand1_0"), Qt::LeftButton);
         EXPECT_FALSE(dialog.isVisible());
     }
     EXPECT_EQ(customShow().audio, (std::vector<QString>{{}, {}, QStringLiteral("Sound Off"), {}}));
@@ -281,8 +253,8 @@ TEST_F(SlideDialogTest, SoundOffAndClearSound)
     {
         wav dialog;
         open(dialog);
-        control<QCheckBox>(dialog, "Check1")->setChecked(true);
-        QTest::mouseClick(control<QPushButton>(dialog, "SSCommand1_1"), Qt::LeftButton);
+        test::control<QCheckBox>(&dialog, "Check1")->setChecked(true);
+        QTest::mouseClick(test::control<QPushButton>(&dialog, "SSCommand1_1"), Qt::LeftButton);
     }
     EXPECT_EQ(customShow().audio, (std::vector<QString>(4)));
     EXPECT_EQ(customShow().audioLoop, (std::vector<std::int16_t>{0, 0, 0, 0}));
@@ -290,33 +262,20 @@ TEST_F(SlideDialogTest, SoundOffAndClearSound)
         wav dialog;  // Ok without a chosen file stores nothing
         open(dialog);
         customShow().audio[2] = QStringLiteral("/kept.wav");
-        QTest::mouseClick(control<QPushButton>(dialog, "SSCommand1_3"), Qt::LeftButton);
+        QTest::mouseClick(test::control<QPushButton>(&dialog, "SSCommand1_3"), Qt::LeftButton);
     }
     EXPECT_EQ(customShow().audio[2], QStringLiteral("/kept.wav"));
     EXPECT_EQ(QDir(startupState().soundBrowseDir), QDir(dataPath(QString())));
-}
 
-TEST_F(SlideDialogTest, ClickedSoundPlaysAndOkGivesItToTheSlide)
-{
-    makeShow(2);
-    customShow().audioLoop[2] = 0;
-    for (const char* name : {"bell.wav", "tune.mid"})
-        ASSERT_TRUE(test::writeFile(dataPath(QString::fromLatin1(name))));
-    startupState().soundBrowseDir = dataPath(QString());
-    wav dialog;
+    wav dialog;  // a clicked sound plays as the slide would play it, and Ok gives it to the slide
     open(dialog);
-    control<QCheckBox>(dialog, "Check2")->setChecked(true);
-    QListView* files = dialog.browser()->fileList();
-    const QModelIndexList hits = files->model()->match(files->model()->index(0, 0), Qt::DisplayRole,
-                                                       QStringLiteral("tune.mid"), 1, Qt::MatchExactly);
-    ASSERT_EQ(hits.size(), 1);
-    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualRect(hits[0]).center());
+    test::control<QCheckBox>(&dialog, "Check2")->setChecked(true);
+    test::clickRow(&dialog, QStringLiteral("File1"), QStringLiteral("tune.mid"));
     ASSERT_NE(dialog.player(), nullptr);
     EXPECT_EQ(dialog.player()->fileName(), dataPath(QStringLiteral("tune.mid")));
     EXPECT_EQ(dialog.player()->deviceType(), FXSnd::deviceMidi);
     EXPECT_TRUE(dialog.player()->loop());
-
-    QTest::mouseClick(control<QPushButton>(dialog, "SSCommand1_3"), Qt::LeftButton);
+    QTest::mouseClick(test::control<QPushButton>(&dialog, "SSCommand1_3"), Qt::LeftButton);
     EXPECT_TRUE(dialog.player()->fileName().isEmpty());
     EXPECT_EQ(customShow().audio[2], dataPath(QStringLiteral("tune.mid")));
     EXPECT_EQ(customShow().audioLoop[2], 1);
