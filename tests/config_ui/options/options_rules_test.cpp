@@ -7,6 +7,7 @@
 
 #include <map>
 #include <string>
+#include <tuple>
 
 namespace qv {
 namespace {
@@ -23,72 +24,46 @@ const KeyboardLayout& layout(const char* name)
     return found->second;
 }
 
-struct Normalisation {
-    const char* layout;
-    QString typed;
-    QString normalised;
-};
-
-class NormalisePassword : public ::testing::TestWithParam<Normalisation> {};
-
-TEST_P(NormalisePassword, GivesTheUnshiftedKeysInCapitals)
+TEST(NormalisePassword, GivesTheUnshiftedKeysInCapitals)
 {
-    EXPECT_EQ(normalise_password(GetParam().typed, layout(GetParam().layout)), GetParam().normalised);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Layouts, NormalisePassword,
-    ::testing::Values(
-        Normalisation{"us", QStringLiteral("abc"), QStringLiteral("ABC")},
-        Normalisation{"us", QStringLiteral("ABC"), QStringLiteral("ABC")},
+    const std::tuple<const char*, QString, QString> cases[] = {
+        {"us", QStringLiteral("abc"), QStringLiteral("ABC")},
         // Shifted symbols become their key's digit; the main row wins over the keypad.
-        Normalisation{"us", QStringLiteral("hi!@ 1."), QStringLiteral("HI12 1.")},
+        {"us", QStringLiteral("hi!@ 1."), QStringLiteral("HI12 1.")},
         // US keyboards have no euro key of their own but the layout knows a media key
         // that types it; a character no key types becomes 0.
-        Normalisation{"us", QStringLiteral("\u20acuro"), QStringLiteral("\u20acURO")},
-        Normalisation{"us", QStringLiteral("\u00e9t\u00e9"), QString::fromUtf16(u"\0T\0", 3)},
+        {"us", QStringLiteral("\u20acuro"), QStringLiteral("\u20acURO")},
+        {"us", QStringLiteral("\u00e9t\u00e9"), QString::fromUtf16(u"\0T\0", 3)},
         // On a German keyboard the euro sign is AltGr+E, the at sign AltGr+Q, and the
         // degree sign shares a key with a dead circumflex, which types nothing alone.
-        Normalisation{"de", QStringLiteral("\u20acuro@z"), QStringLiteral("EUROQZ")},
-        Normalisation{"de", QStringLiteral("\u00df\u00e4\u00b0"), QString::fromUtf16(u"\u00df\u00c4\0", 3)},
-        Normalisation{"fr", QStringLiteral("1\u00e9a"), QStringLiteral("&\u00c9A")},
+        {"de", QStringLiteral("\u20acuro@z"), QStringLiteral("EUROQZ")},
+        {"de", QStringLiteral("\u00df\u00e4\u00b0"), QString::fromUtf16(u"\u00df\u00c4\0", 3)},
+        {"fr", QStringLiteral("1\u00e9a"), QStringLiteral("&\u00c9A")},
         // A second group is searched after the first: a Cyrillic letter is found there.
-        Normalisation{"us,ru", QStringLiteral("a\u0444"), QStringLiteral("A\u0424")}));
-
-struct Judgement {
-    const char* layout;
-    QString entry1;
-    QString entry2;
-    PasswordOutcome::Verdict verdict;
-    QString offending;
-};
-
-class JudgeNewPassword : public ::testing::TestWithParam<Judgement> {};
-
-TEST_P(JudgeNewPassword, RefusesWhatCouldNotBeTypedOrStored)
-{
-    const Judgement& j = GetParam();
-    const PasswordOutcome outcome = judgeNewPassword(j.entry1, j.entry2, layout(j.layout));
-    EXPECT_EQ(outcome.verdict, j.verdict);
-    EXPECT_EQ(outcome.offending, j.offending);
-    EXPECT_EQ(refusalMessage(outcome).has_value(), j.verdict != PasswordOutcome::Verdict::Accepted);
+        {"us,ru", QStringLiteral("a\u0444"), QStringLiteral("A\u0424")},
+    };
+    for (const auto& [names, typed, normalised] : cases)
+        EXPECT_EQ(normalise_password(typed, layout(names)), normalised) << names << " " << typed.toStdString();
 }
-
-using V = PasswordOutcome::Verdict;
-INSTANTIATE_TEST_SUITE_P(
-    Cases, JudgeNewPassword,
-    ::testing::Values(Judgement{"us", QString(), QString(), V::Accepted, QString()},
-                      Judgement{"us", QStringLiteral("abc"), QStringLiteral("abd"), V::Mismatch, QString()},
-                      Judgement{"us", QStringLiteral("\u4e2d\u00e9\u00e9"), QStringLiteral("\u4e2d\u00e9\u00e9"), V::NoKey,
-                                QStringLiteral("\u4e2d\u00e9")},
-                      // Czech keys type \u0161 and \u010d unshifted: the first is in the
-                      // stored character set, the second is not.
-                      Judgement{"cz", QStringLiteral("\u0161um"), QStringLiteral("\u0161UM"), V::Accepted, QString()},
-                      Judgement{"cz", QStringLiteral("\u010dapek"), QStringLiteral("\u010dapek"), V::NotStorable,
-                                QStringLiteral("\u010c")}));
-
-TEST(PasswordRefusal, NamesEachCharacterThatCannotBeStored)
+TEST(JudgeNewPassword, RefusesWhatCouldNotBeTypedOrStored)
 {
+    using V = PasswordOutcome::Verdict;
+    const std::tuple<const char*, QString, QString, V, QString> cases[] = {
+        {"us", QString(), QString(), V::Accepted, QString()},
+        {"us", QStringLiteral("abc"), QStringLiteral("abd"), V::Mismatch, QString()},
+        {"us", QStringLiteral("\u4e2d\u00e9\u00e9"), QStringLiteral("\u4e2d\u00e9\u00e9"), V::NoKey, QStringLiteral("\u4e2d\u00e9")},
+        // Czech keys type \u0161 and \u010d unshifted: the first is in the stored
+        // character set, the second is not.
+        {"cz", QStringLiteral("\u0161um"), QStringLiteral("\u0161UM"), V::Accepted, QString()},
+        {"cz", QStringLiteral("\u010dapek"), QStringLiteral("\u010dapek"), V::NotStorable, QStringLiteral("\u010c")},
+    };
+    for (const auto& [names, entry1, entry2, verdict, offending] : cases) {
+        const PasswordOutcome outcome = judgeNewPassword(entry1, entry2, layout(names));
+        EXPECT_EQ(outcome.verdict, verdict) << entry1.toStdString();
+        EXPECT_EQ(outcome.offending, offending) << entry1.toStdString();
+        EXPECT_EQ(refusalMessage(outcome).has_value(), verdict != V::Accepted) << entry1.toStdString();
+    }
+    // The refusal names each character that cannot be stored.
     PasswordOutcome outcome;
     outcome.verdict = V::NotStorable;
     outcome.offending = QStringLiteral("\u010c\u0158");

@@ -18,7 +18,6 @@
 #include <QSettings>
 #include <QSlider>
 #include <QTest>
-#include <QTimer>
 
 #include <functional>
 #include <vector>
@@ -42,6 +41,10 @@ protected:
     void SetUp() override
     {
         test::ConfigWindowTest::SetUp();
+        clearStore();
+    }
+    static void clearStore()
+    {
         QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Quintavue"), QStringLiteral("Quintavue"))
             .clear();
     }
@@ -56,48 +59,44 @@ protected:
 
 // ---- Global options ------------------------------------------------------------
 
-struct StoredOptions {
-    std::function<void(GlobalSettings&)> set;
-    QStringList selected;
-};
-
-class OptionsLoad : public OptionsWindowTest, public ::testing::WithParamInterface<StoredOptions> {};
-
-TEST_P(OptionsLoad, ShowsNoBoxAndSelectsTheStoredButtons)
+// Opening shows no box and selects the stored buttons; values only a hand-edited store
+// holds leave their groups without a choice.
+TEST_F(OptionsWindowTest, OpensQuietlyOnTheStoredButtons)
 {
-    GetParam().set(globalSettings());
-    frmoptions window;
-    EXPECT_TRUE(messages.messages.empty()) << titles().join(QLatin1Char(',')).toStdString();
-    QStringList selected;
-    for (const QRadioButton* option : window.findChildren<QRadioButton*>())
-        if (option->isChecked())
-            selected << option->objectName();
-    selected.sort();
-    EXPECT_EQ(selected, GetParam().selected);
+    const std::pair<std::function<void(GlobalSettings&)>, QStringList> cases[] = {
+        {[](GlobalSettings&) {}, {"Option11", "Option12", "Option15", "Option2", "Option3", "Option6", "Option8"}},
+        {[](GlobalSettings& s) {
+             s.mgrainMode = 1;
+             s.cmode = 4;
+             s.cRandom = 1;
+             s.presentationMode = 1;
+             s.cDissolve = 2;
+             s.scaleFlag = 0;
+             s.cblend = 0;
+         },
+         {"Option1", "Option10", "Option13", "Option14", "Option4", "Option7", "Option9"}},
+        {[](GlobalSettings& s) {
+             s.cmode = 7;
+             s.cDissolve = 5;
+             s.cblend = 3;
+         },
+         {"Option11", "Option13", "Option2", "Option3", "Option8"}},
+    };
+    for (const auto& [set, expected] : cases) {
+        GlobalSettings settings;
+        settings.slideshowPath = globalSettings().slideshowPath;
+        set(settings);
+        globalSettings() = settings;
+        frmoptions window;
+        EXPECT_TRUE(messages.messages.empty()) << titles().join(QLatin1Char(',')).toStdString();
+        QStringList selected;
+        for (const QRadioButton* option : window.findChildren<QRadioButton*>())
+            if (option->isChecked())
+                selected << option->objectName();
+        selected.sort();
+        EXPECT_EQ(selected, expected);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Stored, OptionsLoad,
-    ::testing::Values(
-        StoredOptions{[](GlobalSettings&) {},
-                      {"Option11", "Option12", "Option15", "Option2", "Option3", "Option6", "Option8"}},
-        StoredOptions{[](GlobalSettings& s) {
-                          s.mgrainMode = 1;
-                          s.cmode = 4;
-                          s.cRandom = 1;
-                          s.presentationMode = 1;
-                          s.cDissolve = 2;
-                          s.scaleFlag = 0;
-                          s.cblend = 0;
-                      },
-                      {"Option1", "Option10", "Option13", "Option14", "Option4", "Option7", "Option9"}},
-        // Values only a hand-edited store holds leave their groups without a choice.
-        StoredOptions{[](GlobalSettings& s) {
-                          s.cmode = 7;
-                          s.cDissolve = 5;
-                          s.cblend = 3;
-                      },
-                      {"Option11", "Option13", "Option2", "Option3", "Option8"}}));
 
 TEST_F(OptionsWindowTest, EachBoxAppearsOnARealClick)
 {
@@ -123,16 +122,14 @@ TEST_F(OptionsWindowTest, EachBoxAppearsOnARealClick)
     EXPECT_EQ(messages.messages[3].text,
               QStringLiteral("Slides will be shown in a RANDOM order during the CUSTOM slide show."));
     EXPECT_EQ(globalSettings().cRandom.toInt(), 0);
-}
 
-TEST_F(OptionsWindowTest, ARandomShowOpensQuietlyAndNoticesTheNextClick)
-{
+    // A random show stored before (it opens without a box) notices the next click too.
     globalSettings().cRandom = 1;
-    frmoptions window;
-    window.show();
-    EXPECT_TRUE(messages.messages.empty());
-    clickMark(control<QRadioButton>(&window, QStringLiteral("Option9")));
-    EXPECT_EQ(titles(), QStringList{QStringLiteral("Randomize Custom Slide Show")});
+    frmoptions again;
+    again.show();
+    clickMark(control<QRadioButton>(&again, QStringLiteral("Option9")));
+    EXPECT_EQ(titles().size(), 6);
+    EXPECT_EQ(titles().last(), QStringLiteral("Randomize Custom Slide Show"));
 }
 
 TEST_F(OptionsWindowTest, PictureSizeBelowTheFirstStepIsRaisedToIt)
@@ -227,34 +224,32 @@ QScrollBar* bar(QWidget* window, int number)
     return control<QScrollBar>(window, QStringLiteral("HScroll%1").arg(number));
 }
 
-TEST_F(OptionsWindowTest, DefaultsThenCancelLeaveTheSettingsAlone)
+// The sample follows the bars; Defaults then Cancel leaves the settings alone, Ok copies
+// all ten bars (the options window stores them).
+TEST_F(OptionsWindowTest, TheSampleFollowsTheBarsAndOnlyOkKeepsThem)
 {
     GlobalSettings& s = globalSettings();
     s.innerBevelColor1 = 3;
     s.borderSize = 20;
     s.outerBevelStyle = 0;
     const BorderValues before = borderValuesOf(s);
-    FrmBorder window;
-    window.show();
-    control<QPushButton>(&window, QStringLiteral("SSCommand1_3"))->click();
-    EXPECT_EQ(bar(&window, 1)->value(), 8);
-    EXPECT_EQ(window.findChild<FXImage*>()->border(), borderStyleOf(kDefaultBorderValues));
-    control<QPushButton>(&window, QStringLiteral("SSCommand1_1"))->click();
-    EXPECT_EQ(borderValuesOf(s), before);
-}
-
-TEST_F(OptionsWindowTest, OkCopiesAllTenBarsAndTheSampleFollowsThem)
-{
-    FrmBorder window;
-    window.show();
     const BorderValues wanted = {9, 14, 2, 5, 4, 10, 0, 1, 12, 0};
-    for (int i = 0; i < kBorderBarCount; ++i)
-        bar(&window, i + 1)->setValue(wanted[static_cast<std::size_t>(i)]);
-    EXPECT_EQ(window.findChild<FXImage*>()->border(), borderStyleOf(wanted));
-    EXPECT_EQ(control<QLabel>(&window, QStringLiteral("Value1"))->text(), QStringLiteral("9 Light Blue"));
-    control<QPushButton>(&window, QStringLiteral("SSCommand1_0"))->click();
-    EXPECT_EQ(borderValuesOf(globalSettings()), wanted);
-    EXPECT_FALSE(storedValue("InnerBevelColor1").isValid());  // the options window stores
+    for (const bool ok : {false, true}) {
+        FrmBorder window;
+        window.show();
+        for (int i = 0; i < kBorderBarCount; ++i)
+            bar(&window, i + 1)->setValue(wanted[static_cast<std::size_t>(i)]);
+        EXPECT_EQ(window.findChild<FXImage*>()->border(), borderStyleOf(wanted));
+        EXPECT_EQ(control<QLabel>(&window, QStringLiteral("Value1"))->text(), QStringLiteral("9 Light Blue"));
+        if (!ok) {
+            control<QPushButton>(&window, QStringLiteral("SSCommand1_3"))->click();
+            EXPECT_EQ(bar(&window, 1)->value(), 8);
+            EXPECT_EQ(window.findChild<FXImage*>()->border(), borderStyleOf(kDefaultBorderValues));
+        }
+        control<QPushButton>(&window, QString::fromLatin1(ok ? "SSCommand1_0" : "SSCommand1_1"))->click();
+        EXPECT_EQ(borderValuesOf(s), ok ? wanted : before);
+    }
+    EXPECT_FALSE(storedValue("InnerBevelColor1").isValid());
 }
 
 TEST_F(OptionsWindowTest, AStoredValueBeyondItsBarIsWrittenBackOnlyWhenThatBarMoves)
@@ -290,58 +285,49 @@ void typePasswords(Password& dialog, const QString& first, const QString& second
     control<QPushButton>(&dialog, QStringLiteral("OK"))->click();
 }
 
-// Letters match whatever their case and are stored as capitals, up to 25 characters.
-TEST_F(OptionsWindowTest, AcceptedPasswordsAreStoredWithEverySetting)
+// Letters match whatever their case and are stored as capitals, with every setting, up
+// to 25 characters; a refused entry is said why, the dialog stays and nothing is stored.
+TEST_F(OptionsWindowTest, PasswordsAreStoredOrRefusedWithTheReason)
 {
-    for (const auto& [first, second] : {std::pair{QStringLiteral("abc"), QStringLiteral("ABC")},
-                                        std::pair{QString(25, QLatin1Char('k')), QString(25, QLatin1Char('k'))},
-                                        std::pair{QString(), QString()}}) {
+    const QString k25(25, QLatin1Char('k'));
+    const QString k26(26, QLatin1Char('k'));
+    const struct {
+        QString first, second, title;
+        MessageIcon icon;
+        QString refusal;
+    } cases[] = {
+        {QStringLiteral("abc"), QStringLiteral("ABC"), {}, {}, {}},
+        {k25, k25, {}, {}, {}},
+        {{}, {}, {}, {}, {}},
+        {k26, k26, QStringLiteral("Change Password"), MessageIcon::Warning,
+         QStringLiteral("New password too long\nMaximum length  25 chars")},
+        {QStringLiteral("abc"), QStringLiteral("abd"), QStringLiteral("Quintavue"), MessageIcon::Critical,
+         QStringLiteral("The new and confirmed passwords do not match. Please type them again.")},
+    };
+    for (const auto& c : cases) {
+        messages.messages.clear();
+        clearStore();
         Password dialog;
         dialog.show();
-        typePasswords(dialog, first, second);
-        EXPECT_TRUE(messages.messages.empty());
-        EXPECT_EQ(dialog.result(), QDialog::Accepted);
-        EXPECT_EQ(globalSettings().screenSaverPassword, second.toUpper());
-        EXPECT_EQ(storedValue("PasswordName").toString(), QString::fromLatin1(encode_password(second.toUpper().toLatin1())));
-        EXPECT_EQ(storedValue("cmode").toString(), QStringLiteral("9"));  // every setting was stored
+        typePasswords(dialog, c.first, c.second);
+        if (c.refusal.isEmpty()) {
+            EXPECT_TRUE(messages.messages.empty());
+            EXPECT_EQ(dialog.result(), QDialog::Accepted);
+            EXPECT_EQ(globalSettings().screenSaverPassword, c.second.toUpper());
+            EXPECT_EQ(storedValue("PasswordName").toString(),
+                      QString::fromLatin1(encode_password(c.second.toUpper().toLatin1())));
+            EXPECT_EQ(storedValue("cmode").toString(), QStringLiteral("9"));
+        } else {
+            ASSERT_EQ(messages.messages.size(), 1u);
+            EXPECT_EQ(messages.messages[0].title, c.title);
+            EXPECT_EQ(messages.messages[0].icon, c.icon);
+            EXPECT_EQ(messages.messages[0].text, c.refusal);
+            EXPECT_TRUE(dialog.isVisible());
+            EXPECT_EQ(control<QLineEdit>(&dialog, QStringLiteral("NewPassword"))->text(), c.first.toUpper());
+            EXPECT_FALSE(storedValue("PasswordName").isValid());
+        }
     }
 }
-
-// Entries the dialog refuses: it says why and stays open, and nothing is stored.
-struct RefusedPasswords {
-    QString first;
-    QString second;
-    QString title;
-    MessageIcon icon;
-    QString text;
-};
-
-class RefusedPassword : public OptionsWindowTest, public ::testing::WithParamInterface<RefusedPasswords> {};
-
-TEST_P(RefusedPassword, KeepsTheDialogOpenWithTheNormalisedTexts)
-{
-    const RefusedPasswords& c = GetParam();
-    Password dialog;
-    dialog.show();
-    typePasswords(dialog, c.first, c.second);
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].title, c.title);
-    EXPECT_EQ(messages.messages[0].icon, c.icon);
-    EXPECT_EQ(messages.messages[0].text, c.text);
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(control<QLineEdit>(&dialog, QStringLiteral("NewPassword"))->text(), c.first.toUpper());
-    EXPECT_FALSE(storedValue("PasswordName").isValid());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Entries, RefusedPassword,
-    ::testing::Values(RefusedPasswords{QString(26, QLatin1Char('k')), QString(26, QLatin1Char('k')),
-                                       QStringLiteral("Change Password"), MessageIcon::Warning,
-                                       QStringLiteral("New password too long\nMaximum length  25 chars")},
-                      RefusedPasswords{QStringLiteral("abc"), QStringLiteral("abd"), QStringLiteral("Quintavue"),
-                                       MessageIcon::Critical,
-                                       QStringLiteral("The new and confirmed passwords do not match. Please type "
-                                                      "them again.")}));
 
 TEST_F(OptionsWindowTest, TheHostsDialogKeepsTheProgramAliveUntilItCloses)
 {
