@@ -7,9 +7,7 @@
 #include "config_ui/support/message_recorder.h"
 #include "support/test_files.h"
 
-#include <QApplication>
 #include <QComboBox>
-#include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -43,14 +41,7 @@ protected:
             states += control(name)->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
         return states;
     }
-    QStringList listed() const
-    {
-        QStringList names;
-        auto* list = control<QComboBox>("Combo1");
-        for (int i = 0; i < list->count(); ++i)
-            names << list->itemText(i);
-        return names;
-    }
+    QStringList listed() const { return test::rowTexts(control<QComboBox>("Combo1")->model()); }
 
     FrmTitle* form_ = nullptr;
 };

@@ -2,8 +2,6 @@
 // title screen, driven from the keyboard alone; the choices must reach the settings.
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
 #include <QSettings>
 
 #include "support/test_files.h"
@@ -18,34 +16,16 @@ protected:
         XProgramTest::SetUp();
         ASSERT_TRUE(qv::test::writeFile(data_ + QStringLiteral("Holiday.css"), qv::test::customShowText({})));
     }
-
-    // Starts configuration mode: the splash comes first and goes once the title is active.
-    Window startTitleScreen()
-    {
-        EXPECT_TRUE(program_.start({QStringLiteral("/c")}));
-        EXPECT_NE(program_.waitForWindow(QStringLiteral("Quintavue")), 0U);
-        const Window title = program_.focusWindow(QStringLiteral("Quintavue v5.6"));
-        EXPECT_TRUE(program_.waitForWindowGone(QStringLiteral("Quintavue")));
-        return title;
-    }
-
-    void exitAndExpectSettings(Window title, const char* randomFlag, const char* activeShow)
-    {
-        program_.focus(title);
-        program_.pressKeys("alt+x");
-        ASSERT_TRUE(program_.process().waitForFinished(20000));
-        EXPECT_EQ(program_.process().exitCode(), 0);
-        QSettings stored(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Quintavue/Quintavue.ini"),
-                         QSettings::IniFormat);
-        EXPECT_EQ(stored.value(QStringLiteral("data/RandomFlag")).toString(), QLatin1String(randomFlag));
-        EXPECT_EQ(stored.value(QStringLiteral("data/ActiveCSS")).toString(), QLatin1String(activeShow));
-    }
 };
 
 TEST_F(TitleEndToEnd, ChoicesMadeFromTheKeyboardAreSavedOnExit)
 {
-    const Window title = startTitleScreen();
+    // The splash comes first and goes once the title screen is active.
+    ASSERT_TRUE(program_.start({QStringLiteral("/c")}));
+    EXPECT_NE(program_.waitForWindow(QStringLiteral("Quintavue")), 0U);
+    const Window title = program_.focusWindow(QStringLiteral("Quintavue v5.6"));
     ASSERT_NE(title, 0U);
+    EXPECT_TRUE(program_.waitForWindowGone(QStringLiteral("Quintavue")));
     program_.pressKeys("alt+c");  // Custom
     program_.pressKeys("alt+s");  // to the list of shows
     program_.pressKeys("Down");   // the first show becomes the current one
@@ -58,7 +38,14 @@ TEST_F(TitleEndToEnd, ChoicesMadeFromTheKeyboardAreSavedOnExit)
     program_.focus(options);
     program_.pressKeys("Return");
     ASSERT_TRUE(program_.waitForWindowGone(isNew));
-    exitAndExpectSettings(title, "0", "Holiday.css");
+    program_.focus(title);
+    program_.pressKeys("alt+x");
+    ASSERT_TRUE(program_.process().waitForFinished(20000));
+    EXPECT_EQ(program_.process().exitCode(), 0);
+    const QSettings stored(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Quintavue/Quintavue.ini"),
+                           QSettings::IniFormat);
+    EXPECT_EQ(stored.value(QStringLiteral("data/RandomFlag")).toString(), QStringLiteral("0"));
+    EXPECT_EQ(stored.value(QStringLiteral("data/ActiveCSS")).toString(), QStringLiteral("Holiday.css"));
 }
 
 } // namespace
