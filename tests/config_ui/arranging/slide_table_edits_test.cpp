@@ -1,6 +1,7 @@
 // The show table after inserting, adding and swapping slides.
 #include "config_ui/arranging/slide_table_edits.h"
 #include "config_ui/common/config_ui_state.h"
+#include "config_ui/support/message_recorder.h"
 #include "showdata/effect_catalogue.h"
 
 #include <gtest/gtest.h>
@@ -11,25 +12,6 @@
 namespace qv {
 namespace {
 
-// Slide n of a test show: every one of its seven fields differs from every other slide's.
-SlideRecord oldSlide(int n)
-{
-    const auto small = static_cast<std::int16_t>(n);
-    return SlideRecord{QStringLiteral("/old/%1.jpg").arg(n), QStringLiteral("caption %1").arg(n), small,
-                       static_cast<std::int16_t>(n + 20), static_cast<std::int16_t>(n + 40),
-                       QStringLiteral("/old/%1.wav").arg(n), static_cast<std::int16_t>(n % 2)};
-}
-
-CustomShow showOf(int slides)
-{
-    CustomShow show;
-    for (int n = 1; n <= slides; ++n) {
-        AppendSlide(show);
-        show.setSlide(n, oldSlide(n));
-    }
-    return show;
-}
-
 // "o2" is old slide 2 with all its fields; "n1" the first new picture with the new-slide defaults.
 void expectOrder(const CustomShow& show, const std::vector<std::string>& order, int newDelay)
 {
@@ -37,7 +19,7 @@ void expectOrder(const CustomShow& show, const std::vector<std::string>& order, 
     for (int position = 1; position <= show.slideCount; ++position) {
         const std::string& want = order[static_cast<std::size_t>(position - 1)];
         const int n = std::stoi(want.substr(1));
-        const SlideRecord expected = want[0] == 'o' ? oldSlide(n)
+        const SlideRecord expected = want[0] == 'o' ? test::numberedSlide(n)
                                                     : newSlideFor(QStringLiteral("/new/%1.gif").arg(n), QString(),
                                                                   newDelay, 0);
         EXPECT_EQ(show.slide(position), expected) << "position " << position;
@@ -91,7 +73,7 @@ TEST_F(SlideTableEdits, AddedPicturesGoInListOrderAndHandOnTheirRange)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        CustomShow show = showOf(c.slides);
+        CustomShow show = test::numberedShow(c.slides);
         ConfigUiState state;
         state.currentSlide = static_cast<std::int16_t>(c.current);
         state.editorState = static_cast<std::int16_t>(c.editorStateBefore);
@@ -111,13 +93,13 @@ TEST_F(SlideTableEdits, AShowStopsGrowingAtTheGridsLimit)
     const AddedSlides added = addPictureSlides(show, 1, AddMode::Append, newPictures(3), 15, 0);
     EXPECT_EQ(added.count(), 1);
     EXPECT_EQ(show.slideCount, kMostSlides);
-    EXPECT_EQ(insertSlideBefore(show, 1, oldSlide(1)), 0);
+    EXPECT_EQ(insertSlideBefore(show, 1, test::numberedSlide(1)), 0);
     EXPECT_EQ(show.slideCount, kMostSlides);
 }
 
 TEST_F(SlideTableEdits, SwappingExchangesEveryFieldAndASlideWithItselfStaysPut)
 {
-    CustomShow show = showOf(4);
+    CustomShow show = test::numberedShow(4);
     EXPECT_TRUE(swapSlides(show, 4, 2));
     expectOrder(show, {"o1", "o4", "o3", "o2"}, 0);
     EXPECT_TRUE(swapSlides(show, 2, 2));

@@ -45,6 +45,27 @@ public:
     std::deque<MessageAnswer> answers;
 };
 
+// Slide n of a test show: its fields say which slide it is, and all but the loop flag
+// differ from every other slide's.
+inline SlideRecord numberedSlide(int n)
+{
+    return SlideRecord{QStringLiteral("/p/%1.jpg").arg(n), QStringLiteral("slide %1").arg(n),
+                       static_cast<std::int16_t>(n),       static_cast<std::int16_t>(n % 114),
+                       static_cast<std::int16_t>(100 + n), QStringLiteral("/s/%1.wav").arg(n),
+                       static_cast<std::int16_t>(n % 2)};
+}
+
+// A show of slides 1 to `count`, each numberedSlide(n).
+inline CustomShow numberedShow(int count)
+{
+    CustomShow show;
+    for (int n = 1; n <= count; ++n) {
+        AppendSlide(show);
+        show.setSlide(n, numberedSlide(n));
+    }
+    return show;
+}
+
 // The control named `name` in `window`; a failure names the one that is missing.
 template <typename T = QWidget>
 T* control(const QWidget* window, const QString& name)
