@@ -4,35 +4,28 @@
 #include "support/qt_printers.h"
 #include "support/test_files.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace qv {
 namespace {
 
-struct PathCase {
-    int length;
-    const char* grid;   // what the grid shows of a path of `length` characters
-    const char* sheet;  // what the data sheet prints
-};
-
-// Paths "/abcdefghijklmnopqrstuvwxyz" cut to a length; the two rules differ at 19 and 20.
-class PathShortening : public ::testing::TestWithParam<PathCase> {};
-
-TEST_P(PathShortening, KeepsShortPathsWholeAndMarksCutOnes)
+// The grid and the data sheet cut paths at different lengths: they differ at 19 and 20.
+TEST(PathShortening, KeepsShortPathsWholeAndMarksCutOnes)
 {
-    const QString path = QStringLiteral("/abcdefghijklmnopqrstuvwxyz").left(GetParam().length);
-    EXPECT_EQ(gridPathText(path), QString::fromLatin1(GetParam().grid));
-    EXPECT_EQ(sheetPathText(path), QString::fromLatin1(GetParam().sheet));
+    const std::tuple<int, const char*, const char*> cases[] = {{18, "/abcdefghijklmnopq", "/abcdefghijklmnopq"},
+                                                               {19, "/abcdefghijklmnopqr", "..cdefghijklmnopqr"},
+                                                               {20, "..bcdefghijklmnopqrs", "..defghijklmnopqrs"},
+                                                               {27, "..ijklmnopqrstuvwxyz", "..klmnopqrstuvwxyz"}};
+    for (const auto& [length, grid, sheet] : cases) {
+        const QString path = QStringLiteral("/abcdefghijklmnopqrstuvwxyz").left(length);
+        EXPECT_EQ(gridPathText(path), QString::fromLatin1(grid)) << length;
+        EXPECT_EQ(sheetPathText(path), QString::fromLatin1(sheet)) << length;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Lengths, PathShortening,
-                         ::testing::Values(PathCase{18, "/abcdefghijklmnopq", "/abcdefghijklmnopq"},
-                                           PathCase{19, "/abcdefghijklmnopqr", "..cdefghijklmnopqr"},
-                                           PathCase{20, "..bcdefghijklmnopqrs", "..defghijklmnopqrs"},
-                                           PathCase{27, "..ijklmnopqrstuvwxyz", "..klmnopqrstuvwxyz"}));
 
 TEST(DataSheet, NumbersAreRightAlignedAndFieldsKeepTheirColumns)
 {

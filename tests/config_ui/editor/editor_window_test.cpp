@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
@@ -26,19 +25,7 @@ namespace {
 
 using test::ConfigWindowTest;
 
-// A show of `count` slides whose fields all say which slide they came from.
-CustomShow numberedShow(int count)
-{
-    CustomShow show;
-    for (int n = 1; n <= count; ++n) {
-        AppendSlide(show);
-        show.setSlide(n, SlideRecord{QStringLiteral("/p/%1.jpg").arg(n), QStringLiteral("slide %1").arg(n),
-                                     static_cast<std::int16_t>(n), static_cast<std::int16_t>(n % 114),
-                                     static_cast<std::int16_t>(100 + n), QStringLiteral("/s/%1.wav").arg(n),
-                                     static_cast<std::int16_t>(n % 2)});
-    }
-    return show;
-}
+using test::numberedShow;
 
 class EditorWindow : public ConfigWindowTest {
 protected:
@@ -111,11 +98,21 @@ TEST_F(EditorWindow, ScrollBarServesOnlyShowsLongerThanOnePage)
                       Qt::NoScrollPhase, false);
     QApplication::sendEvent(grid(), &wheel);
     EXPECT_EQ(configUiState().topRow, 1);
+
+    // Deleting a slide on the last page keeps that page full.
+    openOn(numberedShow(12));
+    editor_->scrollBar()->setValue(3);
+    clickCell(9 * 7);
+    click(13);
+    EXPECT_EQ(configUiState().topRow, 2);
+    EXPECT_EQ(text(70), QStringLiteral("2"));
+    EXPECT_EQ(text(79), QStringLiteral("11"));
 }
 
-TEST_F(EditorWindow, CellsFollowTheTwentyCharacterRule)
+TEST_F(EditorWindow, CellsFollowTheTwentyCharacterRuleSoundNeedsASoundAndResetAsksFirst)
 {
     CustomShow show = numberedShow(2);
+    show.audio[1] = QString();
     show.picture[1] = QStringLiteral("/pictures/abcde.jpg");   // 19 characters
     show.picture[2] = QStringLiteral("/pictures/abcdef.jpg");  // 20
     show.description[1] = QString(40, QLatin1Char('d'));
@@ -128,6 +125,25 @@ TEST_F(EditorWindow, CellsFollowTheTwentyCharacterRule)
     EXPECT_EQ(text(14), QString());  // rows past the show are blank
     EXPECT_EQ(editor_->findChild<QLabel*>(QStringLiteral("FXLabel1"))->text(), QStringLiteral("Pictures in slide show =2"));
     EXPECT_EQ(editor_->findChild<QLabel*>(QStringLiteral("FXLabel2"))->text(), QStringLiteral("File=TRIP.CSS"));
+
+    for (const int cell : {0, 7}) {  // no sound, then "Sound Off": nothing to set up
+        clickCell(cell);
+        click(3);
+    }
+    ASSERT_EQ(messages.messages.size(), 2U);
+    EXPECT_EQ(messages.messages[1].text, QStringLiteral("No Audio File!"));
+    EXPECT_EQ(messages.messages[1].title, QStringLiteral("Audio (.wav, .mid)"));
+
+    // Reset asks first (its default answer is No), then forgets the show and its name.
+    click(17);
+    EXPECT_EQ(customShow().slideCount, 2);
+    messages.answers = {MessageAnswer::Yes};
+    click(17);
+    EXPECT_EQ(customShow().slideCount, 0);
+    EXPECT_EQ(globalSettings().activeCss, QStringLiteral("EMPTY"));
+    EXPECT_EQ(configUiState().savedShowName, QStringLiteral("EMPTY"));
+    EXPECT_EQ(editor_->findChild<QLabel*>(QStringLiteral("FXLabel2"))->text(), QStringLiteral("File="));
+    EXPECT_FALSE(editor_->rowHighlighted(0));
 }
 
 TEST_F(EditorWindow, DeletingMovesLaterSlidesUpAndTheSelectionOffTheEnd)
@@ -158,17 +174,6 @@ TEST_F(EditorWindow, DeletingMovesLaterSlidesUpAndTheSelectionOffTheEnd)
     EXPECT_FALSE(editor_->button(22)->isEnabled());
     EXPECT_TRUE(editor_->button(12)->isEnabled());
     EXPECT_EQ(text(0), QString());
-}
-
-TEST_F(EditorWindow, DeletingOnTheLastPageClampsTheScrollPosition)
-{
-    openOn(numberedShow(12));
-    editor_->scrollBar()->setValue(3);
-    clickCell(9 * 7);
-    click(13);
-    EXPECT_EQ(configUiState().topRow, 2);
-    EXPECT_EQ(text(70), QStringLiteral("2"));
-    EXPECT_EQ(text(79), QStringLiteral("11"));
 }
 
 TEST_F(EditorWindow, LoopButtonAndDoubleClicksActOnTheSelectedSlide)
@@ -309,16 +314,10 @@ TEST_F(EditorWindow, DroppedPicturesAreAppendedAndADroppedSoundGoesToItsRow)
     }
     openOn(CustomShow{}, QStringLiteral("NEW EDIT"));
     const auto drop = [this](const QStringList& files, QWidget* target) {
-        QMimeData data;
         QList<QUrl> urls;
         for (const QString& file : files)
             urls << QUrl::fromLocalFile(file);
-        data.setUrls(urls);
-        const QPoint at = target->mapTo(grid(), target->rect().center());
-        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(grid(), &enter);
-        QDropEvent event(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(grid(), &event);
+        test::dropUrls(grid(), urls, target->mapTo(grid(), target->rect().center()));
     };
     drop(paths.mid(0, 3), grid());
     ASSERT_EQ(customShow().slideCount, 3);
@@ -336,21 +335,6 @@ TEST_F(EditorWindow, DroppedPicturesAreAppendedAndADroppedSoundGoesToItsRow)
     EXPECT_EQ(customShow().audio[1], QString());
     drop({paths[3]}, editor_->cell(5 * 7));  // below the last slide: nowhere to go
     EXPECT_EQ(customShow().slideCount, 3);
-}
-
-TEST_F(EditorWindow, SoundButtonRefusesSlidesWithoutSound)
-{
-    CustomShow show = numberedShow(2);
-    show.audio[1] = QStringLiteral("Sound Off");
-    show.audio[2] = QString();
-    openOn(show);
-    for (const int cell : {0, 7}) {
-        clickCell(cell);
-        click(3);
-    }
-    ASSERT_EQ(messages.messages.size(), 2U);
-    EXPECT_EQ(messages.messages[1].text, QStringLiteral("No Audio File!"));
-    EXPECT_EQ(messages.messages[1].title, QStringLiteral("Audio (.wav, .mid)"));
 }
 
 TEST_F(EditorWindow, DataSheetBecomesAPdfWithoutAPrinter)
@@ -380,20 +364,6 @@ TEST_F(EditorWindow, DataSheetBecomesAPdfWithoutAPrinter)
     click(4);
     EXPECT_EQ(messages.messages.back().title, QStringLiteral("Printer Error"));
     EXPECT_TRUE(messages.messages.back().text.startsWith(QStringLiteral("Error 75: ")));
-}
-
-TEST_F(EditorWindow, ResetAsksFirstAndForgetsTheName)
-{
-    openOn(numberedShow(3));
-    click(17);  // the box's default answer is No
-    EXPECT_EQ(customShow().slideCount, 3);
-    messages.answers = {MessageAnswer::Yes};
-    click(17);
-    EXPECT_EQ(customShow().slideCount, 0);
-    EXPECT_EQ(globalSettings().activeCss, QStringLiteral("EMPTY"));
-    EXPECT_EQ(configUiState().savedShowName, QStringLiteral("EMPTY"));
-    EXPECT_EQ(editor_->findChild<QLabel*>(QStringLiteral("FXLabel2"))->text(), QStringLiteral("File="));
-    EXPECT_FALSE(editor_->rowHighlighted(0));
 }
 
 } // namespace
