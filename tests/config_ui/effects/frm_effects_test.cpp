@@ -39,13 +39,9 @@ protected:
         window_->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
     }
-    template <typename T = QAbstractButton> T* control(const QString& name) const
-    {
-        return window_->findChild<T*>(name);
-    }
-    QCheckBox* box(int k) const { return control<QCheckBox>(QStringLiteral("Checkbox_%1").arg(k)); }
-    void click(const QString& name) const { clickMark(control(name)); }
-    void clickBox(int k) const { click(box(k)->objectName()); }
+    QCheckBox* box(int k) const { return control<QCheckBox>(window_.get(), QStringLiteral("Checkbox_%1").arg(k)); }
+    void click(const QString& name) const { clickMark(control(window_.get(), name)); }
+    void clickBox(int k) const { clickMark(box(k)); }
 
     // Every box of effects 1 to 113 shows `checked(k)` in the colour of its state.
     void expectBoxes(const Flags& checked) const
@@ -65,7 +61,6 @@ TEST_F(EffectChooser, WithoutAFileEveryEffectButTheWipeIsChecked)
     expectBoxes([](int k) { return k != 51; });
     EXPECT_EQ(box(51)->text(), QStringLiteral(" not available"));
     EXPECT_FALSE(box(51)->isEnabled());
-    EXPECT_FALSE(box(114)->isVisible());
     for (int k = 1; k <= 113; ++k)
         EXPECT_LE(box(k)->sizeHint().width(), box(k)->width()) << "caption cut off: " << k;
 }
@@ -99,7 +94,7 @@ TEST_F(EffectChooser, CancelLeavesTheFileAndReopeningShowsIt)
     writeSelection(selectionFile(onlySeven));
     globalSettings().randomSpeedAdjuster = 2;
     open();
-    EXPECT_TRUE(control(QStringLiteral("Option2"))->isChecked());
+    EXPECT_TRUE(control<QAbstractButton>(window_.get(), "Option2")->isChecked());
     clickBox(8);
     click(QStringLiteral("Option1"));
     QTest::keyClick(box(8), Qt::Key_F1);
