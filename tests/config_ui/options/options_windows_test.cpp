@@ -219,10 +219,7 @@ TEST_F(OptionsWindowTest, ButtonsReachTheOtherWindowsAndHideForTheBorder)
 
 // ---- Border designer -------------------------------------------------------------
 
-QScrollBar* bar(QWidget* window, int number)
-{
-    return control<QScrollBar>(window, QStringLiteral("HScroll%1").arg(number));
-}
+QScrollBar* bar(QWidget* window, int number) { return control<QScrollBar>(window, QStringLiteral("HScroll%1").arg(number)); }
 
 // The sample follows the bars; Defaults then Cancel leaves the settings alone, Ok copies
 // all ten bars (the options window stores them).
@@ -278,13 +275,6 @@ TEST_F(OptionsWindowTest, AStoredValueBeyondItsBarIsWrittenBackOnlyWhenThatBarMo
 
 // ---- Password --------------------------------------------------------------------
 
-void typePasswords(Password& dialog, const QString& first, const QString& second)
-{
-    QTest::keyClicks(control<QLineEdit>(&dialog, QStringLiteral("NewPassword")), first);
-    QTest::keyClicks(control<QLineEdit>(&dialog, QStringLiteral("NewPassword2")), second);
-    control<QPushButton>(&dialog, QStringLiteral("OK"))->click();
-}
-
 // Letters match whatever their case and are stored as capitals, with every setting, up
 // to 25 characters; a refused entry is said why, the dialog stays and nothing is stored.
 TEST_F(OptionsWindowTest, PasswordsAreStoredOrRefusedWithTheReason)
@@ -309,7 +299,9 @@ TEST_F(OptionsWindowTest, PasswordsAreStoredOrRefusedWithTheReason)
         clearStore();
         Password dialog;
         dialog.show();
-        typePasswords(dialog, c.first, c.second);
+        QTest::keyClicks(control<QLineEdit>(&dialog, "NewPassword"), c.first);
+        QTest::keyClicks(control<QLineEdit>(&dialog, "NewPassword2"), c.second);
+        control<QPushButton>(&dialog, "OK")->click();
         if (c.refusal.isEmpty()) {
             EXPECT_TRUE(messages.messages.empty());
             EXPECT_EQ(dialog.result(), QDialog::Accepted);
