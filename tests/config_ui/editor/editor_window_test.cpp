@@ -18,6 +18,7 @@
 #include <QTest>
 #include <QUrl>
 
+#include <functional>
 #include <memory>
 
 namespace qv {
@@ -217,28 +218,22 @@ TEST_F(EditorWindow, KeyboardScrollsToKeepTheSelectionInView)
     EXPECT_EQ(editor_->focusWidget(), grid());
 }
 
-TEST_F(EditorWindow, CancelKeepsTheSlidesAndRestoresTheName)
+// Cancel, the close box and Escape leave the same way: the edited slides stay in memory,
+// the name goes back to the saved show's.
+TEST_F(EditorWindow, CancelTheCloseBoxAndEscapeKeepTheSlidesAndRestoreTheName)
 {
-    openOn(numberedShow(4));
-    clickCell(0);
-    click(13);
-    globalSettings().activeCss = QStringLiteral("renamed.css");  // as a save dialog would
-    click(23);
-    EXPECT_FALSE(configUiState().editorOpen);
-    EXPECT_EQ(globalSettings().activeCss, QStringLiteral("trip.css"));
-    EXPECT_EQ(customShow().slideCount, 3);
-    EXPECT_FALSE(editor_->isVisible());
-
-    // The close box and Escape leave the same way.
-    for (const bool closeBox : {true, false}) {
-        openOn(numberedShow(2));
-        globalSettings().activeCss = QStringLiteral("other.css");
-        if (closeBox)
-            editor_->close();
-        else
-            QTest::keyClick(grid(), Qt::Key_Escape);
+    const std::function<void()> ways[] = {[this] { click(23); }, [this] { editor_->close(); },
+                                          [this] { QTest::keyClick(grid(), Qt::Key_Escape); }};
+    for (const auto& leave : ways) {
+        openOn(numberedShow(4));
+        clickCell(0);
+        click(13);
+        globalSettings().activeCss = QStringLiteral("renamed.css");  // as a save dialog would
+        leave();
         EXPECT_FALSE(configUiState().editorOpen);
         EXPECT_EQ(globalSettings().activeCss, QStringLiteral("trip.css"));
+        EXPECT_EQ(customShow().slideCount, 3);
+        EXPECT_FALSE(editor_->isVisible());
     }
 }
 
