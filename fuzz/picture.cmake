@@ -6,7 +6,7 @@ qv_fuzzer(picture_decoder SOURCE ${CMAKE_CURRENT_LIST_DIR}/picture_decoder_fuzze
 target_link_libraries(picture_decoder_replay PRIVATE qv_components)
 if(TARGET picture_decoder)
   find_package(TIFF REQUIRED)
-  foreach(source bitmap_header declared_size decode_limits magick_picture_reader magick_setup picture
+  foreach(source bitmap_header declared_size decode_limits exif_orientation magick_picture_reader magick_setup picture
                  picture_decoder picture_format qt_picture_reader tiff_layout tiff_messages wmf_header
                  media_boxes modern_headers heif_picture_reader)
     target_sources(picture_decoder PRIVATE ${PROJECT_SOURCE_DIR}/src/components/picture/${source}.cpp)

@@ -35,10 +35,13 @@ list(TRANSFORM qv_sample_media_sources PREPEND ${CMAKE_CURRENT_LIST_DIR}/)
 add_library(qv_sample_media STATIC ${qv_sample_media_sources})
 qv_strict(qv_sample_media)
 target_include_directories(qv_sample_media PUBLIC ${CMAKE_CURRENT_LIST_DIR})
-# HEIC and AVIF are written through their own libraries: Debian's GraphicsMagick only reads them.
+# HEIC and AVIF are written through their own libraries: Debian's GraphicsMagick only
+# reads them. So is a turned JPEG XL: GraphicsMagick writes no orientation.
 pkg_check_modules(QvHeif REQUIRED IMPORTED_TARGET libheif)
 pkg_check_modules(QvAvif REQUIRED IMPORTED_TARGET libavif)
-target_link_libraries(qv_sample_media PUBLIC Qt6::Gui PkgConfig::GraphicsMagickPP PRIVATE PkgConfig::QvHeif PkgConfig::QvAvif)
+pkg_check_modules(QvJxl REQUIRED IMPORTED_TARGET libjxl)
+target_link_libraries(qv_sample_media PUBLIC Qt6::Gui PkgConfig::GraphicsMagickPP
+                      PRIVATE PkgConfig::QvHeif PkgConfig::QvAvif PkgConfig::QvJxl)
 
 add_executable(make_sample_media ${CMAKE_CURRENT_LIST_DIR}/make_sample_media/main.cpp)
 qv_strict(make_sample_media)

@@ -4,6 +4,7 @@
 #include <QTransform>
 
 #include <avif/avif.h>
+#include <jxl/encode.h>
 #include <libheif/heif.h>
 
 #include <cstring>
@@ -30,6 +31,25 @@ using HeifEncoder = std::unique_ptr<heif_encoder, Freer<heif_encoder, heif_encod
 using HeifOptions = std::unique_ptr<heif_encoding_options, Freer<heif_encoding_options, heif_encoding_options_free>>;
 using AvifImage = std::unique_ptr<avifImage, Freer<avifImage, avifImageDestroy>>;
 using AvifEncoder = std::unique_ptr<avifEncoder, Freer<avifEncoder, avifEncoderDestroy>>;
+using JxlEncoderHandle = std::unique_ptr<JxlEncoder, Freer<JxlEncoder, JxlEncoderDestroy>>;
+
+// How far to turn the upright picture so that the recorded orientation turns it back.
+int storedTurnFor(int exifOrientation)
+{
+    switch (exifOrientation) {
+    case 1: return 0;
+    case 3: return 180;
+    case 6: return 270;
+    case 8: return 90;
+    default: throw std::invalid_argument("only turns, no mirroring");
+    }
+}
+
+void check(JxlEncoderStatus status, const char* what)
+{
+    if (status != JXL_ENC_SUCCESS)
+        throw std::runtime_error(std::string("libjxl cannot ") + what);
+}
 
 heif_error appendTo(heif_context*, const void* data, size_t size, void* sink)
 {
@@ -43,15 +63,8 @@ heif_error appendTo(heif_context*, const void* data, size_t size, void* sink)
 Bytes encodeHeic(const QImage& image, int exifOrientation, int quality)
 {
     // libheif records the turn but stores the pixels as given: turn them back first.
-    int storedTurn = 0;
-    switch (exifOrientation) {
-    case 1: break;
-    case 3: storedTurn = 180; break;
-    case 6: storedTurn = 270; break;
-    case 8: storedTurn = 90; break;
-    default: throw std::invalid_argument("only turns, no mirroring");
-    }
-    const QImage rgb = image.transformed(QTransform().rotate(storedTurn)).convertToFormat(QImage::Format_RGB888);
+    const QImage rgb = image.transformed(QTransform().rotate(storedTurnFor(exifOrientation)))
+                           .convertToFormat(QImage::Format_RGB888);
     HeifContext context(heif_context_alloc());
     heif_image* raw = nullptr;
     check(heif_image_create(rgb.width(), rgb.height(), heif_colorspace_RGB, heif_chroma_interleaved_RGB, &raw));
@@ -73,6 +86,49 @@ Bytes encodeHeic(const QImage& image, int exifOrientation, int quality)
     Bytes bytes;
     heif_writer writer{1, appendTo};
     check(heif_context_write(context.get(), &writer, &bytes));
+    return bytes;
+}
+
+Bytes encodeJxl(const QImage& image, int exifOrientation)
+{
+    const QImage rgb = image.transformed(QTransform().rotate(storedTurnFor(exifOrientation)))
+                           .convertToFormat(QImage::Format_RGB888);
+    const JxlEncoderHandle encoder(JxlEncoderCreate(nullptr));
+    JxlBasicInfo info;
+    JxlEncoderInitBasicInfo(&info);
+    info.xsize = static_cast<std::uint32_t>(rgb.width());
+    info.ysize = static_cast<std::uint32_t>(rgb.height());
+    info.bits_per_sample = 8;
+    info.num_color_channels = 3;
+    info.orientation = static_cast<JxlOrientation>(exifOrientation);
+    check(JxlEncoderSetBasicInfo(encoder.get(), &info), "take the size");
+    JxlColorEncoding colour;
+    JxlColorEncodingSetToSRGB(&colour, JXL_FALSE);
+    check(JxlEncoderSetColorEncoding(encoder.get(), &colour), "take the colours");
+    JxlEncoderFrameSettings* settings = JxlEncoderFrameSettingsCreate(encoder.get(), nullptr);
+    check(JxlEncoderSetFrameDistance(settings, 1.0F), "take the quality");
+    // Rows without padding, as libjxl reads them.
+    Bytes pixels;
+    for (int y = 0; y < rgb.height(); ++y)
+        pixels.insert(pixels.end(), rgb.constScanLine(y), rgb.constScanLine(y) + static_cast<std::ptrdiff_t>(rgb.width()) * 3);
+    const JxlPixelFormat format{3, JXL_TYPE_UINT8, JXL_NATIVE_ENDIAN, 0};
+    check(JxlEncoderAddImageFrame(settings, &format, pixels.data(), pixels.size()), "take the pixels");
+    JxlEncoderCloseInput(encoder.get());
+
+    Bytes bytes(64 * 1024);
+    std::size_t written = 0;
+    for (;;) {
+        std::uint8_t* next = bytes.data() + written;
+        std::size_t room = bytes.size() - written;
+        const JxlEncoderStatus status = JxlEncoderProcessOutput(encoder.get(), &next, &room);
+        written = static_cast<std::size_t>(next - bytes.data());
+        if (status == JXL_ENC_SUCCESS)
+            break;
+        if (status != JXL_ENC_NEED_MORE_OUTPUT)
+            throw std::runtime_error("libjxl cannot encode");
+        bytes.resize(bytes.size() * 2);
+    }
+    bytes.resize(written);
     return bytes;
 }
 

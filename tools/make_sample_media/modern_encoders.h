@@ -11,6 +11,10 @@ namespace qv::samples {
 // reader that honours it shows `image` as given.
 Bytes encodeHeic(const QImage& image, int exifOrientation, int quality);
 
+// JPEG XL through libjxl, the turn recorded in the size header's orientation as a camera
+// does: the pixels are stored turned, and a reader that honours it shows `image` as given.
+Bytes encodeJxl(const QImage& image, int exifOrientation);
+
 // AVIF through libavif, full-resolution colour (4:4:4), transparency kept.
 Bytes encodeAvif(const QImage& image, int quality);
 

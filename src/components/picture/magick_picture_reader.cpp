@@ -1,6 +1,7 @@
 #include "components/picture/magick_picture_reader.h"
 
 #include "components/picture/decode_limits.h"
+#include "components/picture/exif_orientation.h"
 #include "components/picture/magick_setup.h"
 #include "components/picture/tiff_messages.h"
 #include "components/picture/wmf_header.h"
@@ -28,7 +29,6 @@ std::string coderName(PictureFormat format)
     case PictureFormat::Wmf: return "WMF";
     case PictureFormat::Png: return "PNG";
     case PictureFormat::WebP: return "WEBP";
-    // libjxl turns a JPEG XL picture upright from its own orientation field.
     case PictureFormat::JpegXl: return "JXL";
     // Read through libheif directly (heif_picture_reader.h).
     case PictureFormat::Heif:
@@ -154,16 +154,23 @@ DecodeOutcome decodeRaster(const QByteArray& data, PictureFormat format, QSize t
             return {LoadResult::OutOfMemory, {}};
         image = imageFor(format);
         image.read(blob);
-        const QSize natural = sizeOf(image);
-        if (natural.isEmpty())
+        const QSize stored = sizeOf(image);
+        if (stored.isEmpty())
             return {LoadResult::ReadError, {}};
-        if (!fitsDecodeLimit(natural))
+        if (!fitsDecodeLimit(stored))
             return {LoadResult::OutOfMemory, {}};
-        QImage pixels = exportPixels(image);
+        // GraphicsMagick reports the orientation a picture records (a JPEG XL's own, a
+        // TIFF's or EXIF's) and leaves the pixels as stored.
+        const QImageIOHandler::Transformations upright = uprightTransformation(image.orientation());
+        const bool sideways = turnsSideways(upright);
+        const QSize natural = sideways ? stored.transposed() : stored;
         const QSize reduced = reducedDecodeSize(natural, target);
+        QImage pixels = exportPixels(image);
+        // Turning the reduced picture is the cheaper order.
         if (reduced != natural)
-            pixels = pixels.scaled(reduced, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        return {LoadResult::Loaded, Picture::raster(std::move(pixels), natural)};
+            pixels = pixels.scaled(sideways ? reduced.transposed() : reduced, Qt::IgnoreAspectRatio,
+                                   Qt::SmoothTransformation);
+        return {LoadResult::Loaded, Picture::raster(transformed(std::move(pixels), upright), natural)};
     });
 }
 

@@ -1,14 +1,13 @@
 #include "components/picture/qt_picture_reader.h"
 
 #include "components/picture/decode_limits.h"
+#include "components/picture/exif_orientation.h"
 #include "components/picture/modern_headers.h"
 #include "components/picture/tiff_messages.h"
 
 #include <QBuffer>
 #include <QImageReader>
-#include <QTransform>
 
-#include <array>
 #include <cstdint>
 
 namespace qv {
@@ -32,29 +31,7 @@ QImageIOHandler::Transformations ownTransformation(const QByteArray& data, Pictu
 {
     if (format != PictureFormat::Png)
         return QImageIOHandler::TransformationNone;
-    using T = QImageIOHandler::Transformation;
-    constexpr std::array<T, 8> byOrientation{T::TransformationNone, T::TransformationMirror,
-                                             T::TransformationRotate180, T::TransformationFlip,
-                                             T::TransformationFlipAndRotate90, T::TransformationRotate90,
-                                             T::TransformationMirrorAndRotate90, T::TransformationRotate270};
-    return byOrientation[static_cast<std::size_t>(pngExifOrientation(data) - 1)];
-}
-
-QImage transformed(QImage image, QImageIOHandler::Transformations transformation)
-{
-    if (transformation == QImageIOHandler::TransformationNone)
-        return image;
-    // Mirroring comes before the quarter turn, as EXIF orders them.
-    image = std::move(image).mirrored(transformation.testFlag(QImageIOHandler::TransformationMirror),
-                                      transformation.testFlag(QImageIOHandler::TransformationFlip));
-    if (transformation.testFlag(QImageIOHandler::TransformationRotate90))
-        image = image.transformed(QTransform().rotate(90));
-    return image;
-}
-
-bool turnsSideways(QImageIOHandler::Transformations transformation)
-{
-    return transformation.testFlag(QImageIOHandler::TransformationRotate90);
+    return uprightTransformation(pngExifOrientation(data));
 }
 
 bool withinSourceLimit(QSize stored, PictureFormat format)

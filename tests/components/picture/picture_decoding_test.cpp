@@ -299,9 +299,11 @@ INSTANTIATE_TEST_SUITE_P(
                     OrientationCase{"Png2", [](const QImage& p) { return pngTurned(p, 2); }, false, Qt::green},
                     OrientationCase{"Png5", [](const QImage& p) { return pngTurned(p, 5); }, true, Qt::red},
                     OrientationCase{"Png6", [](const QImage& p) { return pngTurned(p, 6); }, true, Qt::blue},
-                    // Stored turned with the turn recorded in 'irot': upright as given.
+                    // Stored turned with the turn recorded: upright as given.
                     OrientationCase{"Heic6", [](const QImage& p) { return test::encodeHeic(p, 6); }, false, Qt::red},
-                    OrientationCase{"Heic8", [](const QImage& p) { return test::encodeHeic(p, 8); }, false, Qt::red}),
+                    OrientationCase{"Heic8", [](const QImage& p) { return test::encodeHeic(p, 8); }, false, Qt::red},
+                    OrientationCase{"Jxl3", [](const QImage& p) { return test::encodeJxl(p, 3); }, false, Qt::red},
+                    OrientationCase{"Jxl6", [](const QImage& p) { return test::encodeJxl(p, 6); }, false, Qt::red}),
     orientationLabel);
 
 // A picture larger than the screen is kept no larger than the screen needs, whatever its

@@ -175,6 +175,12 @@ QByteArray encodeHeic(const QImage& picture, int exifOrientation)
     return {reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())};
 }
 
+QByteArray encodeJxl(const QImage& picture, int exifOrientation)
+{
+    const samples::Bytes bytes = samples::encodeJxl(picture, exifOrientation);
+    return {reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())};
+}
+
 QByteArray encodeAvif(const QImage& picture)
 {
     const samples::Bytes bytes = samples::encodeAvif(picture, 95);

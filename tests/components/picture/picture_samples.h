@@ -42,8 +42,10 @@ QByteArray sampleMetafile(bool withText);
 QByteArray withExifOrientation(const QByteArray& picture, int orientation);
 
 // Through the sample-media generator's encoders. EXIF orientation 3, 6 or 8 stores the
-// pixels turned and records the turn ('irot'), so the upright picture is `picture`.
+// pixels turned and records the turn ('irot', or JPEG XL's own orientation), so the
+// upright picture is `picture`.
 QByteArray encodeHeic(const QImage& picture, int exifOrientation = 1);
+QByteArray encodeJxl(const QImage& picture, int exifOrientation);
 QByteArray encodeAvif(const QImage& picture);
 
 QByteArray encodeWithQt(const QImage& picture, const char* format, int quality = 90);
