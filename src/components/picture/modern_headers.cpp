@@ -118,6 +118,27 @@ int pngExifOrientation(QByteArrayView file)
     return 1;
 }
 
+int webpExifOrientation(QByteArrayView file)
+{
+    // Chunks follow the 12-byte RIFF header, each padded to an even length; every step
+    // moves forward at least 8 bytes and never past the end, whatever a length claims.
+    qsizetype at = 12;
+    while (file.size() - at >= 8) {
+        const qint64 length = readU32(file, at + 4);
+        if (length > file.size() - at - 8)
+            break;
+        if (file.sliced(at, 4) == "EXIF") {
+            QByteArrayView exif = file.sliced(at + 8, length);
+            // Some writers keep the "Exif" prefix of a JPEG's APP1 segment.
+            if (exif.startsWith(QByteArrayView("Exif\0\0", 6)))
+                exif = exif.sliced(6);
+            return readTiffOrientation(exif).value_or(1);
+        }
+        at += 8 + length + (length & 1);
+    }
+    return 1;
+}
+
 std::optional<QSize> webpDeclaredSize(QByteArrayView file)
 {
     if (file.size() < 30)

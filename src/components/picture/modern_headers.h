@@ -19,7 +19,9 @@ std::optional<QSize> heifDeclaredSize(QByteArrayView file);
 // image metadata that follows the size.
 std::optional<QSize> jpegXlDeclaredSize(QByteArrayView file);
 
-// The EXIF orientation (1 to 8) of a PNG's "eXIf" chunk; 1 when it has none.
+// The EXIF orientation (1 to 8) of a PNG's "eXIf" chunk or a WebP's "EXIF" chunk; 1
+// when it has none.
 int pngExifOrientation(QByteArrayView file);
+int webpExifOrientation(QByteArrayView file);
 
 } // namespace qv

@@ -26,12 +26,18 @@ QByteArray qtFormatName(PictureFormat format)
     }
 }
 
-// Qt turns a JPEG upright from its EXIF block but leaves a PNG's "eXIf" chunk alone.
-QImageIOHandler::Transformations ownTransformation(const QByteArray& data, PictureFormat format)
+// Qt turns a JPEG upright from its EXIF block but leaves the EXIF of a PNG or WebP alone;
+// should a later Qt read them, its own reading is taken and ours not applied on top.
+QImageIOHandler::Transformations ownTransformation(const QByteArray& data, PictureFormat format,
+                                                    QImageIOHandler::Transformations qtReads)
 {
-    if (format != PictureFormat::Png)
+    if (qtReads != QImageIOHandler::TransformationNone)
         return QImageIOHandler::TransformationNone;
-    return uprightTransformation(pngExifOrientation(data));
+    if (format == PictureFormat::Png)
+        return uprightTransformation(pngExifOrientation(data));
+    if (format == PictureFormat::WebP)
+        return uprightTransformation(webpExifOrientation(data));
+    return QImageIOHandler::TransformationNone;
 }
 
 bool withinSourceLimit(QSize stored, PictureFormat format)
@@ -77,7 +83,7 @@ DecodeOutcome decodeWithQt(const QByteArray& data, PictureFormat format, QSize t
         return {LoadResult::ReadError, {}};
     if (!withinSourceLimit(stored, format))
         return {LoadResult::OutOfMemory, {}};
-    const QImageIOHandler::Transformations own = ownTransformation(data, format);
+    const QImageIOHandler::Transformations own = ownTransformation(data, format, reader.transformation());
     const bool sideways = turnsSideways(reader.transformation() | own);
     const QSize natural = sideways ? stored.transposed() : stored;
     const QSize reduced = reducedDecodeSize(natural, target);

@@ -290,6 +290,11 @@ QByteArray pngTurned(const QImage& picture, int orientation)
     return test::withExifOrientation(test::encodeWithQt(picture, "png"), orientation);
 }
 
+QByteArray webpTurned(const QImage& picture, int orientation)
+{
+    return test::withExifOrientation(test::encodeWithQt(picture, "webp", 95), orientation);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Picture, Orientation,
     testing::Values(OrientationCase{"Jpeg1", [](const QImage& p) { return jpegTurned(p, 1); }, false, Qt::red},
@@ -299,6 +304,7 @@ INSTANTIATE_TEST_SUITE_P(
                     OrientationCase{"Png2", [](const QImage& p) { return pngTurned(p, 2); }, false, Qt::green},
                     OrientationCase{"Png5", [](const QImage& p) { return pngTurned(p, 5); }, true, Qt::red},
                     OrientationCase{"Png6", [](const QImage& p) { return pngTurned(p, 6); }, true, Qt::blue},
+                    OrientationCase{"Webp8", [](const QImage& p) { return webpTurned(p, 8); }, true, Qt::green},
                     // Stored turned with the turn recorded: upright as given.
                     OrientationCase{"Heic6", [](const QImage& p) { return test::encodeHeic(p, 6); }, false, Qt::red},
                     OrientationCase{"Heic8", [](const QImage& p) { return test::encodeHeic(p, 8); }, false, Qt::red},

@@ -143,6 +143,14 @@ QByteArray bigEndian32(std::uint32_t value)
     return QByteArray(1, char(value >> 24)) + char((value >> 16) & 0xFF) + char((value >> 8) & 0xFF) + char(value & 0xFF);
 }
 
+QByteArray littleEndian(std::uint32_t value, int bytes)
+{
+    QByteArray out;
+    for (int i = 0; i < bytes; ++i)
+        out.append(char((value >> (8 * i)) & 0xFF));
+    return out;
+}
+
 } // namespace
 
 QByteArray withExifOrientation(const QByteArray& picture, int orientation)
@@ -161,6 +169,16 @@ QByteArray withExifOrientation(const QByteArray& picture, int orientation)
         const QByteArray body = QByteArray("eXIf") + tiff;
         const QByteArray chunk = bigEndian32(std::uint32_t(tiff.size())) + body + bigEndian32(pngChunkCrc(body));
         return picture.left(kAfterHeader) + chunk + picture.mid(kAfterHeader);
+    }
+    if (picture.startsWith("RIFF")) {
+        // The extended form: a VP8X header that announces EXIF, the picture, the EXIF chunk.
+        const QSize size = QImage::fromData(picture, "webp").size();
+        const QByteArray header = QByteArray("VP8X") + littleEndian(10, 4) + littleEndian(0x08, 4)
+                                + littleEndian(std::uint32_t(size.width() - 1), 3)
+                                + littleEndian(std::uint32_t(size.height() - 1), 3);
+        const QByteArray exifChunk = QByteArray("EXIF") + littleEndian(std::uint32_t(tiff.size()), 4) + tiff;
+        const QByteArray body = QByteArray("WEBP") + header + picture.mid(12) + exifChunk;
+        return QByteArray("RIFF") + littleEndian(std::uint32_t(body.size()), 4) + body;
     }
     const QByteArray exif = QByteArray("Exif\0\0", 6) + tiff;
     QByteArray segment("\xFF\xE1", 2);

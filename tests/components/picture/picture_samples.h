@@ -37,8 +37,9 @@ QByteArray labTiff(const QImage& picture);
 // word of text in the bottom-left quarter.
 QByteArray sampleMetafile(bool withText);
 
-// A JPEG or PNG with EXIF data holding `orientation` (1 to 8): an APP1 segment after the
-// JPEG's start marker, an "eXIf" chunk after the PNG's header chunk.
+// A JPEG, PNG or WebP with EXIF data holding `orientation` (1 to 8): an APP1 segment after
+// the JPEG's start marker, an "eXIf" chunk after the PNG's header chunk, an "EXIF" chunk
+// in a WebP made extended.
 QByteArray withExifOrientation(const QByteArray& picture, int orientation);
 
 // Through the sample-media generator's encoders. EXIF orientation 3, 6 or 8 stores the
