@@ -1,8 +1,8 @@
 #include "components/picture/magick_setup.h"
 
 #include "components/picture/decode_limits.h"
+#include "components/platform/paths.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
@@ -14,25 +14,16 @@
 namespace qv {
 namespace {
 
-#ifndef QV_FONT_MAP_BUILD_DIR
-#define QV_FONT_MAP_BUILD_DIR ""
-#endif
-#ifndef QV_FONT_MAP_INSTALL_DIR
-#define QV_FONT_MAP_INSTALL_DIR ""
-#endif
-
 // Debian's own font map names Type 1 files that the distribution no longer ships, and
 // GraphicsMagick fails a whole metafile over one missing font. Ours names the same
 // fonts from the URW base 35 package; GraphicsMagick reads configuration folders in
 // the order MAGICK_CONFIGURE_PATH gives, so ours is put first.
 QString ourFontMapFolder()
 {
-    QStringList candidates;
-    if (QCoreApplication::instance() != nullptr)
-        candidates << QCoreApplication::applicationDirPath() + QStringLiteral("/../share/quintavue/wmf-fonts");
-    candidates << QStringLiteral(QV_FONT_MAP_BUILD_DIR) << QStringLiteral(QV_FONT_MAP_INSTALL_DIR);
-    for (const QString& folder : std::as_const(candidates)) {
-        if (!folder.isEmpty() && QFileInfo::exists(folder + QStringLiteral("/type.mgk")))
+    const QStringList resources = resourceFolderCandidates();
+    for (const QString& resource : resources) {
+        const QString folder = resource + QStringLiteral("wmf-fonts");
+        if (QFileInfo::exists(folder + QStringLiteral("/type.mgk")))
             return QFileInfo(folder).absoluteFilePath();
     }
     return {};

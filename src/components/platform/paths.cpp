@@ -8,10 +8,13 @@
 namespace qv {
 namespace {
 
-// Set by the build: where `cmake --install` puts the resources, and where the build
-// tree keeps them for a program run from its build directory.
+// Set by the build: where `cmake --install` puts the resources, the build tree, and
+// where the build tree keeps them for a program run from its build directory.
 #ifndef QV_INSTALLED_RESOURCE_DIR
 #define QV_INSTALLED_RESOURCE_DIR "/usr/local/share/quintavue"
+#endif
+#ifndef QV_BUILD_TREE
+#define QV_BUILD_TREE ""
 #endif
 #ifndef QV_BUILD_RESOURCE_DIR
 #define QV_BUILD_RESOURCE_DIR ""
@@ -20,6 +23,21 @@ namespace {
 bool hasSampleMedia(const QString& folder)
 {
     return !folder.isEmpty() && QFileInfo(folder + QStringLiteral("media")).isDir();
+}
+
+bool isInside(const QString& folder, const QString& root)
+{
+    const QString cleanRoot = QDir::cleanPath(root);
+    const QString cleanFolder = QDir::cleanPath(folder);
+    return cleanFolder == cleanRoot || cleanFolder.startsWith(withTrailingSeparator(cleanRoot));
+}
+
+// Also before the application object exists (tests without one, early start-up).
+QString programFolder()
+{
+    if (QCoreApplication::instance() != nullptr)
+        return QCoreApplication::applicationDirPath();
+    return QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget()).absolutePath();
 }
 
 } // namespace
@@ -41,18 +59,32 @@ QString userDataFolder()
     return folder;
 }
 
+QStringList resourceFolderCandidates(const QString& programFolder, const QString& buildTree,
+                                     const QString& buildResources, const QString& installedResources)
+{
+    QStringList candidates;
+    if (!programFolder.isEmpty())
+        candidates << withTrailingSeparator(QDir::cleanPath(programFolder + QStringLiteral("/../share/quintavue")));
+    // An installed program must never pick up files from the tree it was built in.
+    if (!programFolder.isEmpty() && !buildTree.isEmpty() && !buildResources.isEmpty()) {
+        const QString realBuildTree = QFileInfo(buildTree).canonicalFilePath();
+        if (isInside(programFolder, buildTree) || (!realBuildTree.isEmpty() && isInside(programFolder, realBuildTree)))
+            candidates << withTrailingSeparator(buildResources);
+    }
+    candidates << withTrailingSeparator(installedResources);
+    return candidates;
+}
+
+QStringList resourceFolderCandidates()
+{
+    return resourceFolderCandidates(programFolder(), QStringLiteral(QV_BUILD_TREE), QStringLiteral(QV_BUILD_RESOURCE_DIR),
+                                    QStringLiteral(QV_INSTALLED_RESOURCE_DIR));
+}
+
 QString resourceFolder()
 {
-    // Beside the executable first (an installation under any prefix: bin/../share),
-    // then the build tree, then the configured prefix.
-    QStringList candidates;
-    if (QCoreApplication::instance() != nullptr)
-        candidates << QCoreApplication::applicationDirPath() + QStringLiteral("/../share/quintavue/");
-    const QString buildTree = QStringLiteral(QV_BUILD_RESOURCE_DIR);
-    if (!buildTree.isEmpty())
-        candidates << withTrailingSeparator(buildTree);
-    candidates << withTrailingSeparator(QStringLiteral(QV_INSTALLED_RESOURCE_DIR));
-    for (const QString& candidate : std::as_const(candidates)) {
+    const QStringList candidates = resourceFolderCandidates();
+    for (const QString& candidate : candidates) {
         if (hasSampleMedia(candidate))
             return withTrailingSeparator(QDir::cleanPath(candidate));
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace qv {
 
@@ -13,6 +14,16 @@ QString userDataFolder();
 // folder of the installation, or the build tree's data folder when the program
 // runs from where it was built. Ends in the separator.
 QString resourceFolder();
+
+// The folders that may hold the resources, in the order they are tried: the share
+// folder beside the program's bin folder (an installation under any prefix), the
+// build tree's copy when the program runs from inside that build tree, then the
+// configured prefix. Each ends in the separator.
+QStringList resourceFolderCandidates(const QString& programFolder, const QString& buildTree,
+                                     const QString& buildResources, const QString& installedResources);
+
+// The same for this program, as built and installed.
+QStringList resourceFolderCandidates();
 
 // The folder of the stock pictures and sounds that a new user's random show plays.
 // Ends in the separator.

@@ -24,6 +24,30 @@ TEST(Paths, UserDataFolderFollowsXdgAndIsCreated)
     EXPECT_TRUE(sampleMediaFolder().endsWith(QLatin1String("/media/")));
 }
 
+// The build tree's copy serves only programs run from inside it; an installed program
+// looks beside its bin folder and in the configured prefix, never where it was built.
+TEST(Paths, BuildTreeResourcesServeOnlyProgramsInsideIt)
+{
+    const QString tree = QStringLiteral("/src/build");
+    const QString built = QStringLiteral("/src/build/share/quintavue");
+    const QString installed = QStringLiteral("/usr/share/quintavue");
+    struct Case {
+        const char* program;
+        QStringList expected;
+    };
+    const std::vector<Case> cases = {
+        {"/src/build", {"/src/share/quintavue/", "/src/build/share/quintavue/", "/usr/share/quintavue/"}},
+        {"/src/build/tests/engine", {"/src/build/tests/share/quintavue/", "/src/build/share/quintavue/",
+                                     "/usr/share/quintavue/"}},
+        {"/usr/bin", {"/usr/share/quintavue/", "/usr/share/quintavue/"}},
+        {"/src/build-release", {"/src/share/quintavue/", "/usr/share/quintavue/"}},
+        {"", {"/usr/share/quintavue/"}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(resourceFolderCandidates(QString::fromUtf8(c.program), tree, built, installed), c.expected)
+            << c.program;
+}
+
 TEST(FileErrors, OperatingSystemFailuresMapToStableCodesWithTexts)
 {
     EXPECT_EQ(fileErrorFromErrno(ENOENT), FileError::FileNotFound);
