@@ -48,12 +48,29 @@ void useDummyDriver()
 
 void ChunkDeleter::operator()(Mix_Chunk* chunk) const
 {
+    AudioEngine::instance().settle();
     Mix_FreeChunk(chunk);
 }
 
 void MusicDeleter::operator()(Mix_Music* music) const
 {
+    AudioEngine::instance().settle();
     Mix_FreeMusic(music);
+}
+
+AudioEngine::Hold& AudioEngine::Hold::operator=(Hold&& other) noexcept
+{
+    if (this != &other) {
+        reset();
+        engine_ = std::exchange(other.engine_, nullptr);
+    }
+    return *this;
+}
+
+void AudioEngine::Hold::reset()
+{
+    if (AudioEngine* engine = std::exchange(engine_, nullptr))
+        engine->releaseHold();
 }
 
 AudioEngine& AudioEngine::instance()
@@ -64,7 +81,10 @@ AudioEngine& AudioEngine::instance()
 
 AudioEngine::AudioEngine()
 {
-    openOutput();
+    idleTimer_.setSingleShot(true);
+    idleTimer_.setInterval(idleBeforeClosing);
+    connect(&idleTimer_, &QTimer::timeout, this, &AudioEngine::closeWhenIdle);
+    startAudio();
     // The application object's destructor runs these, before the program's statics
     // go and while SDL's libraries are still loaded.
     qAddPostRoutine([] { AudioEngine::instance().shutDown(); });
@@ -75,7 +95,7 @@ AudioEngine::~AudioEngine()
     shutDown();
 }
 
-void AudioEngine::openOutput()
+void AudioEngine::startAudio()
 {
     // SDL would otherwise take over SIGINT and SIGTERM from the program.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
@@ -86,15 +106,43 @@ void AudioEngine::openOutput()
             return;
     }
     Mix_Init(MIX_INIT_MID);
+    const QString fonts = chooseSoundFonts();
+    if (fonts.isEmpty())
+        qWarning("No General MIDI soundfont found; MIDI files will be silent");
+    else
+        Mix_SetSoundFonts(fonts.toLocal8Bit().constData());
+    callbackTarget.store(this);
+    audioStarted_ = true;
+}
+
+AudioEngine::Hold AudioEngine::hold()
+{
+    if (shutDown_)
+        return {};
+    ++holds_;
+    idleTimer_.stop();
+    openDevice();
+    return Hold(this);
+}
+
+void AudioEngine::releaseHold()
+{
+    if (--holds_ == 0 && !shutDown_)
+        idleTimer_.start();
+}
+
+bool AudioEngine::openDevice()
+{
+    settle();
+    if (open_ || !audioStarted_)
+        return open_;
     if (!openMixer()) {
         qWarning("No sound device (%s); sounds will be silent", SDL_GetError());
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         useDummyDriver();
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0 || !openMixer()) {
             qWarning("Audio output unavailable: %s", SDL_GetError());
-            Mix_Quit();
-            SDL_QuitSubSystem(SDL_INIT_AUDIO);
-            return;
+            return false;
         }
     }
 
@@ -105,17 +153,15 @@ void AudioEngine::openOutput()
     bytesPerSecond_ = rate * channels * static_cast<int>(SDL_AUDIO_BITSIZE(format) / 8);
     driverName_ = QString::fromUtf8(SDL_GetCurrentAudioDriver());
 
-    const QString fonts = chooseSoundFonts();
-    if (fonts.isEmpty())
-        qWarning("No General MIDI soundfont found; MIDI files will be silent");
-    else
-        Mix_SetSoundFonts(fonts.toLocal8Bit().constData());
-
+    // A new device starts with the mixer's default number of channels: the players
+    // keep the channels they claimed before it closed.
+    if (allocatedChannels_ > Mix_AllocateChannels(-1))
+        Mix_AllocateChannels(allocatedChannels_);
     allocatedChannels_ = Mix_AllocateChannels(-1);
-    callbackTarget.store(this);
     Mix_ChannelFinished(&AudioEngine::onChannelDone);
     Mix_HookMusicFinished(&AudioEngine::onMusicDone);
     open_ = true;
+    return true;
 }
 
 bool AudioEngine::openMixer()
@@ -123,24 +169,49 @@ bool AudioEngine::openMixer()
     return Mix_OpenAudio(outputRate, MIX_DEFAULT_FORMAT, outputChannels, mixChunkFrames) == 0;
 }
 
+void AudioEngine::closeWhenIdle()
+{
+    if (holds_ > 0 || !open_ || shutDown_)
+        return;
+    open_ = false;
+    settle();
+    const std::lock_guard lock(closerMutex_);
+    closer_ = std::thread([] {
+        Mix_CloseAudio();
+        SDL_TLSCleanup();
+    });
+}
+
+void AudioEngine::settle()
+{
+    const std::lock_guard lock(closerMutex_);
+    if (closer_.joinable() && closer_.get_id() != std::this_thread::get_id())
+        closer_.join();
+}
+
 void AudioEngine::shutDown()
 {
     if (shutDown_)
         return;
     shutDown_ = true;
-    if (!open_)
+    idleTimer_.stop();
+    settle();
+    if (!audioStarted_)
         return;
     emit shuttingDown();
     Mix_ChannelFinished(nullptr);
     Mix_HookMusicFinished(nullptr);
     callbackTarget.store(nullptr);
-    Mix_HaltChannel(-1);
-    Mix_HaltMusic();
-    Mix_CloseAudio();
+    if (open_) {
+        Mix_HaltChannel(-1);
+        Mix_HaltMusic();
+        Mix_CloseAudio();
+        open_ = false;
+    }
     Mix_Quit();
     // Nothing but sound uses SDL here: quitting it whole also frees its hints.
     SDL_Quit();
-    open_ = false;
+    audioStarted_ = false;
 }
 
 int AudioEngine::claimChannel()

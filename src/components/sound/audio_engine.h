@@ -3,13 +3,18 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include <SDL_mixer.h>
 
 #include <array>
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <memory>
+#include <mutex>
+#include <thread>
+#include <utility>
 
 namespace qv {
 
@@ -23,8 +28,7 @@ using ChunkHandle = std::unique_ptr<Mix_Chunk, ChunkDeleter>;
 using MusicHandle = std::unique_ptr<Mix_Music, MusicDeleter>;
 
 // The process's one audio output: SDL's audio subsystem alone (Qt owns everything
-// else) with SDL_mixer on top, opened on first use and closed when the application
-// object goes away. Wave sounds are decoded whole and play on mixer channels, one
+// else) with SDL_mixer on top. Wave sounds are decoded whole and play on mixer channels, one
 // channel per player, so any number of them sound together; MIDI streams through
 // the mixer's single music channel, synthesised by fluidsynth.
 //
@@ -37,6 +41,15 @@ using MusicHandle = std::unique_ptr<Mix_Music, MusicDeleter>;
 // Without a sound device the output falls back to SDL's dummy driver: sounds are
 // then silent but are still mixed in real time, so their ends are reported as usual.
 //
+// The device is open only while someone holds it (hold()): players from the moment
+// a file is assigned until its sound has ended, the loader while it decodes. An open
+// device keeps SDL's audio thread mixing silence dozens of times a second, and
+// pausing it does not stop that, so a screen saver standing on a silent slide
+// closes it: a few seconds after the last hold goes (time for the buffered end of
+// the sound to be heard), on a thread of its own, since closing waits for that
+// buffer to drain. The next hold opens it again before anything is decoded or
+// started, so no sound loses its beginning.
+//
 // Every start of a channel or of the music gets a new generation number. SDL reports
 // finished sounds on its audio thread; the report carries the generation that was
 // current then and reaches the Qt thread as a queued signal, so a player can tell
@@ -47,9 +60,31 @@ class AudioEngine : public QObject {
 public:
     static constexpr int maxChannels = 64;
 
-    // Opens the output on the first call.
     static AudioEngine& instance();
 
+    // Keeps the device open while it lives (see above); an empty Hold keeps nothing.
+    class Hold {
+    public:
+        Hold() = default;
+        Hold(Hold&& other) noexcept : engine_(std::exchange(other.engine_, nullptr)) {}
+        Hold& operator=(Hold&& other) noexcept;
+        Hold(const Hold&) = delete;
+        Hold& operator=(const Hold&) = delete;
+        ~Hold() { reset(); }
+        void reset();
+
+    private:
+        friend class AudioEngine;
+        explicit Hold(AudioEngine* engine) : engine_(engine) {}
+        AudioEngine* engine_ = nullptr;
+    };
+
+    // Opens the device unless it is open. Qt thread only.
+    [[nodiscard]] Hold hold();
+    // How long the device stays open after the last hold has gone.
+    static constexpr std::chrono::milliseconds idleBeforeClosing{2000};
+
+    // The device is open (it is while anyone holds it, unless no output works).
     bool isOpen() const { return open_.load(); }
     QString driverName() const { return driverName_; }
     // Of the opened output format; the length of a decoded chunk follows from it.
@@ -79,6 +114,10 @@ public:
     // loader release their sounds first.
     void shutDown();
 
+    // Waits until a closing device is closed: the mixer's state must not be touched
+    // meanwhile (freeing a chunk or a tune touches it).
+    void settle();
+
 signals:
     void channelFinished(int channel, quint64 generation);
     void musicFinished(quint64 generation);
@@ -89,15 +128,23 @@ private:
     AudioEngine();
     ~AudioEngine() override;
 
-    void openOutput();
+    void startAudio();
+    bool openDevice();
     bool openMixer();
+    void releaseHold();
+    void closeWhenIdle();
     std::uint64_t nextGeneration() { return ++lastGeneration_; }
 
     static void onChannelDone(int channel);
     static void onMusicDone();
 
     std::atomic<bool> open_{false}; // also read on the loader thread
+    bool audioStarted_ = false;     // SDL's audio subsystem and the mixer's decoders
     bool shutDown_ = false;
+    int holds_ = 0;
+    QTimer idleTimer_;
+    std::mutex closerMutex_;
+    std::thread closer_;
     QString driverName_;
     int bytesPerSecond_ = 0;
     int allocatedChannels_ = 0;

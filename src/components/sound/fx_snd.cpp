@@ -47,6 +47,7 @@ void FXSnd::setFileName(const QString& path)
         return;
     state_ = State::Preparing;
     looping_ = loop_;
+    output_ = AudioEngine::instance().hold();
     preparation_ = SoundLoader::instance().prepare(path, [this](PreparedSound sound) {
         preparation_ = 0;
         play(std::move(sound));
@@ -121,6 +122,7 @@ void FXSnd::playTune(PreparedSound sound)
 // its end see the same order of events as with a sound device.
 void FXSnd::playSilently(qint64 lengthMs)
 {
+    output_.reset();
     lengthMs_ = lengthMs;
     if (looping_ && lengthMs > 0)
         return;
@@ -148,6 +150,7 @@ void FXSnd::stop()
     }
     tuneBytes_.clear();
     musicGeneration_ = 0;
+    output_.reset();
 }
 
 void FXSnd::onEndTimer()
@@ -174,22 +177,33 @@ void FXSnd::end()
 
 void FXSnd::onChannelFinished(int channel, quint64 generation)
 {
-    if (chunk_ && channel == channel_ && generation == chunkGeneration_)
+    if (chunk_ && channel == channel_ && generation == chunkGeneration_) {
         end();
+        // Unless the handler of Notify started the next sound.
+        if (state_ == State::Ended)
+            output_.reset();
+    }
 }
 
 void FXSnd::onMusicFinished(quint64 generation)
 {
     // Usually the tune's own timing has ended it already; this catches a tune that
     // the synthesizer stops early. A looping tune waits for its restart instead.
-    if (music_ && generation == musicGeneration_ && !looping_)
-        end();
+    if (!music_ || generation != musicGeneration_ || looping_)
+        return;
+    end();
+    // Only now has the synthesizer's release tail been heard out.
+    if (state_ == State::Ended)
+        output_.reset();
 }
 
 void FXSnd::onMusicTakenOver(quint64 generation)
 {
-    if (music_ && generation == musicGeneration_)
-        end();
+    if (!music_ || generation != musicGeneration_)
+        return;
+    end();
+    if (state_ == State::Ended)
+        output_.reset();
 }
 
 } // namespace qv

@@ -113,6 +113,9 @@ private:
     QByteArray tuneBytes_;
     MusicHandle music_;
     std::uint64_t musicGeneration_ = 0;
+    // From the assignment of a file until its sound has been heard out: a tune's
+    // until the synthesizer has let its last notes ring.
+    AudioEngine::Hold output_;
 };
 
 } // namespace qv

@@ -25,6 +25,7 @@ quint64 SoundLoader::prepare(const QString& path, Ready onReady)
 {
     const quint64 ticket = ++lastTicket_;
     waiting_.emplace(ticket, std::move(onReady));
+    working_.emplace(ticket, AudioEngine::instance().hold());
     pool_.start([this, ticket, path] {
         PreparedSound sound = prepareSound(path, AudioEngine::instance());
         // SDL keeps its error text per thread and frees it only for threads of its
@@ -52,6 +53,7 @@ void SoundLoader::deliver()
         ready.swap(prepared_);
     }
     for (auto& [ticket, sound] : ready) {
+        working_.erase(ticket);
         // A callback may cancel or add other tickets: look each one up afresh.
         const auto waiting = waiting_.find(ticket);
         if (waiting == waiting_.end())
@@ -66,6 +68,7 @@ void SoundLoader::drain()
 {
     pool_.waitForDone();
     waiting_.clear();
+    working_.clear();
     const std::lock_guard lock(preparedMutex_);
     prepared_.clear();
 }

@@ -38,6 +38,8 @@ private:
     QThreadPool pool_;
     quint64 lastTicket_ = 0;
     std::map<quint64, Ready> waiting_;
+    // Keep the output open while the loader thread decodes for it, cancelled or not.
+    std::map<quint64, AudioEngine::Hold> working_;
     std::mutex preparedMutex_;
     std::map<quint64, PreparedSound> prepared_; // filled on the loader thread
 };

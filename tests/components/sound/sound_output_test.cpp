@@ -3,11 +3,14 @@
 #include "components/sound/fx_snd.h"
 
 #include "sound_fixtures.h"
+#include "make_sample_media/wav_writer.h"
+#include "support/test_files.h"
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSignalSpy>
+#include <QtEndian>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -133,6 +136,31 @@ TEST_F(SoundOutputTest, LoopRepeatsUntilStoppedAndStopSilences)
     // What was mixed before the stop may still be in SDL's buffers.
     EXPECT_LT(loudness(stoppedAt + bytesFor(0.3), stoppedAt + bytesFor(1.0)), quiet);
     EXPECT_EQ(ends.count(), 0);
+}
+
+// Between sounds the device is closed, so that SDL's audio thread sleeps; the next
+// sound opens it again and is heard whole, from its first sample (the disk driver
+// starts its file afresh at each opening, so the file then holds that sound alone).
+TEST_F(SoundOutputTest, DeviceClosesAfterTheLastSoundAndTheNextIsHeardWhole)
+{
+    // In the output's own format, so every sample reaches the file unchanged.
+    const samples::Sound level{44100, 2, std::vector<float>(2 * 44100 / 4, 0.375F)};
+    const QByteArray wave = toQByteArray(samples::encodeWav(level));
+    const QString path = writeScratchFile(QStringLiteral("level.wav"), wave);
+    const qint16 sample = qFromLittleEndian<qint16>(wave.constData() + 44);
+    const AudioEngine& engine = AudioEngine::instance();
+    FXSnd player;
+    QSignalSpy ends(&player, &FXSnd::Notify);
+    for (int round = 0; round < 2; ++round) {
+        play(player, path);
+        ASSERT_TRUE(ends.wait(patienceMs));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !engine.isOpen(); }, patienceMs)) << "round " << round;
+    }
+    const QByteArray output = test::readFile(outputPath());
+    qsizetype heard = 0;
+    for (qsizetype i = 0; i + 1 < output.size(); i += 2)
+        heard += qFromLittleEndian<qint16>(output.constData() + i) == sample ? 1 : 0;
+    EXPECT_EQ(heard, static_cast<qsizetype>(level.samples.size()));
 }
 
 } // namespace
