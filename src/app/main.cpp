@@ -6,6 +6,7 @@
 #include "engine/qvtour52.h"
 #include "startup/control_form.h"
 #include "startup/startup.h"
+#include "startup/wayland_refusal.h"
 #include "config_ui/configuration_mode.h"
 
 #include <QApplication>
@@ -50,6 +51,12 @@ int main(int argc, char* argv[])
     QApplication::setOrganizationName(QStringLiteral("Quintavue"));
     QApplication::setQuitOnLastWindowClosed(false);  // start-up decides when the run ends
 
+    if (const QString refusal = qv::refusalOnWayland(argumentsWithoutProgram(argc, argv), daemon.requested,
+                                                     QGuiApplication::platformName());
+        !refusal.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qUtf8Printable(refusal));
+        return 1;
+    }
     if (daemon.requested) {
         qv::startupState().daemonWindow = daemon.root ? qv::foreignRootWindow() : daemon.window;
         if (qv::startupState().daemonWindow == 0) {

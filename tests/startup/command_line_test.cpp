@@ -1,4 +1,5 @@
 #include "startup/command_line.h"
+#include "startup/wayland_refusal.h"
 #include "support/qt_printers.h"
 
 #include <gtest/gtest.h>
@@ -90,6 +91,42 @@ TEST(DaemonRequest, ReadsTheWaysScreenSaverDaemonsHandOverAWindow)
         EXPECT_EQ(request.requested, c.requested) << what;
         EXPECT_EQ(request.window, c.window) << what;
         EXPECT_EQ(request.root, c.root) << what;
+    }
+}
+
+
+// What names an X11 window is refused natively on Wayland, and only there: each
+// refusal names what the user typed.
+TEST(WaylandRefusal, RefusesWhatNamesAnX11WindowOnlyOnWayland)
+{
+    const struct {
+        QStringList arguments;
+        const char* environment;
+        const char* platform;
+        const char* named;  // nullptr: not refused
+    } cases[] = {
+        {{"/p", "123"}, "", "wayland", "/p"},
+        {{"/P123"}, "", "wayland-egl", "/p"},
+        {{"--window-id", "0x2a00005"}, "", "wayland", "--window-id"},
+        {{"-root"}, "0x600001", "wayland", "--root"},
+        {{}, "0x600001", "wayland", "$XSCREENSAVER_WINDOW"},
+        {{"/s"}, "0x600001", "wayland", nullptr},
+        {{"/a", "123"}, "", "wayland", nullptr},
+        {{}, "", "wayland", nullptr},
+        {{"/p", "123"}, "", "xcb", nullptr},
+        {{"--root"}, "", "xcb", nullptr},
+    };
+    for (const auto& c : cases) {
+        const bool daemon = daemonRequest(c.arguments, QString::fromLatin1(c.environment)).requested;
+        const QString line = refusalOnWayland(c.arguments, daemon, QString::fromLatin1(c.platform));
+        const std::string what = c.arguments.join(QLatin1Char(' ')).toStdString() + " on " + c.platform;
+        if (c.named == nullptr) {
+            EXPECT_TRUE(line.isEmpty()) << what << ": " << line.toStdString();
+            continue;
+        }
+        EXPECT_TRUE(line.contains(QString::fromLatin1(c.named)) && line.contains(QStringLiteral("Wayland"))
+                    && !line.contains(QLatin1Char('\n')))
+            << what << ": " << line.toStdString();
     }
 }
 

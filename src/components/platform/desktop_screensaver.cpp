@@ -1,5 +1,7 @@
 #include "components/platform/desktop_screensaver.h"
 
+#include "components/platform/wayland_idle_inhibition.h"
+
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusInterface>
@@ -27,17 +29,24 @@ bool serviceAvailable()
 
 void DesktopScreenSaver::inhibit()
 {
-    if (cookie || !serviceAvailable())
+    if (inhibited())
         return;
-    QDBusInterface saver(kService, kPath, kService, QDBusConnection::sessionBus());
-    const QDBusReply<quint32> reply =
-        saver.call(QStringLiteral("Inhibit"), QStringLiteral("Quintavue"), QStringLiteral("Slide show running"));
-    if (reply.isValid())
-        cookie = reply.value();
+    if (serviceAvailable()) {
+        QDBusInterface saver(kService, kPath, kService, QDBusConnection::sessionBus());
+        const QDBusReply<quint32> reply =
+            saver.call(QStringLiteral("Inhibit"), QStringLiteral("Quintavue"), QStringLiteral("Slide show running"));
+        if (reply.isValid()) {
+            cookie = reply.value();
+            return;
+        }
+    }
+    // Wayland compositors without the service hold the desktop through the windows.
+    WaylandIdleInhibition::hold();
 }
 
 void DesktopScreenSaver::release()
 {
+    WaylandIdleInhibition::release();
     if (!cookie)
         return;
     QDBusInterface saver(kService, kPath, kService, QDBusConnection::sessionBus());
@@ -45,6 +54,6 @@ void DesktopScreenSaver::release()
     cookie.reset();
 }
 
-bool DesktopScreenSaver::inhibited() { return cookie.has_value(); }
+bool DesktopScreenSaver::inhibited() { return cookie.has_value() || WaylandIdleInhibition::held(); }
 
 } // namespace qv
