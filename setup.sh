@@ -13,6 +13,7 @@ packages="
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev lld
   xvfb xauth x11-apps imagemagick dbus openbox poppler-utils man-db desktop-file-utils appstream
+  qt6-wayland qt6-base-private-dev libwayland-dev wayland-protocols sway grim wtype xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
 "
 
 missing=""
