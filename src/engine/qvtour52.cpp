@@ -332,10 +332,9 @@ void qvtour52::Tick_Timer()
         end_show();
         return;
     }
-    // The delay of the slide on screen.
-    const std::int32_t now = wholeSecondsNow();
+    // The slide on screen stands whole for its delay.
     const int delay = randomShow ? randomShowConfig().delaySeconds : show.currentDelay;
-    if (delayRunning(now, SlideStart, delay))
+    if (!slideClock_.dueForNext(secondsNow(), delay))
         return;
     // A slide still being handled, or the next one not yet probed, waits for a later tick.
     if (show.slideBusy || !show.readyForNext)
@@ -343,7 +342,7 @@ void qvtour52::Tick_Timer()
     // This tick takes the next slide; the timer rests until it is drawn.
     show.readyForNext = false;
     Tick.stop();
-    SlideStart = now;
+    slideClock_.slideTaken();
     show.slideBusy = true;
     // The first picture that loads.
     if (show.firstSlide) {
@@ -352,6 +351,7 @@ void qvtour52::Tick_Timer()
         if (presentation)
             FXImage1->setCancelMode(settings.cmode);
         if (probeCurrentPicture() != 0) {
+            slideClock_.reset();
             show.readyForNext = true;
             enableTick();
             show.slideBusy = false;

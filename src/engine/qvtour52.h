@@ -4,6 +4,7 @@
 #include "components/platform/foreign_windows.h"
 #include "components/platform/window_titles.h"
 #include "components/sound/fx_snd.h"
+#include "engine/show_clock.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -149,7 +150,7 @@ private:
 
     // Window fields.
     int FileIndex = 0;
-    std::int32_t SlideStart = 0;
+    SlideClock slideClock_;  // `SlideStart`, and what the slide on screen still waits for
     bool FirstPicture = true;
     QString CurrentPicture;
     int CurrentEffect = 0;

@@ -289,6 +289,9 @@ void qvtour52::Command2_Click()
     FXImage1->setCancelMode(globalSettings().cmode);
     show.readyForNext = true;
     show.slideBusy = false;
+    // A slide change the prompt cut short starts anew; one still drawing finishes.
+    if (!FXImage1->isDrawing())
+        slideClock_.resumed();
     let_events_run();
     forgetMousePositions();
     enableTick();

@@ -212,6 +212,10 @@ void qvtour52::FXImage1_Notify()
     // With dissolves off the effect is spent once the picture is drawn.
     if (settings.cDissolve == 0)
         FXImage1->setEffect(0);
+    // The slide's delay counts from now, or from the end of its caption's effect.
+    const bool noCaption = settings.picinfoFlag < 1 || (!randomShow && table.description[slot].isEmpty());
+    const bool captionFollows = !noCaption && !show.quitRequested && !promptOpen_;
+    slideClock_.pictureDrawn(secondsNow(), captionFollows);
     // A request to end that came during the transition is carried out by the
     // next tick, so the timer must run again.
     show.imageMouse.forget();
@@ -223,10 +227,7 @@ void qvtour52::FXImage1_Notify()
     // still until the prompt is answered.
     if (promptOpen_)
         return;
-    // No caption.
-    const bool noCaption = settings.picinfoFlag < 1 || (!randomShow && table.description[slot].isEmpty());
     if (noCaption) {
-        SlideStart = wholeSecondsNow();
         enableTick();
         return;
     }
@@ -237,6 +238,8 @@ void qvtour52::FXImage1_Notify()
     FXLabel1->setTextEffectSettings(TextEffectSettings{row.effect, row.settingA, row.settingB});
     // A pause between the picture and its caption.
     wait_seconds_unless(showTiming().captionPauseSeconds, [this] { return closing_ || promptOpen_; });
+    if (closing_ || promptOpen_ || show.quitRequested)
+        slideClock_.captionEnded(secondsNow());  // the caption is given up
     if (closing_ || promptOpen_)
         return;
     if (show.quitRequested) {
@@ -257,14 +260,15 @@ void qvtour52::FXImage1_Notify()
     FXLabel1->raise();
     let_events_run();
     // The caption's run switch goes off by itself at the end of its effect, which
-    // then reports; the delay starts again from there.
+    // then reports; the delay counts from there. The timer runs meanwhile, for a
+    // request to end.
     let_events_run();
     enableTick();
 }
 
 void qvtour52::FXLabel1_Notify()
 {
-    SlideStart = wholeSecondsNow();
+    slideClock_.captionEnded(secondsNow());
     enableTick();
 }
 

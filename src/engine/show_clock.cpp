@@ -2,18 +2,55 @@
 
 #include "startup/event_waiting.h"
 
-#include <cmath>
+#include <algorithm>
 
 namespace qv {
 
-std::int32_t wholeSecondsNow()
+double secondsNow() { return eventWaitHooks().secondsSinceMidnight(); }
+
+bool delayRunning(double now, double since, double delay) { return now >= since && now < since + delay; }
+
+void SlideClock::pictureDrawn(double now, bool captionFollows)
 {
-    return static_cast<std::int32_t>(std::nearbyint(eventWaitHooks().secondsSinceMidnight()));
+    if (phase_ != Phase::Changing)
+        return;
+    phase_ = captionFollows ? Phase::Captioning : Phase::Standing;
+    standingSince_ = now;
 }
 
-bool delayRunning(std::int32_t now, std::int32_t slideStart, int delay)
+void SlideClock::captionEnded(double now)
 {
-    return now >= slideStart && now < static_cast<std::int64_t>(slideStart) + delay;
+    if (phase_ != Phase::Captioning)
+        return;
+    phase_ = Phase::Standing;
+    standingSince_ = now;
+}
+
+void SlideClock::resumed()
+{
+    if (phase_ == Phase::Changing)
+        phase_ = Phase::Empty;
+}
+
+bool SlideClock::dueForNext(double now, double delay) const
+{
+    switch (phase_) {
+    case Phase::Empty:
+        return true;
+    case Phase::Standing:
+        return !delayRunning(now, standingSince_, delay);
+    default:
+        return false;
+    }
+}
+
+std::optional<double> SlideClock::secondsUntilDue(double now, double delay) const
+{
+    if (dueForNext(now, delay))
+        return 0.0;
+    if (phase_ != Phase::Standing)
+        return std::nullopt;
+    return std::max(0.0, standingSince_ + delay - now);
 }
 
 } // namespace qv

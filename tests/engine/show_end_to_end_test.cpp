@@ -12,6 +12,8 @@
 
 #include <cmath>
 #include <set>
+#include <utility>
+#include <vector>
 
 #include "support/x_program.h"  // last: Xlib macros
 
@@ -106,6 +108,60 @@ TEST_F(ShowEndToEnd, ShowsEachSlideWithCaptionAndSoundAndEndsOnAKey)
     for (qsizetype i = 0; i + 1 < bytes.size(); i += 2)
         sum += std::pow(qFromLittleEndian<qint16>(bytes.constData() + i), 2);
     EXPECT_GT(std::sqrt(sum / static_cast<double>(bytes.size() / 2)), 300.0);
+}
+
+// With captions and the block erase (a new user's defaults), every slide stands whole
+// for its delay: neither its caption's effect nor the erase of the picture before it
+// shortens its time on screen.
+TEST_F(ShowEndToEnd, EachSlideStandsWholeForItsDelayWithCaptionsAndTheBlockErase)
+{
+    constexpr int delaySeconds = 3;
+    const QString show = data_ + QStringLiteral("Timed.css");
+    ASSERT_TRUE(qv::test::writeFile(
+        show, qv::test::customShowText({{writePicture("red.bmp", Qt::red), delaySeconds, 114, 18, "Red square"},
+                                        {writePicture("green.bmp", Qt::green), delaySeconds, 114, 18, "Green square"},
+                                        {writePicture("blue.bmp", Qt::blue), delaySeconds, 114, 18, "Blue square"}})));
+    QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Quintavue"), QStringLiteral("Quintavue"));
+    store.setValue(QStringLiteral("data/c_dissolve"), 1);
+    store.setValue(QStringLiteral("data/picinfoFlag"), 1);
+    store.sync();
+    ASSERT_TRUE(program_.start({show}));
+
+    // A slide stands whole while a grid of points above the caption band all show its
+    // colour; the erase of the blinds breaks that at once.
+    const auto wholeSlide = [](const QImage& shot) {
+        const QRgb first = shot.pixel(shot.width() / 6, shot.height() / 8) & 0xffffff;
+        if (first != 0xff0000 && first != 0x00ff00 && first != 0x0000ff)
+            return QRgb(0);
+        for (int row = 1; row <= 5; ++row)
+            for (int column = 1; column <= 5; ++column)
+                if ((shot.pixel(shot.width() * column / 6, shot.height() * row * 12 / 100) & 0xffffff) != first)
+                    return QRgb(0);
+        return first;
+    };
+    std::vector<std::pair<QRgb, qint64>> runs;  // each slide's colour and how long it stood whole
+    QRgb standing = 0;
+    qint64 since = 0;
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < 60000 && runs.size() < 4 && program_.running()) {
+        const QRgb now = wholeSlide(program_.screen());
+        const qint64 at = timer.elapsed();
+        if (now != standing) {
+            if (standing != 0)
+                runs.emplace_back(standing, at - since);
+            standing = now;
+            since = at;
+        }
+        QThread::msleep(50);
+    }
+    ASSERT_EQ(runs.size(), 4u) << "the show did not go round";
+    for (std::size_t i = 0; i < runs.size(); ++i)
+        EXPECT_GE(runs[i].second, delaySeconds * 1000 - 500)
+            << "slide " << i + 1 << " (colour " << std::hex << runs[i].first << ") stood whole only " << std::dec
+            << runs[i].second << " ms";
+    program_.pressKeys("space");
+    EXPECT_TRUE(program_.endsCleanlyWithin(15000));
 }
 
 // Runs an encoder program; false when it is missing or fails (setup.sh installs them all).

@@ -4,6 +4,7 @@
 #include "engine/password_match.h"
 #include "engine/picture_fitting.h"
 #include "engine/play_order.h"
+#include "engine/show_clock.h"
 #include "engine/slide_audio.h"
 #include "support/qt_printers.h"
 
@@ -114,6 +115,119 @@ TEST(PlayOrder, LargeShowsShuffleAndShufflesDiffer)
     EXPECT_EQ(pass[32500], 32500);
     EXPECT_EQ(std::adjacent_find(pass.begin() + 1, pass.end()), pass.end());
     EXPECT_NE(onePass(order, 20, true, random), onePass(order, 20, true, random));
+}
+
+// The slide timer and the components' events in the order the show window meets
+// them: the timer ticks every half second while it runs; taking a slide stops it
+// while the old picture is erased and the new one comes in; it runs again when the
+// picture is drawn, or when its caption starts after a one-second pause. Every slide
+// must then stand whole, caption shown, for its delay (within a tick) before the
+// next one is taken, and a click in a presentation moves on at the first tick after
+// the slide's delay.
+struct TimingCase {
+    bool caption;
+    int erase;   // 0 none, 1 Block, 2 the effect of the picture going
+    int effect;  // 0, 7, or 114 (random)
+    bool randomShow;
+    bool presentation;
+};
+
+std::string describe(const TimingCase& c)
+{
+    return std::string(c.caption ? "caption" : "no caption") + ", erase " + std::to_string(c.erase) + ", effect " +
+           std::to_string(c.effect) + (c.randomShow ? ", random" : ", custom") +
+           (c.presentation ? ", presentation" : "");
+}
+
+TEST(SlideClock, EachSlideStandsWholeForItsDelay)
+{
+    constexpr double tick = 0.5, captionPause = 1.0, captionLength = 2.4, blockErase = 1.6;
+    std::vector<TimingCase> cases;
+    for (const bool caption : {false, true})
+        for (const int erase : {0, 1, 2})
+            for (const int effect : {0, 7, 114})
+                for (const bool randomShow : {false, true})
+                    for (const bool presentation : {false, true})
+                        if (!randomShow || effect == 114)  // a random show always draws its effects
+                            cases.push_back({caption, erase, effect, randomShow, presentation});
+    for (const TimingCase& c : cases) {
+        // A presentation lends a custom slide 2 seconds; a random show keeps its delay.
+        const double delay = c.presentation && !c.randomShow ? 2 : (c.randomShow ? 3 : 4);
+        const auto transition = [&](int slide) { return c.effect == 0 ? 0.0 : c.effect == 7 ? 1.3 : 1.7 + slide % 3; };
+        SlideClock clock;
+        double now = 36000;
+        double nextTick = now;                // the timer runs from the start
+        std::optional<double> drawnAt, captionEndsAt;
+        std::optional<double> wholeSince;     // the slide on screen, caption done
+        std::optional<double> clickAt;
+        for (int slide = 0; slide < 5;) {
+            const double next = std::min({nextTick, drawnAt.value_or(1e9), captionEndsAt.value_or(1e9)});
+            ASSERT_LT(next, 36000 + 200) << describe(c) << ": the show stopped at slide " << slide;
+            now = next;
+            if (drawnAt && now == *drawnAt) {
+                drawnAt.reset();
+                clock.pictureDrawn(now, c.caption);
+                if (c.caption) {
+                    captionEndsAt = now + captionPause + captionLength;
+                    nextTick = now + captionPause;  // the timer runs again once the caption starts
+                } else {
+                    wholeSince = now;
+                    nextTick = now + tick;
+                }
+            } else if (captionEndsAt && now == *captionEndsAt) {
+                captionEndsAt.reset();
+                clock.captionEnded(now);
+                wholeSince = now;
+                nextTick = now + tick;  // restarted
+            } else {
+                nextTick = now + tick;
+                if (!clock.dueForNext(now, delay))
+                    continue;
+                if (c.presentation && wholeSince) {
+                    // The click comes early, while the slide still counts its delay.
+                    if (!clickAt)
+                        clickAt = *wholeSince + 0.7;
+                    if (now < *clickAt)
+                        continue;
+                }
+                if (slide > 0 && !wholeSince)
+                    ADD_FAILURE() << describe(c) << ": slide " << slide << " taken before it stood whole";
+                if (wholeSince) {
+                    EXPECT_GE(now - *wholeSince, delay - tick) << describe(c) << ", slide " << slide;
+                    EXPECT_LT(now - std::max(*wholeSince + delay, clickAt.value_or(0)), tick + 1e-9)
+                        << describe(c) << ": slide " << slide << " was kept waiting";
+                }
+                // The slide is taken: the timer stops until the next one is drawn.
+                clock.slideTaken();
+                const double erase = slide == 0 || c.erase == 0 ? 0 : c.erase == 1 ? blockErase : transition(slide - 1);
+                drawnAt = now + erase + transition(slide);
+                captionEndsAt.reset();  // a caption cut short raises nothing
+                nextTick = 1e9;
+                wholeSince.reset();
+                clickAt.reset();
+                ++slide;
+            }
+        }
+    }
+}
+
+// The clock lets the slide timer sleep until the delay's end, and no longer; a change
+// given up (the password prompt came in between) starts anew at once.
+TEST(SlideClock, TellsHowLongTheSlideStillStands)
+{
+    SlideClock clock;
+    EXPECT_EQ(clock.secondsUntilDue(100, 5), 0.0);
+    clock.slideTaken();
+    EXPECT_EQ(clock.secondsUntilDue(100, 5), std::nullopt);
+    clock.pictureDrawn(101, true);
+    EXPECT_EQ(clock.secondsUntilDue(109, 5), std::nullopt) << "the caption still runs";
+    clock.captionEnded(110);
+    EXPECT_DOUBLE_EQ(*clock.secondsUntilDue(112.5, 5), 2.5);
+    EXPECT_TRUE(clock.dueForNext(115, 5));
+    EXPECT_TRUE(clock.dueForNext(3, 5)) << "midnight ends the delay";
+    clock.slideTaken();
+    clock.resumed();
+    EXPECT_TRUE(clock.dueForNext(116, 5));
 }
 
 TEST(BadPicture, EachCodeHasItsReason)
