@@ -8,6 +8,7 @@
 #include "config_ui/arranging/frmremove.h"
 #include "config_ui/arranging/insert.h"
 #include "config_ui/arranging/swap.h"
+#include "config_ui/common/window_conventions.h"
 #include "config_ui/common/window_openers.h"
 #include "config_ui/editor/create_sequence.h"
 #include "config_ui/effects/frm_effects.h"
@@ -22,6 +23,7 @@
 #include "config_ui/slide_dialogs/wav.h"
 #include "config_ui/title/frm_title.h"
 #include "config_ui/title/loading.h"
+#include "showdata/scratch_files.h"
 #include "startup/shared_routines.h"
 
 namespace qv {
@@ -34,6 +36,16 @@ namespace {
 void endOnTerminationSignal()
 {
     onTerminationSignal([] { finish_program(); });
+}
+
+// What every configuration run starts with: the signal handling above and the
+// windows' shared keyboard conventions.
+void startConfigurationRun()
+{
+    endOnTerminationSignal();
+    installWindowConventions();
+    // Saves and test runs killed half-way leave their files; their owners are gone.
+    removeLeftoversOfEndedProcesses();
 }
 
 } // namespace
@@ -65,19 +77,19 @@ void registerConfigurationWindows()
 
 void showSplashWindow()
 {
-    endOnTerminationSignal();
+    startConfigurationRun();
     loading::open();
 }
 
 void showTitleScreen()
 {
-    endOnTerminationSignal();
+    startConfigurationRun();
     FrmTitle::open();
 }
 
 void showPasswordDialogForHost(std::uint32_t hostWindow)
 {
-    endOnTerminationSignal();
+    startConfigurationRun();
     Password::openForHost(hostWindow);
 }
 

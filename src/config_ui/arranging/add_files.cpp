@@ -23,7 +23,6 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
-#include <QShortcut>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -53,7 +52,6 @@ Add_files::Add_files(QWidget* parent)
     delayLabel->setObjectName(QStringLiteral("Label1"));
     Text1_ = new QLineEdit(this);
     Text1_->setObjectName(QStringLiteral("Text1"));
-    Text1_->setMaxLength(3);
     Text1_->setToolTip(QStringLiteral("Seconds each new picture stays on screen"));
     delayLabel->setBuddy(Text1_);
     VScroll1_ = new QScrollBar(Qt::Vertical, this);
@@ -101,9 +99,11 @@ Add_files::Add_files(QWidget* parent)
 
     picker_->chainTabOrder(Option1_);
     tabOnThrough({Option1_, Option2_, Check1_, Text1_}, SSCommand1_);
-    new QShortcut(QKeySequence::HelpContents, this, this, [this] { SSCommand1_Click(4); });
+    bindHelpKey(this, QStringLiteral("Adding"));
     nameControlsForAccessibility(this);
-    browser.fileList()->setFocus();
+    // The folder list is where the arrow keys and Return find pictures; an empty file
+    // list would take them without a word.
+    browser.folderList()->setFocus();
 }
 
 Add_files::~Add_files() = default;
@@ -135,7 +135,7 @@ void Add_files::SSCommand1_Click(int index)
         picker_->preview(picker_->browser().currentFileName());
         break;
     case 4:
-        open_help(QStringLiteral("Custom"));
+        open_help(QStringLiteral("Adding"));
         break;
     default:
         break;

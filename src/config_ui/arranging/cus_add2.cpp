@@ -19,7 +19,6 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace qv {
@@ -81,7 +80,7 @@ cus_add2::cus_add2(QWidget* parent)
 
     picker_->chainTabOrder(Text1_);
     tabOnThrough({Text1_}, SSCommand1_);
-    new QShortcut(QKeySequence::HelpContents, this, this, [this] { SSCommand1_Click(3); });
+    bindHelpKey(this, QStringLiteral("Adding"));
     nameControlsForAccessibility(this);
     Label1_->setAccessibleName(QStringLiteral("Current picture"));
     browser.fileList()->setFocus();
@@ -123,7 +122,7 @@ void cus_add2::SSCommand1_Click(int index)
         picker_->preview(picker_->chosenFileName());
         break;
     case 3:
-        open_help(QStringLiteral("Custom"));
+        open_help(QStringLiteral("Adding"));
         break;
     default:
         break;

@@ -1,7 +1,6 @@
 #include "config_ui/arranging/dialog_parts.h"
 
 #include <QLineEdit>
-#include <QPalette>
 #include <QPushButton>
 
 namespace qv {
@@ -11,11 +10,7 @@ QPushButton* commandButton(QWidget* parent, const QString& objectName, const QSt
 {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(objectName);
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::Active, QPalette::ButtonText, kEnabledCaption);
-    palette.setColor(QPalette::Inactive, QPalette::ButtonText, kEnabledCaption);
-    palette.setColor(QPalette::Disabled, QPalette::ButtonText, disabledCaption);
-    button->setPalette(palette);
+    colourCaption(button, disabledCaption);
     return button;
 }
 

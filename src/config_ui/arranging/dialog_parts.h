@@ -1,5 +1,7 @@
 #pragma once
 
+#include "config_ui/common/caption_colours.h"
+
 #include <QColor>
 #include <QString>
 #include <QValidator>
@@ -10,13 +12,7 @@ class QWidget;
 
 namespace qv {
 
-// Caption colours of the dialogs' command buttons: dark blue while a button can be
-// pressed, grey (or the lighter grey of a Preview button that auto preview has taken
-// over) while it cannot.
-inline const QColor kEnabledCaption{0, 0, 128};
-inline const QColor kDisabledCaption{128, 128, 128};
-inline const QColor kAutoPreviewCaption{192, 192, 192};
-
+// A command button with the dialogs' caption colours (caption_colours.h).
 QPushButton* commandButton(QWidget* parent, const QString& objectName, const QString& caption,
                            const QColor& disabledCaption = kDisabledCaption);
 

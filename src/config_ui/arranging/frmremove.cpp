@@ -5,6 +5,7 @@
 #include "config_ui/arranging/show_file_actions.h"
 #include "config_ui/arranging/show_name_dialog.h"
 #include "config_ui/common/accessible_names.h"
+#include "config_ui/common/help.h"
 #include "config_ui/common/window_placement.h"
 
 #include <QHBoxLayout>
@@ -43,6 +44,7 @@ frmremove::frmremove(QWidget* parent) : QDialog(parent), files_(new ShowFileList
     layout->addLayout(buttons);
 
     nameControlsForAccessibility(this);
+    bindHelpKey(this, QStringLiteral("Adding"));
     files_->list()->setFocus();
 }
 

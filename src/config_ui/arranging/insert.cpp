@@ -9,6 +9,7 @@
 #include "config_ui/common/accessible_names.h"
 #include "config_ui/common/config_ui_state.h"
 #include "config_ui/common/editor_link.h"
+#include "config_ui/common/help.h"
 #include "config_ui/common/window_placement.h"
 #include "settings/global_settings.h"
 
@@ -54,6 +55,7 @@ insert::insert(QWidget* parent) : QDialog(parent), picker_(new PicturePicker(thi
     picker_->chainTabOrder(Text1_);
     tabOnThrough({Text1_}, SSCommand1_);
     nameControlsForAccessibility(this);
+    bindHelpKey(this, QStringLiteral("Adding"));
     browser.fileList()->setFocus();
 }
 

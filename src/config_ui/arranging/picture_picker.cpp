@@ -42,6 +42,7 @@ PicturePicker::PicturePicker(QWidget* dialog, bool multipleFiles, const QRect& p
     browser_->driveList()->setAccessibleName(QStringLiteral("Drive"));
     browser_->folderList()->setAccessibleName(QStringLiteral("Folders"));
     browser_->fileList()->setAccessibleName(QStringLiteral("Picture files"));
+    browser_->setFallbackFolder(startupState().pictureBrowseDir);
     browser_->setFolder(startupState().pictureBrowseDir);
     connect(browser_, &FileBrowser::fileClicked, this, &PicturePicker::onFileClicked);
     connect(autoPreview_, &QCheckBox::clicked, this, &PicturePicker::onAutoPreviewClicked);

@@ -4,6 +4,7 @@
 #include "config_ui/arranging/dialog_parts.h"
 #include "config_ui/arranging/show_file_actions.h"
 #include "config_ui/common/accessible_names.h"
+#include "config_ui/common/help.h"
 #include "settings/global_settings.h"
 #include "showdata/show_file_listing.h"
 
@@ -93,6 +94,7 @@ ShowNameDialog::ShowNameDialog(QWidget* parent, const QString& objectName, const
     setTabOrder(files_->list(), SSCommand1_);
     setTabOrder(SSCommand1_, SSCommand2_);
     nameControlsForAccessibility(this);
+    bindHelpKey(this, QStringLiteral("Adding"));
     Text1_->setFocus();
 }
 

@@ -5,6 +5,7 @@
 #include "config_ui/arranging/slide_table_edits.h"
 #include "config_ui/common/accessible_names.h"
 #include "config_ui/common/config_ui_state.h"
+#include "config_ui/common/help.h"
 #include "config_ui/common/window_placement.h"
 #include "showdata/custom_show.h"
 
@@ -85,6 +86,7 @@ Swap::Swap(QWidget* parent) : QDialog(parent)
     layout->addLayout(buttons);
 
     nameControlsForAccessibility(this);
+    bindHelpKey(this, QStringLiteral("Adding"));
     List1_->setFocus();
 }
 

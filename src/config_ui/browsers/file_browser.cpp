@@ -194,10 +194,12 @@ QString FileBrowser::pathOf(const QString& fileName) const { return filesFolder_
 
 void FileBrowser::setFolder(const QString& folder)
 {
-    // An unreadable place (a drive without its medium, a folder gone or forbidden) leaves the
-    // browser where it was, or as close above it as can still be read; a browser with nowhere
-    // yet goes home, or to the root.
+    // An unreadable place (a drive without its medium, a folder gone or forbidden) takes the
+    // browser back to its fallback folder; without one it stays where it was, or as close
+    // above it as can still be read; a browser with nowhere yet goes home, or to the root.
     QStringList candidates{folder.isEmpty() ? QDir::homePath() : QDir::cleanPath(QDir(folder).absolutePath())};
+    if (!fallbackFolder_.isEmpty())
+        candidates.append(QDir::cleanPath(fallbackFolder_));
     for (QString up = QDir::cleanPath(openFolder_); !openFolder_.isEmpty(); up = QFileInfo(up).path()) {
         candidates.append(up);
         if (up == QLatin1String("/"))
@@ -324,9 +326,13 @@ void FileBrowser::chooseDrive(int index)
     const QString root = drives_->itemData(index, RootPathRole).toString();
     if (!root.isEmpty() && listFolder(root).readable)
         setFolder(root);
+    else if (!fallbackFolder_.isEmpty())
+        setFolder(fallbackFolder_);
     else
         static_cast<DriveComboBox*>(drives_)->selectFor(openFolder_);
 }
+
+void FileBrowser::setFallbackFolder(const QString& folder) { fallbackFolder_ = folder; }
 
 bool FileBrowser::handleDrop(QEvent* event)
 {

@@ -35,7 +35,11 @@ public:
     QComboBox* driveList() const;     // root, home, mounted volumes
     QListView* folderList() const;    // path from the root, then the sub-folders of the current one
     QListView* fileList() const;      // files of the current folder matching the pattern
-    void setFolder(const QString& folder);   // moves all three lists; falls back to home if unreadable
+    void setFolder(const QString& folder);   // moves all three lists; see setFallbackFolder if unreadable
+    // Where the lists go back to when the drive or folder the user picks cannot be read
+    // (a drive without its medium, a folder gone or forbidden): the dialog's browse folder
+    // of that kind. Without one they stay where they were, or as close above as can be read.
+    void setFallbackFolder(const QString& folder);
     QString folder() const;                  // the folder the file list shows, ending in "/"
     QString highlightedFolder() const;       // the folder highlighted in the folder list
     QString currentFileName() const;         // the file clicked last / current ("" if none)
@@ -78,6 +82,7 @@ private:
     FileListModel* fileModel_;
     QStringList nameFilters_;
     QString openFolder_;      // "" until the first folder opened
+    QString fallbackFolder_;  // "" when the browser has none
     QString filesFolder_;     // what the file list shows
     QString lastFileName_;
     bool mousePressed_ = false;

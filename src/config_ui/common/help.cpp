@@ -7,7 +7,9 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QKeySequence>
 #include <QPointer>
+#include <QShortcut>
 
 #include <utility>
 
@@ -37,7 +39,6 @@ HelpViewer* viewerFor(QWidget* modal)
     if (existing != nullptr)
         existing->close();  // deletes itself; a new one belongs to the dialog now in front
     auto* fresh = new HelpViewer(modal);  // owned by the dialog, or deletes itself on close
-    centre_on_screen(fresh);
     viewer = fresh;
     return fresh;
 }
@@ -67,11 +68,25 @@ void open_help(const QString& keyword)
         replacementOpener()(keyword);
         return;
     }
+    QWidget* explained = QApplication::activeWindow();
     HelpViewer* viewer = viewerFor(QApplication::activeModalWidget());
     viewer->showSection(manualPath(), helpAnchor(keyword));
+    // Beside the window it explains, so the user reads and works side by side; the
+    // viewer in front keeps the place the user gave it.
+    if (explained != nullptr && explained != viewer && !viewer->isVisible())
+        place_beside(viewer, explained);
+    else if (!viewer->isVisible())
+        centre_on_screen(viewer);
     viewer->show();
     viewer->raise();
     viewer->activateWindow();
+}
+
+void bindHelpKey(QWidget* window, const QString& keyword)
+{
+    auto* key = new QShortcut(QKeySequence::HelpContents, window);
+    key->setContext(Qt::WindowShortcut);
+    QObject::connect(key, &QShortcut::activated, window, [keyword] { open_help(keyword); });
 }
 
 } // namespace qv

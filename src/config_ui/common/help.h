@@ -4,12 +4,18 @@
 
 #include <functional>
 
+class QWidget;
+
 namespace qv {
 
 // Opens the program's manual at the section of a help keyword ("Contents",
-// "Global Options", "Custom", ...). The manual is HTML: a user's own "qvmanual.hlp"
-// in the data folder comes first, else the manual installed with the program.
+// "Global Options", "Custom", ...), beside the window it explains (the active one).
+// The manual is HTML: a user's own "qvmanual.hlp" in the data folder comes first,
+// else the manual installed with the program.
 void open_help(const QString& keyword);
+
+// F1 anywhere in `window` opens the manual at `keyword`'s section.
+void bindHelpKey(QWidget* window, const QString& keyword);
 
 // The manual open_help shows, and the anchor of a keyword's section in it
 // ("Global Options" is "global-options").

@@ -27,6 +27,41 @@ void centre_on_screen(QWidget* window)
     window->move(left, top);
 }
 
+QRect besideRect(const QRect& explained, QSize size, const QRect& area)
+{
+    // Narrower than this the manual's tables no longer read well.
+    constexpr int kNarrowest = 420;
+    const int roomRight = area.right() - explained.right();
+    const int roomLeft = explained.left() - area.left();
+    const bool right = roomRight >= roomLeft;
+    const int room = right ? roomRight : roomLeft;
+    int width = std::min(size.width(), area.width());
+    if (room < width && room >= kNarrowest)
+        width = room;
+    const int height = std::min(size.height(), area.height());
+    int left = right ? explained.right() + 1 : explained.left() - width;
+    left = std::clamp(left, area.left(), area.right() + 1 - width);
+    const int top = std::clamp(explained.top(), area.top(), area.bottom() + 1 - height);
+    return QRect(left, top, width, height);
+}
+
+void place_beside(QWidget* window, const QWidget* explained)
+{
+    if (window == nullptr)
+        return;
+    const QScreen* screen = explained != nullptr ? explained->screen() : nullptr;
+    if (explained == nullptr || screen == nullptr) {
+        centre_on_screen(window);
+        return;
+    }
+    // The frame the window manager adds is not known before the window is shown: the
+    // window's own frame stands for it.
+    const QSize frame = window->frameGeometry().size() - window->size();
+    const QRect spot = besideRect(explained->frameGeometry(), window->size() + frame, screen->availableGeometry());
+    window->resize(spot.size() - frame);
+    window->move(spot.topLeft());
+}
+
 int twipsToPixelsX(int twips)
 {
     const int perPixel = std::max<int>(1, startupState().twipsPerPixelX);

@@ -23,6 +23,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPointer>
@@ -52,31 +53,33 @@ struct ButtonText {
     const char* status;
 };
 
-// Captions carry accelerators for keyboard users; "&&" shows a single "&".
+// Captions carry accelerators for keyboard users; "&&" shows a single "&". The
+// captions hold too few letters for all 25 buttons: the picture buttons and the two
+// narrowest column buttons take Alt and a digit instead (altDigitButtons).
 const std::array<ButtonText, create_sequence::buttonCount> buttonTexts{{
-    {"&Options", "View Global Options", "Click here to change slide show settings"},
+    {"O&ptions", "View Global Options", "Click here to change slide show settings"},
     {"", "Design A Custom 3D Border For Your Slideshow!",
      "Click here to create a custom border that will be displayed around each picture"},
     {"", "View The Selected Position's Picture", "Click here to view the current picture"},
     {"", "Play The Selected Position's Audio File", "Click here to play the current audio file"},
     {"", "Print Out A Data Sheet Of Your Slideshow Information", "Click here to print a slide show data sheet"},
     {"", "View The Quintavue Help File", "Click here to view slideshow's help file"},
-    {"&Picture", "", "Click here to select a new picture"},
+    {"P&icture", "", "Click here to select a new picture"},
     {"D&escription", "", "Click here to edit the picture's description"},
     {"Del", "", "Click here to edit the picture's delay"},
-    {"&Video Effect && Speed", "", "Click here to edit the picture's video effect and speed"},
+    {"Video E&ffect && Speed", "", "Click here to edit the picture's video effect and speed"},
     {"A&udio", "", "Click here to select an audio file to be played when the picture is displayed"},
     {"Lp", "", "Click here to switch between audio looping on or off"},
     {"&Add", "", "Click here to add pictures to slide show"},
     {"&Delete", "", "Click here to delete the current highlighted picture"},
-    {"&Insert", "", "Click here to insert a new picture before the current row"},
+    {"I&nsert", "", "Click here to insert a new picture before the current row"},
     {"S&wap", "", "Click here to swap the current picture's position with another"},
-    {"P&review", "", "Click here to preview the current picture in full screen"},
-    {"Reset", "", "Click here to reset the current slide show and start over"},
-    {"&Load", "", "Click here to load a previously saved slide show"},
+    {"Pre&view", "", "Click here to preview the current picture in full screen"},
+    {"&Reset", "", "Click here to reset the current slide show and start over"},
+    {"L&oad", "", "Click here to load a previously saved slide show"},
     {"&Save", "", "Click here to save the current slide show"},
     {"Save && E&xit", "", "Click here to save the current slide show and exit"},
-    {"Delete", "", "Click here to delete a previously saved slide show"},
+    {"De&lete", "", "Click here to delete a previously saved slide show"},
     {"&Test", "", "Click here to test the current slide show in full screen"},
     {"&Cancel", "", "Click here to exit back to the title screen"},
     {"C&hoose Effects", "",
@@ -92,6 +95,9 @@ const std::array<const char*, slideColumns> columnTips{
     "This is the audio file path that will be played when the picture is shown",
     "This shows you if the audio file will loop or only play once when it is played",
 };
+
+// The buttons reached by Alt and a digit, 1 to 7 in this order, named in their tool tips.
+constexpr std::array<int, 7> altDigitButtons{1, 2, 3, 4, 5, 8, 11};
 
 // The buttons that need a slide to work on.
 constexpr std::array<int, 18> slideButtons{2, 3, 4, 6, 7, 8, 9, 10, 11, 13, 14, 15, 16, 17, 19, 20, 21, 22};
@@ -364,6 +370,13 @@ QWidget* create_sequence::buildButtons()
     };
     addRow(QStringLiteral("Slides"), {12, 13, 14, 15, 16, 17});
     addRow(QStringLiteral("Slide show"), {18, 19, 20, 21, 22, 23});
+
+    for (std::size_t digit = 1; digit <= altDigitButtons.size(); ++digit) {
+        QPushButton* button = buttons_[static_cast<std::size_t>(altDigitButtons[digit - 1])];
+        button->setShortcut(QKeySequence(Qt::ALT | static_cast<Qt::Key>(Qt::Key_0 + digit)));
+        const QString key = QStringLiteral("Alt+%1").arg(digit);
+        button->setToolTip(button->toolTip().isEmpty() ? key : button->toolTip() + QStringLiteral(" (") + key + u')');
+    }
 
     setTextColour(buttons_[16], darkMagenta, grey);
     setTextColour(buttons_[23], darkRed, grey);

@@ -157,7 +157,7 @@ QWidget* frmEffects::buildSidePanel()
     FXImage1->hide();
     layout->addWidget(sampleArea_, 0, Qt::AlignHCenter);
 
-    auto* speed = new QGroupBox(QStringLiteral("Random Effect Speed"), panel);
+    auto* speed = new QGroupBox(QStringLiteral("Random &Effect Speed"), panel);
     speed->setObjectName(QStringLiteral("Frame1"));
     auto* speedLayout = new QVBoxLayout(speed);
     Option3 = new QRadioButton(QStringLiteral("&Fast"), speed);
@@ -181,8 +181,8 @@ QWidget* frmEffects::buildSidePanel()
     };
     SSCommand1 = makeButton(QStringLiteral("&Select All"), QStringLiteral("SSCommand1"));
     SSCommand2 = makeButton(QStringLiteral("&De-Select All"), QStringLiteral("SSCommand2"));
-    SSCommand3 = makeButton(QStringLiteral("Ok"), QStringLiteral("SSCommand3"));
-    SSCommand4 = makeButton(QStringLiteral("Cancel"), QStringLiteral("SSCommand4"));
+    SSCommand3 = makeButton(QStringLiteral("&Ok"), QStringLiteral("SSCommand3"));
+    SSCommand4 = makeButton(QStringLiteral("&Cancel"), QStringLiteral("SSCommand4"));
     SSCommand3->setDefault(true);
     auto* buttons = new QGridLayout;
     buttons->addWidget(SSCommand1, 0, 0);

@@ -17,23 +17,23 @@ using BorderValues = std::array<int, kBorderBarCount>;
 enum class BorderBarKind { Colour, Style, Width };
 
 struct BorderBar {
-    const char* caption;
+    const char* caption;  // with its Alt letter
     int minimum;
     int maximum;
     BorderBarKind kind;
 };
 
 inline constexpr std::array<BorderBar, kBorderBarCount> kBorderBars = {{
-    {"Inner Color 1", 0, 15, BorderBarKind::Colour},
-    {"Inner Color 2", 0, 15, BorderBarKind::Colour},
-    {"Inner Style", 0, 2, BorderBarKind::Style},
-    {"Inner Width", 1, 30, BorderBarKind::Width},
-    {"Outer Color 1", 0, 15, BorderBarKind::Colour},
-    {"Outer Color 2", 0, 15, BorderBarKind::Colour},
-    {"Outer Style", 0, 2, BorderBarKind::Style},
-    {"Outer Width", 1, 30, BorderBarKind::Width},
-    {"Middle Color", 0, 15, BorderBarKind::Colour},
-    {"Middle Width", 0, 30, BorderBarKind::Width},
+    {"&Inner Color 1", 0, 15, BorderBarKind::Colour},
+    {"Inner Color &2", 0, 15, BorderBarKind::Colour},
+    {"Inner &Style", 0, 2, BorderBarKind::Style},
+    {"Inner &Width", 1, 30, BorderBarKind::Width},
+    {"O&uter Color 1", 0, 15, BorderBarKind::Colour},
+    {"Oute&r Color 2", 0, 15, BorderBarKind::Colour},
+    {"Outer St&yle", 0, 2, BorderBarKind::Style},
+    {"Outer Wid&th", 1, 30, BorderBarKind::Width},
+    {"&Middle Color", 0, 15, BorderBarKind::Colour},
+    {"Midd&le Width", 0, 30, BorderBarKind::Width},
 }};
 
 // The values "&Defaults" sets, which are also the settings' defaults.

@@ -1,5 +1,6 @@
 #include "config_ui/options/dspeed.h"
 
+#include "config_ui/common/help.h"
 #include "config_ui/common/accessible_names.h"
 #include "config_ui/common/status_line.h"
 #include "config_ui/common/window_placement.h"
@@ -28,7 +29,7 @@ dspeed::dspeed(QWidget* options)
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Raised);
 
-    auto* FXLabel1 = new QLabel(QStringLiteral("Block Dissolve Speed"), panel);
+    auto* FXLabel1 = new QLabel(QStringLiteral("Block Dissolve &Speed"), panel);
     FXLabel1->setObjectName(QStringLiteral("FXLabel1"));
     QFont heading = FXLabel1->font();
     heading.setBold(true);
@@ -77,6 +78,7 @@ dspeed::dspeed(QWidget* options)
     connect(HScroll1, &QScrollBar::valueChanged, this, &dspeed::HScroll1_Change);
     connect(SSCommand1, &QPushButton::clicked, this, &dspeed::SSCommand1_Click);
     nameControlsForAccessibility(this);
+    bindHelpKey(this, QStringLiteral("Global Options"));
     HScroll1->setFocus();
     Form_Load();
 }

@@ -21,6 +21,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QVBoxLayout>
 
@@ -99,12 +100,17 @@ QRadioButton* frmoptions::addOption(QWidget* box, const char* name, const QStrin
 void frmoptions::wire(QRadioButton* option, Click click)
 {
     clicks_[option] = click;
-    connect(option, &QRadioButton::clicked, this, click);
+    // A change of selection, by mouse or arrow keys; a click on the button already
+    // chosen changes nothing and says nothing.
+    connect(option, &QRadioButton::toggled, this, [this, click](bool on) {
+        if (on)
+            (this->*click)();
+    });
 }
 
 void frmoptions::buildControls()
 {
-    auto* size = new QGroupBox(QStringLiteral("Picture size on screen"), this);
+    auto* size = new QGroupBox(QStringLiteral("Picture si&ze on screen"), this);
     size->setObjectName(QStringLiteral("SizeFrame"));
     auto* sizeLayout = new QHBoxLayout(size);
     Slider1 = new QSlider(Qt::Horizontal, size);
@@ -117,20 +123,19 @@ void frmoptions::buildControls()
     Label1 = new QLabel(QStringLiteral("%100"), size);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setMinimumWidth(Label1->fontMetrics().horizontalAdvance(QStringLiteral("%1000")));
-    Label1->setBuddy(Slider1);
     sizeLayout->addWidget(Slider1, 1);
     sizeLayout->addWidget(Label1);
     const QString sizeStatus = QStringLiteral("How much of the screen a picture may fill during the show, in percent");
     setStatusText(size, sizeStatus);
 
-    QGroupBox* Frame5 = addFrame("Frame5", QStringLiteral("Scale pictures to screen"), this,
+    QGroupBox* Frame5 = addFrame("Frame5", QStringLiteral("S&cale pictures to screen"), this,
                                  QStringLiteral("Whether pictures are scaled to fill the screen or shown at their own size"));
     Option10 = addOption(Frame5, "Option10", QStringLiteral("Off"), QStringLiteral("Show pictures at their own size"),
                          &frmoptions::Option10_Click);
     Option11 = addOption(Frame5, "Option11", QStringLiteral("On"), QStringLiteral("Scale pictures to fit the screen"),
                          &frmoptions::Option11_Click);
 
-    QGroupBox* Frame1 = addFrame("Frame1", QStringLiteral("Effect Granularity"), this,
+    QGroupBox* Frame1 = addFrame("Frame1", QStringLiteral("Effect &Granularity"), this,
                                  QStringLiteral("How finely the picture effects are drawn"));
     Option2 = addOption(Frame1, "Option2", QStringLiteral("Normal"), QStringLiteral("Draw picture effects in normal steps"),
                         &frmoptions::Option2_Click);
@@ -138,7 +143,7 @@ void frmoptions::buildControls()
                         QStringLiteral("Draw picture effects in very fine steps (smoother, but hard on some displays)"),
                         &frmoptions::Option1_Click);
 
-    QGroupBox* Frame3 = addFrame("Frame3", QStringLiteral("Picture Dissolve"), this,
+    QGroupBox* Frame3 = addFrame("Frame3", QStringLiteral("Picture &Dissolve"), this,
                                  QStringLiteral("How the previous picture is taken away before the next one comes in"));
     Option5 = addOption(Frame3, "Option5", QStringLiteral("Off"), QStringLiteral("Leave the previous picture until the next covers it"),
                         &frmoptions::Option5_Click);
@@ -150,7 +155,7 @@ void frmoptions::buildControls()
     Option7 = addOption(Frame3, "Option7", QStringLiteral("Effect"), QStringLiteral("Take the previous picture away with an effect"),
                         &frmoptions::Option7_Click);
 
-    QGroupBox* Frame2 = addFrame("Frame2", QStringLiteral("Presentation Mode"), this,
+    QGroupBox* Frame2 = addFrame("Frame2", QStringLiteral("Prese&ntation Mode"), this,
                                  QStringLiteral("Presentation mode: a click shows the next slide, no password is asked"));
     Option3 = addOption(Frame2, "Option3", QStringLiteral("Off"), QStringLiteral("Behave as a screen saver"),
                         &frmoptions::Option3_Click);
@@ -158,14 +163,14 @@ void frmoptions::buildControls()
                         QStringLiteral("Behave as a presentation: a click shows the next slide, any key ends the show"),
                         &frmoptions::Option4_Click);
 
-    QGroupBox* Frame4 = addFrame("Frame4", QStringLiteral("Custom Slide Show Method"), this,
+    QGroupBox* Frame4 = addFrame("Frame4", QStringLiteral("Custom Slide Show &Method"), this,
                                  QStringLiteral("The order in which a custom slide show plays its slides"));
     Option8 = addOption(Frame4, "Option8", QStringLiteral("Sequential"), QStringLiteral("Play the slides in their order"),
                         &frmoptions::Option8_Click);
     Option9 = addOption(Frame4, "Option9", QStringLiteral("Random"), QStringLiteral("Play the slides in a random order"),
                         &frmoptions::Option9_Click);
 
-    QGroupBox* Frame6 = addFrame("Frame6", QStringLiteral("Play Custom Audio Files:"), this,
+    QGroupBox* Frame6 = addFrame("Frame6", QStringLiteral("Play Custom &Audio Files:"), this,
                                  QStringLiteral("How the sounds of a custom slide show are played"));
     Option12 = addOption(Frame6, "Option12", QStringLiteral("Together"), QStringLiteral("Let a slide's sound play on into the next slide's"),
                          &frmoptions::Option12_Click);
@@ -179,21 +184,21 @@ void frmoptions::buildControls()
     auto* Label2 = new QLabel(QStringLiteral("Cancel effect during slideshow when:"), cancelBox);
     Label2->setObjectName(QStringLiteral("Label2"));
     cancelLayout->addWidget(Label2);
-    Option14 = addOption(cancelBox, "Option14", QStringLiteral("Key is pressed"),
+    Option14 = addOption(cancelBox, "Option14", QStringLiteral("&Key is pressed"),
                          QStringLiteral("Only a key press cuts a picture effect short"), &frmoptions::Option14_Click);
-    Option15 = addOption(cancelBox, "Option15", QStringLiteral("Mouse is moved"),
+    Option15 = addOption(cancelBox, "Option15", QStringLiteral("Mo&use is moved"),
                          QStringLiteral("A key press or a move of the mouse cuts a picture effect short"),
                          &frmoptions::Option15_Click);
     cancelLayout->addStretch(1);
 
-    Check1 = new QCheckBox(QStringLiteral("Show border during slideshow"), this);
+    Check1 = new QCheckBox(QStringLiteral("Show borde&r during slideshow"), this);
     Check1->setObjectName(QStringLiteral("Check1"));
     setStatusText(Check1, QStringLiteral("Draw the border designed with Edit Border around every picture"));
 
-    SSCommand1 = new QPushButton(QStringLiteral("Help"), this);
-    SSCommand2 = new QPushButton(QStringLiteral("Edit Border"), this);
-    SSCommand4 = new QPushButton(QStringLiteral("Edit Password"), this);
-    SSCommand3 = new QPushButton(QStringLiteral("Ok"), this);
+    SSCommand1 = new QPushButton(QStringLiteral("&Help"), this);
+    SSCommand2 = new QPushButton(QStringLiteral("Edit &Border"), this);
+    SSCommand4 = new QPushButton(QStringLiteral("Edit &Password"), this);
+    SSCommand3 = new QPushButton(QStringLiteral("&Ok"), this);
     SSCommand1->setObjectName(QStringLiteral("SSCommand1"));
     SSCommand2->setObjectName(QStringLiteral("SSCommand2"));
     SSCommand3->setObjectName(QStringLiteral("SSCommand3"));
@@ -250,7 +255,11 @@ void frmoptions::buildControls()
 
 void frmoptions::select(QRadioButton* option)
 {
-    option->setChecked(true);
+    {
+        // Its click handling runs once, below, whether or not the choice changes.
+        const QSignalBlocker quiet(option);
+        option->setChecked(true);
+    }
     (this->*clicks_.at(option))();
 }
 

@@ -2,6 +2,7 @@
 
 #include "components/platform/foreign_windows.h"
 #include "components/platform/message_box.h"
+#include "config_ui/common/help.h"
 #include "config_ui/common/accessible_names.h"
 #include "config_ui/common/status_line.h"
 #include "config_ui/options/dialog_flags.h"
@@ -50,10 +51,10 @@ Password::Password(QWidget* parent) : QDialog(parent, kFixedDialogFlags)
     Label2->setBuddy(NewPassword);
     Label3->setBuddy(NewPassword2);
 
-    auto* OK = new QPushButton(QStringLiteral("OK"), this);
+    auto* OK = new QPushButton(QStringLiteral("&OK"), this);
     OK->setObjectName(QStringLiteral("OK"));
     OK->setDefault(true);
-    auto* Cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* Cancel = new QPushButton(QStringLiteral("C&ancel"), this);
     Cancel->setObjectName(QStringLiteral("Cancel"));
 
     auto* entries = new QFormLayout;
@@ -89,6 +90,7 @@ Password::Password(QWidget* parent) : QDialog(parent, kFixedDialogFlags)
     connect(OK, &QPushButton::clicked, this, &Password::OK_Click);
     connect(Cancel, &QPushButton::clicked, this, &Password::Cancel_Click);
     nameControlsForAccessibility(this);
+    bindHelpKey(this, QStringLiteral("Password"));
     Form_Load();
 }
 

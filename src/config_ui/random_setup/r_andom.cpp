@@ -150,15 +150,15 @@ void r_andom::buildWindow()
     layout->addWidget(buildOptions());
 
     auto* buttons = new QHBoxLayout;
-    SSCommand1 = makeButton(QStringLiteral("Help"), QStringLiteral("SSCommand1"),
+    SSCommand1 = makeButton(QStringLiteral("&Help"), QStringLiteral("SSCommand1"),
                             QStringLiteral("Click here to view the Random Slide Show Help File."), this);
-    SSCommand2 = makeButton(QStringLiteral("Global Options"), QStringLiteral("SSCommand2"),
+    SSCommand2 = makeButton(QStringLiteral("&Global Options"), QStringLiteral("SSCommand2"),
                             QStringLiteral("Click here to edit the Global Options."), this);
-    SSCommand3 = makeButton(QStringLiteral("Effects Options"), QStringLiteral("SSCommand3"),
+    SSCommand3 = makeButton(QStringLiteral("E&ffects Options"), QStringLiteral("SSCommand3"),
                             QStringLiteral("Click here to choose effects for RANDOM SLIDESHOW and RANDOM EFFECT used "
                                            "by CUSTOM slideshow."),
                             this);
-    SSCommand4 = makeButton(QStringLiteral("Test Slide Show"), QStringLiteral("SSCommand4"),
+    SSCommand4 = makeButton(QStringLiteral("&Test Slide Show"), QStringLiteral("SSCommand4"),
                             QStringLiteral("Click here to test the Random Slide Show using these settings."), this);
     SSCommand8 = makeButton(QStringLiteral("&Ok"), QStringLiteral("SSCommand8"),
                             QStringLiteral("Click here to accept these Random Slide Show settings and exit."), this);
@@ -237,9 +237,12 @@ QWidget* r_andom::buildSection(int index)
     });
 
     auto* buttons = new QVBoxLayout;
-    SSCommand5[i] = makeButton(QStringLiteral("Add"), controlName("SSCommand5", index), Status::add[i], frame);
-    SSCommand6[i] = makeButton(QStringLiteral("Delete"), controlName("SSCommand6", index), Status::remove[i], frame);
-    SSCommand7[i] = makeButton(index == 0 ? QStringLiteral("Preview Picture") : QStringLiteral("Preview Audio"),
+    // Alt letters unique in the window: the two sections' like buttons take different ones.
+    SSCommand5[i] = makeButton(index == 0 ? QStringLiteral("&Add") : QStringLiteral("A&dd"),
+                               controlName("SSCommand5", index), Status::add[i], frame);
+    SSCommand6[i] = makeButton(index == 0 ? QStringLiteral("D&elete") : QStringLiteral("De&lete"),
+                               controlName("SSCommand6", index), Status::remove[i], frame);
+    SSCommand7[i] = makeButton(index == 0 ? QStringLiteral("&Preview Picture") : QStringLiteral("Preview A&udio"),
                                controlName("SSCommand7", index), Status::preview[i], frame);
     SSCommand5[i]->setAccessibleName(QStringLiteral("Add ") + kind.toLower() + QStringLiteral(" path"));
     SSCommand6[i]->setAccessibleName(QStringLiteral("Delete ") + kind.toLower() + QStringLiteral(" paths"));
@@ -262,7 +265,7 @@ QWidget* r_andom::buildSection(int index)
     grid->addWidget(List1[i], 1, 3, 2, 1);
 
     auto* subfolders = new QHBoxLayout;
-    Check1[i] = new QCheckBox(QStringLiteral("Include"), frame);
+    Check1[i] = new QCheckBox(index == 0 ? QStringLiteral("&Include") : QStringLiteral("I&nclude"), frame);
     Check1[i]->setObjectName(controlName("Check1", index));
     Check1[i]->setAccessibleName(QStringLiteral("Include ") + kind.toLower() + QStringLiteral(" subdirectories"));
     QLabel*& label = index == 0 ? Label1 : Label2;
@@ -308,7 +311,7 @@ QWidget* r_andom::buildOptions()
 
     const QString delayHelp =
         QStringLiteral("This is where you adjust the delay (in seconds) how long each picture will be displayed.");
-    FXLabel11 = new QLabel(QStringLiteral("Picture delay"), frame);
+    FXLabel11 = new QLabel(QStringLiteral("Picture dela&y"), frame);
     FXLabel11->setObjectName(QStringLiteral("FXLabel11"));
     setStatusText(FXLabel11, delayHelp);
     Text1 = new QLineEdit(frame);
@@ -329,10 +332,10 @@ QWidget* r_andom::buildOptions()
     setStatusText(Label3, delayHelp);
     attachDelayEntry(Text1, VScroll1);
 
-    SSCheck1 = new QCheckBox(QStringLiteral("Loop .WAV files"), frame);
+    SSCheck1 = new QCheckBox(QStringLiteral("Loop .&WAV files"), frame);
     SSCheck1->setObjectName(QStringLiteral("SSCheck1"));
     setStatusText(SSCheck1, QStringLiteral("Click here to toggle Audio file looping on or off."));
-    SSCheck2 = new QCheckBox(QStringLiteral("Show Filenames"), frame);
+    SSCheck2 = new QCheckBox(QStringLiteral("&Show Filenames"), frame);
     SSCheck2->setObjectName(QStringLiteral("SSCheck2"));
     setStatusText(SSCheck2, QStringLiteral("Click here to toggle the [Show filenames of each picture] option off or on."));
 
@@ -358,6 +361,8 @@ void r_andom::Form_Load()
     const RandomShowConfig& config = randomShowConfig();
     configUiState().speedAdjusterEdit = globalSettings().randomSpeedAdjuster;
 
+    browsers_[0]->setFallbackFolder(startupState().randomPictureBrowseDir);
+    browsers_[1]->setFallbackFolder(startupState().randomAudioBrowseDir);
     browsers_[0]->setFolder(startupState().randomPictureBrowseDir);
     browsers_[1]->setFolder(startupState().randomAudioBrowseDir);
     for (QListWidget* list : List1)

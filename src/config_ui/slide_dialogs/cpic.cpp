@@ -5,6 +5,7 @@
 #include "config_ui/common/accessible_names.h"
 #include "config_ui/common/busy_pointer.h"
 #include "config_ui/common/config_ui_state.h"
+#include "config_ui/common/help.h"
 #include "config_ui/common/window_placement.h"
 #include "config_ui/slide_dialogs/preview_box.h"
 #include "config_ui/slide_dialogs/slide_edits.h"
@@ -33,7 +34,7 @@ cpic::cpic(QWidget* parent) : QDialog(parent)
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setPath(QStringLiteral("Loading picture..."));
     Label1->setToolTip(QString());
-    Command1 = new QPushButton(QStringLiteral("Ok"), this);
+    Command1 = new QPushButton(QStringLiteral("&Ok"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
@@ -47,6 +48,7 @@ cpic::cpic(QWidget* parent) : QDialog(parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
     nameControlsForAccessibility(this);
     Label1->setAccessibleName(QStringLiteral("Picture"));
+    bindHelpKey(this, QStringLiteral("Slide Dialogs"));
 }
 
 cpic::~cpic()

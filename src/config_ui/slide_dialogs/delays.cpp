@@ -1,6 +1,7 @@
 #include "config_ui/slide_dialogs/delays.h"
 
 #include "config_ui/common/accessible_names.h"
+#include "config_ui/common/caption_colours.h"
 #include "config_ui/common/config_ui_state.h"
 #include "config_ui/common/delay_entry.h"
 #include "config_ui/common/editor_link.h"
@@ -17,7 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QScrollBar>
 #include <QStyle>
 
@@ -55,13 +55,14 @@ delays::delays(QWidget* parent) : QDialog(parent), slide_(configUiState().curren
     const int delay = slide_ >= 1 && slide_ <= show.slideCount ? show.delay[std::size_t(slide_)] : 0;
     Text1->setText(QString::number(delay));
 
-    Check1 = new QCheckBox(QStringLiteral("Copy to all"), this);
+    Check1 = new QCheckBox(QStringLiteral("Copy &to all"), this);
     Check1->setObjectName(QStringLiteral("Check1"));
 
     const std::array<QString, 2> captions{QStringLiteral("&Ok"), QStringLiteral("&Help")};
     for (int i = 0; i < 2; ++i) {
         auto* button = new QPushButton(captions[std::size_t(i)], this);
         button->setObjectName(QStringLiteral("SSCommand1_%1").arg(i));
+        colourCaption(button);
         connect(button, &QPushButton::clicked, this, [this, i] { SSCommand1_Click(i); });
         SSCommand1[std::size_t(i)] = button;
     }
@@ -94,7 +95,7 @@ delays::delays(QWidget* parent) : QDialog(parent), slide_(configUiState().curren
 
     // Wide enough for a usual path; longer ones give way in the middle.
     setMinimumWidth(fontMetrics().averageCharWidth() * 80);
-    new QShortcut(QKeySequence::HelpContents, this, this, [this] { SSCommand1_Click(1); });
+    bindHelpKey(this, QStringLiteral("Delay"));
     nameControlsForAccessibility(this);
     Label1->setAccessibleName(QStringLiteral("Picture"));
 }

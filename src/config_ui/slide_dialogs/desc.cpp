@@ -13,7 +13,7 @@ namespace qv {
 desc::desc(QWidget* parent)
     : DescriptionForm(parent,
                       {QStringLiteral("Enter descriptions for selected pictures"),
-                       QStringLiteral("Please enter a description of this picture to be displayed during the slide "
+                       QStringLiteral("Please &enter a description of this picture to be displayed during the slide "
                                       "show"),
                        QStringLiteral("&Next")},
                       {510, 180, 2115, 2685}, true)

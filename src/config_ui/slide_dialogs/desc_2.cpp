@@ -11,7 +11,7 @@ namespace qv {
 desc_2::desc_2(QWidget* parent)
     : DescriptionForm(parent,
                       {QStringLiteral("Edit description of picture"),
-                       QStringLiteral("Please enter a description of this picture to be displayed during the "
+                       QStringLiteral("Please &enter a description of this picture to be displayed during the "
                                       "presentation:"),
                        QStringLiteral("&Ok")},
                       {450, 180, 2145, 2685}, false),

@@ -3,7 +3,9 @@
 #include "components/picture/fx_image.h"
 #include "config_ui/common/accessible_names.h"
 #include "config_ui/common/busy_pointer.h"
+#include "config_ui/common/caption_colours.h"
 #include "config_ui/common/editor_link.h"
+#include "config_ui/common/help.h"
 #include "config_ui/common/window_placement.h"
 #include "config_ui/slide_dialogs/preview_box.h"
 #include "config_ui/slide_dialogs/quote_free_entry.h"
@@ -41,7 +43,7 @@ DescriptionForm::DescriptionForm(QWidget* parent, const Texts& texts, Box previe
     Preview->setObjectName(QStringLiteral("Picture1"));
     Label2 = new PathLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));
-    Check1 = new QCheckBox(QStringLiteral("Auto preview"), this);
+    Check1 = new QCheckBox(QStringLiteral("&Auto preview"), this);
     Check1->setObjectName(QStringLiteral("Check1"));
     connect(Check1, &QCheckBox::clicked, this, &DescriptionForm::Check1_Click);
 
@@ -50,6 +52,7 @@ DescriptionForm::DescriptionForm(QWidget* parent, const Texts& texts, Box previe
     for (int i = 0; i < 4; ++i) {
         auto* button = new QPushButton(captions[std::size_t(i)], this);
         button->setObjectName(QStringLiteral("SSCommand1_%1").arg(i));
+        colourCaption(button, i == 0 ? kAutoPreviewCaption : kDisabledCaption);
         connect(button, &QPushButton::clicked, this, [this, i] { SSCommand1_Click(i); });
         SSCommand1[std::size_t(i)] = button;
     }
@@ -101,6 +104,7 @@ DescriptionForm::DescriptionForm(QWidget* parent, const Texts& texts, Box previe
     setTabOrder(Check1, SSCommand1[0]);
     nameControlsForAccessibility(this);
     Label2->setAccessibleName(QStringLiteral("Picture"));
+    bindHelpKey(this, QStringLiteral("Slide Dialogs"));
 }
 
 void DescriptionForm::reject()

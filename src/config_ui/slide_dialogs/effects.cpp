@@ -4,8 +4,10 @@
 #include "components/picture/load_result.h"
 #include "config_ui/common/accessible_names.h"
 #include "config_ui/common/busy_pointer.h"
+#include "config_ui/common/caption_colours.h"
 #include "config_ui/common/config_ui_state.h"
 #include "config_ui/common/editor_link.h"
+#include "config_ui/common/help.h"
 #include "config_ui/common/window_placement.h"
 #include "config_ui/slide_dialogs/preview_box.h"
 #include "config_ui/slide_dialogs/slide_edits.h"
@@ -94,7 +96,7 @@ effects::effects(QWidget* parent)
     auto* note = new QLabel(QStringLiteral("* Speed of effect will vary according to size of display area"), this);
     note->setWordWrap(true);
     auto* escapeNote = new QLabel(QStringLiteral("<ESC> to abort the effect during redraw"), this);
-    Check1 = new QCheckBox(QStringLiteral("Copy to all"), this);
+    Check1 = new QCheckBox(QStringLiteral("Copy &to all"), this);
     Check1->setObjectName(QStringLiteral("Check1"));
 
     const std::array<QString, 3> captions{QStringLiteral("&Preview"), QStringLiteral("&Cancel"),
@@ -102,10 +104,12 @@ effects::effects(QWidget* parent)
     for (int i = 0; i < 3; ++i) {
         auto* button = new QPushButton(captions[std::size_t(i)], this);
         button->setObjectName(QStringLiteral("SSCommand1_%1").arg(i));
+        colourCaption(button);
         connect(button, &QPushButton::clicked, this, [this, i] { SSCommand1_Click(i); });
         SSCommand1[std::size_t(i)] = button;
     }
     SSCommand1[2]->setDefault(true);
+    bindHelpKey(this, QStringLiteral("Slide Dialogs"));
 
     auto* pictureRow = new QHBoxLayout;
     pictureRow->addWidget(pictureCaption);

@@ -3,6 +3,7 @@
 #include "components/sound/fx_snd.h"
 #include "config_ui/browsers/file_browser.h"
 #include "config_ui/common/accessible_names.h"
+#include "config_ui/common/caption_colours.h"
 #include "config_ui/common/config_ui_state.h"
 #include "config_ui/common/editor_link.h"
 #include "config_ui/common/help.h"
@@ -42,16 +43,16 @@ wav::wav(QWidget* parent) : QDialog(parent), slide_(configUiState().currentSlide
                                QStringLiteral("File1"));
     auto* driveCaption = new QLabel(QStringLiteral("Dri&ve:"), this);
     driveCaption->setBuddy(browser_->driveList());
-    auto* folderCaption = new QLabel(QStringLiteral("F&older:"), this);
+    auto* folderCaption = new QLabel(QStringLiteral("Fol&der:"), this);
     folderCaption->setBuddy(browser_->folderList());
     auto* fileCaption = new QLabel(QStringLiteral("&File:"), this);
     fileCaption->setBuddy(browser_->fileList());
     connect(browser_, &FileBrowser::fileClicked, this, &wav::File1_Click);
     connect(browser_, &FileBrowser::fileDoubleClicked, this, [this] { SSCommand1_Click(3); });
 
-    Check1 = new QCheckBox(QStringLiteral("Copy to all"), this);
+    Check1 = new QCheckBox(QStringLiteral("Copy &to all"), this);
     Check1->setObjectName(QStringLiteral("Check1"));
-    Check2 = new QCheckBox(QStringLiteral("Loop sound"), this);
+    Check2 = new QCheckBox(QStringLiteral("Loo&p sound"), this);
     Check2->setObjectName(QStringLiteral("Check2"));
     Check2->setChecked(isSlide && show.audioLoop[std::size_t(slide_)] != 0);
 
@@ -61,6 +62,7 @@ wav::wav(QWidget* parent) : QDialog(parent), slide_(configUiState().currentSlide
     for (int i = 0; i < 5; ++i) {
         auto* button = new QPushButton(captions[std::size_t(i)], this);
         button->setObjectName(QStringLiteral("SSCommand1_%1").arg(i));
+        colourCaption(button);
         connect(button, &QPushButton::clicked, this, [this, i] { SSCommand1_Click(i); });
         SSCommand1[std::size_t(i)] = button;
     }
@@ -113,6 +115,7 @@ wav::wav(QWidget* parent) : QDialog(parent), slide_(configUiState().currentSlide
     nameControlsForAccessibility(this);
     Label1->setAccessibleName(QStringLiteral("Current sound"));
 
+    browser_->setFallbackFolder(startupState().soundBrowseDir);
     browser_->setFolder(startupState().soundBrowseDir);
 }
 

@@ -2,6 +2,7 @@
 
 #include "components/platform/paths.h"
 #include "config_ui/common/accessible_names.h"
+#include "config_ui/common/help.h"
 #include "config_ui/title/program_version.h"
 
 #include <QDialogButtonBox>
@@ -65,6 +66,7 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent)
     auto* buttons = new QDialogButtonBox(this);
     Command1 = buttons->addButton(QDialogButtonBox::Ok);
     Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setText(QStringLiteral("&OK"));
     Command1->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
@@ -88,6 +90,7 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent)
     // Wide enough that the credit wraps into a few even lines.
     credit->setMinimumWidth(fontMetrics().averageCharWidth() * 44);
     nameControlsForAccessibility(this);
+    bindHelpKey(this, QStringLiteral("Contents"));
     Command1->setFocus();
 }
 
