@@ -8,6 +8,7 @@
 #include "startup/startup.h"
 #include "startup/wayland_refusal.h"
 #include "config_ui/configuration_mode.h"
+#include "config_ui/title/program_version.h"
 
 #include <QApplication>
 
@@ -34,6 +35,16 @@ bool displayAvailable()
 int main(int argc, char* argv[])
 {
     QStringList arguments = argumentsWithoutProgram(argc, argv);
+    switch (qv::informationRequest(arguments)) {
+    case qv::InformationRequest::Usage:
+        std::fputs(qPrintable(qv::usageText()), stdout);
+        return 0;
+    case qv::InformationRequest::Version:
+        std::printf("Quintavue %s\n", qPrintable(qv::programVersionText()));
+        return 0;
+    case qv::InformationRequest::None:
+        break;
+    }
     // Started by a screen-saver daemon of the desktop: a show inside its window.
     const qv::DaemonRequest daemon = qv::daemonRequest(arguments, qEnvironmentVariable("XSCREENSAVER_WINDOW"));
     if (daemon.requested)

@@ -29,6 +29,37 @@ bool selectsAnyMode(const QString& commandLine)
            || mode == QStringLiteral("/A");
 }
 
+InformationRequest informationRequest(const QStringList& argumentsWithoutProgram)
+{
+    if (argumentsWithoutProgram.size() != 1)
+        return InformationRequest::None;
+    if (argumentsWithoutProgram.first() == QStringLiteral("--help"))
+        return InformationRequest::Usage;
+    if (argumentsWithoutProgram.first() == QStringLiteral("--version"))
+        return InformationRequest::Version;
+    return InformationRequest::None;
+}
+
+QString usageText()
+{
+    return QStringLiteral(
+        "Usage: quintavue [/c | /s | /p WINDOW | /a | FILE.css | --window-id ID | --root] [/t]\n"
+        "\n"
+        "  (nothing), /c        the configuration: the title screen and its windows\n"
+        "  /s                   a show, full screen (refused while another show runs on the display)\n"
+        "  /p WINDOW            a preview drawn inside the X11 window with that decimal id\n"
+        "  /a                   the dialog that changes the screen-saver password\n"
+        "  FILE.css             plays that custom show without a password\n"
+        "  --window-id ID       a show inside that screen-saver daemon's window\n"
+        "  --root               a show in the root window ($XSCREENSAVER_WINDOW, when set, names\n"
+        "                       the daemon's window instead)\n"
+        "  /t                   test run: the show does not hide the pointer or raise itself\n"
+        "  --help, --version    print this text, or the version, and end\n"
+        "\n"
+        "The first two characters choose the mode, in any case. Any other switch ends the\n"
+        "program at once without a window. See also quintavue(1).\n");
+}
+
 namespace {
 
 std::uint32_t windowId(const QString& text)

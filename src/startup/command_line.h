@@ -33,6 +33,15 @@ struct DaemonRequest {
 };
 DaemonRequest daemonRequest(const QStringList& argumentsWithoutProgram, const QString& environmentWindow);
 
+// "--help" or "--version" as the whole command line: the program prints what is
+// asked for and ends, without a window. Any other unknown switch still ends it at
+// once without a word.
+enum class InformationRequest { None, Usage, Version };
+InformationRequest informationRequest(const QStringList& argumentsWithoutProgram);
+
+// The text "--help" prints: how to start each mode (the README's table of switches).
+QString usageText();
+
 // True when "/t" stands as a word of its own, compared exactly (a capital "/T" does
 // not count).
 bool hasTestSwitch(const QString& commandLine);

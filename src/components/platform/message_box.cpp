@@ -1,6 +1,8 @@
 #include "components/platform/message_box.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -55,6 +57,22 @@ MessageAnswer answerFor(int button)
     }
 }
 
+// A short text makes a narrow box, and the window manager then cuts its title
+// ("Delet…show"): the box is made wide enough for the title and the title bar's
+// buttons.
+void keepTitleWhole(QMessageBox& box, const QString& title)
+{
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (grid == nullptr)
+        return;
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    const QFontMetrics metrics(titleFont);
+    const int width = metrics.horizontalAdvance(title) + 8 * metrics.height();
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+}
+
 class MessageBoxPresenter final : public MessagePresenter {
 public:
     MessageAnswer present(const Message& message) override
@@ -67,6 +85,7 @@ public:
         }
         QMessageBox box(boxIcon(message.icon), title, message.text, standardButtons(message.buttons));
         box.setWindowModality(Qt::ApplicationModal);
+        keepTitleWhole(box, title);
         if (const QMessageBox::StandardButton wanted = buttonFor(message.defaultAnswer);
             box.standardButtons().testFlag(wanted))
             box.setDefaultButton(wanted);
