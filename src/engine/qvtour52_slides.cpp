@@ -246,8 +246,10 @@ void qvtour52::FXImage1_Notify()
         enableTick();
         return;
     }
-    // The caption: the file name in a random show, the description in a custom one.
-    const QString text = randomShow ? displayFileName(table.picture[slot]).toLower() : table.description[slot];
+    // The caption: the file name in a random show, the description in a custom one. The
+    // name keeps its case: on a file system that tells case apart, a lower-cased path
+    // names a file that does not exist.
+    const QString text = randomShow ? displayFileName(table.picture[slot]) : table.description[slot];
     FXLabel1->setCaption(QLatin1Char(' ') + text + QLatin1Char(' '));
     // Centred at the bottom edge of the screen.
     QFont font(QStringLiteral("Times New Roman"));

@@ -161,8 +161,10 @@ int SaveSingleSlide(int position)
 
 QString ShowFileLabel()
 {
-    const QString name = displayFileName(globalSettings().activeCss).toUpper();
-    if (name == QLatin1String("EMPTY"))
+    // As the file is named: a case-sensitive file system holds no "HOLIDAY.CSS" for
+    // "Holiday.css".
+    const QString name = displayFileName(globalSettings().activeCss);
+    if (name.compare(QLatin1String("EMPTY"), Qt::CaseInsensitive) == 0)
         return QStringLiteral("File=");
     return QStringLiteral("File=") + name;
 }

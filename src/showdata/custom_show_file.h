@@ -41,8 +41,8 @@ int SaveCustomShow();
 // "ActiveCSS"; the table itself does not change.
 int SaveSingleSlide(int position);
 
-// The editor's file-name label: "File=" + "ActiveCSS" in capitals, or "File=" alone
-// when no show is chosen.
+// The editor's file-name label: "File=" + "ActiveCSS" as the file is named, or
+// "File=" alone when no show is chosen.
 QString ShowFileLabel();
 
 } // namespace qv

@@ -125,7 +125,7 @@ TEST_F(EditorWindow, CellsFollowTheTwentyCharacterRuleSoundNeedsASoundAndResetAs
     EXPECT_EQ(text(12), QStringLiteral("Sound Off"));
     EXPECT_EQ(text(14), QString());  // rows past the show are blank
     EXPECT_EQ(editor_->findChild<QLabel*>(QStringLiteral("FXLabel1"))->text(), QStringLiteral("Pictures in slide show =2"));
-    EXPECT_EQ(editor_->findChild<QLabel*>(QStringLiteral("FXLabel2"))->text(), QStringLiteral("File=TRIP.CSS"));
+    EXPECT_EQ(editor_->findChild<QLabel*>(QStringLiteral("FXLabel2"))->text(), QStringLiteral("File=trip.css"));
 
     for (const int cell : {0, 7}) {  // no sound, then "Sound Off": nothing to set up
         clickCell(cell);
