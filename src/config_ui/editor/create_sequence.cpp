@@ -139,12 +139,53 @@ public:
 
 // A grid cell keeps the width its column was given whatever its text, so that a
 // long path never pushes the columns about; the text is clipped instead.
+// A grid cell shows as much of its text as its width holds, cut with "…" where the
+// rest does not fit (a path at its start, so that the file name stays), and the whole
+// text as its tool tip: a wider window shows more of every path and description.
 class GridCell final : public QLabel {
 public:
     using QLabel::QLabel;
     QSize sizeHint() const override { return {minimumWidth(), minimumHeight()}; }
     QSize minimumSizeHint() const override { return sizeHint(); }
+
+    void setWholeText(const QString& text, Qt::TextElideMode cut)
+    {
+        whole_ = text;
+        cut_ = cut;
+        setToolTip(cut == Qt::ElideNone ? QString() : text);
+        fit();
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QLabel::resizeEvent(event);
+        fit();
+    }
+
+private:
+    void fit()
+    {
+        const int room = contentsRect().width() - indent() - 1;
+        setText(cut_ == Qt::ElideNone ? whole_ : fontMetrics().elidedText(whole_, cut_, std::max(0, room)));
+    }
+
+    QString whole_;
+    Qt::TextElideMode cut_ = Qt::ElideNone;
 };
+
+Qt::TextElideMode cutOf(int column)
+{
+    switch (column) {
+    case PictureColumn:
+    case AudioColumn:
+        return Qt::ElideLeft;
+    case DescriptionColumn:
+        return Qt::ElideRight;
+    default:
+        return Qt::ElideNone;
+    }
+}
 
 void hideTitleScreen()
 {
@@ -486,8 +527,8 @@ void create_sequence::setColumnTexts(int column)
     const CustomShow& show = customShow();
     const int top = configUiState().topRow;
     for (int row = 0; row < gridRows; ++row)
-        cells_[static_cast<std::size_t>(row * slideColumns + column)]->setText(
-            slideCellText(show, top + row, column));
+        static_cast<GridCell*>(cells_[static_cast<std::size_t>(row * slideColumns + column)])
+            ->setWholeText(slideCellText(show, top + row, column), cutOf(column));
 }
 
 void create_sequence::RefreshGrid()
@@ -606,15 +647,10 @@ void create_sequence::Label1_MouseMove(int index, int x)
     if (x == lastPointerX)
         return;
     lastPointerX = x;
-    QLabel* cell = cells_[static_cast<std::size_t>(index)];
-    cell->setToolTip(QString());
-    const CustomShow& show = customShow();
-    const int slide = configUiState().topRow + index / slideColumns;
-    if (show.slideCount > 0 && index % slideColumns == PictureColumn && slide <= show.slideCount)
-        cell->setToolTip(displayFileName(show.picture[static_cast<std::size_t>(slide)]));
 }
 
 bool create_sequence::eventFilter(QObject* watched, QEvent* event)
+    // Each text cell carries its whole text as its tool tip already (GridCell).
 {
     auto* cell = qobject_cast<QLabel*>(watched);
     const QVariant cellIndex = cell == nullptr ? QVariant() : cell->property("qvCell");

@@ -20,12 +20,6 @@ std::int16_t narrow(int value) { return static_cast<std::int16_t>(std::clamp(val
 
 } // namespace
 
-QString gridPathText(const QString& path)
-{
-    const QString shown = displayFileName(path);
-    return shown.size() >= 20 ? shortened(shown, 18) : shown;
-}
-
 QString sheetPathText(const QString& path)
 {
     const QString shown = displayFileName(path);
@@ -46,9 +40,9 @@ QString slideCellText(const CustomShow& show, int slide, int column)
     const std::size_t n = at(slide);
     switch (column) {
     case PictureColumn:
-        return gridPathText(show.picture[n]);
+        return displayFileName(show.picture[n]);
     case DescriptionColumn:
-        return show.description[n].left(30);
+        return show.description[n];
     case DelayColumn:
         return QString::number(show.delay[n]);
     case EffectColumn:
@@ -56,7 +50,7 @@ QString slideCellText(const CustomShow& show, int slide, int column)
     case SpeedColumn:
         return QString::number(show.effectSpeed[n]);
     case AudioColumn:
-        return gridPathText(show.audio[n]);
+        return displayFileName(show.audio[n]);
     case LoopColumn:
         return show.audioLoop[n] == 1 ? QStringLiteral("Yes") : QStringLiteral("No");
     default:

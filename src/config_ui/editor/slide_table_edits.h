@@ -28,15 +28,14 @@ enum GridColumn : int {
     LoopColumn,
 };
 
-// A path as the grid shows it: whole below 20 characters, else ".." and its last 18.
-QString gridPathText(const QString& path);
 // A path as the data sheet prints it: whole up to 18 characters, else ".." and its
 // last 16.
 QString sheetPathText(const QString& path);
 // The effect's name; a number outside the catalogue (a hand-edited file) as itself.
 QString effectNameText(int effect);
 
-// The text of one slide cell for slide `slide`; empty beyond the last slide.
+// The whole text of one slide cell for slide `slide` (the cell shows what fits);
+// empty beyond the last slide.
 QString slideCellText(const CustomShow& show, int slide, int column);
 
 // What the editor's commands do to the show and its selection. Painting goes

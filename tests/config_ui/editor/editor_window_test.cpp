@@ -110,18 +110,21 @@ TEST_F(EditorWindow, ScrollBarServesOnlyShowsLongerThanOnePage)
     EXPECT_EQ(text(79), QStringLiteral("11"));
 }
 
-TEST_F(EditorWindow, CellsFollowTheTwentyCharacterRuleSoundNeedsASoundAndResetAsksFirst)
+TEST_F(EditorWindow, CellsShowWhatFitsSoundNeedsASoundAndResetAsksFirst)
 {
     CustomShow show = numberedShow(2);
     show.audio[1] = QString();
-    show.picture[1] = QStringLiteral("/pictures/abcde.jpg");   // 19 characters
-    show.picture[2] = QStringLiteral("/pictures/abcdef.jpg");  // 20
-    show.description[1] = QString(40, QLatin1Char('d'));
+    show.picture[1] = QStringLiteral("/pictures/abcde.jpg");
+    show.picture[2] = QStringLiteral("/pictures/") + QString(300, QLatin1Char('p')) + QStringLiteral("/last.jpg");
+    show.description[1] = QString(300, QLatin1Char('d'));
     show.audio[2] = QStringLiteral("Sound Off");
     openOn(show);
     EXPECT_EQ(text(0), QStringLiteral("/pictures/abcde.jpg"));
-    EXPECT_EQ(text(7), QStringLiteral("..ictures/abcdef.jpg"));
-    EXPECT_EQ(text(1), QString(30, QLatin1Char('d')));
+    // Cut where they do not fit, a path at its start, each whole in its tool tip.
+    EXPECT_TRUE(text(7).startsWith(QChar(0x2026)) && text(7).endsWith(QStringLiteral("/last.jpg"))) << text(7).toStdString();
+    EXPECT_EQ(editor_->cell(7)->toolTip(), show.picture[2]);
+    EXPECT_TRUE(text(1).startsWith(QStringLiteral("ddd")) && text(1).endsWith(QChar(0x2026)));
+    EXPECT_EQ(editor_->cell(1)->toolTip(), show.description[1]);
     EXPECT_EQ(text(12), QStringLiteral("Sound Off"));
     EXPECT_EQ(text(14), QString());  // rows past the show are blank
     EXPECT_EQ(editor_->findChild<QLabel*>(QStringLiteral("FXLabel1"))->text(), QStringLiteral("Pictures in slide show =2"));
