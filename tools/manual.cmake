@@ -18,6 +18,3 @@ install(FILES ${qv_manual} DESTINATION ${CMAKE_INSTALL_DATADIR}/quintavue/manual
 if(qv_manual_pictures)
   install(FILES ${qv_manual_pictures} DESTINATION ${CMAKE_INSTALL_DATADIR}/quintavue/manual/pictures)
 endif()
-install(FILES ${PROJECT_SOURCE_DIR}/data/man/quintavue.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES ${PROJECT_SOURCE_DIR}/data/metainfo/io.github.quintavue.Quintavue.metainfo.xml
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

@@ -107,6 +107,4 @@ set_target_properties(qv_sample_media_files PROPERTIES QV_MEDIA_DIR ${QV_SAMPLE_
 # is QV_INSTALL_DATADIR/media.
 install(FILES ${qv_sample_media_outputs} DESTINATION ${CMAKE_INSTALL_DATADIR}/quintavue/media)
 install(FILES ${qv_artwork_outputs} DESTINATION ${CMAKE_INSTALL_DATADIR}/quintavue/artwork)
-install(FILES ${PROJECT_SOURCE_DIR}/data/quintavue.desktop
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${qv_app_icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps)
