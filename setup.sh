@@ -1,5 +1,5 @@
 #!/bin/sh
-# Installs every Debian 12 package that Quintavue needs to build, run and test.
+# Installs every Debian 12 package that Quintavue needs to build, run, test and package.
 # Safe to run again: it installs only what is missing.
 set -eu
 
@@ -12,8 +12,9 @@ packages="
   fonts-liberation2 fonts-urw-base35
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev lld
-  xvfb xauth x11-apps imagemagick dbus openbox poppler-utils man-db desktop-file-utils appstream
+  xvfb xauth x11-apps imagemagick dbus openbox poppler-utils man-db desktop-file-utils appstream xdotool
   qt6-wayland qt6-base-private-dev libwayland-dev wayland-protocols sway grim wtype xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
+  debhelper lintian
 "
 
 missing=""
