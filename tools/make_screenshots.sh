@@ -3,15 +3,18 @@
 # under Xvfb, from a throw-away home folder that holds a few pictures, a custom show
 # and a random show set-up, so that they can be made again whenever a window changes.
 #
-#   tools/make_screenshots.sh [BUILD_DIR]
+#   tools/make_screenshots.sh [BUILD_DIR] [SCALE]
 #
 # Writes data/manual/pictures/*.png (the help viewer's) and docs/*.png (the
-# README's and the software centre's). Needs xvfb-run, xdotool, ImageMagick's import
+# README's and the software centre's). SCALE 2 draws every window at twice the size
+# (192 dpi) to look at how they fare on a high-density screen: those pictures go to
+# /tmp/qv-shots-x2 and the manual's stay as they are. Needs xvfb-run, xdotool, ImageMagick's import
 # and GraphicsMagick; a window that does not come up stops the script with its name.
 set -eu
 
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$here/build}" && pwd)
+scale=${2:-1}
 
 # The outer run: one X server per screen size, then the pictures are made small.
 if [ -z "${QV_SHOT_PHASE:-}" ]; then
@@ -22,11 +25,17 @@ if [ -z "${QV_SHOT_PHASE:-}" ]; then
   mkdir -m 700 "$work"
   trap 'rm -rf "$work"' EXIT
   for phase in windows show; do
-    size=1280x1024x24
-    [ "$phase" = show ] && size=1280x720x24
+    size=$((1280 * scale))x$((1024 * scale))x24
+    [ "$phase" = show ] && size=$((1280 * scale))x$((720 * scale))x24
     QV_SHOT_PHASE=$phase QV_SHOT_WORK=$work \
-      xvfb-run -a -s "-screen 0 $size -nolisten tcp" "$0" "$build"
+      xvfb-run -a -s "-screen 0 $size -nolisten tcp" "$0" "$build" "$scale"
   done
+  if [ "$scale" != 1 ]; then
+    rm -rf /tmp/qv-shots-x2
+    cp -r "$work/out" /tmp/qv-shots-x2
+    ls /tmp/qv-shots-x2
+    exit 0
+  fi
   mkdir -p "$here/data/manual/pictures" "$here/docs"
   rm -f "$here"/data/manual/pictures/*.png
   # 256 colours, dithered, compressed at level 9 with adaptive filtering, no time
@@ -55,6 +64,7 @@ rm -rf "$home"
 run=$work/run-$QV_SHOT_PHASE
 mkdir -p "$out" "$home/.config/Quintavue" "$home/.local/share/Quintavue" "$run" "$home/Pictures"
 chmod 700 "$run"
+export QT_SCALE_FACTOR="$scale"
 export HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share" \
   XDG_RUNTIME_DIR="$run" SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
 unset XSCREENSAVER_WINDOW WAYLAND_DISPLAY || true
@@ -138,14 +148,15 @@ keys() {
   sleep 0.5
 }
 
+# At a place given for scale 1.
 click() {
   xdotool windowfocus --sync "$1"
-  xdotool mousemove --window "$1" "$2" "$3" click 1
+  xdotool mousemove --window "$1" $(($2 * scale)) $(($3 * scale)) click 1
   sleep 0.5
 }
 
 shot() {
-  xdotool mousemove 1279 1  # no pointer and no hover in the picture
+  xdotool mousemove $((1280 * scale - 1)) 1  # no pointer and no hover in the picture
   sleep 0.5
   import -window "$1" "$out/$2.png"
 }
@@ -159,11 +170,11 @@ if [ "$QV_SHOT_PHASE" = windows ]; then
   keys "$title" alt+o
   options=$(window '^Global Options$')
   shot "$options" options
-  click "$options" 255 445
+  keys "$options" alt+b
   border=$(window '^Border Editor$')
   shot "$border" border
   keys "$border" Escape
-  click "$options" 307 445
+  keys "$options" alt+p
   password=$(window '^Change Password$')
   shot "$password" password
   keys "$password" Escape
@@ -185,7 +196,7 @@ if [ "$QV_SHOT_PHASE" = windows ]; then
   sleep 2
   shot "$add" add-pictures
   keys "$add" Escape
-  keys "$editor" alt+v
+  keys "$editor" alt+f
   effect=$(window '^Choose effect style$')
   sleep 4
   shot "$effect" effect-dialog
@@ -228,7 +239,8 @@ EOF
   sleep 3
   # The prompt with some of the show around it, at its own size.
   import -window root "$work/prompt-screen.png"
-  gm convert "$work/prompt-screen.png" -crop 600x260+340+230 +repage "$out/password-prompt.png"
+  gm convert "$work/prompt-screen.png" -crop $((600 * scale))x$((260 * scale))+$((340 * scale))+$((230 * scale)) +repage \
+    "$out/password-prompt.png"
   xdotool type --delay 50 hello  # the right password ends the show by itself
   finished || { echo "the password did not end the show" >&2; exit 1; }
 fi

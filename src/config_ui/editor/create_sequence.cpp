@@ -150,6 +150,7 @@ public:
 
     void setWholeText(const QString& text, Qt::TextElideMode cut)
     {
+        fitted_ = true;
         whole_ = text;
         cut_ = cut;
         setToolTip(cut == Qt::ElideNone ? QString() : text);
@@ -166,12 +167,15 @@ protected:
 private:
     void fit()
     {
+        if (!fitted_)
+            return;  // a position cell: its number always fits
         const int room = contentsRect().width() - indent() - 1;
         setText(cut_ == Qt::ElideNone ? whole_ : fontMetrics().elidedText(whole_, cut_, std::max(0, room)));
     }
 
     QString whole_;
     Qt::TextElideMode cut_ = Qt::ElideNone;
+    bool fitted_ = false;
 };
 
 Qt::TextElideMode cutOf(int column)

@@ -4,6 +4,7 @@
 #include "config_ui/common/delay_entry.h"
 #include "config_ui/common/help.h"
 #include "config_ui/common/status_line.h"
+#include "config_ui/common/window_placement.h"
 #include "config_ui/support/message_recorder.h"
 #include "support/test_files.h"
 
@@ -68,6 +69,23 @@ TEST(AccessibleNames, ComeFromCaptionsLabelsAndTips)
     EXPECT_EQ(entry->accessibleName(), QStringLiteral("Picture(s) delay:"));
     EXPECT_EQ(tipped->accessibleName(), QStringLiteral("Print a data sheet"));
     EXPECT_EQ(named->accessibleName(), QStringLiteral("Own name"));
+}
+
+// The help window stands beside the window it explains, on the side with room.
+TEST(HelpPlacement, BesideTheExplainedWindowOnTheSideWithRoom)
+{
+    const QRect screen(0, 0, 1920, 1080);
+    const struct {
+        QRect explained;
+        QRect expected;
+    } cases[] = {
+        {{100, 200, 600, 400}, {700, 200, 760, 620}},  // room on the right
+        {{1200, 100, 600, 400}, {440, 100, 760, 620}},  // room on the left only
+        {{500, 700, 900, 380}, {1400, 460, 520, 620}},  // narrowed to the room, kept on screen
+        {{300, 0, 1400, 500}, {0, 0, 760, 620}},        // no side wide enough: at the edge, over it
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(besideRect(c.explained, QSize(760, 620), screen), c.expected) << c.explained.x();
 }
 
 TEST(Help, AUsersOwnManualInTheDataFolderComesFirst)
