@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -18,6 +19,7 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <vector>
 
 #include "support/test_files.h"
 

@@ -5,10 +5,13 @@
 // the same slide, and a monitor unplugged or plugged in during a show is followed.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QProcess>
 #include <QSettings>
 
+#include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 #include "support/x_program.h"  // last: Xlib macros
 

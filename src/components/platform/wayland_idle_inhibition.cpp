@@ -14,6 +14,7 @@
 
 #include "idle-inhibit-unstable-v1-client-protocol.h"
 
+#include <cstdint>
 #include <cstring>
 #include <map>
 #include <memory>
@@ -25,12 +26,21 @@ bool onWayland() { return QGuiApplication::platformName().startsWith(QLatin1Stri
 
 // The compositor's idle-inhibit manager, bound once on the program's own Wayland
 // connection. The binding uses an event queue of its own, so it never dispatches
-// Qt's events behind its back. Both are kept to the end of the process: the
-// connection belongs to Qt, which closes it before static objects are destroyed.
+// Qt's events behind its back. The connection belongs to Qt: everything made on it is
+// destroyed as the application object goes, before Qt closes it (see bindCompositor).
 struct Compositor {
     wl_display* display = nullptr;
+    wl_event_queue* queue = nullptr;
     zwp_idle_inhibit_manager_v1* manager = nullptr;
 };
+
+Compositor& compositor()
+{
+    static Compositor bound;
+    return bound;
+}
+
+void forgetAllWindows();
 
 void announceGlobal(void* data, wl_registry* registry, std::uint32_t name, const char* interface, std::uint32_t)
 {
@@ -44,6 +54,20 @@ void withdrawGlobal(void*, wl_registry*, std::uint32_t) {}
 
 const wl_registry_listener kRegistryListener = {announceGlobal, withdrawGlobal};
 
+// Runs first thing as the application object goes, while the connection still works.
+void unbindCompositor()
+{
+    forgetAllWindows();
+    Compositor& bound = compositor();
+    if (bound.manager != nullptr)
+        zwp_idle_inhibit_manager_v1_destroy(bound.manager);
+    if (bound.queue != nullptr)
+        wl_event_queue_destroy(bound.queue);
+    if (bound.display != nullptr)
+        wl_display_flush(bound.display);
+    bound = Compositor{};
+}
+
 Compositor bindCompositor()
 {
     Compositor found;
@@ -53,21 +77,27 @@ Compositor bindCompositor()
     found.display = static_cast<wl_display*>(native->nativeResourceForIntegration("wl_display"));
     if (found.display == nullptr)
         return found;
-    wl_event_queue* queue = wl_display_create_queue(found.display);
+    found.queue = wl_display_create_queue(found.display);
     auto* display = static_cast<wl_display*>(wl_proxy_create_wrapper(found.display));
-    wl_proxy_set_queue(reinterpret_cast<wl_proxy*>(display), queue);
+    wl_proxy_set_queue(reinterpret_cast<wl_proxy*>(display), found.queue);
     wl_registry* registry = wl_display_get_registry(display);
     wl_proxy_wrapper_destroy(display);
     wl_registry_add_listener(registry, &kRegistryListener, &found);
-    wl_display_roundtrip_queue(found.display, queue);
+    wl_display_roundtrip_queue(found.display, found.queue);
     wl_registry_destroy(registry);
+    qAddPostRoutine(unbindCompositor);
     return found;
 }
 
-const Compositor& compositor()
+// The manager, bound on first use.
+zwp_idle_inhibit_manager_v1* inhibitManager()
 {
-    static const Compositor bound = bindCompositor();
-    return bound;
+    static bool tried = false;
+    if (!tried && onWayland()) {
+        tried = true;
+        compositor() = bindCompositor();
+    }
+    return compositor().manager;
 }
 
 wl_surface* surfaceOf(QWindow* window)
@@ -79,9 +109,9 @@ wl_surface* surfaceOf(QWindow* window)
 struct InhibitorRelease {
     void operator()(zwp_idle_inhibitor_v1* inhibitor) const
     {
-        // While the program closes down, the connection may be gone already; the
-        // compositor drops the request with the connection anyway.
-        if (QCoreApplication::closingDown())
+        // Without the connection there is nothing left to tell: the compositor
+        // dropped the request with it.
+        if (compositor().display == nullptr)
             return;
         zwp_idle_inhibitor_v1_destroy(inhibitor);
         wl_display_flush(compositor().display);
@@ -101,7 +131,8 @@ public:
         if (held_)
             return;
         held_ = true;
-        QCoreApplication::instance()->installEventFilter(this);
+        if (QCoreApplication* application = QCoreApplication::instance())
+            application->installEventFilter(this);
         for (QWindow* window : QGuiApplication::topLevelWindows())
             follow(window);
     }
@@ -110,11 +141,17 @@ public:
         if (!held_)
             return;
         held_ = false;
-        QCoreApplication::instance()->removeEventFilter(this);
+        if (QCoreApplication* application = QCoreApplication::instance())
+            application->removeEventFilter(this);
         for (auto& [window, covered] : windows_)
             covered = Covered{};
     }
     bool held() const { return held_; }
+    void forgetAll()
+    {
+        release();
+        windows_.clear();
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -160,7 +197,7 @@ private:
             return;
         covered.inhibitor.reset();
         covered.surface = surface;
-        covered.inhibitor.reset(zwp_idle_inhibit_manager_v1_create_inhibitor(compositor().manager, surface));
+        covered.inhibitor.reset(zwp_idle_inhibit_manager_v1_create_inhibitor(inhibitManager(), surface));
         wl_display_flush(compositor().display);
     }
     void uncover(QWindow* window)
@@ -175,34 +212,51 @@ private:
 };
 
 // One follower for the program's life, owned by the application object.
+QPointer<ShownWindows>& follower()
+{
+    static QPointer<ShownWindows> one;
+    return one;
+}
+
 ShownWindows* shownWindows()
 {
-    static QPointer<ShownWindows> follower;
-    if (follower == nullptr && QCoreApplication::instance() != nullptr)
-        follower = new ShownWindows(QCoreApplication::instance());
-    return follower.data();
+    if (follower() == nullptr)
+        follower() = new ShownWindows(QCoreApplication::instance());
+    return follower().data();
+}
+
+void forgetAllWindows()
+{
+    if (follower() != nullptr)
+        follower()->forgetAll();
 }
 
 } // namespace
 
 bool WaylandIdleInhibition::available()
 {
-    return QGuiApplication::instance() != nullptr && onWayland() && compositor().manager != nullptr;
+    return QGuiApplication::instance() != nullptr && onWayland() && inhibitManager() != nullptr;
 }
 
 void WaylandIdleInhibition::hold()
 {
-    if (available())
-        shownWindows()->hold();
+    if (!available())
+        return;
+    if (ShownWindows* windows = shownWindows())
+        windows->hold();
 }
 
 void WaylandIdleInhibition::release()
 {
-    if (available())
-        shownWindows()->release();
+    if (ShownWindows* windows = follower().data())
+        windows->release();
 }
 
-bool WaylandIdleInhibition::held() { return available() && shownWindows()->held(); }
+bool WaylandIdleInhibition::held()
+{
+    const ShownWindows* windows = follower().data();
+    return windows != nullptr && windows->held();
+}
 
 } // namespace qv
 
