@@ -7,6 +7,7 @@
 #include "components/platform/foreign_windows.h"
 #include "components/platform/termination_signals.h"
 #include "engine/caption_effects.h"
+#include "engine/daemon_window_watch.h"
 #include "engine/show_clock.h"
 #include "engine/show_state.h"
 #include "engine/show_timing.h"
@@ -126,6 +127,25 @@ void qvtour52::enableTick()
         return;
     Tick.setInterval(showTiming().tickMs);
     Tick.start();
+}
+
+// Whole ticks from now until `seconds` have passed: at least one.
+int qvtour52::ticksUntil(std::optional<double> seconds)
+{
+    const double tick = showTiming().tickMs / 1000.0;
+    if (!seconds || *seconds <= tick)
+        return 1;
+    // A day at most, and never more than a timer can count.
+    return static_cast<int>(std::ceil(std::min(*seconds, 86400.0) / tick - 1e-9));
+}
+
+// A request to end is carried out by the slide timer, which may be sleeping through
+// a long delay: it is woken for it.
+void qvtour52::requestQuit()
+{
+    showState().quitRequested = true;
+    if (Tick.isActive() && Tick.interval() > showTiming().tickMs)
+        Tick.start(0);
 }
 
 std::int32_t qvtour52::display_colors(const QWidget& window)
@@ -286,18 +306,14 @@ void qvtour52::drawInto(ForeignWindowId window)
 }
 
 // The daemon takes its window away when it is done with the show, at any moment:
-// looked at apart from the slide timer, which may be stopped for a long wait.
+// told apart from the slide timer, which may be stopped for a long wait.
 void qvtour52::watchDaemonWindow()
 {
-    daemonWatch_.setInterval(200);
-    connect(&daemonWatch_, &QTimer::timeout, this, [this] {
-        if (foreignWindowExists(startupState().daemonWindow))
-            return;
-        daemonWatch_.stop();
-        endWithoutPassword();
-        finish_program();
-    });
-    daemonWatch_.start();
+    daemonWatch_ = std::make_unique<DaemonWindowWatch>(startupState().daemonWindow,
+                                                       static_cast<ForeignWindowId>(winId()), [this] {
+                                                           endWithoutPassword();
+                                                           finish_program();
+                                                       });
 }
 
 void qvtour52::getfileindex()
@@ -332,10 +348,16 @@ void qvtour52::Tick_Timer()
         end_show();
         return;
     }
-    // The slide on screen stands whole for its delay.
+    // The slide on screen stands whole for its delay. While it stands, the timer
+    // sleeps until the first tick that will find the delay over, as a ticking timer
+    // would have found it; a request to end wakes it (see requestQuit).
     const int delay = randomShow ? randomShowConfig().delaySeconds : show.currentDelay;
-    if (!slideClock_.dueForNext(secondsNow(), delay))
+    const double now = secondsNow();
+    if (!slideClock_.dueForNext(now, delay)) {
+        Tick.setInterval(ticksUntil(slideClock_.secondsUntilDue(now, delay)) * showTiming().tickMs);
         return;
+    }
+    Tick.setInterval(showTiming().tickMs);
     // A slide still being handled, or the next one not yet probed, waits for a later tick.
     if (show.slideBusy || !show.readyForNext)
         return;
@@ -362,7 +384,9 @@ void qvtour52::Tick_Timer()
     }
     // A presentation waits for a click.
     if (presentation && !show.firstSlide) {
-        let_events_run_until([this, &show] { return show.advanceRequested || show.quitRequested || closing_; });
+        // Only events change these: the wait sleeps until one comes.
+        let_events_run_until([this, &show] { return show.advanceRequested || show.quitRequested || closing_; },
+                             std::chrono::minutes(10));
         show.advanceRequested = false;
         if (closing_)
             return;

@@ -22,6 +22,7 @@
 
 namespace qv {
 
+class DaemonWindowWatch;
 class FXImage;
 class KeyboardLayout;
 
@@ -94,6 +95,8 @@ private:
     int probeCurrentPicture();
     static std::int32_t display_colors(const QWidget& window);
     void enableTick();
+    static int ticksUntil(std::optional<double> seconds);
+    void requestQuit();
 
     // Slides.
     int LOADSLIDE(const QString& path, int delay);
@@ -133,7 +136,6 @@ private:
     FXSnd FXSnd1;
     FXSnd FXSnd2;
     QTimer Timer1;
-    QTimer daemonWatch_;
     QTimer grabRetry_;
     QFrame* Frame1 = nullptr;
     QLabel* Label1 = nullptr;
@@ -145,6 +147,7 @@ private:
     class OtherScreen;
     std::vector<std::unique_ptr<OtherScreen>> blackouts_;  // the other screens
     std::unique_ptr<QWindow> daemonWindow_;            // a daemon's window the show draws into
+    std::unique_ptr<DaemonWindowWatch> daemonWatch_;  // tells when the daemon takes it away
     std::optional<TitleMarker> runningMarker_;  // not inside a daemon's window
     std::unique_ptr<KeyboardLayout> passwordLayout_;  // for the prompt, asked once a show
 

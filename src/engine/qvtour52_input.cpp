@@ -4,6 +4,7 @@
 
 #include "components/picture/fx_image.h"
 #include "components/platform/keyboard_layout.h"
+#include "engine/daemon_window_watch.h"
 #include "engine/password_match.h"
 #include "engine/show_state.h"
 #include "engine/show_timing.h"
@@ -114,11 +115,11 @@ void qvtour52::keyPressEvent(QKeyEvent* event)
         Form_KeyPress();
 }
 
-void qvtour52::Form_KeyDown(int) { showState().quitRequested = true; }
+void qvtour52::Form_KeyDown(int) { requestQuit(); }
 
 void qvtour52::Form_KeyPress()
 {
-    showState().quitRequested = true;
+    requestQuit();
     let_events_run();
 }
 
@@ -160,7 +161,7 @@ void qvtour52::Form_MouseMove(int x, int y)
         return;
     const QPoint at = inTwips(QPoint(x, y));
     if (showState().formMouse.moved(at.x(), at.y(), false))
-        showState().quitRequested = true;
+        requestQuit();
 }
 
 void qvtour52::FXImage1_MouseMove(int, int, int x, int y)
@@ -169,7 +170,7 @@ void qvtour52::FXImage1_MouseMove(int, int, int x, int y)
         return;
     const QPoint at = inTwips(QPoint(x, y));
     if (showState().imageMouse.moved(at.x(), at.y(), true)) {
-        showState().quitRequested = true;
+        requestQuit();
         let_events_run();
     }
 }
@@ -334,7 +335,7 @@ void qvtour52::Form_Unload()
     Tick.stop();
     let_events_run();
     Timer1.stop();
-    daemonWatch_.stop();
+    daemonWatch_.reset();
     let_events_run();
     releaseInput();
     // The next show may start as soon as this one is gone from the screen.

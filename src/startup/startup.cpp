@@ -45,7 +45,8 @@ int notBuilt(const char* mode)
 // desktop.
 int waitForLastWindowThenRestore()
 {
-    let_events_run_until([] { return !anyProgramWindowOpen(); });
+    // A window closes in an event, which ends the sleep: no need to look in between.
+    let_events_run_until([] { return !anyProgramWindowOpen(); }, std::chrono::minutes(10));
     disposeRetiredWindows();
     screen_saver_on();
     let_events_run();
@@ -62,7 +63,7 @@ int runForHostWindow(const std::function<void()>& open, const char* mode)
     if (!open)
         return notBuilt(mode);
     open();
-    let_events_run_until([] { return !anyProgramWindowOpen(); });
+    let_events_run_until([] { return !anyProgramWindowOpen(); }, std::chrono::minutes(10));
     disposeRetiredWindows();
     return 0;
 }
