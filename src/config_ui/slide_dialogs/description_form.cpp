@@ -187,6 +187,9 @@ bool DescriptionForm::autoPreview() const { return Check1->isChecked(); }
 
 void DescriptionForm::Check1_Click()
 {
+    // Preview opens in light grey when auto preview was already on, and turns grey
+    // when the user switches it on here.
+    colourCaption(SSCommand1[0], kDisabledCaption);
     autoPreviewSetting() = autoPreview() ? 1 : 0;
     showPreviewButtonState();
     if (autoPreview())

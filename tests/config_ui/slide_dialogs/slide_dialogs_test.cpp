@@ -91,11 +91,6 @@ TEST_F(SlideDialogTest, DelayEntryTakesOnlyANumberAndSpinsUpward)
     QTest::mouseClick(spin, Qt::LeftButton, {}, upperArrow);
     EXPECT_EQ(entry->text(), QStringLiteral("12"));
 
-    QTest::mouseClick(test::control<QPushButton>(&dialog, "SSCommand1_1"), Qt::LeftButton);
-    QTest::keyClick(entry, Qt::Key_F1);
-    EXPECT_EQ(helpKeywords, (QStringList{QStringLiteral("Delay"), QStringLiteral("Delay")}));
-    EXPECT_TRUE(dialog.isVisible());
-
     test::control<QCheckBox>(&dialog, "Check1")->setChecked(true);
     QTest::mouseClick(test::control<QPushButton>(&dialog, "SSCommand1_0"), Qt::LeftButton);
     EXPECT_FALSE(dialog.isVisible());
