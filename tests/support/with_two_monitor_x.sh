@@ -6,7 +6,8 @@
 #
 # The server is Xorg with the dummy video driver (Xvfb and Xephyr cannot give Qt two
 # RandR monitors). It offers outputs DUMMY0 to DUMMY15; at the start DUMMY0 shows
-# 1280x800 at 0,0 and DUMMY1 1024x768 at 1280,0. The command gets DISPLAY, and
+# 1280x800 at 0,0 and DUMMY1 1024x768 at 1280,0; what no window covers shows a grey
+# weave. The command gets DISPLAY, and
 # plugs monitors in and out with xrandr: `xrandr --addmode DUMMY2 800x600` gives an
 # output a size the server knows, `xrandr --output DUMMY2 --mode 800x600 --pos
 # 1280x0` plugs it in, `xrandr --output DUMMY1 --off` unplugs one.
@@ -81,7 +82,9 @@ while [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ]; do
 done
 display=":$number"
 
-Xorg "$display" -config "$folder/xorg.conf" -noreset -nolisten tcp -novtswitch -sharevts \
+# -retro: the root shows the old grey weave, so a part of a monitor that no window
+# covers is not mistaken for a black one. -sharevts: never switch the console.
+Xorg "$display" -config "$folder/xorg.conf" -noreset -nolisten tcp -novtswitch -sharevts -retro \
     -logfile "$folder/xorg.log" >"$folder/xorg.out" 2>&1 &
 server_pid=$!
 ready=""
