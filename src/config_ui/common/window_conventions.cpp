@@ -67,7 +67,9 @@ public:
         auto* button = qobject_cast<QPushButton*>(watched);
         if (button == nullptr || !button->hasFocus() || !button->isEnabled() || !button->isVisible())
             return false;
-        button->click();
+        // A held key presses once, as Space does.
+        if (!key->isAutoRepeat())
+            button->click();
         return true;
     }
 
