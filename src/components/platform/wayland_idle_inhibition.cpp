@@ -227,8 +227,8 @@ ShownWindows* shownWindows()
 
 void forgetAllWindows()
 {
-    if (follower() != nullptr)
-        follower()->forgetAll();
+    if (ShownWindows* windows = follower().data())
+        windows->forgetAll();
 }
 
 } // namespace
