@@ -4,8 +4,19 @@
 #include "components/platform/paths.h"
 #include "settings/password_scrambler.h"
 
-#include <QSettings>
+#include "components/platform/file_errors.h"
+#include "components/platform/message_box.h"
+#include "settings/replaceable_file.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
+
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <memory>
@@ -15,10 +26,16 @@ namespace {
 
 // The store: one INI file per user, $XDG_CONFIG_HOME/Quintavue/Quintavue.ini, in
 // the group "data".
+// QSettings reads its file as it opens it: a file that is no regular file (a pipe
+// put in its place would block the program for ever) is not opened; a store in an
+// empty private folder gives every key its default instead.
 std::unique_ptr<QSettings> openStore()
 {
-    auto store = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                             QStringLiteral("Quintavue"), QStringLiteral("Quintavue"));
+    const QString path = settingsFilePath();
+    static const QTemporaryDir nowhere;
+    const bool usable = !entryExists(path) || isPlainFile(path);
+    auto store = std::make_unique<QSettings>(usable ? path : nowhere.path() + QStringLiteral("/none.ini"),
+                                             QSettings::IniFormat);
     store->beginGroup(QStringLiteral("data"));
     return store;
 }
@@ -73,6 +90,21 @@ QString decodedPassword(const QString& stored)
     return plain ? passwordText(*plain) : stored;
 }
 
+// QSettings reports no error when the disk fills up under its file and leaves it cut
+// short: the bytes are read back through a second store, which must hold every value.
+bool holdsEveryValue(const QByteArray& bytes, const QSettings& expected)
+{
+    QTemporaryFile check;
+    if (!check.open() || check.write(bytes) != bytes.size() || !check.flush())
+        return false;
+    check.close();
+    const QSettings readBack(check.fileName(), QSettings::IniFormat);
+    const QStringList keys = expected.allKeys();
+    return readBack.allKeys().size() == keys.size()
+           && std::all_of(keys.begin(), keys.end(),
+                          [&](const QString& key) { return readBack.value(key) == expected.value(key); });
+}
+
 } // namespace
 
 GlobalSettings& globalSettings()
@@ -82,6 +114,13 @@ GlobalSettings& globalSettings()
 }
 
 QString defaultSlideshowPath() { return userDataFolder(); }
+
+// Where QSettings keeps an INI store of the user's scope for "Quintavue".
+QString settingsFilePath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+           + QStringLiteral("/Quintavue/Quintavue.ini");
+}
 
 void load_settings()
 {
@@ -115,6 +154,7 @@ void load_settings()
     s.outerBevelStyle = storedLoose(store, "OuterBevelStyle", defaults.outerBevelStyle);
     s.randomFlag = storedInt16(store, "RandomFlag", defaults.randomFlag);
     s.picinfoFlag = storedInt16(store, "picinfoFlag", defaults.picinfoFlag);
+    s.screens = storedInt16(store, "screens", defaults.screens);
     s.activeCss = storedText(store, "ActiveCSS", defaults.activeCss);
     s.passwordName = storedText(store, "PasswordName", defaults.passwordName);
 
@@ -122,10 +162,33 @@ void load_settings()
     s.passwordChangedThisRun = false;
 }
 
-void save_settings()
+// The settings are written the way every data file is: into a private copy first,
+// then put in place by the checked atomic replace, so a full disk, a read-only file
+// or a link to something that is no file leaves the stored settings as they were and
+// the caller learns why.
+int save_settings()
 {
     GlobalSettings& s = globalSettings();
-    const std::unique_ptr<QSettings> opened = openStore();
+    const QString storePath = settingsFilePath();
+    const QString failureWords = QStringLiteral("The settings were not saved: ");
+    const auto fail = [&](int error) {
+        showMessage(failureWords + fileErrorText(error) + QLatin1Char('\n') + displayFileName(storePath));
+        return error;
+    };
+    if (const int error = checkReplaceableTarget(storePath).error; error != FileError::None)
+        return fail(error);
+    // A copy of what is stored now, so keys this record does not know stay as they were.
+    QTemporaryFile copy;
+    if (!copy.open())
+        return fail(FileError::PathFileAccessError);
+    QFile current;
+    if (openForReading(current, storePath))
+        copy.write(current.readAll());
+    if (!copy.flush())
+        return fail(FileError::DiskFull);
+    copy.close();
+    const auto opened = std::make_unique<QSettings>(copy.fileName(), QSettings::IniFormat);
+    opened->beginGroup(QStringLiteral("data"));
     QSettings& store = *opened;
     const auto put = [&store](const char* key, const QString& text) { store.setValue(QLatin1String(key), text); };
     const auto putInt = [&put](const char* key, std::int16_t value) { put(key, QString::number(value)); };
@@ -154,6 +217,7 @@ void save_settings()
     put("OuterBevelStyle", s.outerBevelStyle.text());
     putInt("RandomFlag", s.randomFlag);
     putInt("picinfoFlag", s.picinfoFlag);
+    putInt("screens", s.screens);
     // The INI file holds text as UTF-8, which a show file named in an 8-bit set cannot be.
     if (hasEscapedBytes(s.activeCss))
         store.setValue(QStringLiteral("ActiveCSS"), encodeFileName(s.activeCss));
@@ -170,6 +234,20 @@ void save_settings()
     }
     put("PasswordName", s.passwordName);
     store.sync();
+    if (store.status() != QSettings::NoError)
+        return fail(FileError::PathFileAccessError);
+    QFile written(copy.fileName());
+    if (!written.open(QIODevice::ReadOnly))
+        return fail(FileError::PathFileAccessError);
+    const QByteArray bytes = written.readAll();
+    store.endGroup();
+    if (!holdsEveryValue(bytes, store))
+        return fail(FileError::DiskFull);
+    // The first save of a new user makes the settings folder, as QSettings would.
+    QDir().mkpath(QFileInfo(storePath).absolutePath());
+    if (const int error = replaceFileContents(storePath, bytes); error != FileError::None)
+        return fail(error);
+    return FileError::None;
 }
 
 bool passwordCharactersStorable(const QString& plain) { return passwordBytes(plain).has_value(); }

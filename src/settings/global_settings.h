@@ -36,6 +36,7 @@ struct GlobalSettings {
     LooseValue outerBevelStyle = 2;        // "OuterBevelStyle"
     std::int16_t randomFlag = 1;           // "RandomFlag": 1 random show, 0 custom show
     std::int16_t picinfoFlag = 1;          // "picinfoFlag"
+    std::int16_t screens = 0;              // "screens": 0 every screen shows the show, 1 the main one only
     QString activeCss = QStringLiteral("EMPTY");  // "ActiveCSS"
     QString passwordName;                  // "PasswordName": the scrambled password as stored
 
@@ -54,7 +55,9 @@ void load_settings();
 // Writes every key but "slideshow_path". The stored password changes only when
 // setScreenSaverPassword was called in this run, so that a run that cleared the
 // password in memory (presentation mode, test runs) never erases the stored one.
-void save_settings();
+// Returns 0, or the error code after a message naming the settings file; the stored
+// settings are then as they were, and nothing in memory changes.
+int save_settings();
 
 // The password is stored in an 8-bit character set (see passwordBytes()): false when
 // `plain` holds a character the set lacks. unstorablePasswordCharacters() names them.
@@ -63,6 +66,9 @@ bool passwordCharactersStorable(const QString& plain);
 // The password dialog's way of setting a new password. Refuses (returns false and
 // changes nothing) a password that passwordCharactersStorable() turns down.
 bool setScreenSaverPassword(const QString& plain);
+
+// The file that holds the settings store.
+QString settingsFilePath();
 
 // The default data folder ("slideshow_path" when the store has none).
 QString defaultSlideshowPath();

@@ -7,6 +7,7 @@
 #include "showdata/field_reader.h"
 #include "showdata/field_writer.h"
 #include "showdata/file_replacement.h"
+#include "showdata/file_stamps.h"
 #include "showdata/name_lookup.h"
 #include "startup/startup_state.h"
 
@@ -58,10 +59,7 @@ int readSlide(FieldReader& reader, SlideRecord& slide)
 
 int saveWithMessage(const QByteArray& bytes)
 {
-    const int error = replaceFileContents(resolvePathIgnoringCase(customShowSavePath()), bytes);
-    if (error != FileError::None)
-        showMessage(QStringLiteral("Error Saving data ") + fileErrorText(error));
-    return error;
+    return saveFileChecked(resolvePathIgnoringCase(customShowSavePath()), bytes, QStringLiteral("Error Saving data "));
 }
 
 } // namespace
@@ -130,9 +128,14 @@ QString customShowSavePath() { return globalSettings().slideshowPath + globalSet
 int LoadCustomShow()
 {
     FileByteSource file;
-    if (const int error = file.open(resolvePathIgnoringCase(customShowLoadPath())); error != FileError::None) {
-        showMessage(fileErrorText(error));
-        return error;
+    const QString path = resolvePathIgnoringCase(customShowLoadPath());
+    const int openError = file.open(path);
+    // What the editor holds from now on came from this file as it is now (or from
+    // its absence): a later save asks before replacing what another window wrote.
+    rememberFileStamp(path);
+    if (openError != FileError::None) {
+        showMessage(fileErrorText(openError) + QLatin1Char('\n') + displayFileName(path));
+        return openError;
     }
     const int error = readCustomShow(file, customShow(), startupState().appName);
     if (error != FileError::None) {

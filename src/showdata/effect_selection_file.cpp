@@ -5,6 +5,7 @@
 #include "settings/global_settings.h"
 #include "showdata/byte_source.h"
 #include "showdata/file_replacement.h"
+#include "showdata/file_stamps.h"
 #include "showdata/name_lookup.h"
 
 #include <limits>
@@ -62,7 +63,10 @@ QString effectSelectionPath() { return globalSettings().slideshowPath + effectSe
 std::optional<EffectSelection> readEffectSelectionFile(const QString& path)
 {
     FileByteSource file;
-    if (file.open(resolvePathIgnoringCase(path)) != FileError::None)
+    const QString resolved = resolvePathIgnoringCase(path);
+    const int error = file.open(resolved);
+    rememberFileStamp(resolved);
+    if (error != FileError::None)
         return std::nullopt;
     QByteArray bytes(static_cast<qsizetype>(maxSelectionFileBytes), Qt::Uninitialized);
     qsizetype filled = 0;
@@ -80,10 +84,8 @@ std::optional<EffectSelection> readEffectSelectionFile(const QString& path)
 
 int SaveEffectSelection(const EffectSelection& flags)
 {
-    const int error = replaceFileContents(resolvePathIgnoringCase(effectSelectionPath()), formatEffectSelection(flags));
-    if (error != FileError::None)
-        showMessage(QStringLiteral("Error Saving data ") + fileErrorText(error));
-    return error;
+    return saveFileChecked(resolvePathIgnoringCase(effectSelectionPath()), formatEffectSelection(flags),
+                           QStringLiteral("Error Saving data "));
 }
 
 EffectSelection effectSelectionOf(const EffectCatalogue& catalogue)

@@ -6,6 +6,8 @@
 #include "showdata/field_reader.h"
 #include "showdata/field_writer.h"
 #include "showdata/file_replacement.h"
+#include "showdata/file_stamps.h"
+#include "components/platform/file_names.h"
 #include "showdata/name_lookup.h"
 #include "startup/startup_state.h"
 
@@ -69,12 +71,34 @@ int readRandomShowConfig(ByteSource& source, RandomShowConfig& config, QString& 
     return readDirectoryList(reader, audioDirCount, config.audioDirs);
 }
 
-QString randomShowConfigPath() { return globalSettings().slideshowPath + randomShowConfigFileName; }
+namespace {
+QString& redirectedPath()
+{
+    static QString path;
+    return path;
+}
+} // namespace
+
+QString randomShowConfigPath()
+{
+    if (!redirectedPath().isEmpty())
+        return redirectedPath();
+    return globalSettings().slideshowPath + randomShowConfigFileName;
+}
+
+RandomShowConfigRedirect::RandomShowConfigRedirect(const QString& path) : previous_(redirectedPath())
+{
+    redirectedPath() = path;
+}
+
+RandomShowConfigRedirect::~RandomShowConfigRedirect() { redirectedPath() = previous_; }
 
 int LoadRandomShowConfig()
 {
     FileByteSource file;
-    int error = file.open(resolvePathIgnoringCase(randomShowConfigPath()));
+    const QString path = resolvePathIgnoringCase(randomShowConfigPath());
+    int error = file.open(path);
+    rememberFileStamp(path);
     if (error == FileError::FileNotFound) {
         randomShowConfig() = defaultRandomShowConfig(startupState().windowsDir);
         globalSettings().picinfoFlag = 1;
@@ -83,7 +107,7 @@ int LoadRandomShowConfig()
     if (error == FileError::None)
         error = readRandomShowConfig(file, randomShowConfig(), startupState().appName);
     if (error != FileError::None) {
-        showMessage(fileErrorText(error));
+        showMessage(fileErrorText(error) + QLatin1Char('\n') + displayFileName(path));
         return error;
     }
     globalSettings().picinfoFlag = randomShowConfig().showFileNames;
@@ -92,11 +116,8 @@ int LoadRandomShowConfig()
 
 int SaveRandomShowConfig()
 {
-    const int error = replaceFileContents(resolvePathIgnoringCase(randomShowConfigPath()),
-                                          formatRandomShowConfig(randomShowConfig(), startupState().appName));
-    if (error != FileError::None)
-        showMessage(fileErrorText(error));
-    return error;
+    return saveFileChecked(resolvePathIgnoringCase(randomShowConfigPath()),
+                           formatRandomShowConfig(randomShowConfig(), startupState().appName), QString());
 }
 
 } // namespace qv

@@ -22,8 +22,23 @@ QByteArray formatRandomShowConfig(const RandomShowConfig& config, const QString&
 // directory list being read holds the entries read so far.
 int readRandomShowConfig(ByteSource& source, RandomShowConfig& config, QString& appName);
 
-// "slideshow_path" + "quintavu.rss".
+// "slideshow_path" + "quintavu.rss", or the file a RandomShowConfigRedirect names
+// while one lives.
 QString randomShowConfigPath();
+
+// While it lives, loads and saves of the random configuration in this process use
+// `path` instead: the random setup's test run hands its edited settings to the show
+// so, and the user's saved file is never touched.
+class RandomShowConfigRedirect {
+public:
+    explicit RandomShowConfigRedirect(const QString& path);
+    ~RandomShowConfigRedirect();
+    RandomShowConfigRedirect(const RandomShowConfigRedirect&) = delete;
+    RandomShowConfigRedirect& operator=(const RandomShowConfigRedirect&) = delete;
+
+private:
+    QString previous_;
+};
 
 // Loads the process-wide configuration: the defaults when the file does not exist,
 // a message for any other failure. Sets "picinfoFlag" as the configuration says

@@ -3,6 +3,7 @@
 #include "components/platform/file_names.h"
 #include "settings/global_settings.h"
 #include "showdata/directory_listing.h"
+#include "showdata/scratch_files.h"
 
 #include <algorithm>
 
@@ -15,8 +16,10 @@ ShowFileListing listShowFilesIn(const QString& folder, const QString& activeName
     if (!entries)
         return listing;
     std::vector<std::string> shows;
-    std::copy_if(entries->files.begin(), entries->files.end(), std::back_inserter(shows),
-                 [](const std::string& name) { return hasExtensionIgnoringCase(name, "css"); });
+    // An older version's test copies are no shows, though a run that died left them.
+    std::copy_if(entries->files.begin(), entries->files.end(), std::back_inserter(shows), [](const std::string& name) {
+        return hasExtensionIgnoringCase(name, "css") && !isScratchShowName(QString::fromStdString(name));
+    });
     std::sort(shows.begin(), shows.end(), lessIgnoringCase);
     for (const std::string& name : shows)
         listing.names.append(decodeFileName(QByteArrayView(name.data(), static_cast<qsizetype>(name.size()))));

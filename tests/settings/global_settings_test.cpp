@@ -2,8 +2,16 @@
 #include "settings/global_settings.h"
 #include "settings/password_scrambler.h"
 
+#include "components/platform/message_box.h"
+
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
+
+#include <csignal>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -147,6 +155,68 @@ TEST_F(GlobalSettingsTest, APasswordTheSetCannotHoldIsRefusedAndTheStoredOneKept
     globalSettings().screenSaverPassword = czech;  // set behind the dialog's back
     save_settings();
     EXPECT_EQ(store().value(QStringLiteral("data/PasswordName")).toString(), before);
+}
+
+class RecordedMessages : public MessagePresenter {
+public:
+    RecordedMessages() { setMessagePresenter(this); }
+    ~RecordedMessages() override { setMessagePresenter(nullptr); }
+    MessageAnswer present(const Message& message) override
+    {
+        texts.append(message.text);
+        return MessageAnswer::Ok;
+    }
+    QStringList texts;
+};
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A settings file that cannot be replaced (made read-only by its owner, even for the
+// superuser; a link to a pipe) or a disk that fills up: the save reports it, naming
+// the file, the file stays as it was and the new password stays in memory.
+TEST_F(GlobalSettingsTest, AFailedSaveIsReportedAndLosesNothing)
+{
+    const QString path = store().fileName();
+    const QString pipe = path + QStringLiteral(".pipe");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    enum Kind { ReadOnly, LinkToPipe, DiskFull };
+    for (const Kind kind : {ReadOnly, LinkToPipe, DiskFull}) {
+        QFile::remove(path);
+        setScreenSaverPassword(QStringLiteral("OLD"));
+        ASSERT_EQ(save_settings(), 0);
+        const QByteArray before = bytesOf(path);
+        if (kind == ReadOnly)
+            QFile::setPermissions(path, QFile::ReadOwner);
+        if (kind == LinkToPipe)
+            ASSERT_TRUE(QFile::remove(path) && QFile::link(pipe, path));
+        RecordedMessages messages;
+        ASSERT_TRUE(setScreenSaverPassword(QStringLiteral("NEW")));
+        globalSettings().activeCss = QString(64 * 1024, QLatin1Char('x'));  // more than the disk takes
+        rlimit original {};
+        ::getrlimit(RLIMIT_FSIZE, &original);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = original;
+        small.rlim_cur = kind == DiskFull ? 4096 : original.rlim_cur;
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        const int error = save_settings();
+        ::setrlimit(RLIMIT_FSIZE, &original);
+        std::signal(SIGXFSZ, oldHandler);
+
+        EXPECT_NE(error, 0) << kind;
+        ASSERT_EQ(messages.texts.size(), 1) << kind;
+        EXPECT_TRUE(messages.texts.front().startsWith(QStringLiteral("The settings were not saved: ")));
+        EXPECT_TRUE(messages.texts.front().endsWith(path)) << messages.texts.front().left(80).toStdString();
+        EXPECT_EQ(globalSettings().screenSaverPassword, QStringLiteral("NEW"));
+        if (kind != LinkToPipe)
+            EXPECT_EQ(bytesOf(path), before) << kind;
+        EXPECT_EQ(QFileInfo(path).isSymLink(), kind == LinkToPipe);
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    }
+    QFile::remove(path);
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include <cstdio>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace qv::test {
 namespace {
@@ -162,9 +163,10 @@ TEST_F(CustomShowFile, WhatCannotBeReadOrWrittenIsReported)
     globalSettings().slideshowPath = folder_.path() + QStringLiteral("/gone/");
     EXPECT_EQ(SaveCustomShow(), FileError::PathNotFound);
     const QString outside = QStringLiteral("Error Saving data Subscript out of range");
-    EXPECT_EQ(messageTexts(), (QStringList{"File not found", outside, outside, outside,
-                                           fileErrorText(FileError::PathFileAccessError),
-                                           "Error Saving data Path not found"}));
+    const QString inFolder = folder_.path() + QStringLiteral("/show.css");
+    EXPECT_EQ(messageTexts(), (QStringList{"File not found\n" + inFolder, outside, outside, outside,
+                                           fileErrorText(FileError::PathFileAccessError) + "\n" + inFolder,
+                                           "Error Saving data Path not found\n" + folder_.path() + "/gone/show.css"}));
 }
 
 TEST_F(CustomShowFile, CommandLineNamesTheShowWhenItEndsInCss)
@@ -216,18 +218,34 @@ TEST_F(CustomShowFile, FailedSaveKeepsThePreviousFile)
     std::signal(SIGXFSZ, oldHandler);
 
     EXPECT_EQ(error, FileError::DiskFull);
-    EXPECT_EQ(messageTexts(), QStringList{QStringLiteral("Error Saving data Disk full")});
+    EXPECT_EQ(messageTexts(), QStringList{QStringLiteral("Error Saving data Disk full\n") + dataPath("show.css")});
     EXPECT_EQ(readFile(dataPath("show.css")), previous);
     EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"show.css"});
 }
 
-TEST_F(CustomShowFile, ReplacingASymbolicLinkReplacesTheFileItNames)
+// A link is followed to a regular file; a link to a pipe, a pipe itself, a link that
+// leads nowhere are refused, and whatever stands there stays as it was.
+TEST_F(CustomShowFile, OnlyARegularFileIsReplacedThroughALink)
 {
     writeDataFile("real.css", "old");
-    ASSERT_TRUE(QFile::link(dataPath("real.css"), dataPath("show.css")));
-    ASSERT_EQ(SaveCustomShow(), 0);
-    EXPECT_TRUE(QFileInfo(dataPath("show.css")).isSymLink());
+    ASSERT_EQ(::mkfifo(encodeFileName(dataPath("pipe")).constData(), 0644), 0);
+    const struct {
+        const char* target;  // what show.css links to; nullptr: show.css is the pipe itself
+        int error;
+    } cases[] = {{"real.css", 0}, {"pipe", FileError::PathFileAccessError}, {"gone.css", FileError::PathFileAccessError},
+                 {nullptr, FileError::PathFileAccessError}};
+    for (const auto& c : cases) {
+        QFile::remove(dataPath("show.css"));
+        if (c.target != nullptr)
+            ASSERT_TRUE(QFile::link(dataPath(QString::fromLatin1(c.target)), dataPath("show.css")));
+        else
+            ASSERT_EQ(::mkfifo(encodeFileName(dataPath("show.css")).constData(), 0644), 0);
+        EXPECT_EQ(SaveCustomShow(), c.error) << (c.target ? c.target : "pipe");
+        EXPECT_EQ(QFileInfo(dataPath("show.css")).isSymLink(), c.target != nullptr);
+    }
     EXPECT_EQ(readFile(dataPath("real.css")), QByteArray("\"Quintavue\",,,,,,,0\r\n"));
+    EXPECT_FALSE(QFileInfo(dataPath("pipe")).isFile());
+    EXPECT_FALSE(QFileInfo::exists(dataPath("gone.css")));
 }
 
 // A file or folder the user made read-only is never replaced, not even by a superuser
@@ -257,7 +275,7 @@ TEST_F(CustomShowFile, ReadOnlyFileOrFolderIsNotReplaced)
         EXPECT_EQ(readFile(dataPath("show.css")), c.fileExists ? previous : QByteArray());
         EXPECT_EQ(QFile::permissions(dataPath("show.css")) & QFile::Permissions(0x7077), c.fileExists ? c.file : QFile::Permissions());
     }
-    EXPECT_EQ(messageTexts(), QStringList(3, QStringLiteral("Error Saving data Permission denied")));
+    EXPECT_EQ(messageTexts(), QStringList(3, QStringLiteral("Error Saving data Permission denied\n") + dataPath("show.css")));
 }
 
 } // namespace

@@ -84,7 +84,7 @@ TEST_P(BrokenRandomShowConfig, ReportsAndKeepsWhatItRead)
     globalSettings().picinfoFlag = 0;
     writeDataFile("quintavu.rss", c.bytes);
     EXPECT_EQ(LoadRandomShowConfig(), c.error);
-    EXPECT_EQ(messageTexts(), QStringList{fileErrorText(c.error)});
+    EXPECT_EQ(messageTexts(), QStringList{fileErrorText(c.error) + '\n' + dataPath("quintavu.rss")});
     EXPECT_EQ(randomShowConfig().delaySeconds, c.delaySeconds);
     EXPECT_EQ(randomShowConfig().pictureDirCount(), c.pictureDirCount);
     EXPECT_EQ(globalSettings().picinfoFlag, 0);
@@ -105,7 +105,7 @@ TEST_F(RandomShowConfigFile, FailedSaveReportsTheError)
 {
     globalSettings().slideshowPath = folder_.path() + QStringLiteral("/gone/");
     EXPECT_EQ(SaveRandomShowConfig(), FileError::PathNotFound);
-    EXPECT_EQ(messageTexts(), QStringList{QStringLiteral("Path not found")});
+    EXPECT_EQ(messageTexts(), QStringList{"Path not found\n" + globalSettings().slideshowPath + "quintavu.rss"});
 }
 
 } // namespace

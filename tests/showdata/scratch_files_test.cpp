@@ -24,7 +24,7 @@ TEST_F(ScratchFiles, FileExistsInIgnoresCaseButNotKind)
 TEST_F(ScratchFiles, WritingUnderAnotherCaseReusesTheExistingFile)
 {
     writeDataFile("zxz2.css", "old");
-    globalSettings().activeCss = ScratchFile::wholeShowCopy;  // "ZXZ2.CSS"
+    globalSettings().activeCss = QStringLiteral("ZXZ2.CSS");
     ASSERT_EQ(SaveCustomShow(), 0);
     EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files), QStringList{"zxz2.css"});
     EXPECT_EQ(readFile(dataPath("zxz2.css")), QByteArray("\"Quintavue\",,,,,,,0\r\n"));
@@ -34,13 +34,16 @@ TEST_F(ScratchFiles, WritingUnderAnotherCaseReusesTheExistingFile)
 }
 
 // The leftovers go in any letter case, and nothing else; a random configuration set
-// aside by an unfinished test run goes back instead of away.
+// aside by an older version's unfinished test run goes back instead of away. This
+// process's own copies go too.
 TEST_F(ScratchFiles, DeleteRemovesTheLeftoversInAnyCaseAndNothingElse)
 {
     for (const char* name : {"ZXZ.RSS", "zxz.css", "ZXZ.CSS", "Zxz2.Css", "tdz.css", "show.css", "Quintavu.rss"})
         writeDataFile(QString::fromLatin1(name), name);
+    for (const QString& own : {ScratchFile::testRunCopy(), ScratchFile::singleSlideCopy(), ScratchFile::randomConfigCopy()})
+        writeDataFile(own, "x");
     DeleteScratchFiles();
-    QStringList left = QDir(folder_.path()).entryList(QDir::Files);
+    QStringList left = QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden);
     left.sort();
     EXPECT_EQ(left, (QStringList{"Quintavu.rss", "show.css", "tdz.css"}));
     EXPECT_EQ(readFile(dataPath("Quintavu.rss")), QByteArray("ZXZ.RSS"));

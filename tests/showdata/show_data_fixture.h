@@ -28,7 +28,7 @@ protected:
     MessageAnswer present(const Message& message) override
     {
         messages_.push_back(message);
-        return MessageAnswer::Ok;
+        return answer_;
     }
     void SetUp() override
     {
@@ -77,6 +77,7 @@ protected:
 
     QTemporaryDir folder_;
     std::vector<Message> messages_;
+    MessageAnswer answer_ = MessageAnswer::Ok;  // what every message is answered
 };
 
 // A real small picture under a name given as raw bytes, folders on the way made too (Qt

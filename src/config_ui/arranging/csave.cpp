@@ -4,6 +4,8 @@
 #include "config_ui/arranging/show_file_actions.h"
 #include "config_ui/common/config_ui_state.h"
 #include "config_ui/common/window_placement.h"
+#include "settings/global_settings.h"
+#include "showdata/name_lookup.h"
 
 namespace qv {
 
@@ -29,6 +31,15 @@ void csave::SSCommand1_Click()
                             windowTitle(), MessageButtons::Ok, MessageIcon::Information});
         return;
     }
+    // Another saved show of that name is replaced only when the user says so; No goes
+    // back to the name entry. Saving the open show under its own name asks nothing.
+    const QString fileName = enteredName() + QStringLiteral(".css");
+    const QStringList existing = namesMatchingIgnoringCase(globalSettings().slideshowPath, fileName);
+    if (!existing.isEmpty() && fileName.compare(globalSettings().activeCss, Qt::CaseInsensitive) != 0
+        && showMessage(Message{existing.first() + QStringLiteral(" already exists. Replace it?"), windowTitle(),
+                               MessageButtons::YesNo, MessageIcon::Question, MessageAnswer::No})
+               != MessageAnswer::Yes)
+        return;
     const bool saved = saveShowNamed(enteredName()) == 0;
     closeDialog(saved);
 }

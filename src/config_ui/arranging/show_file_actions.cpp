@@ -5,6 +5,8 @@
 #include "settings/global_settings.h"
 #include "showdata/custom_show.h"
 #include "showdata/custom_show_file.h"
+#include "showdata/file_replacement.h"
+#include "config_ui/common/partly_read_show.h"
 
 #include <algorithm>
 
@@ -64,9 +66,9 @@ int loadShowNamed(const QString& name)
         settings.activeCss = previousName;
         return error;
     }
-    ConfigUiState& state = configUiState();
-    state.savedShowName = settings.activeCss;
-    selectFirstSlide(state, customShow().slideCount);
+    // The show active before the editor opened stays the one Cancel returns to: a
+    // show only looked at is not chosen until it is saved.
+    selectFirstSlide(configUiState(), customShow().slideCount);
     return 0;
 }
 
@@ -83,6 +85,10 @@ int saveShowNamed(const QString& name)
 {
     GlobalSettings& settings = globalSettings();
     const QString previousName = settings.activeCss;
+    if (!mayReplacePartlyReadShow(name + kShowExtension)) {
+        configUiState().dialogCancelled = 1;
+        return saveDeclined;
+    }
     settings.activeCss = name + kShowExtension;
     const int error = SaveCustomShow();
     if (error != 0) {
@@ -100,10 +106,11 @@ void deleteShowFile(const QString& folder, const QString& fileName)
         return;
     const QString path = folder.endsWith(u'/') ? folder + fileName : folder + u'/' + fileName;
     removeFile(path);
-    if (fileName.toUpper() == globalSettings().activeCss.toUpper()) {
+    if (fileName.compare(globalSettings().activeCss, Qt::CaseInsensitive) == 0)
         globalSettings().activeCss = kNoShow;
+    // Nor can Cancel return to it.
+    if (fileName.compare(configUiState().savedShowName, Qt::CaseInsensitive) == 0)
         configUiState().savedShowName = kNoShow;
-    }
 }
 
 } // namespace qv

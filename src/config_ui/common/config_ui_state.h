@@ -25,6 +25,9 @@ struct ConfigUiState {
     std::int16_t editorState = 0;               // `EditorState`: 0 empty, 1 first slides just added, 2 set up
     std::int16_t defaultDelay = 10;             // `DefaultDelay`
     std::int16_t dialogCancelled = 0;           // `DialogCancelled`
+    // The show file the editor opened but could not read whole: a save over it asks
+    // first, since the rest of the file would be lost. Empty when there is none.
+    QString partlyReadShow;
 
     // The slide dialogs' remembered choices, for the rest of the run.
     std::int16_t descAutoPreview = 0;           // `DescAutoPreview`

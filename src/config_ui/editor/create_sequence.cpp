@@ -457,16 +457,20 @@ void create_sequence::Form_Load()
     // A test run or preview that never finished (a crash, a power cut) leaves its
     // copies behind; they are of no use to anyone now.
     DeleteScratchFiles();
-    const QString testCopy = ScratchFile::testRunCopy;
-    if (settings.activeCss.compare(testCopy, Qt::CaseInsensitive) != 0
-        && state.savedShowName.compare(testCopy, Qt::CaseInsensitive) != 0) {
-        for (const QString& name : namesMatchingIgnoringCase(settings.slideshowPath, testCopy))
-            QFile::remove(settings.slideshowPath + name);
-    }
+    for (const QString& name : namesMatchingIgnoringCase(settings.slideshowPath, QStringLiteral("tdz.css")))
+        removeFile(settings.slideshowPath + name);
 
+    state.partlyReadShow.clear();
     const QString name = settings.activeCss.toUpper();
     if (name != QLatin1String("EMPTY") && name != QLatin1String("NEW EDIT")) {
-        if (LoadCustomShow() == 0) {
+        if (LoadCustomShow() != 0) {
+            // The grid stays blank, and the part that was read is not kept: saving it
+            // would shorten the file without a word.
+            show.resizeSlides(0);
+            show.pictureCount = 0;
+            if (entryExists(resolvePathIgnoringCase(customShowSavePath())))
+                state.partlyReadShow = settings.activeCss;
+        } else {
             state.editorState = 2;
             state.topRow = 1;
             state.currentSlide = 1;
@@ -483,6 +487,7 @@ void create_sequence::Form_Load()
     FXLabel2->setText(ShowFileLabel());
     RefreshPictureColumn();
     UpdateButtonStates();
+    rememberSavedState();
     Loading = false;
 }
 
@@ -505,8 +510,13 @@ void create_sequence::Form_Activate()
 
 void create_sequence::closeEvent(QCloseEvent* event)
 {
+    // The close box leaves the editor as Cancel does, once unsaved changes are saved
+    // or given up.
+    if (!finished_ && !mayLeave()) {
+        event->ignore();
+        return;
+    }
     if (!finished_) {
-        // The close box leaves the editor as Cancel does.
         globalSettings().activeCss = configUiState().savedShowName;
         finish();
     }
@@ -650,11 +660,11 @@ void create_sequence::Label1_MouseMove(int index, int x)
 {
     if (x == lastPointerX)
         return;
+    // Each text cell carries its whole text as its tool tip already (GridCell).
     lastPointerX = x;
 }
 
 bool create_sequence::eventFilter(QObject* watched, QEvent* event)
-    // Each text cell carries its whole text as its tool tip already (GridCell).
 {
     auto* cell = qobject_cast<QLabel*>(watched);
     const QVariant cellIndex = cell == nullptr ? QVariant() : cell->property("qvCell");
@@ -728,7 +738,8 @@ void create_sequence::scrollTo(int topRow)
 void create_sequence::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        SSCommand1_Click(23);
+        if (mayLeave())
+            SSCommand1_Click(23);
         return;
     }
     if (event->key() == Qt::Key_F1) {

@@ -3,6 +3,7 @@
 #include "components/sound/fx_snd.h"
 #include "config_ui/common/editor_link.h"
 #include "config_ui/editor/slide_table_edits.h"
+#include "showdata/custom_show.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -98,12 +99,19 @@ private:
     void resetSlides();
     void loadShow();
     void saveAndExit();
+    // The save of Save & Exit: true when the show is saved.
+    bool saveForExit();
     void cancel();
     void testRun();
     void previewSlide();
     void afterAdd();
     void runModal(int index, void (*opener)(QWidget*));
     void finish();
+    // The show as last loaded or saved, to tell whether leaving loses changes.
+    void rememberSavedState();
+    // Before Escape or the close box leave: unsaved changes are saved, given up, or
+    // the editor stays (false).
+    bool mayLeave();
 
     std::array<QLabel*, gridCells> cells_{};
     std::array<QPushButton*, buttonCount> buttons_{};
@@ -124,6 +132,7 @@ private:
     bool gridScrolling_ = false;
     bool activated_ = false;
     bool finished_ = false;
+    CustomShow savedShow_;
 };
 
 } // namespace qv

@@ -11,6 +11,9 @@
 #include "settings/global_settings.h"
 #include "showdata/custom_show.h"
 #include "showdata/custom_show_file.h"
+#include "showdata/file_replacement.h"
+#include "config_ui/common/partly_read_show.h"
+#include "components/platform/file_names.h"
 #include "showdata/effect_catalogue.h"
 #include "showdata/name_lookup.h"
 #include "showdata/scratch_files.h"
@@ -29,11 +32,15 @@ namespace {
 // The delay the add-pictures dialog proposes; dropped pictures get the same.
 constexpr int addedPictureDelay = 15;
 
-void removeIgnoringCase(const QString& name)
+bool sameSlides(const CustomShow& a, const CustomShow& b)
 {
-    const QString& folder = globalSettings().slideshowPath;
-    for (const QString& existing : namesMatchingIgnoringCase(folder, name))
-        QFile::remove(folder + existing);
+    if (a.slideCount != b.slideCount)
+        return false;
+    for (int position = 1; position <= a.slideCount; ++position) {
+        if (!(a.slide(position) == b.slide(position)))
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -113,7 +120,10 @@ void create_sequence::SSCommand1_Click(int index)
         loadShow();
         break;
     case 19:
+        configUiState().dialogCancelled = 0;
         open_save_dialog(this);
+        if (configUiState().dialogCancelled == 0)
+            rememberSavedState();
         FXLabel2->setText(ShowFileLabel());
         break;
     case 20:
@@ -224,8 +234,8 @@ void create_sequence::resetSlides()
                             MessageAnswer::No})
         == MessageAnswer::Yes) {
         resetShow(customShow(), configUiState(), *this);
+        // Only the editor starts over: Cancel still returns to the show active before.
         globalSettings().activeCss = QStringLiteral("EMPTY");
-        configUiState().savedShowName = globalSettings().activeCss;
         FXLabel2->setText(ShowFileLabel());
         RefreshGrid();
         ConfigureScrollBar();
@@ -243,27 +253,36 @@ void create_sequence::loadShow()
                                    MessageAnswer::No})
                == MessageAnswer::Yes;
     }
-    if (goOn)
+    if (goOn) {
+        const QString before = globalSettings().activeCss;
         open_load_dialog(this);
+        if (globalSettings().activeCss != before)
+            rememberSavedState();
+    }
     FXLabel2->setText(ShowFileLabel());
     UpdateButtonStates();
 }
 
 void create_sequence::saveAndExit()
 {
+    if (saveForExit()) {
+        let_events_run();
+        finish();
+        close();
+    }
+}
+
+bool create_sequence::saveForExit()
+{
     ConfigUiState& state = configUiState();
     state.dialogCancelled = 0;
     if (globalSettings().activeCss.toUpper() == QLatin1String("EMPTY")) {
         open_save_dialog(this);
         FXLabel2->setText(ShowFileLabel());
-    } else if (SaveCustomShow() != 0) {
+    } else if (!mayReplacePartlyReadShow(globalSettings().activeCss) || SaveCustomShow() != 0) {
         state.dialogCancelled = 1;
     }
-    if (state.dialogCancelled == 0) {
-        let_events_run();
-        finish();
-        close();
-    }
+    return state.dialogCancelled == 0;
 }
 
 void create_sequence::cancel()
@@ -276,18 +295,22 @@ void create_sequence::cancel()
     close();
 }
 
+// The show window reads the show from a scratch copy of this process and fills the
+// process's one show table from it; the editor keeps its own copy of the table across
+// the run and puts it back, so nothing depends on reading the copy back.
 void create_sequence::testRun()
 {
     GlobalSettings& settings = globalSettings();
-    ConfigUiState& state = configUiState();
     let_events_run();
-    state.savedShowName = settings.activeCss;
-    settings.activeCss = ScratchFile::testRunCopy;
-    if (SaveCustomShow() == 0) {
+    const QString activeName = settings.activeCss;
+    const CustomShow edited = customShow();
+    settings.activeCss = ScratchFile::testRunCopy();
+    if (SaveCustomShow() == 0)
         run_test_show();
-        removeIgnoringCase(ScratchFile::testRunCopy);
-    }
-    settings.activeCss = state.savedShowName;
+    removeFile(settings.slideshowPath + ScratchFile::testRunCopy());
+    customShow() = edited;
+    settings.activeCss = activeName;
+    RefreshGrid();
     screen_saver_off();
     show();
     raise();
@@ -298,29 +321,19 @@ void create_sequence::testRun()
 void create_sequence::previewSlide()
 {
     GlobalSettings& settings = globalSettings();
-    ConfigUiState& state = configUiState();
+    const ConfigUiState& state = configUiState();
     QPushButton* preview = buttons_[16];
     preview->setEnabled(false);
     let_events_run();
-    state.savedShowName = settings.activeCss;
-    settings.activeCss = ScratchFile::wholeShowCopy;
-    bool saved = SaveCustomShow() == 0;
-    if (saved) {
-        settings.activeCss = ScratchFile::singleSlideCopy;
-        saved = SaveSingleSlide(state.currentSlide) == 0;
-    }
-    if (saved) {
+    const QString activeName = settings.activeCss;
+    const CustomShow edited = customShow();
+    settings.activeCss = ScratchFile::singleSlideCopy();
+    if (SaveSingleSlide(state.currentSlide) == 0)
         run_test_show();
-        removeIgnoringCase(ScratchFile::singleSlideCopy);
-        settings.activeCss = state.savedShowName;
-        let_events_run();
-        settings.activeCss = ScratchFile::wholeShowCopy;
-        if (LoadCustomShow() == 0)
-            removeIgnoringCase(ScratchFile::wholeShowCopy);
-    }
-    settings.activeCss = state.savedShowName;
-    let_events_run();
-    DeleteScratchFiles();
+    removeFile(settings.slideshowPath + ScratchFile::singleSlideCopy());
+    customShow() = edited;
+    settings.activeCss = activeName;
+    RefreshGrid();
     screen_saver_off();
     show();
     raise();
@@ -329,6 +342,29 @@ void create_sequence::previewSlide()
     if (!finished_)
         preview->setEnabled(customShow().slideCount > 0);
     let_events_run();
+}
+
+void create_sequence::rememberSavedState() { savedShow_ = customShow(); }
+
+bool create_sequence::mayLeave()
+{
+    if (sameSlides(customShow(), savedShow_))
+        return true;
+    const QString active = globalSettings().activeCss;
+    const QString name = active.compare(QLatin1String("EMPTY"), Qt::CaseInsensitive) == 0
+                             ? QStringLiteral("the new slide show")
+                             : displayFileName(active);
+    const MessageAnswer answer
+        = showMessage(Message{QStringLiteral("Save changes to %1?").arg(name), windowTitle(),
+                              MessageButtons::YesNoCancel, MessageIcon::Question, MessageAnswer::Cancel});
+    if (answer == MessageAnswer::No)
+        return true;
+    // Saved, the editor leaves on the saved show, as Save & Exit does.
+    if (answer == MessageAnswer::Yes && saveForExit()) {
+        configUiState().savedShowName = globalSettings().activeCss;
+        return true;
+    }
+    return false;
 }
 
 void create_sequence::dropFiles(const QStringList& paths, int row)

@@ -307,7 +307,8 @@ void frmEffects::SSCommand3_Click()
     GlobalSettings& settings = globalSettings();
     settings.randomSpeedAdjuster = static_cast<std::int16_t>(speedAdjusterFromOptions(
         Option1->isChecked(), Option2->isChecked(), Option3->isChecked(), settings.randomSpeedAdjuster));
-    save_settings();
+    if (save_settings() != 0)
+        return;
     accept();
 }
 

@@ -390,7 +390,9 @@ void frmoptions::SSCommand4_Click()
 void frmoptions::SSCommand3_Click()
 {
     globalSettings().showBorder = Check1->isChecked() ? 1 : 0;
-    save_settings();
+    // A save that failed has said why; the window stays open so the user can retry.
+    if (save_settings() != 0)
+        return;
     let_events_run();
     accept();
 }

@@ -139,7 +139,10 @@ void Password::OK_Click()
     }
     setScreenSaverPassword(outcome.normalised);
     let_events_run();
-    save_settings();
+    // Reloading after a failed save would drop the new password from memory as well:
+    // the dialog stays open with it, so the user can retry.
+    if (save_settings() != 0)
+        return;
     let_events_run();
     load_settings();
     let_events_run();

@@ -355,7 +355,7 @@ QWidget* r_andom::buildOptions()
 
 void r_andom::Form_Load()
 {
-    // A test run that died may have left the user's configuration set aside.
+    // An older version's test run that died may have left the user's configuration set aside.
     restoreRandomConfigAfterInterruptedTest();
     LoadRandomShowConfig();
     const RandomShowConfig& config = randomShowConfig();
@@ -525,7 +525,9 @@ void r_andom::SSCommand8_Click()
     stopPreviewSound();
     rememberBrowseFolders();
     takeSettingsFromWindow();
-    SaveRandomShowConfig();  // a failure has shown its message; the window closes anyway
+    // A failed or declined save has said why; the window stays open so nothing is lost.
+    if (SaveRandomShowConfig() != 0)
+        return;
     leave();
 }
 

@@ -4,14 +4,12 @@
 #include "components/platform/file_names.h"
 #include "components/platform/message_box.h"
 #include "settings/global_settings.h"
+#include "settings/replaceable_file.h"
 #include "showdata/name_lookup.h"
 #include "showdata/file_discovery.h"
 #include "showdata/random_show_config_file.h"
 #include "showdata/scratch_files.h"
-
-
-#include <cerrno>
-#include <cstdio>
+#include "startup/startup_state.h"
 
 namespace qv {
 namespace {
@@ -21,14 +19,6 @@ std::vector<QString> oneBased(const QStringList& entries)
     std::vector<QString> list(1);
     list.insert(list.end(), entries.begin(), entries.end());
     return list;
-}
-
-// rename(2) replaces an existing target in one step; 0 or the error code.
-int moveFile(const QString& from, const QString& to)
-{
-    if (std::rename(encodeFileName(from).constData(), encodeFileName(to).constData()) == 0)
-        return FileError::None;
-    return fileErrorFromErrno(errno);
 }
 
 } // namespace
@@ -85,35 +75,19 @@ bool findsAnyPicture(const RandomShowConfig& config)
 
 TestRunOutcome runWithEditedRandomConfig(const std::function<void()>& runShow)
 {
-    const QString& folder = globalSettings().slideshowPath;
-    // A "zxz.rss" left by a run that died is the user's real file: bring it back before the
-    // scratch files are cleared, or the clearing would delete it.
-    restoreRandomConfigAfterInterruptedTest();
     DeleteScratchFiles();
-
-    const QString savedFile = resolvePathIgnoringCase(randomShowConfigPath());
-    const QString waitingFile = folder + ScratchFile::randomConfigCopy;
-    const bool hadSavedFile = FileExistsIn(folder, randomShowConfigFileName);
-    if (hadSavedFile) {
-        if (const int error = moveFile(savedFile, waitingFile); error != FileError::None) {
-            showMessage(fileErrorText(error));
-            return TestRunOutcome::NotSetAside;
-        }
+    const QString copy = globalSettings().slideshowPath + ScratchFile::randomConfigCopy();
+    if (const int error = replaceFileContents(copy, formatRandomShowConfig(randomShowConfig(), startupState().appName));
+        error != FileError::None) {
+        showMessage(fileErrorText(error) + QLatin1Char('\n') + displayFileName(copy));
+        return TestRunOutcome::SaveFailed;
     }
-
-    const bool saved = SaveRandomShowConfig() == FileError::None;
-    if (saved) {
+    {
+        const RandomShowConfigRedirect redirect(copy);
         runShow();
-        // A show started meanwhile by another process (a desktop's saver daemon) may have put
-        // the waiting file back already: then "quintavu.rss" is the user's own again.
-        if (!hadSavedFile || FileExistsIn(folder, ScratchFile::randomConfigCopy))
-            removeFile(resolvePathIgnoringCase(randomShowConfigPath()));
     }
-    // Should the way back fail, the user's file stays where it waits (never cleared as a
-    // scratch file) and the next opening or show start moves it back.
-    if (!hadSavedFile || moveFile(waitingFile, savedFile) == FileError::None)
-        DeleteScratchFiles();
-    return saved ? TestRunOutcome::Ran : TestRunOutcome::SaveFailed;
+    removeFile(copy);
+    return TestRunOutcome::Ran;
 }
 
 } // namespace qv

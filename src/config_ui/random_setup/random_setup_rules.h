@@ -35,13 +35,12 @@ bool findsAnyPicture(const RandomShowConfig& config);
 // What became of a test run.
 enum class TestRunOutcome {
     Ran,            // the show ran on the edited settings
-    SaveFailed,     // the edited settings could not be written (the save said so)
-    NotSetAside,    // the user's file could not be moved aside, so nothing was written
+    SaveFailed,     // the edited settings could not be written (a message said so)
 };
 
-// Runs `runShow` on the process-wide configuration: the user's "quintavu.rss" waits as
-// "zxz.rss" while the configuration is written in its place, and comes back afterwards
-// whatever happened, byte for byte as it was.
+// Runs `runShow` on the process-wide configuration, written to this process's own
+// scratch copy, which the show reads instead of "quintavu.rss": the user's saved file
+// is never touched, so a save by another window meanwhile is never undone.
 TestRunOutcome runWithEditedRandomConfig(const std::function<void()>& runShow);
 
 } // namespace qv

@@ -515,7 +515,9 @@ void FrmTitle::Help_Click(int index)
         FrmAbout::showModal(this);
         break;
     case 5:
-        save_settings();
+        // A failed save has said why; the window stays so the choices are not lost.
+        if (save_settings() != 0)
+            break;
         screen_saver_on();
         let_events_run();
         busy_ = false;

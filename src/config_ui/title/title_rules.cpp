@@ -3,6 +3,7 @@
 #include "components/platform/file_names.h"
 #include "showdata/byte_source.h"
 #include "showdata/field_reader.h"
+#include "showdata/name_lookup.h"
 
 #include <array>
 
@@ -58,7 +59,9 @@ bool deleteActiveShow(GlobalSettings& settings, QString& savedShowName)
     bool deleted = false;
     const QString name = settings.activeCss;
     if (!noActiveShow(name) && isPlainFileName(name)) {
-        const QString path = settings.slideshowPath + name;
+        // The list shows names without regard to case, as a load or save finds them.
+        const QStringList spellings = namesMatchingIgnoringCase(settings.slideshowPath, name);
+        const QString path = settings.slideshowPath + (spellings.isEmpty() ? name : spellings.first());
         // A plain file, or a link whose file has gone; never a folder.
         if (isPlainFile(path) || !entryExists(path))
             deleted = removeFile(path);

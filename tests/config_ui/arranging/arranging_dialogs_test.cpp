@@ -207,6 +207,24 @@ TEST_F(ArrangingDialogs, SaveKeepsLettersAndDigitsAndReturnSavesOnceANameIsThere
     EXPECT_FALSE(QFile::exists(dataPath(QStringLiteral("TDZ.css"))));
     EXPECT_EQ(globalSettings().activeCss, QStringLiteral("MyShow.css"));
 
+    // Another saved show's name asks first (default No); No goes back to the name entry
+    // with that show as it was, Yes replaces it.
+    const QByteArray other = "\"Quintavue\",,,,,,,0\r\n";
+    writeShow(QStringLiteral("Other.css"), other);
+    csave over;
+    over.show();
+    QTest::keyClicks(over.findChild<QLineEdit*>(QStringLiteral("Text1")), QStringLiteral("other"));
+    for (const MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+        messages.messages.clear();
+        messages.answers = {answer};
+        button(&over, "SSCommand1")->click();
+        ASSERT_EQ(messages.messages.size(), 1U);
+        EXPECT_EQ(messages.messages[0].text, QStringLiteral("Other.css already exists. Replace it?"));
+        EXPECT_EQ(messages.messages[0].defaultAnswer, MessageAnswer::No);
+        EXPECT_EQ(over.isVisible(), answer == MessageAnswer::No);
+        EXPECT_EQ(test::readFile(dataPath(QStringLiteral("Other.css"))) == other, answer == MessageAnswer::No);
+    }
+
     csave cancelled;
     cancelled.show();
     QTest::keyClick(&cancelled, Qt::Key_Escape);
@@ -242,11 +260,12 @@ TEST_F(ArrangingDialogs, LoadFillsTheNameFromTheListAndStaysOpenWhenTheShowCanno
 
     clickRow(&dialog, QStringLiteral("File1"), QStringLiteral("Holiday.CSS"));
     EXPECT_EQ(entry->text(), QStringLiteral("Holiday"));
+    const QString returnTo = configUiState().savedShowName;
     button(&dialog, "SSCommand1")->click();
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(customShow().slideCount, 1);
     EXPECT_EQ(customShow().description[1], QStringLiteral("beach"));
-    EXPECT_EQ(configUiState().savedShowName, QStringLiteral("Holiday.css"));
+    EXPECT_EQ(configUiState().savedShowName, returnTo);  // a show looked at is not yet chosen
     EXPECT_EQ(configUiState().currentSlide, 1);
     EXPECT_EQ(configUiState().editorState, 2);
 

@@ -3,6 +3,7 @@
 #include "config_ui/common/config_ui_state.h"
 #include "config_ui/common/window_openers.h"
 #include "showdata/custom_show_file.h"
+#include "showdata/scratch_files.h"
 #include "startup/program_windows.h"
 #include "config_ui/support/message_recorder.h"
 #include "support/qt_printers.h"
@@ -52,14 +53,17 @@ protected:
     }
 
     // Saves `show` as "name" and opens the editor on it, as the title screen does.
-    create_sequence& openOn(const CustomShow& show, const QString& name = QStringLiteral("trip.css"))
+    // `returnTo` is the show active before (the title screen's "Edit New Slide Show" opens on
+    // "NEW EDIT").
+    create_sequence& openOn(const CustomShow& show, const QString& name = QStringLiteral("trip.css"),
+                            const QString& returnTo = QString())
     {
         customShow() = show;
         globalSettings().activeCss = name;
         if (name != QLatin1String("NEW EDIT") && name != QLatin1String("EMPTY")) {
             EXPECT_EQ(SaveCustomShow(), 0);
         }
-        configUiState().savedShowName = name;
+        configUiState().savedShowName = returnTo.isEmpty() ? name : returnTo;
         configUiState().editorOpen = true;
         editor_ = std::make_unique<create_sequence>();
         editor_->Form_Load();
@@ -145,7 +149,6 @@ TEST_F(EditorWindow, CellsShowWhatFitsSoundNeedsASoundAndResetAsksFirst)
     click(17);
     EXPECT_EQ(customShow().slideCount, 0);
     EXPECT_EQ(globalSettings().activeCss, QStringLiteral("EMPTY"));
-    EXPECT_EQ(configUiState().savedShowName, QStringLiteral("EMPTY"));
     EXPECT_EQ(editor_->findChild<QLabel*>(QStringLiteral("FXLabel2"))->text(), QStringLiteral("File="));
     EXPECT_FALSE(editor_->rowHighlighted(0));
 }
@@ -221,22 +224,71 @@ TEST_F(EditorWindow, KeyboardScrollsToKeepTheSelectionInView)
     EXPECT_EQ(editor_->focusWidget(), grid());
 }
 
-// Cancel, the close box and Escape leave the same way: the edited slides stay in memory,
-// the name goes back to the saved show's.
-TEST_F(EditorWindow, CancelTheCloseBoxAndEscapeKeepTheSlidesAndRestoreTheName)
+// Cancel leaves at once: the edited slides stay in memory, the name goes back to the
+// show the editor opened on. The close box and Escape (pressed in the grid) ask first
+// when there are unsaved changes: Cancel stays, Discard leaves as Cancel does, Save
+// saves and leaves.
+TEST_F(EditorWindow, LeavingAsksAboutUnsavedChangesExceptThroughCancel)
 {
     const std::function<void()> ways[] = {[this] { click(23); }, [this] { editor_->close(); },
                                           [this] { QTest::keyClick(grid(), Qt::Key_Escape); }};
-    for (const auto& leave : ways) {
+    const QByteArray four = formatCustomShow(numberedShow(4), QStringLiteral("Quintavue"));
+    for (int way = 0; way < 3; ++way) {
+        SCOPED_TRACE(way);
         openOn(numberedShow(4));
-        clickCell(0);
-        click(13);
-        globalSettings().activeCss = QStringLiteral("renamed.css");  // as a save dialog would
-        leave();
+        messages.messages.clear();
+        ways[way]();  // nothing changed: nothing to ask
+        EXPECT_TRUE(messages.messages.empty());
         EXPECT_FALSE(configUiState().editorOpen);
-        EXPECT_EQ(globalSettings().activeCss, QStringLiteral("trip.css"));
-        EXPECT_EQ(customShow().slideCount, 3);
-        EXPECT_FALSE(editor_->isVisible());
+        for (const MessageAnswer answer : {MessageAnswer::Cancel, MessageAnswer::No, MessageAnswer::Yes}) {
+            openOn(numberedShow(4));
+            clickCell(0);
+            click(13);
+            messages.messages.clear();
+            messages.answers = {answer};
+            ways[way]();
+            if (way == 0) {
+                EXPECT_TRUE(messages.messages.empty());
+            } else {
+                ASSERT_EQ(messages.messages.size(), 1U);
+                EXPECT_EQ(messages.messages[0].text, QStringLiteral("Save changes to trip.css?"));
+            }
+            const bool stays = way != 0 && answer == MessageAnswer::Cancel;
+            EXPECT_EQ(configUiState().editorOpen, stays);
+            EXPECT_EQ(globalSettings().activeCss, QStringLiteral("trip.css"));
+            EXPECT_EQ(customShow().slideCount, 3);
+            EXPECT_EQ(test::readFile(dataPath(QStringLiteral("trip.css"))) == four,
+                      way == 0 || answer != MessageAnswer::Yes);
+            if (way == 0)
+                break;
+        }
+    }
+}
+
+// Whatever was tried, reset or looked at in the editor, Cancel returns to the show
+// that was active when it opened.
+TEST_F(EditorWindow, CancelAfterTestPreviewResetOrLoadKeepsTheActiveShow)
+{
+    setTestShowRunner([] {
+        LoadCustomShow();
+        showRunning() = false;
+    });
+    editorDialogOpeners().loadDialog = [](QWidget*) {
+        globalSettings().activeCss = QStringLiteral("other.css");
+        LoadCustomShow();
+    };
+    customShow() = numberedShow(3);
+    globalSettings().activeCss = QStringLiteral("other.css");
+    ASSERT_EQ(SaveCustomShow(), 0);
+    for (const QString& opened : {QStringLiteral("trip.css"), QStringLiteral("NEW EDIT")}) {
+        for (const int button : {22, 16, 17, 18}) {
+            openOn(numberedShow(3), opened, QStringLiteral("trip.css"));
+            customShow() = numberedShow(2);
+            messages.answers = {MessageAnswer::Yes};
+            click(button);
+            click(23);
+            EXPECT_EQ(globalSettings().activeCss, QStringLiteral("trip.css")) << button << opened.toStdString();
+        }
     }
 }
 
@@ -293,13 +345,13 @@ TEST_F(EditorWindow, TestRunAndPreviewLeaveNoScratchFileAndTheShowUnchanged)
     click(22);
     clickCell(2 * 7);
     click(16);
-    EXPECT_EQ(names, (QStringList{"tdz.css", "ZXZ.CSS"}));
+    EXPECT_EQ(names, (QStringList{ScratchFile::testRunCopy(), ScratchFile::singleSlideCopy()}));
     EXPECT_EQ(counts, (QList<int>{5, 1}));
     EXPECT_EQ(customShow().slideCount, 5);
     for (int n = 1; n <= 5; ++n)
         EXPECT_EQ(customShow().slide(n), show.slide(n));
     EXPECT_EQ(globalSettings().activeCss, QStringLiteral("trip.css"));
-    EXPECT_EQ(QDir(dataPath(QString())).entryList(QDir::Files), QStringList{"trip.css"});
+    EXPECT_EQ(QDir(dataPath(QString())).entryList(QDir::Files | QDir::Hidden), QStringList{"trip.css"});
     EXPECT_TRUE(editor_->button(16)->isEnabled());
 }
 

@@ -4,6 +4,7 @@
 #include "components/picture/fx_image.h"
 #include "config_ui/effects/effect_grid.h"
 #include "config_ui/effects/frm_effects.h"
+#include "showdata/effect_selection_file.h"
 #include "startup/startup_state.h"
 
 #include <QApplication>
@@ -151,7 +152,7 @@ TEST_F(EffectChooser, UnwritableFolderIsReportedAndTheWindowStays)
     click(QStringLiteral("SSCommand3"));
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     ASSERT_EQ(messages.messages.size(), 1U);
-    EXPECT_EQ(messages.messages[0].text, QStringLiteral("Error Saving data Permission denied"));
+    EXPECT_EQ(messages.messages[0].text, "Error Saving data Permission denied\n" + effectSelectionPath());
     EXPECT_TRUE(window_->isVisible());
     EXPECT_EQ(savedSelection(), before);
 }

@@ -1,0 +1,25 @@
+#include "config_ui/common/partly_read_show.h"
+
+#include "components/platform/file_names.h"
+#include "components/platform/message_box.h"
+#include "config_ui/common/config_ui_state.h"
+
+namespace qv {
+
+bool mayReplacePartlyReadShow(const QString& fileName)
+{
+    ConfigUiState& state = configUiState();
+    if (state.partlyReadShow.isEmpty() || fileName.compare(state.partlyReadShow, Qt::CaseInsensitive) != 0)
+        return true;
+    const bool replace
+        = showMessage(Message{displayFileName(fileName)
+                                  + QStringLiteral(" could not be read whole. Saving replaces it with the slides "
+                                                   "shown in the editor, and the rest of the file is lost. Replace it?"),
+                              QString(), MessageButtons::YesNo, MessageIcon::Warning, MessageAnswer::No})
+          == MessageAnswer::Yes;
+    if (replace)
+        state.partlyReadShow.clear();
+    return replace;
+}
+
+} // namespace qv
