@@ -33,7 +33,11 @@ FXImage::FXImage(QWidget* parent) : QWidget(parent), player_(new TransitionPlaye
     prepareMagick();
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    connect(player_, &TransitionPlayer::frameChanged, this, qOverload<>(&QWidget::update));
+    // Only the part of the frame that changed is painted and sent to the screen.
+    connect(player_, &TransitionPlayer::frameChanged, this, [this](const QRect& changed) {
+        const qreal scale = devicePixelRatioF();
+        update(QRectF(QPointF(changed.topLeft()) / scale, QSizeF(changed.size()) / scale).toAlignedRect());
+    });
     connect(player_, &TransitionPlayer::finished, this, &FXImage::onTransitionFinished);
 }
 

@@ -8,6 +8,8 @@
 #include <QMouseEvent>
 #include <QRandomGenerator>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace qv {
@@ -15,6 +17,7 @@ namespace qv {
 TransitionPlayer::TransitionPlayer(QObject* parent) : QObject(parent)
 {
     timer_.setTimerType(Qt::PreciseTimer);
+    timer_.setSingleShot(true);
     connect(&timer_, &QTimer::timeout, this, &TransitionPlayer::step);
 }
 
@@ -32,7 +35,7 @@ void TransitionPlayer::start(const TransitionRequest& request, QImage from, QIma
     if (request.effect == 0 || !isTransitionImplemented(request.effect) || from.size() != to_.size()) {
         frame_ = to_;
         to_ = QImage();
-        emit frameChanged();
+        emit frameChanged(frame_.rect());
         emit finished();
         return;
     }
@@ -41,15 +44,15 @@ void TransitionPlayer::start(const TransitionRequest& request, QImage from, QIma
     frame_.setDevicePixelRatio(to_.devicePixelRatio());
     renderer_ = std::make_unique<TransitionRenderer>(
         TransitionSetup{request.effect, request.grain, QRandomGenerator::global()->generate(), to_.size()});
-    renderer_->render(from_, to_, 0.0, frame_);
+    renderer_->advance(from_, to_, 0.0, frame_);
     duration_ = transitionDuration(request.speed, request.grain, request.logicalArea);
     pointerAtStart_ = QCursor::pos();
     QCoreApplication::instance()->installEventFilter(this);
     stats_.begin();
     stats_.frameDrawn();
     clock_.start();
-    timer_.start(frameInterval(request.refreshRate));
-    emit frameChanged();
+    scheduleNextFrame(0.0);
+    emit frameChanged(frame_.rect());
 }
 
 void TransitionPlayer::step()
@@ -61,9 +64,27 @@ void TransitionPlayer::step()
         finishNow();
         return;
     }
-    renderer_->render(from_, to_, progress, frame_);
+    const QRect changed = renderer_->advance(from_, to_, progress, frame_);
+    scheduleNextFrame(progress);
+    if (changed.isEmpty())
+        return;
     stats_.frameDrawn();
-    emit frameChanged();
+    emit frameChanged(changed);
+}
+
+void TransitionPlayer::scheduleNextFrame(double progress)
+{
+    const auto interval = frameInterval(request_.refreshRate);
+    const double next = renderer_->nextChange(progress);
+    if (next <= progress) {
+        timer_.start(interval);
+        return;
+    }
+    // Nothing to see before `next` (or before the end): sleep until then, but never
+    // wake more often than the display refreshes.
+    const double due = std::min(next, 1.0) * double(duration_.count());
+    const auto wait = std::chrono::milliseconds(std::llround(std::ceil(due - double(clock_.elapsed()))));
+    timer_.start(std::max(interval, wait));
 }
 
 void TransitionPlayer::finishNow()
@@ -80,7 +101,7 @@ void TransitionPlayer::finishNow()
     stats_.frameDrawn();
     if (frameStatsWanted())
         std::fprintf(stderr, "%s\n", qPrintable(stats_.summary(request_.effect, duration_.count())));
-    emit frameChanged();
+    emit frameChanged(frame_.rect());
     emit finished();
 }
 

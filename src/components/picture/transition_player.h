@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QObject>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <QTimer>
 
@@ -31,9 +32,12 @@ inline constexpr int KeyPress = 4;
 inline constexpr int KeyPressOrMouseMove = 9;  // any other value counts as KeyPress
 } // namespace CancelMode
 
-// Plays one transition at a time between two frames of equal size: a frame per display
-// refresh, composed into one frame prepared at the start, so playing allocates nothing.
-// Effect 0, and effects the renderer does not draw, end at once.
+// Plays one transition at a time between two frames of equal size, composed into one
+// frame prepared at the start, so playing allocates nothing. A frame is drawn per
+// display refresh while the picture moves; an effect that changes in steps (a blind,
+// a coarse wipe) sleeps from one step to the next, and each frame redraws and reports
+// only the part that changed. Effect 0, and effects the renderer does not draw, end
+// at once.
 class TransitionPlayer : public QObject {
     Q_OBJECT
 
@@ -51,7 +55,8 @@ public:
     const QImage& frame() const { return frame_; }
 
 signals:
-    void frameChanged();
+    // `changed`: the part of frame() that changed, in its pixels.
+    void frameChanged(const QRect& changed);
     // Once per start(), after the final frame is in frame().
     void finished();
 
@@ -60,6 +65,7 @@ protected:
 
 private:
     void step();
+    void scheduleNextFrame(double progress);
     bool cutsTransition(const QEvent* event) const;
 
     std::unique_ptr<TransitionRenderer> renderer_;

@@ -2,6 +2,7 @@
 
 #include "components/transitions/seeded_random.h"
 
+#include <algorithm>
 #include <cmath>
 #include <unordered_map>
 
@@ -134,6 +135,61 @@ ThresholdGrid::ThresholdGrid(ThresholdFn threshold, CellUnits units, int grain,
     spanEnds_.resize(runs_.size());
     spanEndCount_.resize(patterns);
     startsNew_.resize(patterns);
+    turning_.resize(2 * patterns);
+    thresholds_.reserve(runs_.size());
+    for (const Run& run : runs_)
+        thresholds_.push_back(run.threshold);
+    std::sort(thresholds_.begin(), thresholds_.end());
+    thresholds_.erase(std::unique(thresholds_.begin(), thresholds_.end()), thresholds_.end());
+}
+
+std::uint32_t ThresholdGrid::nextTurn(std::uint32_t progress) const
+{
+    // A cell is new once the progress is above its threshold.
+    const auto next = std::lower_bound(thresholds_.begin(), thresholds_.end(), progress);
+    return next == thresholds_.end() ? 65537u : std::uint32_t{*next} + 1u;
+}
+
+QRect ThresholdGrid::composeTurning(const FramePixels& frame, std::uint32_t drawn, std::uint32_t progress) const
+{
+    const std::size_t patterns = spanEndCount_.size();
+    // Per pattern, the columns from the first to the last turning run: what the
+    // frame's changed rectangle spans on the rows of that pattern.
+    for (std::size_t k = 0; k < patterns; ++k) {
+        std::int32_t first = width_;
+        std::int32_t last = 0;
+        std::int32_t left = 0;
+        for (auto i = static_cast<std::size_t>(patternRunBegin_[k]); i < static_cast<std::size_t>(patternRunBegin_[k + 1]); ++i) {
+            const std::uint32_t threshold = runs_[i].threshold;
+            if (threshold >= drawn && threshold < progress) {
+                first = std::min(first, left);
+                last = runs_[i].end;
+            }
+            left = runs_[i].end;
+        }
+        turning_[2 * k] = first;
+        turning_[2 * k + 1] = last;
+    }
+    QRect changed;
+    for (int y = 0; y < height_; ++y) {
+        const auto pattern = static_cast<std::size_t>(patternOfCellRow_[static_cast<std::size_t>(y / cellHeight_)]);
+        const std::int32_t first = turning_[2 * pattern];
+        const std::int32_t last = turning_[2 * pattern + 1];
+        if (first >= last)
+            continue;
+        const Pixel* newRow = frame.toRow(y);
+        Pixel* out = frame.outRow(y);
+        std::int32_t x = 0;
+        for (auto i = static_cast<std::size_t>(patternRunBegin_[pattern]); x < last; ++i) {
+            const std::int32_t end = runs_[i].end;
+            const std::uint32_t threshold = runs_[i].threshold;
+            if (threshold >= drawn && threshold < progress)
+                copyPixels(out + x, newRow + x, end - x);
+            x = end;
+        }
+        changed |= QRect(first, y, last - first, 1);
+    }
+    return changed;
 }
 
 void ThresholdGrid::prepareSpans(std::uint32_t progress) const

@@ -2,6 +2,7 @@
 
 #include "components/transitions/effect_recipe.h"
 
+#include <QRect>
 #include <QSize>
 
 #include <cstdint>
@@ -26,6 +27,14 @@ public:
     void prepareSpans(std::uint32_t progress) const;
     void composeRows(const FramePixels& frame, int firstRow, int endRow) const;
 
+    // Brings a frame composed at progress `drawn` to `progress` (drawn <= progress):
+    // copies from the new picture only the cells that turn in between, and returns
+    // the rectangle they cover (empty when none turns).
+    QRect composeTurning(const FramePixels& frame, std::uint32_t drawn, std::uint32_t progress) const;
+    // The least progress above `progress` at which some cell turns; above 65536 when
+    // none is left.
+    std::uint32_t nextTurn(std::uint32_t progress) const;
+
     int cellWidth() const { return cellWidth_; }
     int cellHeight() const { return cellHeight_; }
 
@@ -44,11 +53,13 @@ private:
     std::vector<Run> runs_;
     std::vector<std::int32_t> patternRunBegin_; // pattern k: runs_[begin[k], begin[k+1])
     std::vector<std::int32_t> patternOfCellRow_;
+    std::vector<std::uint16_t> thresholds_; // every threshold in use, ascending
 
     // Per-frame working tables, sized once here.
     mutable std::vector<std::int32_t> spanEnds_;     // per pattern: ends of alternating spans
     mutable std::vector<std::int32_t> spanEndCount_; // per pattern
     mutable std::vector<std::uint8_t> startsNew_;    // per pattern: first span is new
+    mutable std::vector<std::int32_t> turning_;      // per pattern: begin, end of turning columns
 };
 
 } // namespace qv::transitions

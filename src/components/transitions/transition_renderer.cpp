@@ -6,7 +6,9 @@
 #include "components/transitions/threshold_grid.h"
 
 #include <cmath>
+#include <optional>
 #include <thread>
+#include <utility>
 #include <variant>
 
 namespace qv {
@@ -70,12 +72,18 @@ void copyWhole(const QImage& source, QImage& out)
         copyPixels(frame.outRow(y), frame.fromRow(y), frame.width);
 }
 
+std::uint32_t quantisedProgress(double progress)
+{
+    return static_cast<std::uint32_t>(std::lround(progress * 65536.0));
+}
+
 } // namespace
 
 struct TransitionRenderer::Impl {
     TransitionSetup setup;
     Plan plan;
     std::unique_ptr<RowSplitter> splitter;
+    std::optional<std::uint32_t> advancedTo; // the progress of the last advance()
 
     void compose(const FramePixels& frame, double progress) const
     {
@@ -93,7 +101,7 @@ private:
     static void composeWith(const ThresholdGrid& grid, const FramePixels& frame, double progress,
                             RowSplitter*)
     {
-        grid.prepareSpans(static_cast<std::uint32_t>(std::lround(progress * 65536.0)));
+        grid.prepareSpans(quantisedProgress(progress));
         grid.composeRows(frame, 0, frame.height);
     }
 
@@ -152,6 +160,35 @@ void TransitionRenderer::render(const QImage& from, const QImage& to, double pro
         return;
     }
     impl_->compose(FramePixels(from, to, out), p);
+}
+
+QRect TransitionRenderer::advance(const QImage& from, const QImage& to, double progress, QImage& out)
+{
+    if (!impl_)
+        return {};
+    const QSize size = impl_->setup.size;
+    if (size.isEmpty() || !fitsFrame(from, size) || !fitsFrame(to, size) || !fitsFrame(out, size))
+        return {};
+    const double p = std::isnan(progress) ? 0.0 : std::clamp(progress, 0.0, 1.0);
+    const std::uint32_t target = quantisedProgress(p);
+    const std::optional<std::uint32_t> drawn = std::exchange(impl_->advancedTo, target);
+    const auto* grid = std::get_if<ThresholdGrid>(&impl_->plan);
+    // A grid's cells only ever turn from old to new, each at its threshold, so the
+    // cells that turned in between are all that differ. Its ends agree with
+    // render()'s exact ends: at 0 no cell is new, at 1 every cell is.
+    if (grid != nullptr && drawn && *drawn <= target)
+        return grid->composeTurning(FramePixels(from, to, out), *drawn, target);
+    render(from, to, p, out);
+    return QRect(QPoint(0, 0), size);
+}
+
+double TransitionRenderer::nextChange(double progress) const
+{
+    const auto* grid = impl_ ? std::get_if<ThresholdGrid>(&impl_->plan) : nullptr;
+    if (grid == nullptr)
+        return progress;
+    const double p = std::isnan(progress) ? 0.0 : std::clamp(progress, 0.0, 1.0);
+    return grid->nextTurn(quantisedProgress(p)) / 65536.0;
 }
 
 bool isTransitionImplemented(int effect)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 #include <QSize>
 
 #include <cstdint>
@@ -35,6 +36,16 @@ public:
     // 0 gives `from` exactly, 1 gives `to` exactly. Images of another size or
     // depth leave `out` untouched.
     void render(const QImage& from, const QImage& to, double progress, QImage& out) const;
+
+    // As render(), for a player that keeps one frame on screen: `out` holds the frame
+    // of this renderer's previous advance() (its first call draws the whole frame)
+    // and is brought to `progress`, redrawing only what differs. Returns the part of
+    // `out` that changed, empty when the frame at `progress` looks the same.
+    QRect advance(const QImage& from, const QImage& to, double progress, QImage& out);
+    // The least progress above `progress` at which the frame looks different; above
+    // 1 when nothing changes before the end. Effects that move the pictures change
+    // all the time and give `progress` itself.
+    double nextChange(double progress) const;
 
     struct Impl;
 

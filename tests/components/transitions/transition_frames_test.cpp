@@ -103,6 +103,48 @@ TEST_P(EveryEffect, WritesEveryPixelAtOddSizesAndGrainExtremes)
             }
 }
 
+// The bounding rectangle of the pixels in which two frames of one size differ.
+QRect differingArea(const QImage& a, const QImage& b)
+{
+    QRect area;
+    for (int y = 0; y < a.height(); ++y) {
+        const auto* rowA = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+        const auto* rowB = reinterpret_cast<const QRgb*>(b.constScanLine(y));
+        for (int x = 0; x < a.width(); ++x) {
+            if (rowA[x] != rowB[x])
+                area |= QRect(x, y, 1, 1);
+        }
+    }
+    return area;
+}
+
+// A player keeps one frame, advances it and sleeps until the next change: each frame
+// must be render()'s, the reported rectangle must hold every pixel that changed, and
+// nothing may change before the moment nextChange() gave.
+TEST_P(EveryEffect, AdvancingKeepsRenderFramesReportsTheChangeAndSleepsOnlyWhileNothingChanges)
+{
+    const QSize size(97, 61);
+    const auto& [older, newer] = picturesOfSize(size);
+    for (const int grain : {1, 16}) {
+        TransitionRenderer renderer({GetParam(), grain, 5, size});
+        QImage kept = untouchedFrame(size);
+        QImage before = kept.copy();
+        double quietUntil = 0.0;
+        for (int step = 0; step <= 64; ++step) {
+            const double progress = step / 64.0;
+            const QRect changed = renderer.advance(older, newer, progress, kept);
+            ASSERT_EQ(kept, frameAt(GetParam(), size, progress, grain, 5)) << "grain " << grain << " step " << step;
+            const QRect differs = differingArea(before, kept);
+            EXPECT_EQ(changed | differs, changed) << "grain " << grain << " step " << step;
+            if (progress < quietUntil)
+                EXPECT_TRUE(differs.isEmpty()) << "grain " << grain << " step " << step;
+            quietUntil = renderer.nextChange(progress);
+            EXPECT_GE(quietUntil, progress);
+            before = kept.copy();
+        }
+    }
+}
+
 TEST_P(RevealingEffect, ShowsOnlyPixelsOfTheTwoPicturesAndNeverTakesNewOnesBack)
 {
     const QSize size(120, 90);
