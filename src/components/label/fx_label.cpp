@@ -2,6 +2,7 @@
 
 #include "components/label/caption_renderer.h"
 #include "components/label/font_substitutions.h"
+#include "components/picture/transition_timing.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -11,8 +12,6 @@
 
 namespace qv {
 namespace {
-
-constexpr int kFrameIntervalMs = 16;
 
 std::chrono::milliseconds steadyNow()
 {
@@ -28,7 +27,6 @@ FXLabel::FXLabel(QWidget* parent)
     installFontSubstitutions();
     setFont(QFont(QStringLiteral("Arial"), 20, QFont::Bold));
     frameTimer_.setTimerType(Qt::PreciseTimer);
-    frameTimer_.setInterval(kFrameIntervalMs);
     connect(&frameTimer_, &QTimer::timeout, this, &FXLabel::advanceAnimation);
     lookChanged();
 }
@@ -73,7 +71,10 @@ void FXLabel::setRunning(bool run)
     progress_ = run ? 0.0 : 1.0;
     if (run) {
         startedAt_ = now();
-        frameTimer_.start();
+        // A frame per refresh of the screen the caption is on: a faster timer would
+        // draw frames the screen never shows. The effect's length is kept by the
+        // clock, whatever the refresh rate.
+        frameTimer_.start(frameInterval(screen() != nullptr ? screen()->refreshRate() : 0.0));
     } else {
         frameTimer_.stop();
     }

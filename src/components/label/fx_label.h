@@ -68,7 +68,7 @@ public:
 
     // The time source of the animation; a steady clock unless replaced.
     void setClock(Clock clock);
-    // One animation step, as the frame timer takes it (about 60 per second).
+    // One animation step, as the frame timer takes it (one per refresh of the screen).
     void advanceAnimation();
 
 signals:
