@@ -112,7 +112,7 @@ TEST_F(FileBrowserTest, HighlightListsFilesWithoutOpeningReturnOpensBackspaceGoe
     EXPECT_EQ(browser.folder(), root_);
 }
 
-TEST_F(FileBrowserTest, AnUnreadableFolderLeavesTheBrowserWhereItWas)
+TEST_F(FileBrowserTest, AnUnreadableFolderLeavesTheBrowserWhereItWasOrAtItsFallback)
 {
     // A browser with nowhere to go back to goes home.
     browser.setFolder(root_ + "missing");
@@ -132,6 +132,12 @@ TEST_F(FileBrowserTest, AnUnreadableFolderLeavesTheBrowserWhereItWas)
     ASSERT_TRUE(QDir(root_ + "alpha").removeRecursively());
     browser.refresh();
     EXPECT_EQ(browser.openFolder(), root_);
+
+    // A dialog's browser goes back to its browse folder instead.
+    browser.setFallbackFolder(root_ + "Beta2");
+    QDir(root_).mkdir("Beta2");
+    browser.setFolder(root_ + "alpha");
+    EXPECT_EQ(browser.openFolder(), root_ + "Beta2/");
 }
 
 TEST_F(FileBrowserTest, FilesArrivingOnDiskAppearKeepingTheSelection)
