@@ -1,3 +1,4 @@
+#include "config_ui/common/storable_names.h"
 #include "config_ui/arranging/add_files.h"
 
 #include "components/platform/message_box.h"
@@ -153,6 +154,7 @@ void Add_files::addPictures(bool everyFile)
         if (!path.isEmpty())
             paths << path;
     }
+    paths = keepStorableNames(paths);
     const AddMode mode = Option1_->isChecked() ? AddMode::Insert : AddMode::Append;
     const AddedSlides added =
         addPicturesToShow(customShow(), configUiState(), mode, paths, delay, globalSettings().mgrainMode);

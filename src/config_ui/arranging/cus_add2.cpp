@@ -1,3 +1,4 @@
+#include "config_ui/common/storable_names.h"
 #include "config_ui/arranging/cus_add2.h"
 
 #include "components/platform/file_names.h"
@@ -103,6 +104,8 @@ void cus_add2::SSCommand1_Click(int index)
     case 0: {
         picker_->storeFolder();
         const QString path = picker_->pathOf(picker_->chosenFileName());
+        if (!path.isEmpty() && keepStorableNames({path}).isEmpty())
+            return;
         const int current = configUiState().currentSlide;
         if (!path.isEmpty() && isSlide(current)) {
             const auto at = static_cast<std::size_t>(current);

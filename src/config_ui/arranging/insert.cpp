@@ -1,3 +1,4 @@
+#include "config_ui/common/storable_names.h"
 #include "config_ui/arranging/insert.h"
 
 #include "components/platform/message_box.h"
@@ -76,6 +77,8 @@ void insert::SSCommand1_Click(int index)
     case 0: {
         picker_->storeFolder();
         const QString path = picker_->pathOf(picker_->chosenFileName());
+        if (!path.isEmpty() && keepStorableNames({path}).isEmpty())
+            return;
         if (!path.isEmpty()) {
             ConfigUiState& state = configUiState();
             const SlideRecord slide =

@@ -13,6 +13,7 @@
 #include "showdata/custom_show_file.h"
 #include "showdata/file_replacement.h"
 #include "config_ui/common/partly_read_show.h"
+#include "config_ui/common/storable_names.h"
 #include "components/platform/file_names.h"
 #include "showdata/effect_catalogue.h"
 #include "showdata/name_lookup.h"
@@ -369,7 +370,7 @@ bool create_sequence::mayLeave()
 
 void create_sequence::dropFiles(const QStringList& paths, int row)
 {
-    const DroppedFiles files = sortDroppedFiles(paths);
+    const DroppedFiles files = sortDroppedFiles(keepStorableNames(paths));
     CustomShow& show = customShow();
     ConfigUiState& state = configUiState();
     if (!files.sounds.isEmpty() && row >= 0 && row < gridRows && state.topRow + row <= show.slideCount) {

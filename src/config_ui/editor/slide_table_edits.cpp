@@ -3,7 +3,9 @@
 #include "components/platform/file_names.h"
 #include "config_ui/common/config_ui_state.h"
 #include "config_ui/common/editor_link.h"
+#include "showdata/directory_listing.h"
 #include "showdata/effect_catalogue.h"
+#include "showdata/file_discovery.h"
 
 #include <QFileInfo>
 
@@ -156,17 +158,21 @@ GridMove moveWithinShow(int slideCount, int topRow, int currentSlide, int step)
 
 DroppedFiles sortDroppedFiles(const QStringList& paths)
 {
-    static const QStringList pictureKinds{"gif", "jpg", "jpeg", "bmp", "dib", "pcx", "tga", "tif", "tiff", "wmf"};
-    static const QStringList soundKinds{"wav", "mid", "midi"};
+    // The browsers' own patterns: whatever Add offers, a drop takes.
+    const auto matches = [](const QString& path, MediaKind kind) {
+        const QByteArray name = encodeFileName(QFileInfo(path).fileName());
+        const auto extensions = patternExtensions(kind);
+        return std::any_of(extensions.begin(), extensions.end(), [&](std::string_view extension) {
+            return hasExtensionIgnoringCase(std::string_view(name.constData(), std::size_t(name.size())), extension);
+        });
+    };
     DroppedFiles files;
     for (const QString& path : paths) {
-        const QFileInfo info(path);
         if (!isPlainFile(path))
             continue;
-        const QString kind = info.suffix().toLower();
-        if (pictureKinds.contains(kind))
+        if (matches(path, MediaKind::Picture))
             files.pictures << path;
-        else if (soundKinds.contains(kind))
+        else if (matches(path, MediaKind::Audio))
             files.sounds << path;
     }
     return files;

@@ -92,6 +92,8 @@ effects::effects(QWidget* parent)
     Label3->setMinimumWidth(Label3->fontMetrics().horizontalAdvance(QStringLiteral("0000")));
     Label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     connect(HScroll1, &QScrollBar::valueChanged, this, [this](int value) { Label3->setText(QString::number(value)); });
+    // Only the user's own moves of the bar count as a new speed; a preview's draw does not.
+    connect(HScroll1, &QScrollBar::actionTriggered, this, [this] { speedTouched_ = true; });
 
     auto* note = new QLabel(QStringLiteral("* Speed of effect will vary according to size of display area"), this);
     note->setWordWrap(true);
@@ -330,8 +332,14 @@ void effects::SSCommand1_Click(int index)
         break;
     case 2: {
         const int row = List1->currentRow();
+        const CustomShow& show = customShow();
+        // Confirmed with the slide's own effect and the bar untouched, the slide keeps its
+        // speed: a "Random Effect" preview shows the speed of its draw, not the slide's.
+        const bool unchanged = row >= 0 && slide_ >= 1 && slide_ <= show.slideCount && !speedTouched_
+                               && effectOfListRow(row) == show.effect[std::size_t(slide_)];
+        const int speed = unchanged ? show.effectSpeed[std::size_t(slide_)] : HScroll1->value();
         if (row >= 0)
-            storeEffect(customShow(), slide_, effectOfListRow(row), HScroll1->value(), Check1->isChecked());
+            storeEffect(customShow(), slide_, effectOfListRow(row), speed, Check1->isChecked());
         accept();
         if (row >= 0) {
             RefreshEffectColumn();

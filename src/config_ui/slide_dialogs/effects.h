@@ -55,6 +55,7 @@ private:
     int slide_;
     int grainRow_;
     bool loading_ = true;
+    bool speedTouched_ = false;  // the user moved the speed bar
     bool activated_ = false;
     bool busyPointer_ = false;
     bool pictureLoaded_ = false;

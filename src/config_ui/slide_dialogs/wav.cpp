@@ -1,3 +1,4 @@
+#include "config_ui/common/storable_names.h"
 #include "config_ui/slide_dialogs/wav.h"
 
 #include "components/sound/fx_snd.h"
@@ -206,6 +207,10 @@ void wav::SSCommand1_Click(int index)
         stopSound();
         startupState().soundBrowseDir = browser_->folder();
         const QString fileName = browser_->currentFileName();
+        if (isChosenSoundFile(fileName) && keepStorableNames({browser_->pathOf(fileName)}).isEmpty()) {
+            button->setEnabled(true);
+            break;
+        }
         if (isChosenSoundFile(fileName))
             storeChoice(browser_->pathOf(fileName), Check2->isChecked());
         closeDialog(Accepted);

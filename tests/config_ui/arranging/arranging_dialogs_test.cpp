@@ -85,6 +85,34 @@ TEST_F(ArrangingDialogs, InsertPutsTheChosenPictureBeforeTheCurrentSlideAndRemem
     EXPECT_FALSE(dialog.isVisible());
 }
 
+// A picture whose name holds a double quote cannot be stored in a show: Insert, Select
+// new picture and Add refuse it with a message naming it, and the show stays as it was.
+TEST_F(ArrangingDialogs, APictureNameAShowCannotHoldIsRefused)
+{
+    const QString quoted = QStringLiteral("say \"cheese\".jpg");
+    makePicture(quoted);
+    const auto tryWith = [&](QDialog& dialog) {
+        setUpShow(2, 1);
+        messages.messages.clear();
+        dialog.show();
+        clickRow(&dialog, QStringLiteral("File1"), quoted);
+        button(&dialog, "SSCommand1_0")->click();
+        ASSERT_EQ(messages.messages.size(), 1U) << dialog.objectName().toStdString();
+        EXPECT_TRUE(messages.messages[0].text.startsWith(picturesFolder() + quoted + "\n"));
+        EXPECT_EQ(customShow().slideCount, 2);
+        EXPECT_EQ(customShow().picture[1], QStringLiteral("/old/1.jpg"));
+        customShow() = CustomShow{};
+    };
+    insert inserting;
+    tryWith(inserting);
+    EXPECT_TRUE(inserting.isVisible());
+    cus_add2 replacing;
+    tryWith(replacing);
+    EXPECT_TRUE(replacing.isVisible());
+    Add_files adding;
+    tryWith(adding);
+}
+
 TEST_F(ArrangingDialogs, AddAllTakesEveryPictureOfTheFolderWithTheDelayTyped)
 {
     for (const char* name : {"a.jpg", "B.GIF", "c.bmp"})

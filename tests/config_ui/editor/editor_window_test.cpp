@@ -385,6 +385,21 @@ TEST_F(EditorWindow, DroppedPicturesAreAppendedAndADroppedSoundGoesToItsRow)
     EXPECT_EQ(customShow().audio[1], QString());
     drop({paths[3]}, editor_->cell(5 * 7));  // below the last slide: nowhere to go
     EXPECT_EQ(customShow().slideCount, 3);
+
+    // Every picture kind the browsers offer is taken, sounds by the browsers' patterns;
+    // a name a show file cannot hold is refused with a message that names it.
+    QStringList more;
+    for (const char* name : {"four.PNG", "five.webp", "six.heic", "seven.heif", "eight.avif", "nine.jxl",
+                             "tune.midi", "say \"cheese\".jpg"}) {
+        more << dataPath(QString::fromUtf8(name));
+        ASSERT_TRUE(test::writeFile(more.last()));
+    }
+    messages.messages.clear();
+    drop(more, grid());
+    ASSERT_EQ(customShow().slideCount, 9);
+    EXPECT_EQ(customShow().picture[9], more[5]);
+    ASSERT_EQ(messages.messages.size(), 1U);
+    EXPECT_TRUE(messages.messages[0].text.startsWith(more[7] + "\n")) << messages.messages[0].text.toStdString();
 }
 
 TEST_F(EditorWindow, DataSheetBecomesAPdfWithoutAPrinter)

@@ -97,6 +97,8 @@ TEST_F(SlideDialogTest, DelayEntryTakesOnlyANumberAndSpinsUpward)
     EXPECT_EQ(customShow().delay, (std::vector<std::int16_t>{0, 12, 12, 12}));
 }
 
+// The preview shows the speed of its draw; Ok with nothing changed keeps the slide's own
+// speed, a speed the user sets is stored.
 TEST_F(SlideDialogTest, RandomEffectPreviewsADrawnEffectAndIsKeptOnOk)
 {
     makeShow(2);
@@ -115,8 +117,16 @@ TEST_F(SlideDialogTest, RandomEffectPreviewsADrawnEffectAndIsKeptOnOk)
 
     QTest::mouseClick(test::control<QPushButton>(&dialog, "SSCommand1_2"), Qt::LeftButton);
     EXPECT_EQ(customShow().effect[2], randomEffect);
-    EXPECT_EQ(customShow().effectSpeed[2], speed);
+    EXPECT_EQ(customShow().effectSpeed[2], 77);
     EXPECT_EQ(customShow().effect[1], 1);
+
+    effects changed;
+    open(changed);
+    auto* bar = test::control<QScrollBar>(&changed, "HScroll1");
+    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    const int chosen = bar->value();
+    QTest::mouseClick(test::control<QPushButton>(&changed, "SSCommand1_2"), Qt::LeftButton);
+    EXPECT_EQ(customShow().effectSpeed[2], chosen);
 }
 
 TEST_F(SlideDialogTest, NoneProposesItsBaseSpeedAndPreviewKeepsAChosenSpeed)
@@ -233,7 +243,7 @@ TEST_F(SlideDialogTest, EnterStoresTheDescriptionWithoutDoubleQuotes)
 TEST_F(SlideDialogTest, SoundOffClearSoundAndAClickedSoundThatPlaysAndIsKept)
 {
     makeShow(3);
-    for (const char* name : {"bell.wav", "tune.mid"})
+    for (const char* name : {"bell.wav", "tune.mid", "\"quoted\".wav"})
         ASSERT_TRUE(test::writeFile(dataPath(QString::fromLatin1(name))));
     startupState().soundBrowseDir = dataPath(QString());
     {
@@ -261,6 +271,17 @@ TEST_F(SlideDialogTest, SoundOffClearSoundAndAClickedSoundThatPlaysAndIsKept)
     }
     EXPECT_EQ(customShow().audio[2], QStringLiteral("/kept.wav"));
     EXPECT_EQ(QDir(startupState().soundBrowseDir), QDir(dataPath(QString())));
+    {
+        wav dialog;  // a name a show file cannot hold is refused, naming it; the dialog stays
+        open(dialog);
+        test::clickRow(&dialog, QStringLiteral("File1"), QStringLiteral("\"quoted\".wav"));
+        messages.messages.clear();
+        QTest::mouseClick(test::control<QPushButton>(&dialog, "SSCommand1_3"), Qt::LeftButton);
+        ASSERT_EQ(messages.messages.size(), 1U);
+        EXPECT_TRUE(messages.messages[0].text.startsWith(dataPath(QStringLiteral("\"quoted\".wav\n"))));
+        EXPECT_TRUE(dialog.isVisible());
+    }
+    EXPECT_EQ(customShow().audio[2], QStringLiteral("/kept.wav"));
 
     wav dialog;  // a clicked sound plays as the slide would play it, and Ok gives it to the slide
     open(dialog);
