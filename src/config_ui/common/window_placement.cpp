@@ -35,9 +35,8 @@ QRect besideRect(const QRect& explained, QSize size, const QRect& area)
     const int roomLeft = explained.left() - area.left();
     const bool right = roomRight >= roomLeft;
     const int room = right ? roomRight : roomLeft;
-    int width = std::min(size.width(), area.width());
-    if (room < width && room >= kNarrowest)
-        width = room;
+    // Narrowed to the room beside it, or as far as it still reads where there is less.
+    const int width = std::min({size.width(), area.width(), std::max(room, kNarrowest)});
     const int height = std::min(size.height(), area.height());
     int left = right ? explained.right() + 1 : explained.left() - width;
     left = std::clamp(left, area.left(), area.right() + 1 - width);

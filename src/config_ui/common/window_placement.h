@@ -12,8 +12,8 @@ void centre_on_screen(QWidget* window);
 
 // Where a window of `size` stands beside `explained` (a frame) within `area`: on the
 // side with more room, its top level with the other's where it fits; narrowed to
-// that side's room when the room is still wide enough to read in, so it covers as
-// little of the window it explains as it can.
+// that side's room, but never below a width that still reads, so it covers as little
+// of the window it explains as it can.
 QRect besideRect(const QRect& explained, QSize size, const QRect& area);
 
 // Moves (and narrows) `window` beside `explained` on the screen `explained` is on.

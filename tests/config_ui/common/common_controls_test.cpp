@@ -82,7 +82,7 @@ TEST(HelpPlacement, BesideTheExplainedWindowOnTheSideWithRoom)
         {{100, 200, 600, 400}, {700, 200, 760, 620}},  // room on the right
         {{1200, 100, 600, 400}, {440, 100, 760, 620}},  // room on the left only
         {{500, 700, 900, 380}, {1400, 460, 520, 620}},  // narrowed to the room, kept on screen
-        {{300, 0, 1400, 500}, {0, 0, 760, 620}},        // no side wide enough: at the edge, over it
+        {{300, 0, 1400, 500}, {0, 0, 420, 620}},        // no side wide enough: narrow, at the edge
     };
     for (const auto& c : cases)
         EXPECT_EQ(besideRect(c.explained, QSize(760, 620), screen), c.expected) << c.explained.x();
