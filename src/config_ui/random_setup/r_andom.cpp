@@ -377,6 +377,9 @@ void r_andom::Form_Load()
     SSCheck2->setChecked(config.showFileNames == 1);
     Text1->setText(QString::number(config.delaySeconds));
     UpdateButtonStates();
+    // As the window shows it, so that only the user's own edits count as changes.
+    takeSettingsFromWindow();
+    savedConfig_ = randomShowConfig();
 
     adjustSize();
     centre_on_screen(this);
@@ -551,7 +554,8 @@ void r_andom::keyPressEvent(QKeyEvent* event)
 {
     const bool plain = event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
     if (plain && event->key() == Qt::Key_Escape) {
-        SSCommand9->click();
+        if (mayLeave())
+            SSCommand9->click();
         return;
     }
     if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
@@ -564,10 +568,28 @@ void r_andom::keyPressEvent(QKeyEvent* event)
 
 void r_andom::closeEvent(QCloseEvent* event)
 {
-    // The close box, or the desktop ending the session: as "&Cancel".
+    // The close box, or the desktop ending the session: as "&Cancel", once unsaved
+    // changes are saved or given up.
+    if (!left_ && !mayLeave()) {
+        event->ignore();
+        return;
+    }
     if (!left_)
         SSCommand9_Click();
     event->accept();
+}
+
+bool r_andom::mayLeave()
+{
+    takeSettingsFromWindow();
+    if (randomShowConfig() == savedConfig_)
+        return true;
+    const MessageAnswer answer = showMessage(Message{QStringLiteral("Save changes to %1?").arg(randomShowConfigFileName),
+                                                     windowTitle(), MessageButtons::YesNoCancel,
+                                                     MessageIcon::Question, MessageAnswer::Cancel});
+    if (answer == MessageAnswer::No)
+        return true;
+    return answer == MessageAnswer::Yes && SaveRandomShowConfig() == 0;
 }
 
 bool r_andom::eventFilter(QObject* watched, QEvent* event)

@@ -2,6 +2,8 @@
 
 #include "components/sound/fx_snd.h"
 
+#include "showdata/random_show_config.h"
+
 #include <QWidget>
 
 #include <array>
@@ -61,6 +63,9 @@ private:
     void takeSettingsFromWindow();
     void rememberBrowseFolders();
     void leave();
+    // Before Escape or the close box leave: unsaved changes are saved, given up, or
+    // the window stays (false).
+    bool mayLeave();
 
     std::array<FileBrowser*, 2> browsers_{};
     std::array<QListWidget*, 2> List1{};
@@ -86,6 +91,7 @@ private:
     QLabel* Label4 = nullptr;
     FXSnd FXSnd1;
     bool left_ = false;
+    RandomShowConfig savedConfig_;  // as read at opening
 };
 
 } // namespace qv

@@ -153,23 +153,33 @@ TEST_F(RandomSetupTest, AddingAFolderTwiceKeepsOneEntryAndOkNeedsAPictureFolder)
     EXPECT_TRUE(ok->isEnabled() && test->isEnabled());
 }
 
-TEST_F(RandomSetupTest, CancelEscapeAndTheCloseBoxLeaveTheSavedFileAsItWas)
+// Cancel leaves the saved file as it was; Escape and the close box first ask about
+// unsaved changes: Cancel stays, Discard leaves the file as it was, Save writes it.
+TEST_F(RandomSetupTest, CancelEscapeAndTheCloseBoxLeaveTheSavedFileAsItWasUnlessToldToSave)
 {
-    ASSERT_TRUE(writeFile(dataPath("quintavu.rss"), savedFile()));
     const std::function<void(r_andom&)> ways[] = {
         [this](r_andom&) { click("SSCommand9"); },
         [](r_andom& window) { QTest::keyClick(&window, Qt::Key_Escape); },
         [](r_andom& window) { window.close(); },
     };
-    for (const auto& leave : ways) {
-        r_andom& window = open();
-        clickMark(control<QCheckBox>("Check1_0"));
-        click("SSCommand5_0");
-        leave(window);
-        EXPECT_FALSE(configUiState().editorOpen);
-        EXPECT_FALSE(window.isVisible());
-        EXPECT_EQ(readFile(dataPath("quintavu.rss")), savedFile());
-        delete window_.data();
+    for (int way = 0; way < 3; ++way) {
+        for (const MessageAnswer answer : {MessageAnswer::Cancel, MessageAnswer::No, MessageAnswer::Yes}) {
+            ASSERT_TRUE(writeFile(dataPath("quintavu.rss"), savedFile()));
+            r_andom& window = open();
+            clickMark(control<QCheckBox>("Check1_0"));
+            click("SSCommand5_0");
+            messages.messages.clear();
+            messages.answers = {answer};
+            ways[way](window);
+            EXPECT_EQ(messages.messages.size(), way == 0 ? 0U : 1U);
+            const bool stays = way != 0 && answer == MessageAnswer::Cancel;
+            EXPECT_EQ(configUiState().editorOpen, stays);
+            EXPECT_EQ(window.isVisible(), stays);
+            EXPECT_EQ(readFile(dataPath("quintavu.rss")) == savedFile(), way == 0 || answer != MessageAnswer::Yes);
+            delete window_.data();
+            if (way == 0)
+                break;
+        }
     }
 }
 
