@@ -292,6 +292,31 @@ TEST_F(EditorWindow, CancelAfterTestPreviewResetOrLoadKeepsTheActiveShow)
     }
 }
 
+// A show that cannot be read whole opens blank, and Save & Exit replaces it only when
+// the user confirms that the rest of it is lost.
+TEST_F(EditorWindow, ADamagedShowOpensBlankAndIsReplacedOnlyWhenTheUserSaysSo)
+{
+    const QByteArray damaged = "\"Quintavue\",,,,,,,4\r\n\"/p/a.jpg\",\"\",5,0,0,\"\",0\r\n";
+    for (const MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+        ASSERT_TRUE(test::writeFile(dataPath(QStringLiteral("trip.css")), damaged));
+        openOn(CustomShow{}, QStringLiteral("EMPTY"));
+        globalSettings().activeCss = QStringLiteral("trip.css");
+        editor_->Form_Load();
+        EXPECT_EQ(customShow().slideCount, 0);
+        EXPECT_EQ(text(0), QString());
+        ASSERT_TRUE(test::writeFile(dataPath(QStringLiteral("a.jpg"))));
+        editor_->dropFiles({dataPath(QStringLiteral("a.jpg"))}, -1);
+        messages.messages.clear();
+        messages.answers = {answer};
+        click(20);
+        ASSERT_EQ(messages.messages.size(), 1U);
+        EXPECT_TRUE(messages.messages[0].text.startsWith(QStringLiteral("trip.css could not be read whole.")));
+        EXPECT_EQ(messages.messages[0].defaultAnswer, MessageAnswer::No);
+        EXPECT_EQ(test::readFile(dataPath(QStringLiteral("trip.css"))) == damaged, answer == MessageAnswer::No);
+        EXPECT_EQ(configUiState().editorOpen, answer == MessageAnswer::No);
+    }
+}
+
 TEST_F(EditorWindow, SaveAndExitAsksForANameFirstOnANewShow)
 {
     openOn(CustomShow{}, QStringLiteral("NEW EDIT"));

@@ -35,9 +35,11 @@ TEST(DeleteActiveShow, RemovesOnlyAPlainFileOfTheDataFolderAndAlwaysLeavesNoShow
     GlobalSettings settings;
     settings.slideshowPath = root.path() + QStringLiteral("/data/");
     QFile(settings.slideshowPath + QStringLiteral("Trip.css")).open(QIODevice::WriteOnly);
+    QFile(settings.slideshowPath + QStringLiteral("Holiday.CSS")).open(QIODevice::WriteOnly);
     QFile(root.path() + QStringLiteral("/Precious.css")).open(QIODevice::WriteOnly);
-    const std::pair<const char*, bool> cases[] = {
-        {"Trip.css", true}, {"Gone.css", false}, {"../Precious.css", false}, {"..", false}, {"EMPTY", false}};
+    // The name as a load or save in another case made it: the list's file goes.
+    const std::pair<const char*, bool> cases[] = {{"Trip.css", true}, {"holiday.css", true}, {"Gone.css", false},
+                                                  {"../Precious.css", false}, {"..", false}, {"EMPTY", false}};
     for (const auto& [name, deleted] : cases) {
         settings.activeCss = QString::fromLatin1(name);
         QString saved = settings.activeCss;
@@ -46,6 +48,7 @@ TEST(DeleteActiveShow, RemovesOnlyAPlainFileOfTheDataFolderAndAlwaysLeavesNoShow
         EXPECT_EQ(saved, QStringLiteral("EMPTY")) << name;
     }
     EXPECT_FALSE(QFile::exists(settings.slideshowPath + QStringLiteral("Trip.css")));
+    EXPECT_FALSE(QFile::exists(settings.slideshowPath + QStringLiteral("Holiday.CSS")));
     EXPECT_TRUE(QFile::exists(root.path() + QStringLiteral("/Precious.css")));
     EXPECT_TRUE(QDir(settings.slideshowPath).exists());
 }
