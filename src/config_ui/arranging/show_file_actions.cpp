@@ -1,5 +1,6 @@
 #include "config_ui/arranging/show_file_actions.h"
 
+#include "components/platform/file_errors.h"
 #include "components/platform/file_names.h"
 #include "config_ui/common/config_ui_state.h"
 #include "settings/global_settings.h"
@@ -60,7 +61,9 @@ int loadShowNamed(const QString& name)
     const QString previousName = settings.activeCss;
     const CustomShow previousShow = customShow();
     settings.activeCss = name + kShowExtension;
-    const int error = LoadCustomShow();
+    int error = LoadCustomShow();
+    if (error == 0 && !editorCanHold(customShow().slideCount, settings.activeCss))
+        error = FileError::Overflow;
     if (error != 0) {
         customShow() = previousShow;
         settings.activeCss = previousName;

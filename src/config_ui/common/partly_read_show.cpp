@@ -22,4 +22,17 @@ bool mayReplacePartlyReadShow(const QString& fileName)
     return replace;
 }
 
+bool editorCanHold(int slideCount, const QString& fileName)
+{
+    if (slideCount <= mostEditableSlides)
+        return true;
+    showMessage(Message{QStringLiteral("%1 holds %2 slides, and the editor can hold at most %3. The show is not "
+                                       "opened, and its file stays as it is.")
+                            .arg(displayFileName(fileName))
+                            .arg(slideCount)
+                            .arg(mostEditableSlides),
+                        QString(), MessageButtons::Ok, MessageIcon::Warning});
+    return false;
+}
+
 } // namespace qv

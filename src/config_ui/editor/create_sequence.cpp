@@ -4,6 +4,7 @@
 #include "config_ui/common/accessible_names.h"
 #include "config_ui/common/busy_pointer.h"
 #include "config_ui/common/config_ui_state.h"
+#include "config_ui/common/partly_read_show.h"
 #include "config_ui/common/status_line.h"
 #include "config_ui/common/window_placement.h"
 #include "config_ui/editor/editor_icons.h"
@@ -463,7 +464,7 @@ void create_sequence::Form_Load()
     state.partlyReadShow.clear();
     const QString name = settings.activeCss.toUpper();
     if (name != QLatin1String("EMPTY") && name != QLatin1String("NEW EDIT")) {
-        if (LoadCustomShow() != 0) {
+        if (LoadCustomShow() != 0 || !editorCanHold(show.slideCount, settings.activeCss)) {
             // The grid stays blank, and the part that was read is not kept: saving it
             // would shorten the file without a word.
             show.resizeSlides(0);

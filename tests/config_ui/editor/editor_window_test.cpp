@@ -292,16 +292,23 @@ TEST_F(EditorWindow, CancelAfterTestPreviewResetOrLoadKeepsTheActiveShow)
     }
 }
 
-// A show that cannot be read whole opens blank, and Save & Exit replaces it only when
-// the user confirms that the rest of it is lost.
-TEST_F(EditorWindow, ADamagedShowOpensBlankAndIsReplacedOnlyWhenTheUserSaysSo)
+// A show that cannot be read whole, or is longer than the editor can hold, opens blank
+// with a message, and Save & Exit replaces it only when the user confirms that the
+// rest of it is lost.
+TEST_F(EditorWindow, ADamagedOrTooLongShowOpensBlankAndIsReplacedOnlyWhenTheUserSaysSo)
 {
+    const QByteArray tooLong = formatCustomShow(numberedShow(50000), QStringLiteral("Quintavue"));
     const QByteArray damaged = "\"Quintavue\",,,,,,,4\r\n\"/p/a.jpg\",\"\",5,0,0,\"\",0\r\n";
-    for (const MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
-        ASSERT_TRUE(test::writeFile(dataPath(QStringLiteral("trip.css")), damaged));
+    for (const auto& [file, answer] : {std::pair{damaged, MessageAnswer::No}, {damaged, MessageAnswer::Yes},
+                                       {tooLong, MessageAnswer::No}}) {
+        ASSERT_TRUE(test::writeFile(dataPath(QStringLiteral("trip.css")), file));
+        messages.messages.clear();
         openOn(CustomShow{}, QStringLiteral("EMPTY"));
         globalSettings().activeCss = QStringLiteral("trip.css");
         editor_->Form_Load();
+        ASSERT_EQ(messages.messages.size(), 1U);
+        if (file == tooLong)
+            EXPECT_TRUE(messages.messages[0].text.startsWith("trip.css holds 50000 slides"));
         EXPECT_EQ(customShow().slideCount, 0);
         EXPECT_EQ(text(0), QString());
         ASSERT_TRUE(test::writeFile(dataPath(QStringLiteral("a.jpg"))));
@@ -312,7 +319,7 @@ TEST_F(EditorWindow, ADamagedShowOpensBlankAndIsReplacedOnlyWhenTheUserSaysSo)
         ASSERT_EQ(messages.messages.size(), 1U);
         EXPECT_TRUE(messages.messages[0].text.startsWith(QStringLiteral("trip.css could not be read whole.")));
         EXPECT_EQ(messages.messages[0].defaultAnswer, MessageAnswer::No);
-        EXPECT_EQ(test::readFile(dataPath(QStringLiteral("trip.css"))) == damaged, answer == MessageAnswer::No);
+        EXPECT_EQ(test::readFile(dataPath(QStringLiteral("trip.css"))) == file, answer == MessageAnswer::No);
         EXPECT_EQ(configUiState().editorOpen, answer == MessageAnswer::No);
     }
 }
