@@ -27,6 +27,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
@@ -192,6 +193,30 @@ Qt::TextElideMode cutOf(int column)
     }
 }
 
+// The show's file name: a name of any length is shortened in its middle to the space
+// the window gives it, and never widens the window.
+class FileNameLabel final : public QLabel {
+public:
+    using QLabel::QLabel;
+    QSize sizeHint() const override
+    {
+        const int most = fontMetrics().horizontalAdvance(QLatin1Char('n')) * 48;
+        return {std::min(QLabel::sizeHint().width(), most), QLabel::sizeHint().height()};
+    }
+    QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setPen(palette().color(QPalette::WindowText));
+        const QRect area = contentsRect();
+        // Only as much of a huge name as could ever show is measured.
+        const QString shown = fontMetrics().elidedText(text().left(4096), Qt::ElideMiddle, area.width());
+        painter.drawText(area, int(alignment()), shown);
+    }
+};
+
 void hideTitleScreen()
 {
     const QWidgetList windows = QApplication::topLevelWidgets();
@@ -242,7 +267,7 @@ void create_sequence::buildControls()
     auto* labels = new QHBoxLayout;
     FXLabel1 = new QLabel(this);
     FXLabel1->setObjectName(QStringLiteral("FXLabel1"));
-    FXLabel2 = new QLabel(this);
+    FXLabel2 = new FileNameLabel(this);
     FXLabel2->setObjectName(QStringLiteral("FXLabel2"));
     for (QLabel* label : {FXLabel1, FXLabel2}) {
         QFont font = label->font();

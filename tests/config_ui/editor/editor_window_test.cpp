@@ -133,6 +133,12 @@ TEST_F(EditorWindow, CellsShowWhatFitsSoundNeedsASoundAndResetAsksFirst)
     EXPECT_EQ(text(14), QString());  // rows past the show are blank
     EXPECT_EQ(editor_->findChild<QLabel*>(QStringLiteral("FXLabel1"))->text(), QStringLiteral("Pictures in slide show =2"));
     EXPECT_EQ(editor_->findChild<QLabel*>(QStringLiteral("FXLabel2"))->text(), QStringLiteral("File=trip.css"));
+    // A name of any length is shortened in the window, never widening it.
+    const int width = editor_->sizeHint().width();
+    editorDialogOpeners().saveDialog = [](QWidget*) { globalSettings().activeCss = QString(1 << 20, u'n') + ".css"; };
+    click(19);
+    EXPECT_EQ(editor_->sizeHint().width(), width);
+    globalSettings().activeCss = QStringLiteral("trip.css");
 
     for (const int cell : {0, 7}) {  // no sound, then "Sound Off": nothing to set up
         clickCell(cell);
