@@ -8,7 +8,8 @@
 # Writes data/manual/pictures/*.png (the help viewer's) and docs/*.png (the
 # README's and the software centre's). SCALE 2 draws every window at twice the size
 # (192 dpi) to look at how they fare on a high-density screen: those pictures go to
-# /tmp/qv-shots-x2 and the manual's stay as they are. Needs xvfb-run, xdotool, ImageMagick's import
+# /tmp/qv-shots-x2 and the manual's stay as they are. The windows the manual shows no
+# picture of are drawn too, to look at: /tmp/qv-shots-more (at SCALE 2, -more-x2). Needs xvfb-run, xdotool, ImageMagick's import
 # and GraphicsMagick; a window that does not come up stops the script with its name.
 set -eu
 
@@ -30,6 +31,10 @@ if [ -z "${QV_SHOT_PHASE:-}" ]; then
     QV_SHOT_PHASE=$phase QV_SHOT_WORK=$work \
       xvfb-run -a -s "-screen 0 $size -nolisten tcp" "$0" "$build" "$scale"
   done
+  more=/tmp/qv-shots-more
+  [ "$scale" = 1 ] || more=/tmp/qv-shots-more-x2
+  rm -rf "$more"
+  cp -r "$work/more" "$more"
   if [ "$scale" != 1 ]; then
     rm -rf /tmp/qv-shots-x2
     cp -r "$work/out" /tmp/qv-shots-x2
@@ -62,7 +67,7 @@ out=$work/out
 home=$work/ann
 rm -rf "$home"
 run=$work/run-$QV_SHOT_PHASE
-mkdir -p "$out" "$home/.config/Quintavue" "$home/.local/share/Quintavue" "$run" "$home/Pictures"
+mkdir -p "$out" "$work/more" "$home/.config/Quintavue" "$home/.local/share/Quintavue" "$run" "$home/Pictures"
 chmod 700 "$run"
 export QT_SCALE_FACTOR="$scale"
 export HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share" \
@@ -161,6 +166,18 @@ shot() {
   import -window "$1" "$out/$2.png"
 }
 
+# A window the manual has no picture of, to look at: opened by the keys, drawn, closed.
+look() {
+  from=$1 name=$2 pattern=$3
+  shift 3
+  keys "$from" "$@"
+  opened=$(window "$pattern")
+  sleep 1
+  xdotool mousemove $((1280 * scale - 1)) 1
+  import -window "$opened" "$work/more/$name.png"
+  keys "$opened" Escape
+}
+
 if [ "$QV_SHOT_PHASE" = windows ]; then
   start /c
   title=$(window '^Quintavue v')
@@ -174,6 +191,7 @@ if [ "$QV_SHOT_PHASE" = windows ]; then
   border=$(window '^Border Editor$')
   shot "$border" border
   keys "$border" Escape
+  look "$options" dspeed '^Block Dissolve Speed$' alt+d space
   keys "$options" alt+p
   password=$(window '^Change Password$')
   shot "$password" password
@@ -205,9 +223,22 @@ if [ "$QV_SHOT_PHASE" = windows ]; then
   chooser=$(window '^Select effects to be used')
   shot "$chooser" effects
   keys "$chooser" Escape
+  look "$editor" desc_2 '^Edit description of picture$' alt+e
+  look "$editor" delays '^Number of seconds to display picture$' alt+6
+  look "$editor" wav '^Select Audio File$' alt+u
+  look "$editor" cpic '^Picture$' alt+2
+  look "$editor" insert '^Insert Picture$' alt+n
+  look "$editor" cus_add2 '^Select new picture$' alt+i
+  look "$editor" swap '^Swap positions$' alt+w
+  look "$editor" csave '^Save Slideshow$' alt+s
+  look "$editor" frmremove '^Delete Slideshow$' alt+l
+  keys "$editor" alt+o
+  question=$(window '^Load slide show$')
+  look "$question" cload '^Load Slideshow$' alt+y
   keys "$editor" alt+c
   title=$(window '^Quintavue v')
 
+  look "$title" about '^About Quintavue$' alt+a
   keys "$title" alt+r alt+e
   random=$(window '^Random Slide Show Editor$')
   shot "$random" random-setup
