@@ -8,9 +8,11 @@
 #include "components/platform/termination_signals.h"
 #include "engine/caption_effects.h"
 #include "engine/daemon_window_watch.h"
+#include "engine/screen_view.h"
 #include "engine/show_clock.h"
 #include "engine/show_state.h"
 #include "engine/show_timing.h"
+#include "engine/slide_look.h"
 #include "settings/global_settings.h"
 #include "showdata/custom_show.h"
 #include "showdata/custom_show_file.h"
@@ -35,6 +37,7 @@
 #include <QScreen>
 #include <QWindow>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -93,12 +96,7 @@ void qvtour52::buildControls()
     connect(FXImage1, &FXImage::MouseMove, this, &qvtour52::FXImage1_MouseMove);
 
     FXLabel1 = new FXLabel(this);
-    FXLabel1->setCaption(QStringLiteral("Picture filepath or description"));
-    FXLabel1->setTransparentBackground(true);
-    FXLabel1->setForeColour(QColor(255, 255, 240));
-    FXLabel1->setAutoSize(true);
-    FXLabel1->setFocusPolicy(Qt::NoFocus);
-    FXLabel1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    styleCaption(*FXLabel1);
     connect(FXLabel1, &FXLabel::Notify, this, &qvtour52::FXLabel1_Notify);
 
     FXLabelBadFile = new FXLabel(this);
@@ -264,33 +262,134 @@ void qvtour52::Form_Load()
     enableTick();
 }
 
-// The show covers its screen; any other screen goes black, so nothing else shows
-// while the show runs.
+// The show covers the main screen, and every other screen shows it too; with the
+// option of the main screen only, the others go black, so nothing else shows while
+// the show runs. Screens that come or go during the show take or give up a window.
 void qvtour52::coverTheScreens()
 {
     QScreen* showScreen = QGuiApplication::primaryScreen();
-    const QList<QScreen*> screens = QGuiApplication::screens();
-    for (QScreen* screen : screens) {
-        if (screen == showScreen)
-            continue;
-        auto blackout = std::make_unique<OtherScreen>(this);
-        blackout->setAttribute(Qt::WA_ShowWithoutActivating);
-        QPalette palette = blackout->palette();
-        palette.setColor(QPalette::Window, Qt::black);
-        blackout->setPalette(palette);
-        blackout->setAutoFillBackground(true);
-        blackout->setGeometry(screen->geometry());
-        blackout->setCursor(Qt::BlankCursor);
-        blackout->show();
-        blackouts_.push_back(std::move(blackout));
-    }
+    mainScreen_ = showScreen;
+    for (QScreen* screen : QGuiApplication::screens())
+        if (screen != showScreen)
+            coverScreen(screen);
+    connect(qApp, &QGuiApplication::screenAdded, this, &qvtour52::coverScreen);
+    connect(qApp, &QGuiApplication::screenRemoved, this, &qvtour52::screenGone);
     const QRect area = showScreen != nullptr ? showScreen->geometry() : QRect(0, 0, 800, 600);
-    // A bare X server without window manager ignores the full-screen request unless
-    // the geometry is set first.
+    // On Wayland a window asks for its screen before going full screen on it; a bare
+    // X server without window manager ignores the full-screen request unless the
+    // geometry is set first.
+    winId();
+    if (showScreen != nullptr && windowHandle() != nullptr)
+        windowHandle()->setScreen(showScreen);
     setGeometry(area);
     setWindowFlag(Qt::FramelessWindowHint);
     showFullScreen();
     setFocus();
+}
+
+void qvtour52::coverScreen(QScreen* screen)
+{
+    if (closing_ || screen == nullptr || screen == mainScreen_)
+        return;
+    for (const auto& view : views_)
+        if (view->coveredScreen() == screen)
+            return;
+    // Whatever happens over another screen happens to the show.
+    ScreenView::Input input;
+    input.key = [this](QKeyEvent* event) { keyPressEvent(event); };
+    input.click = [this] {
+        if (promptOpen_)
+            Text1->setFocus();
+        else
+            Form_Click();
+    };
+    input.mouseMove = [this](QPoint global) {
+        const QPoint at = mapFromGlobal(global);
+        Form_MouseMove(at.x(), at.y());
+    };
+    input.picturesElsewhere = [this](const ScreenView* view) { return picturesShownBesides(view); };
+    views_.emplace_back(new ScreenView(screen, std::move(input)));
+    ScreenView& view = *views_.back();
+    view.setWindowTitle(title());
+    view.cover(screen);
+    // A screen that comes during the show joins it with the slide on screen.
+    if (globalSettings().screens == 0 && showState().slideOnScreen > 0 && FXImage1->isVisible())
+        orderSlideOnOtherScreens(FXImage1->fileName(), &view);
+}
+
+void qvtour52::screenGone(QScreen* screen)
+{
+    if (closing_)
+        return;
+    const auto on = [screen](const auto& view) { return view->coveredScreen() == screen; };
+    if (screen == mainScreen_) {
+        // The main screen went: this window, with the sound, the caption and the
+        // prompt, takes the place of another screen's window.
+        const auto other = std::find_if(views_.begin(), views_.end(),
+                                        [screen](const auto& view) { return view->coveredScreen() != screen; });
+        QScreen* next = other != views_.end() ? (*other)->coveredScreen() : QGuiApplication::primaryScreen();
+        if (other != views_.end())
+            views_.erase(other);
+        if (next == nullptr || next == screen)
+            return;
+        mainScreen_ = next;
+        if (windowHandle() != nullptr)
+            windowHandle()->setScreen(next);
+        setGeometry(next->geometry());
+        showFullScreen();
+        return;
+    }
+    views_.erase(std::remove_if(views_.begin(), views_.end(), on), views_.end());
+}
+
+std::vector<ScreenView*> qvtour52::screenViews() const
+{
+    std::vector<ScreenView*> views;
+    for (const auto& view : views_)
+        views.push_back(view.get());
+    return views;
+}
+
+// The other screens change with this one: a custom show's slide on every screen, in
+// a random show each screen's own next picture, a moment apart.
+void qvtour52::orderSlideOnOtherScreens(const QString& path, ScreenView* only)
+{
+    const GlobalSettings& settings = globalSettings();
+    if (settings.screens != 0 || views_.empty())
+        return;
+    const CustomShow& table = customShow();
+    const bool randomShow = settings.randomFlag == 1;
+    const auto slot = static_cast<std::size_t>(showState().slideOnScreen);
+    SlideOrder order;
+    order.captioned = settings.picinfoFlag >= 1;
+    if (!randomShow && slot < table.effect.size()) {
+        order.picture = path;
+        order.effect = table.effect[slot];
+        order.speed = table.effectSpeed[slot];
+        order.caption = table.description[slot];
+        order.captioned = order.captioned && !order.caption.isEmpty();
+    }
+    // A screen that joins mid-slide catches up at once, without a transition.
+    if (only != nullptr)
+        order.effect = 0;
+    std::chrono::milliseconds after{0};
+    for (const auto& view : views_) {
+        if (only != nullptr && view.get() != only)
+            continue;
+        if (randomShow && only == nullptr)
+            after += std::chrono::milliseconds(300);  // the screens do not all change in one frame
+        view->showSlide(order, after);
+    }
+}
+
+QStringList qvtour52::picturesShownBesides(const ScreenView* view) const
+{
+    // The main screen's picture, and the one it has chosen to show next.
+    QStringList shown{FXImage1->fileName(), CurrentPicture};
+    for (const auto& other : views_)
+        if (other.get() != view)
+            shown << other->picture();
+    return shown;
 }
 
 // The show as a child of another program's window, covering its client area.

@@ -10,7 +10,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -24,6 +26,7 @@ namespace qv {
 
 class DaemonWindowWatch;
 class FXImage;
+class ScreenView;
 class KeyboardLayout;
 
 // A window that is never shown: its image only tells whether the next picture can
@@ -63,6 +66,8 @@ public:
     FXSnd& player1() { return FXSnd1; }
     FXSnd& player2() { return FXSnd2; }
     int fileIndex() const { return FileIndex; }
+    // The windows over the other screens.
+    std::vector<ScreenView*> screenViews() const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -89,6 +94,10 @@ private:
     void buildControls();
     void buildPasswordPrompt();
     void coverTheScreens();
+    void coverScreen(QScreen* screen);
+    void screenGone(QScreen* screen);
+    void orderSlideOnOtherScreens(const QString& path, ScreenView* only = nullptr);
+    QStringList picturesShownBesides(const ScreenView* view) const;
     void drawInto(ForeignWindowId window);
     void watchDaemonWindow();
     void getfileindex();
@@ -144,8 +153,17 @@ private:
     QPushButton* Command2 = nullptr;
     QLabel* Label2 = nullptr;
     std::unique_ptr<HiddenForm> hiddenForm_;
-    class OtherScreen;
-    std::vector<std::unique_ptr<OtherScreen>> blackouts_;  // the other screens
+    // The other screens' windows, put away from the event loop: one may be in the
+    // middle of its own slide change when its screen goes.
+    struct DeleteLater {
+        void operator()(QWidget* window) const
+        {
+            window->hide();
+            window->deleteLater();
+        }
+    };
+    std::vector<std::unique_ptr<ScreenView, DeleteLater>> views_;
+    QPointer<QScreen> mainScreen_;  // the screen of this window
     std::unique_ptr<QWindow> daemonWindow_;            // a daemon's window the show draws into
     std::unique_ptr<DaemonWindowWatch> daemonWatch_;  // tells when the daemon takes it away
     std::optional<TitleMarker> runningMarker_;  // not inside a daemon's window
@@ -165,32 +183,6 @@ private:
     bool closing_ = false;
     // The password prompt is up: the show stands still under it and input is its own.
     bool promptOpen_ = false;
-};
-
-// A black window over another screen. The show is all the person sees, so the mouse
-// over it counts as over the show: a jump ends the show, a click advances it.
-class qvtour52::OtherScreen : public QWidget {
-public:
-    explicit OtherScreen(qvtour52* show)
-        : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), show_(show)
-    {
-        setMouseTracking(true);
-    }
-
-protected:
-    void mouseMoveEvent(QMouseEvent* event) override
-    {
-        const QPoint at = show_->mapFromGlobal(event->globalPosition().toPoint());
-        show_->Form_MouseMove(at.x(), at.y());
-    }
-    void mouseReleaseEvent(QMouseEvent* event) override
-    {
-        event->accept();
-        show_->mouseReleaseEvent(event);
-    }
-
-private:
-    qvtour52* show_;
 };
 
 } // namespace qv

@@ -6,6 +6,7 @@
 #include "components/platform/keyboard_layout.h"
 #include "engine/daemon_window_watch.h"
 #include "engine/password_match.h"
+#include "engine/screen_view.h"
 #include "engine/show_state.h"
 #include "engine/show_timing.h"
 #include "settings/global_settings.h"
@@ -343,7 +344,7 @@ void qvtour52::Form_Unload()
     stopPlayer(FXSnd1);
     stopPlayer(FXSnd2);
     showRunning() = false;
-    blackouts_.clear();
+    views_.clear();
     retireProgramWindow(this);
     let_events_run();
 }

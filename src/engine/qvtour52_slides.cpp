@@ -12,6 +12,7 @@
 #include "engine/show_clock.h"
 #include "engine/show_state.h"
 #include "engine/show_timing.h"
+#include "engine/slide_look.h"
 #include "settings/global_settings.h"
 #include "showdata/custom_show.h"
 #include "showdata/effect_catalogue.h"
@@ -27,42 +28,8 @@
 #include <cstdio>
 
 namespace qv {
-namespace {
-
-// The erase of "Block" dissolves: a double blind.
-constexpr int kBlockDissolveEffect = 36;
-
-int grainFor(int effect)
-{
-    const EffectCatalogue& catalogue = effectCatalogue();
-    const int row = grainModeRow(globalSettings().mgrainMode);
-    if (effect < 0 || effect >= effectTableSize)
-        return 1;
-    return catalogue.effectGrain[static_cast<std::size_t>(row)][static_cast<std::size_t>(effect)];
-}
-
-} // namespace
-
 // The border of the show's settings, given to the picture in one step.
-void qvtour52::applyBorderSettings()
-{
-    const GlobalSettings& s = globalSettings();
-    BorderStyle border = FXImage1->border();
-    if (s.showBorder == 0) {
-        border.width = 0;
-        border.inner.style = 0;
-        border.outer.style = 0;
-        FXImage1->setBorder(border);
-        return;
-    }
-    border.inner = Bevel{s.innerBevelSize.toInt(), s.innerBevelStyle.toInt(), standardColour(s.innerBevelColor1),
-                         standardColour(s.innerBevelColor2)};
-    border.outer = Bevel{s.outerBevelSize.toInt(), s.outerBevelStyle.toInt(), standardColour(s.outerBevelColor1),
-                         standardColour(s.outerBevelColor2)};
-    border.width = s.borderSize.toInt();
-    border.colour = standardColour(s.borderColor.toInt());
-    FXImage1->setBorder(border);
-}
+void qvtour52::applyBorderSettings() { applyShowBorder(*FXImage1); }
 
 int qvtour52::LOADSLIDE(const QString& path, int delay)
 {
@@ -72,6 +39,7 @@ int qvtour52::LOADSLIDE(const QString& path, int delay)
     const bool randomShow = settings.randomFlag == 1;
     const auto slot = static_cast<std::size_t>(FileIndex);
     show.slideOnScreen = FileIndex;
+    orderSlideOnOtherScreens(path);
 
     // Pending events first; the slide timer rests while this slide comes in.
     let_events_run();
@@ -103,7 +71,7 @@ int qvtour52::LOADSLIDE(const QString& path, int delay)
         effect = 0;
     FXImage1->setEffect(effect);
     let_events_run();
-    FXImage1->setEffectGrain(grainFor(effect));
+    FXImage1->setEffectGrain(effectGrainFor(effect));
     // Its speed.
     FXImage1->setEffectSpeed(drawn ? RandomEffectSpeed(effect) : table.effectSpeed[slot]);
     let_events_run();
@@ -166,31 +134,14 @@ int qvtour52::LOADSLIDE(const QString& path, int delay)
 
 void qvtour52::clear_picture()
 {
-    const GlobalSettings& settings = globalSettings();
     // The old caption goes with its picture.
     FXLabel1->hide();
     FXLabel1->setRunning(false);
     // Off: the next picture is drawn over this one.
-    if (settings.cDissolve == 0) {
+    if (!prepareErase(*FXImage1)) {
         let_events_run();
         return;
     }
-    // The wipe: no border, and the erase that the dissolve setting names.
-    BorderStyle noBorder = FXImage1->border();
-    noBorder.width = 0;
-    noBorder.inner.style = 0;
-    noBorder.outer.style = 0;
-    FXImage1->setBorder(noBorder);
-    if (settings.cDissolve == 1) {
-        FXImage1->setEraseEffect(kBlockDissolveEffect);
-        FXImage1->setEraseGrain(settings.mgrainMode == 1 ? 10 : 16);
-        FXImage1->setEraseSpeed(settings.dissolveSpeed);
-    } else {
-        FXImage1->setEraseEffect(FXImage1->effect());
-        FXImage1->setEraseGrain(FXImage1->effectGrain());
-        FXImage1->setEraseSpeed(FXImage1->effectSpeed());
-    }
-    FXImage1->setEraseEnabled(true);
     // The wipe runs to its end (events run meanwhile) before the next picture
     // comes in over it.
     FXImage1->setEffect(wipeAwayEffect);
@@ -252,9 +203,7 @@ void qvtour52::FXImage1_Notify()
     const QString text = randomShow ? displayFileName(table.picture[slot]) : table.description[slot];
     FXLabel1->setCaption(QLatin1Char(' ') + text + QLatin1Char(' '));
     // Centred at the bottom edge of the screen.
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPixelSize(std::max(18, height() / 28));
-    FXLabel1->setFont(font);
+    FXLabel1->setFont(captionFont(height()));
     FXLabel1->resize(FXLabel1->sizeHint());
     FXLabel1->move((width() - FXLabel1->width()) / 2, height() - FXLabel1->height());
     FXLabel1->setRunning(true);

@@ -1,5 +1,6 @@
 // The show window driven headless: tiny pictures, no transitions, short ticks.
 #include "engine/qvtour52.h"
+#include "engine/screen_view.h"
 
 #include "components/picture/fx_image.h"
 #include "engine/show_state.h"
@@ -242,6 +243,86 @@ TEST_F(ShowWindowTest, TheOtherScreensCountAsTheShow)
     EXPECT_FALSE(showState().quitRequested) << "the first movement is only remembered";
     QTest::mouseMove(other, QPoint(300, 300));
     EXPECT_TRUE(runUntil([this] { return !window_->isVisible(); }));
+}
+
+// Every screen shows the show, each picture fitted to its own screen: a random show
+// puts different pictures side by side, a custom show the same slide.
+TEST_F(ShowWindowTest, AllScreensShowTheShowEachFittedToItsOwnSize)
+{
+    if (QGuiApplication::screens().size() < 2)
+        GTEST_SKIP() << "needs a second screen";
+    QDir().mkpath(dataDir_ + QStringLiteral("pictures"));
+    const QColor colours[] = {Qt::red, Qt::green, Qt::blue, Qt::yellow};
+    std::vector<test::ShowSlide> slides;
+    for (const QColor& colour : colours)
+        slides.push_back({picture(QStringLiteral("pictures/") + colour.name().mid(1) + QStringLiteral(".bmp"), colour), 1});
+    ASSERT_TRUE(test::writeFile(dataDir_ + QStringLiteral("quintavu.rss"),
+                                "\"Quintavue\",0,1,0,1,0,0,1,1\r\n\"" + QFile::encodeName(dataDir_ + "pictures")
+                                    + "\"\r\n\"/nowhere\"\r\n"));
+    writeShow(slides);
+    globalSettings().randomSpeedAdjuster = 0;  // the quickest transitions
+    for (const int randomFlag : {1, 0}) {
+        globalSettings().randomFlag = static_cast<std::int16_t>(randomFlag);
+        window_ = qvtour52::open();
+        ASSERT_EQ(window_->screenViews().size(), 1u);
+        ScreenView& other = *window_->screenViews().front();
+        EXPECT_EQ(other.screen(), QGuiApplication::screens().at(1));
+        EXPECT_EQ(other.geometry(), QGuiApplication::screens().at(1)->geometry());
+        // Several slide changes, looked at whenever both screens stand still.
+        QStringList pairs;
+        runUntil([&] {
+            const QString here = window_->image().fileName();
+            const QString there = other.image().fileName();
+            if (here.isEmpty() || there.isEmpty() || window_->image().isDrawing() || other.image().isDrawing())
+                return false;
+            const QString pair = QFileInfo(here).fileName() + QLatin1Char('|') + QFileInfo(there).fileName();
+            if (pairs.isEmpty() || pairs.last() != pair)
+                pairs << pair;
+            return pairs.size() >= 4;
+        }, 20);
+        ASSERT_GE(pairs.size(), 4) << randomFlag;
+        for (const QString& pair : pairs) {
+            const QStringList both = pair.split(QLatin1Char('|'));
+            EXPECT_TRUE(randomFlag == 0 || both[0] != both[1]) << "the same picture on both screens: " << pair.toStdString();
+        }
+        if (randomFlag == 0) {
+            EXPECT_TRUE(runUntil([&] { return other.image().fileName() == window_->image().fileName(); }))
+                << pairs.join(QLatin1Char(' ')).toStdString();
+        }
+        // Each picture (4:3, as both screens) fills its own screen.
+        EXPECT_EQ(other.image().geometry(), QRect(QPoint(0, 0), other.size()));
+        EXPECT_EQ(window_->image().geometry(), window_->rect());
+        window_->close();
+        disposeRetiredWindows();
+        window_ = nullptr;
+    }
+}
+
+// A screen that goes takes its window along; one that comes gets one; when the main
+// screen goes, the show's own window moves to the screen that is left.
+TEST_F(ShowWindowTest, ScreensThatComeAndGoDuringTheShow)
+{
+    if (QGuiApplication::screens().size() < 2)
+        GTEST_SKIP() << "needs a second screen";
+    writeShow({{picture("a.bmp", Qt::red), 30}, {picture("b.bmp", Qt::green), 30}});
+    window_ = qvtour52::open();
+    ASSERT_TRUE(runUntil([this] { return !window_->image().fileName().isEmpty(); }));
+    QScreen* const main = QGuiApplication::screens().at(0);
+    QScreen* const second = QGuiApplication::screens().at(1);
+    emit qApp->screenRemoved(second);
+    EXPECT_TRUE(window_->screenViews().empty());
+    emit qApp->screenAdded(second);
+    ASSERT_EQ(window_->screenViews().size(), 1u);
+    EXPECT_EQ(window_->screenViews().front()->geometry(), second->geometry());
+    EXPECT_TRUE(runUntil([this] { return window_->screenViews().front()->image().fileName().endsWith("a.bmp"); }))
+        << "the new screen shows the slide on screen";
+    emit qApp->screenRemoved(main);
+    EXPECT_TRUE(window_->screenViews().empty());
+    EXPECT_EQ(window_->geometry(), second->geometry());
+    emit qApp->screenAdded(main);
+    ASSERT_EQ(window_->screenViews().size(), 1u);
+    EXPECT_EQ(window_->screenViews().front()->geometry(), main->geometry());
+    EXPECT_TRUE(window_->isVisible());
 }
 
 class PasswordTest : public ShowWindowTest {

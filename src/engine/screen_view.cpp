@@ -1,0 +1,257 @@
+#include "engine/screen_view.h"
+
+#include "components/label/fx_label.h"
+#include "components/picture/fx_image.h"
+#include "components/platform/file_names.h"
+#include "engine/bad_picture_text.h"
+#include "engine/caption_effects.h"
+#include "engine/picture_fitting.h"
+#include "engine/show_timing.h"
+#include "engine/slide_look.h"
+#include "settings/global_settings.h"
+#include "showdata/custom_show.h"
+#include "showdata/effect_catalogue.h"
+#include "showdata/random_effect.h"
+#include "showdata/random_source.h"
+
+#include <QFontMetricsF>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QWindow>
+
+#include <cmath>
+
+namespace qv {
+
+ScreenView::ScreenView(QScreen* screen, Input input)
+    : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), screen_(screen), input_(std::move(input)),
+      image_(new FXImage(this)), caption_(new FXLabel(this)), badFile_(new FXLabel(this))
+{
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+    setAutoFillBackground(true);
+    setMouseTracking(true);
+    setCursor(Qt::BlankCursor);
+    image_->setFocusPolicy(Qt::NoFocus);
+    image_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    image_->setCancelMode(globalSettings().cmode);
+    image_->hide();
+    styleCaption(*caption_);
+    caption_->hide();
+    badFile_->setTransparentBackground(true);
+    badFile_->setForeColour(QColor(255, 210, 120));
+    badFile_->setAutoSize(true);
+    badFile_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    badFile_->hide();
+    badFileTimer_.setSingleShot(true);
+    connect(&badFileTimer_, &QTimer::timeout, badFile_, &QWidget::hide);
+    startTimer_.setSingleShot(true);
+    connect(&startTimer_, &QTimer::timeout, this, &ScreenView::change);
+    captionTimer_.setSingleShot(true);
+    connect(&captionTimer_, &QTimer::timeout, this, [this] {
+        caption_->setRunning(true);
+        caption_->show();
+        caption_->raise();
+    });
+    connect(image_, &FXImage::Notify, this, &ScreenView::pictureDrawn);
+}
+
+ScreenView::~ScreenView() = default;
+
+void ScreenView::cover(QScreen* screen)
+{
+    screen_ = screen;
+    if (screen == nullptr)
+        return;
+    // On Wayland a window cannot place itself: it asks for its screen, then for the
+    // whole of it. A bare X server needs the geometry as well.
+    winId();
+    if (QWindow* window = windowHandle())
+        window->setScreen(screen);
+    setGeometry(screen->geometry());
+    showFullScreen();
+}
+
+QString ScreenView::picture() const { return changing_ ? current_.picture : image_->fileName(); }
+
+void ScreenView::showSlide(const SlideOrder& order, std::chrono::milliseconds after)
+{
+    waiting_ = order;
+    if (changing_)
+        return;  // taken up when the running change is done
+    startTimer_.start(after);
+}
+
+// A slide change: the next picture is decoded while the old one still stands, the
+// old one is wiped away as on the main screen, then the new one comes in. Nothing
+// here waits for a transition, so every screen changes at its own pace.
+void ScreenView::change()
+{
+    if (!waiting_ || changing_)
+        return;
+    changing_ = true;
+    const QPointer<ScreenView> alive(this);
+    current_ = *waiting_;
+    waiting_.reset();
+    captionTimer_.stop();
+    caption_->hide();
+    caption_->setRunning(false);
+    if (!loadPicture()) {
+        if (alive)
+            changeDone();
+        return;
+    }
+    next_ = image_->picture();
+    if (firstPicture_ || !prepareErase(*image_)) {
+        firstPicture_ = false;
+        drawNext();
+        return;
+    }
+    // The wipe, as a transition to the bare background.
+    image_->setEraseEnabled(false);
+    image_->setEffect(image_->eraseEffect());
+    image_->setEffectGrain(image_->eraseGrain());
+    image_->setEffectSpeed(image_->eraseSpeed());
+    image_->setPicture({});
+    erasing_ = true;
+    image_->redraw();
+}
+
+void ScreenView::drawNext()
+{
+    erasing_ = false;
+    image_->setPicture(next_);
+    next_ = {};
+    // The effect: the slide's, or one drawn for this screen.
+    const bool drawn = current_.effect == randomEffect;
+    int effect = drawn ? DrawRandomEffect() : current_.effect;
+    if (effect == wipeAwayEffect)
+        effect = 0;
+    image_->setEffect(effect);
+    image_->setEffectGrain(effectGrainFor(effect));
+    image_->setEffectSpeed(drawn ? RandomEffectSpeed(effect) : current_.speed);
+    applyShowBorder(*image_);
+    // Fitted to this screen.
+    const GlobalSettings& settings = globalSettings();
+    const QSize natural = image_->naturalSize();
+    const PictureFit fit = FitPictureOnScreen(0, 0, height(), width(), natural.height(), natural.width(),
+                                              settings.screenPercent.number(), settings.scaleFlag != 0);
+    image_->setGeometry(QRectF(fit.left, fit.top, fit.width, fit.height).toRect());
+    const QPointer<ScreenView> alive(this);
+    image_->prepareMetafile();
+    if (!alive)
+        return;
+    if (image_->isVisible())
+        image_->redraw();
+    else
+        image_->show();
+}
+
+void ScreenView::changeDone()
+{
+    changing_ = false;
+    if (waiting_)
+        startTimer_.start(0);
+}
+
+// The slide's own picture, or in a random show the next of this screen's order that
+// no other screen shows and that can be shown.
+bool ScreenView::loadPicture()
+{
+    const QPointer<ScreenView> alive(this);
+    if (!current_.picture.isEmpty())
+        return image_->load(current_.picture) == 0 || image_->picture() != nullptr;
+    const CustomShow& table = customShow();
+    const int count = table.pictureCount;
+    const QStringList elsewhere = input_.picturesElsewhere ? input_.picturesElsewhere(this) : QStringList();
+    const bool enough = count > elsewhere.size();
+    for (int attempt = 0; attempt < count; ++attempt) {
+        const int index = order_.next(count, true, programRandom());
+        const QString path = table.picture.at(static_cast<std::size_t>(index));
+        if (enough && elsewhere.contains(path))
+            continue;
+        // Known to the other screens while it decodes.
+        current_.picture = path;
+        const int code = image_->load(path);
+        if (!alive)
+            return false;
+        if (code == 0)
+            return true;
+        reportBadPicture(path, code);
+    }
+    current_.picture.clear();
+    return false;
+}
+
+void ScreenView::pictureDrawn()
+{
+    if (erasing_) {
+        drawNext();
+        return;
+    }
+    if (!changing_)
+        return;
+    changeDone();
+    const GlobalSettings& settings = globalSettings();
+    if (settings.cDissolve == 0)
+        image_->setEffect(0);
+    if (!current_.captioned || waiting_)
+        return;
+    const QString text = !current_.caption.isEmpty() ? current_.caption
+                                                    : displayFileName(current_.picture).toLower();
+    if (text.isEmpty())
+        return;
+    const int row = static_cast<int>(std::floor(programRandom().next() * kCaptionEffectRows)) + 1;
+    const CaptionEffect look = captionEffectRow(row);
+    caption_->setTextEffectSettings(TextEffectSettings{look.effect, look.settingA, look.settingB});
+    caption_->setCaption(QLatin1Char(' ') + text + QLatin1Char(' '));
+    caption_->setFont(captionFont(height()));
+    caption_->resize(caption_->sizeHint());
+    caption_->move((width() - caption_->width()) / 2, height() - caption_->height());
+    // After the same pause as on the main screen.
+    captionTimer_.start(std::chrono::seconds(showTiming().captionPauseSeconds));
+}
+
+void ScreenView::reportBadPicture(const QString& path, int code)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(std::max(14, height() / 45));
+    const QFontMetricsF metrics(font);
+    const std::optional<QString> text = fittedBadPictureText(
+        path, code, customShow().pictureCount, [&metrics](const QString& s) { return metrics.horizontalAdvance(s); },
+        0.9 * width());
+    if (!text)
+        return;
+    badFile_->setFont(font);
+    badFile_->setCaption(*text);
+    badFile_->resize(badFile_->sizeHint().boundedTo(size()));
+    badFile_->move((width() - badFile_->width()) / 2, (height() - badFile_->height()) / 2);
+    badFile_->show();
+    badFile_->raise();
+    badFileTimer_.start(std::chrono::milliseconds(static_cast<int>(showTiming().badPictureSeconds * 1000)));
+}
+
+void ScreenView::keyPressEvent(QKeyEvent* event)
+{
+    event->accept();
+    if (input_.key)
+        input_.key(event);
+}
+
+void ScreenView::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (input_.click)
+        input_.click();
+}
+
+void ScreenView::mouseMoveEvent(QMouseEvent* event)
+{
+    if (input_.mouseMove)
+        input_.mouseMove(event->globalPosition().toPoint());
+}
+
+} // namespace qv

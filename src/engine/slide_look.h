@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QFont>
+
+namespace qv {
+
+class FXImage;
+class FXLabel;
+
+// How every screen of the show dresses a picture, from the show's settings: the same
+// border, grain, erase and caption look on each.
+
+// The grain of `effect` in the grain mode of the settings.
+int effectGrainFor(int effect);
+
+// The border of the settings, given to the picture in one step.
+void applyShowBorder(FXImage& image);
+
+// Sets the picture up to be wiped away as the dissolve setting says: false when
+// dissolves are off and the next picture is simply drawn over it.
+bool prepareErase(FXImage& image);
+
+// The caption's font for a screen area `areaHeight` pixels high.
+QFont captionFont(int areaHeight);
+
+// The caption component as every screen's caption looks.
+void styleCaption(FXLabel& caption);
+
+} // namespace qv
