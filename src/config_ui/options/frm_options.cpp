@@ -177,6 +177,14 @@ void frmoptions::buildControls()
     Option13 = addOption(Frame6, "Option13", QStringLiteral("Separate"), QStringLiteral("Stop a slide's sound when the next slide comes"),
                          &frmoptions::Option13_Click);
 
+    QGroupBox* Frame7 = addFrame("Frame7", QStringLiteral("&Screens"), this,
+                                 QStringLiteral("Which screens show the slide show"));
+    Option16 = addOption(Frame7, "Option16", QStringLiteral("Every screen"),
+                         QStringLiteral("Show the slide show on every screen"), &frmoptions::Option16_Click);
+    Option17 = addOption(Frame7, "Option17", QStringLiteral("Main screen only"),
+                         QStringLiteral("Show the slide show on the main screen only and keep the others black"),
+                         &frmoptions::Option17_Click);
+
     auto* cancelBox = new QWidget(this);
     cancelBox->setObjectName(QStringLiteral("CancelModeBox"));
     auto* cancelLayout = new QHBoxLayout(cancelBox);
@@ -223,8 +231,9 @@ void frmoptions::buildControls()
     grid->addWidget(Frame2, 2, 1);
     grid->addWidget(Frame4, 3, 0);
     grid->addWidget(Frame6, 3, 1);
-    grid->addWidget(cancelBox, 4, 0, 1, 2);
-    grid->addWidget(Check1, 5, 0, 1, 2);
+    grid->addWidget(Frame7, 4, 0);
+    grid->addWidget(cancelBox, 5, 0, 1, 2);
+    grid->addWidget(Check1, 6, 0, 1, 2);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
 
@@ -292,6 +301,7 @@ void frmoptions::Form_Load()
     RandomNoticeOff = s.cRandom.number() == 1;
     select(RandomNoticeOff ? Option9 : Option8);
     select(s.cblend != 1 ? Option13 : Option12);
+    select(s.screens == 1 ? Option17 : Option16);
     if (s.cmode == 4 || s.cmode == 9)
         select(s.cmode == 4 ? Option14 : Option15);
 
@@ -348,6 +358,8 @@ void frmoptions::Option10_Click() { globalSettings().scaleFlag = 0; }
 void frmoptions::Option11_Click() { globalSettings().scaleFlag = 1; }
 void frmoptions::Option12_Click() { globalSettings().cblend = 1; }
 void frmoptions::Option13_Click() { globalSettings().cblend = 0; }
+void frmoptions::Option16_Click() { globalSettings().screens = 0; }
+void frmoptions::Option17_Click() { globalSettings().screens = 1; }
 void frmoptions::Option14_Click() { cancelModeChanged(4); }
 void frmoptions::Option15_Click() { cancelModeChanged(9); }
 

@@ -64,6 +64,8 @@ private:
     void Option13_Click();
     void Option14_Click();
     void Option15_Click();
+    void Option16_Click();
+    void Option17_Click();
     void cancelModeChanged(int mode);
     void Slider1_Change();
     void SSCommand1_Click();
@@ -95,6 +97,8 @@ private:
     QRadioButton* Option13 = nullptr;
     QRadioButton* Option14 = nullptr;
     QRadioButton* Option15 = nullptr;
+    QRadioButton* Option16 = nullptr;  // every screen
+    QRadioButton* Option17 = nullptr;  // the main screen only
     QCheckBox* Check1 = nullptr;
     QPushButton* SSCommand1 = nullptr;
     QPushButton* SSCommand2 = nullptr;

@@ -64,7 +64,8 @@ protected:
 TEST_F(OptionsWindowTest, OpensQuietlyOnTheStoredButtons)
 {
     const std::pair<std::function<void(GlobalSettings&)>, QStringList> cases[] = {
-        {[](GlobalSettings&) {}, {"Option11", "Option12", "Option15", "Option2", "Option3", "Option6", "Option8"}},
+        {[](GlobalSettings&) {},
+         {"Option11", "Option12", "Option15", "Option16", "Option2", "Option3", "Option6", "Option8"}},
         {[](GlobalSettings& s) {
              s.mgrainMode = 1;
              s.cmode = 4;
@@ -73,14 +74,15 @@ TEST_F(OptionsWindowTest, OpensQuietlyOnTheStoredButtons)
              s.cDissolve = 2;
              s.scaleFlag = 0;
              s.cblend = 0;
+             s.screens = 1;
          },
-         {"Option1", "Option10", "Option13", "Option14", "Option4", "Option7", "Option9"}},
+         {"Option1", "Option10", "Option13", "Option14", "Option17", "Option4", "Option7", "Option9"}},
         {[](GlobalSettings& s) {
              s.cmode = 7;
              s.cDissolve = 5;
              s.cblend = 3;
          },
-         {"Option11", "Option13", "Option2", "Option3", "Option8"}},
+         {"Option11", "Option13", "Option16", "Option2", "Option3", "Option8"}},
     };
     for (const auto& [set, expected] : cases) {
         GlobalSettings settings;
@@ -199,11 +201,17 @@ TEST_F(OptionsWindowTest, OkStoresEverythingAndTheCloseBoxOnlyKeepsMemory)
     frmoptions window;
     window.show();
     clickMark(control<QCheckBox>(&window, QStringLiteral("Check1")));
+    clickMark(control<QRadioButton>(&window, QStringLiteral("Option17")));
     control<QPushButton>(&window, QStringLiteral("SSCommand3"))->click();
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(globalSettings().showBorder, 0);
     EXPECT_EQ(storedValue("show_border").toString(), QStringLiteral("0"));
     EXPECT_EQ(storedValue("presentation_mode").toString(), QStringLiteral("1"));
+    EXPECT_EQ(storedValue("screens").toString(), QStringLiteral("1"));
+    // Read back as stored.
+    globalSettings().screens = 0;
+    load_settings();
+    EXPECT_EQ(globalSettings().screens, 1);
 }
 
 TEST_F(OptionsWindowTest, ButtonsReachTheOtherWindowsAndHideForTheBorder)
