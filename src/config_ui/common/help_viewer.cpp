@@ -27,7 +27,7 @@ HelpViewer::HelpViewer(QWidget* parent)
     auto* back = new QPushButton(QStringLiteral("&Back"), this);
     auto* forward = new QPushButton(QStringLiteral("&Forward"), this);
     auto* findLabel = new QLabel(QStringLiteral("F&ind:"), this);
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    auto* close = new QPushButton(QStringLiteral("C&lose"), this);
     findLabel->setBuddy(findEntry_);
     back->setEnabled(false);
     forward->setEnabled(false);
