@@ -321,25 +321,28 @@ void qvtour52::screenGone(QScreen* screen)
 {
     if (closing_)
         return;
-    const auto on = [screen](const auto& view) { return view->coveredScreen() == screen; };
-    if (screen == mainScreen_) {
-        // The main screen went: this window, with the sound, the caption and the
-        // prompt, takes the place of another screen's window.
-        const auto other = std::find_if(views_.begin(), views_.end(),
-                                        [screen](const auto& view) { return view->coveredScreen() != screen; });
-        QScreen* next = other != views_.end() ? (*other)->coveredScreen() : QGuiApplication::primaryScreen();
-        if (other != views_.end())
-            views_.erase(other);
-        if (next == nullptr || next == screen)
-            return;
-        mainScreen_ = next;
-        if (windowHandle() != nullptr)
-            windowHandle()->setScreen(next);
-        setGeometry(next->geometry());
-        showFullScreen();
-        return;
+    // The window that goes: the one on that screen, or, when the main screen goes, the
+    // window whose place this one (with the sound, the caption and the prompt) takes.
+    const bool mainGone = screen == mainScreen_;
+    const auto going = std::find_if(views_.begin(), views_.end(), [screen, mainGone](const auto& view) {
+        return mainGone ? view->coveredScreen() != screen : view->coveredScreen() == screen;
+    });
+    QScreen* const next = mainGone ? (going != views_.end() ? (*going)->coveredScreen() : nullptr) : nullptr;
+    if (going != views_.end()) {
+        // The prompt never goes with a window: it comes back to this one.
+        if (Frame1->parentWidget() == going->get())
+            placePasswordPrompt(this);
+        views_.erase(going);
     }
-    views_.erase(std::remove_if(views_.begin(), views_.end(), on), views_.end());
+    if (next == nullptr)
+        return;
+    mainScreen_ = next;
+    if (windowHandle() != nullptr)
+        windowHandle()->setScreen(next);
+    setGeometry(next->geometry());
+    showFullScreen();
+    if (Frame1->parentWidget() == this)
+        placePasswordPrompt(this);
 }
 
 std::vector<ScreenView*> qvtour52::screenViews() const

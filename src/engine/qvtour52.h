@@ -133,6 +133,8 @@ private:
     void forgetMousePositions();
     void closePasswordPrompt();
     void fitPasswordPrompt();
+    QWidget* windowUnderThePointer();
+    void placePasswordPrompt(QWidget* host);
     void grabInput();
     void tryToGrabInput();
     void releaseInput();
@@ -179,6 +181,7 @@ private:
     int SoundIndex = 0;
     int lastProbeCode_ = 0;
     bool inputGrabbed_ = false;
+    QPointer<QWidget> grabHost_;  // the window holding keyboard and pointer: this one, or the prompt's
     int grabAttempts_ = 0;
     bool closing_ = false;
     // The password prompt is up: the show stands still under it and input is its own.

@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -201,14 +202,10 @@ void qvtour52::end_show()
         Timer1.start();
         let_events_run();
         FXImage1->setEffect(0);
-        fitPasswordPrompt();
-        Frame1->move(width() / 2 - Frame1->width() / 2, height() / 2 - Frame1->height() / 2);
         promptOpen_ = true;
         // A click on the show must not take the keyboard away from the entry.
         setFocusPolicy(Qt::NoFocus);
-        Frame1->show();
-        Frame1->raise();
-        activateWindow();
+        placePasswordPrompt(windowUnderThePointer());
         Text1->setFocus();
         let_events_run();
         show.quitRequested = false;
@@ -307,6 +304,39 @@ void qvtour52::Command2_Click()
 
 void qvtour52::Timer1_Timer() { Command2_Click(); }
 
+// The show's window on the screen that holds the pointer: the person is looking there.
+QWidget* qvtour52::windowUnderThePointer()
+{
+    const QScreen* pointerScreen = QGuiApplication::screenAt(QCursor::pos());
+    for (const auto& view : views_)
+        if (view->coveredScreen() == pointerScreen && view->isVisible())
+            return view.get();
+    return this;
+}
+
+// The prompt, centred on `host`, which takes the keyboard and the pointer for it;
+// the other screens stand still.
+void qvtour52::placePasswordPrompt(QWidget* host)
+{
+    if (Frame1->parentWidget() != host)
+        Frame1->setParent(host);
+    fitPasswordPrompt();
+    Frame1->move(host->width() / 2 - Frame1->width() / 2, host->height() / 2 - Frame1->height() / 2);
+    if (!promptOpen_)
+        return;
+    Frame1->show();
+    Frame1->raise();
+    host->activateWindow();
+    Text1->setFocus();
+    if (grabHost_ != host) {
+        const bool grabbed = inputGrabbed_;
+        releaseInput();
+        grabHost_ = host;
+        if (grabbed)
+            grabInput();
+    }
+}
+
 // The message wraps: the prompt takes the height its lines need at its width, which
 // a plain size hint underestimates.
 void qvtour52::fitPasswordPrompt()
@@ -367,7 +397,7 @@ void qvtour52::grabInput()
 
 void qvtour52::tryToGrabInput()
 {
-    QWindow* const window = windowHandle();
+    QWindow* const window = grabHost_ != nullptr ? grabHost_->windowHandle() : windowHandle();
     if (closing_ || inputGrabbed_ || window == nullptr || ++grabAttempts_ > 100) {
         grabRetry_.stop();
         return;
@@ -383,7 +413,7 @@ void qvtour52::tryToGrabInput()
     }
     inputGrabbed_ = true;
     grabRetry_.stop();
-    activateWindow();
+    (grabHost_ != nullptr ? grabHost_.data() : this)->activateWindow();
 }
 
 void qvtour52::releaseInput()
@@ -391,7 +421,7 @@ void qvtour52::releaseInput()
     grabRetry_.stop();
     if (!inputGrabbed_)
         return;
-    if (QWindow* const window = windowHandle()) {
+    if (QWindow* const window = grabHost_ != nullptr ? grabHost_->windowHandle() : windowHandle()) {
         window->setKeyboardGrabEnabled(false);
         window->setMouseGrabEnabled(false);
     }

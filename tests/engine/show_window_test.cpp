@@ -325,6 +325,33 @@ TEST_F(ShowWindowTest, ScreensThatComeAndGoDuringTheShow)
     EXPECT_TRUE(window_->isVisible());
 }
 
+// The password prompt comes on the screen that holds the pointer, takes what is typed
+// there, and comes back to the main window if that screen goes.
+TEST_F(ShowWindowTest, ThePasswordPromptComesOnTheScreensPointer)
+{
+    if (QGuiApplication::screens().size() < 2)
+        GTEST_SKIP() << "needs a second screen";
+    const QString folder = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Quintavue");
+    QDir().mkpath(folder);
+    ASSERT_TRUE(test::writeFile(folder + QStringLiteral("/desktop.conf"), "[Desktop]\nScreenSaveUsePassword=1\n"));
+    globalSettings().screenSaverPassword = QStringLiteral("Owl");
+    writeShow({{picture("a.bmp", Qt::red), 30}, {picture("b.bmp", Qt::green), 30}});
+    window_ = qvtour52::open();
+    ASSERT_TRUE(runUntil([this] { return !window_->image().fileName().isEmpty(); }));
+    ScreenView& other = *window_->screenViews().front();
+    QCursor::setPos(other.geometry().center());
+    if (QGuiApplication::screenAt(QCursor::pos()) != other.screen())
+        GTEST_SKIP() << "the platform does not move the pointer";
+    QTest::keyClick(&other, Qt::Key_A);
+    ASSERT_TRUE(runUntil([this] { return window_->passwordPrompt().isVisible(); }));
+    EXPECT_EQ(window_->passwordPrompt().window(), &other);
+    emit qApp->screenRemoved(other.screen());
+    EXPECT_EQ(window_->passwordPrompt().window(), window_);
+    EXPECT_TRUE(window_->passwordPrompt().isVisible());
+    QTest::keyClicks(&window_->passwordEntry(), QStringLiteral("owl"));
+    EXPECT_TRUE(runUntil([this] { return !window_->isVisible(); }));
+}
+
 class PasswordTest : public ShowWindowTest {
 protected:
     void SetUp() override
