@@ -50,7 +50,9 @@ std::optional<double> SlideClock::secondsUntilDue(double now, double delay) cons
         return 0.0;
     if (phase_ != Phase::Standing)
         return std::nullopt;
-    return std::max(0.0, standingSince_ + delay - now);
+    // Midnight ends every delay.
+    constexpr double kDay = 24 * 60 * 60;
+    return std::max(0.0, std::min(standingSince_ + delay, kDay) - now);
 }
 
 } // namespace qv

@@ -226,6 +226,9 @@ TEST(SlideClock, TellsHowLongTheSlideStillStands)
     EXPECT_TRUE(clock.dueForNext(115, 5));
     EXPECT_TRUE(clock.dueForNext(3, 5)) << "midnight ends the delay";
     clock.slideTaken();
+    clock.pictureDrawn(86390, false);
+    EXPECT_DOUBLE_EQ(*clock.secondsUntilDue(86395, 60), 5) << "the timer wakes at midnight";
+    clock.slideTaken();
     clock.resumed();
     EXPECT_TRUE(clock.dueForNext(116, 5));
 }
