@@ -2,6 +2,7 @@
 
 #include "components/picture/fx_image.h"
 #include "components/picture/load_result.h"
+#include "components/platform/file_names.h"
 #include "components/platform/message_box.h"
 #include "engine/picture_fitting.h"
 
@@ -15,7 +16,7 @@ int placePicture(FXImage& image, const QString& path, const QRect& box)
     image.hide();
     const int code = image.load(path);
     if (code != LoadResult::Loaded) {
-        ShowPictureLoadError(code);
+        ShowPictureLoadError(code, path);
         return code;
     }
     const QSize natural = image.naturalSize();
@@ -51,10 +52,10 @@ QString pictureLoadErrorText(int code)
     }
 }
 
-void ShowPictureLoadError(int code)
+void ShowPictureLoadError(int code, const QString& path)
 {
-    showMessage(Message{pictureLoadErrorText(code), QStringLiteral("File error."), MessageButtons::Ok,
-                        MessageIcon::None});
+    showMessage(Message{pictureLoadErrorText(code) + QLatin1Char('\n') + displayFileName(path),
+                        QStringLiteral("File error."), MessageButtons::Ok, MessageIcon::None});
 }
 
 } // namespace qv

@@ -23,7 +23,8 @@ int previewPicture(FXImage& image, const QString& path, const QRect& box);
 
 // The reason given for a picture that cannot be loaded, by result code.
 QString pictureLoadErrorText(int code);
-// Tells the user that a picture could not be loaded (a box titled "File error.").
-void ShowPictureLoadError(int code);
+// Tells the user that the picture `path` could not be loaded, naming it (a box titled
+// "File error.").
+void ShowPictureLoadError(int code, const QString& path);
 
 } // namespace qv

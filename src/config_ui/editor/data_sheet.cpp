@@ -76,7 +76,7 @@ int printDataSheet(const QStringList& lines, QPrinter& printer, QString& errorTe
 {
     if (printer.outputFormat() == QPrinter::PdfFormat) {
         if (const int error = pdfTargetError(printer.outputFileName()); error != FileError::None) {
-            errorText = fileErrorText(error);
+            errorText = fileErrorText(error) + QStringLiteral(": ") + displayFileName(printer.outputFileName());
             return error;
         }
     }

@@ -316,7 +316,7 @@ TEST_F(SlideDialogTest, PictureViewerFitsThePictureOrSaysWhyNot)
     cpic dialog;
     open(dialog);
     ASSERT_EQ(messages.messages.size(), 1U);
-    EXPECT_EQ(messages.messages[0].text, QStringLiteral("Picture file not found."));
+    EXPECT_EQ(messages.messages[0].text, "Picture file not found.\n" + dataPath(QStringLiteral("missing.jpg")));
     EXPECT_EQ(messages.messages[0].title, QStringLiteral("File error."));
     EXPECT_FALSE(dialog.findChild<FXImage*>()->isVisible());
 }
