@@ -10,6 +10,7 @@
 
 #include <functional>
 
+#include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -62,6 +63,46 @@ TEST_F(Saving, AFileChangedByAnotherWindowIsReplacedOnlyWhenTheUserSaysSo)
         EXPECT_EQ(f.save(), 0);  // what this window wrote last is still there: no question
         EXPECT_TRUE(messages_.empty());
     }
+}
+
+// On a small file system that is full, every data file's save fails with "Disk full",
+// naming the file, and leaves the file and the folder as they were.
+TEST_F(Saving, AFullDiskLeavesEveryFileAsItWas)
+{
+    const QString small = folder_.path() + QStringLiteral("/small");
+    QDir().mkpath(small);
+    if (::geteuid() != 0 || ::mount("tmpfs", encodeFileName(small).constData(), "tmpfs", 0, "size=16k") != 0)
+        GTEST_SKIP() << "mounting a small file system needs root";
+    struct Unmount {
+        QByteArray path;
+        ~Unmount() { ::umount(path.constData()); }
+    } const unmount{encodeFileName(small)};
+    globalSettings().slideshowPath = small + QLatin1Char('/');
+    const QStringList files{"show.css", "quintavu.rss", "qvtour52.eff"};
+    for (const QString& file : files)
+        writeDataFile(file, "as it was\r\n");
+    {
+        QFile filler(dataPath("filler"));
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+        const QByteArray block(512, 'x');
+        while (filler.write(block) == block.size() && filler.flush()) {
+        }
+    }
+    customShow() = CustomShow{};
+    for (int n = 0; n < 50; ++n)
+        AppendSlide(customShow());
+    EXPECT_EQ(SaveCustomShow(), FileError::DiskFull);
+    EXPECT_EQ(SaveRandomShowConfig(), FileError::DiskFull);
+    EXPECT_EQ(SaveEffectSelection(EffectSelection{}), FileError::DiskFull);
+    const QStringList expected{"Error Saving data Disk full\n" + dataPath("show.css"),
+                               "Disk full\n" + dataPath("quintavu.rss"),
+                               "Error Saving data Disk full\n" + dataPath("qvtour52.eff")};
+    EXPECT_EQ(messageTexts(), expected);
+    for (const QString& file : files)
+        EXPECT_EQ(readFile(dataPath(file)), QByteArray("as it was\r\n")) << file.toStdString();
+    QStringList left = QDir(small).entryList(QDir::Files | QDir::Hidden);
+    left.sort();
+    EXPECT_EQ(left, (QStringList{"filler", "quintavu.rss", "qvtour52.eff", "show.css"}));
 }
 
 // A save killed half-way leaves its temporary file, a test run killed leaves its copy:
