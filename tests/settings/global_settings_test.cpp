@@ -51,7 +51,7 @@ TEST_F(GlobalSettingsTest, ASaveWritesExactlyItsKeysAndNeverTheDataFolder)
         "dissolve_speed", "c_Random", "show_border", "cmode", "info_box", "mgrain_mode", "scale_flag",
         "bordersize", "InnerBevelColor1", "InnerBevelColor2", "OuterBevelColor1", "OuterBevelColor2",
         "InnerBevelSize", "OuterBevelSize", "BorderColor", "InnerBevelStyle", "OuterBevelStyle",
-        "RandomFlag", "picinfoFlag", "ActiveCSS", "PasswordName"};
+        "RandomFlag", "picinfoFlag", "ActiveCSS", "PasswordName", "screens"};
     QStringList stored = store().allKeys();
     stored.replaceInStrings(QStringLiteral("data/"), QString());
     stored.sort();
