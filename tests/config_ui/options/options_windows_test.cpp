@@ -285,6 +285,30 @@ TEST_F(OptionsWindowTest, AStoredValueBeyondItsBarIsWrittenBackOnlyWhenThatBarMo
     EXPECT_EQ(s.borderSize.text(), QStringLiteral("-2"));
 }
 
+// Settings that cannot be written (a file made read-only, even for the superuser):
+// Options' Ok and the password dialog's OK say so, naming the file, and stay open with
+// everything still in memory.
+TEST_F(OptionsWindowTest, ASettingsSaveThatFailsIsReportedAndTheWindowStays)
+{
+    ASSERT_EQ(save_settings(), 0);
+    ASSERT_TRUE(QFile::setPermissions(settingsFilePath(), QFile::ReadOwner));
+    const QString failure = QStringLiteral("The settings were not saved: Permission denied\n") + settingsFilePath();
+    frmoptions window;
+    window.show();
+    control<QPushButton>(&window, QStringLiteral("SSCommand3"))->click();
+    Password dialog;
+    dialog.show();
+    QTest::keyClicks(control<QLineEdit>(&dialog, "NewPassword"), QStringLiteral("new"));
+    QTest::keyClicks(control<QLineEdit>(&dialog, "NewPassword2"), QStringLiteral("new"));
+    control<QPushButton>(&dialog, "OK")->click();
+    QFile::setPermissions(settingsFilePath(), QFile::ReadOwner | QFile::WriteOwner);
+    ASSERT_EQ(messages.messages.size(), 2U);
+    for (const Message& message : messages.messages)
+        EXPECT_EQ(message.text, failure);
+    EXPECT_TRUE(window.isVisible() && dialog.isVisible());
+    EXPECT_EQ(globalSettings().screenSaverPassword, QStringLiteral("NEW"));
+}
+
 // ---- Password --------------------------------------------------------------------
 
 // Letters match whatever their case and are stored as capitals, with every setting, up
