@@ -7,11 +7,34 @@
 #include <QEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QSemaphore>
+#include <QThreadPool>
 
 #include <cmath>
 
 namespace qv {
 namespace {
+
+// Qt's raster engine spreads a fill of many spans (the antialiased edges of a line
+// of letters are hundreds of them) over the threads of the global thread pool,
+// unless it runs on one of them itself. For a caption the hand-overs cost as much
+// processor time as the drawing: a frame took 3.1 to 3.7 ms of processor time drawn
+// here and 1.6 to 1.8 ms drawn on a pool thread, pixel for pixel the same. So a
+// frame is drawn on a pool thread while this one waits; here when no pool thread is
+// free at once, so that a busy pool never holds the caption up.
+template <typename Draw>
+QImage drawnOnPoolThread(const Draw& draw)
+{
+    QImage frame;
+    QSemaphore done;
+    if (!QThreadPool::globalInstance()->tryStart([&] {
+            frame = draw();
+            done.release();
+        }))
+        return draw();
+    done.acquire();
+    return frame;
+}
 
 std::chrono::milliseconds steadyNow()
 {
@@ -150,7 +173,9 @@ void FXLabel::paintEvent(QPaintEvent*)
 {
     if (!frameValid_) {
         const CaptionLayout& layout = currentLayout();
-        frame_ = running_ ? renderCaptionFrame(layout, look_, effect_, progress_) : renderRestingCaption(layout, look_);
+        frame_ = drawnOnPoolThread([&] {
+            return running_ ? renderCaptionFrame(layout, look_, effect_, progress_) : renderRestingCaption(layout, look_);
+        });
         frameValid_ = true;
     }
     QPainter painter(this);
