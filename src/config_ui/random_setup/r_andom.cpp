@@ -5,6 +5,7 @@
 #include "config_ui/browsers/file_browser.h"
 #include "config_ui/common/accessible_names.h"
 #include "config_ui/common/config_ui_state.h"
+#include "config_ui/common/storable_names.h"
 #include "config_ui/common/delay_entry.h"
 #include "config_ui/common/help.h"
 #include "config_ui/common/status_line.h"
@@ -394,6 +395,9 @@ void r_andom::Check1_Click(int index)
 
 void r_andom::addFolder(int index, const QString& folder)
 {
+    // The setup's file holds folder names as a show file holds its names.
+    if (keepStorableNames({folder}).isEmpty())
+        return;
     QListWidget* list = List1[static_cast<std::size_t>(index)];
     QStringList entries;
     for (int row = 0; row < list->count(); ++row)

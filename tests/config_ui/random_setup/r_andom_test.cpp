@@ -138,6 +138,15 @@ TEST_F(RandomSetupTest, AddingAFolderTwiceKeepsOneEntryAndOkNeedsAPictureFolder)
               QUrl::fromLocalFile(holiday() + "/beach.JPG")});
     EXPECT_EQ(entries("List1_0"), QStringList(before) << holiday() << pictures_.path());
 
+    // A folder name the setup's file cannot hold is refused, naming it.
+    const QString quoted = pictures_.path() + "/\"Best\" of";
+    ASSERT_TRUE(QDir().mkpath(quoted));
+    messages.messages.clear();
+    dropUrls(control<QListWidget>("List1_0")->viewport(), {QUrl::fromLocalFile(quoted)});
+    ASSERT_EQ(messages.messages.size(), 1U);
+    EXPECT_TRUE(messages.messages[0].text.startsWith(quoted + "\n"));
+    EXPECT_EQ(entries("List1_0"), QStringList(before) << holiday() << pictures_.path());
+
     // Without a picture folder there is nothing to show: Ok and Test wait for one; sound
     // folders may all go.
     auto* ok = control<QPushButton>("SSCommand8");
