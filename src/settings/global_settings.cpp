@@ -31,11 +31,12 @@ namespace {
 // empty private folder gives every key its default instead.
 std::unique_ptr<QSettings> openStore()
 {
-    const QString path = settingsFilePath();
-    static const QTemporaryDir nowhere;
-    const bool usable = !entryExists(path) || isPlainFile(path);
-    auto store = std::make_unique<QSettings>(usable ? path : nowhere.path() + QStringLiteral("/none.ini"),
-                                             QSettings::IniFormat);
+    QString path = settingsFilePath();
+    if (entryExists(path) && !isPlainFile(path)) {
+        static const QTemporaryDir nowhere;  // made only for such a file
+        path = nowhere.path() + QStringLiteral("/none.ini");
+    }
+    auto store = std::make_unique<QSettings>(path, QSettings::IniFormat);
     store->beginGroup(QStringLiteral("data"));
     return store;
 }
