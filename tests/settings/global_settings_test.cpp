@@ -191,8 +191,9 @@ TEST_F(GlobalSettingsTest, AFailedSaveIsReportedAndLosesNothing)
         const QByteArray before = bytesOf(path);
         if (kind == ReadOnly)
             QFile::setPermissions(path, QFile::ReadOwner);
-        if (kind == LinkToPipe)
+        if (kind == LinkToPipe) {
             ASSERT_TRUE(QFile::remove(path) && QFile::link(pipe, path));
+        }
         RecordedMessages messages;
         ASSERT_TRUE(setScreenSaverPassword(QStringLiteral("NEW")));
         globalSettings().activeCss = QString(64 * 1024, QLatin1Char('x'));  // more than the disk takes
@@ -211,11 +212,13 @@ TEST_F(GlobalSettingsTest, AFailedSaveIsReportedAndLosesNothing)
         EXPECT_TRUE(messages.texts.front().startsWith(QStringLiteral("The settings were not saved: ")));
         EXPECT_TRUE(messages.texts.front().endsWith(path)) << messages.texts.front().left(80).toStdString();
         EXPECT_EQ(globalSettings().screenSaverPassword, QStringLiteral("NEW"));
-        if (kind != LinkToPipe)
+        if (kind != LinkToPipe) {
             EXPECT_EQ(bytesOf(path), before) << kind;
+        }
         EXPECT_EQ(QFileInfo(path).isSymLink(), kind == LinkToPipe);
-        if (kind == ReadOnly)  // as the user left it, even when the superuser runs the program
+        if (kind == ReadOnly) {  // as the user left it, even when the superuser runs the program
             EXPECT_FALSE(QFileInfo(path).permissions() & QFile::WriteOwner);
+        }
         if (kind == LinkToPipe) {  // never read either, so nothing waits on the pipe
             load_settings();
             EXPECT_EQ(globalSettings().cmode, GlobalSettings().cmode);
