@@ -308,6 +308,7 @@ void qvtour52::coverScreen(QScreen* screen)
         Form_MouseMove(at.x(), at.y());
     };
     input.picturesElsewhere = [this](const ScreenView* view) { return picturesShownBesides(view); };
+    input.closed = [this] { QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection); };
     views_.emplace_back(new ScreenView(screen, std::move(input)));
     ScreenView& view = *views_.back();
     view.setWindowTitle(title());

@@ -14,6 +14,7 @@
 #include "showdata/random_effect.h"
 #include "showdata/random_source.h"
 
+#include <QCloseEvent>
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -246,6 +247,14 @@ void ScreenView::mouseReleaseEvent(QMouseEvent* event)
     event->accept();
     if (input_.click)
         input_.click();
+}
+
+void ScreenView::closeEvent(QCloseEvent* event)
+{
+    // The show decides when its windows go; it goes as a whole.
+    event->ignore();
+    if (input_.closed)
+        input_.closed();
 }
 
 void ScreenView::mouseMoveEvent(QMouseEvent* event)

@@ -43,6 +43,8 @@ public:
         // The pictures the other screens show, which a random show's screen passes
         // over while the show has enough others.
         std::function<QStringList(const ScreenView*)> picturesElsewhere;
+        // Closed from outside (a window manager's close): the show's own end.
+        std::function<void()> closed;
     };
 
     ScreenView(QScreen* screen, Input input);
@@ -65,6 +67,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void change();

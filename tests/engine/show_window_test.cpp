@@ -323,6 +323,10 @@ TEST_F(ShowWindowTest, ScreensThatComeAndGoDuringTheShow)
     ASSERT_EQ(window_->screenViews().size(), 1u);
     EXPECT_EQ(window_->screenViews().front()->geometry(), main->geometry());
     EXPECT_TRUE(window_->isVisible());
+    // Any of the show's windows closed from outside ends the whole show.
+    window_->screenViews().front()->close();
+    EXPECT_TRUE(runUntil([this] { return !window_->isVisible(); }));
+    EXPECT_FALSE(anyProgramWindowOpen());
 }
 
 // The password prompt comes on the screen that holds the pointer, takes what is typed
