@@ -286,14 +286,14 @@ TEST_F(EditorWindow, CancelAfterTestPreviewResetOrLoadKeepsTheActiveShow)
     customShow() = numberedShow(3);
     globalSettings().activeCss = QStringLiteral("other.css");
     ASSERT_EQ(SaveCustomShow(), 0);
-    for (const QString& opened : {QStringLiteral("trip.css"), QStringLiteral("NEW EDIT")}) {
+    for (const QString& openedOn : {QStringLiteral("trip.css"), QStringLiteral("NEW EDIT")}) {
         for (const int button : {22, 16, 17, 18}) {
-            openOn(numberedShow(3), opened, QStringLiteral("trip.css"));
+            openOn(numberedShow(3), openedOn, QStringLiteral("trip.css"));
             customShow() = numberedShow(2);
             messages.answers = {MessageAnswer::Yes};
             click(button);
             click(23);
-            EXPECT_EQ(globalSettings().activeCss, QStringLiteral("trip.css")) << button << opened.toStdString();
+            EXPECT_EQ(globalSettings().activeCss, QStringLiteral("trip.css")) << button << openedOn.toStdString();
         }
     }
 }
@@ -313,8 +313,9 @@ TEST_F(EditorWindow, ADamagedOrTooLongShowOpensBlankAndIsReplacedOnlyWhenTheUser
         globalSettings().activeCss = QStringLiteral("trip.css");
         editor_->Form_Load();
         ASSERT_EQ(messages.messages.size(), 1U);
-        if (file == tooLong)
+        if (file == tooLong) {
             EXPECT_TRUE(messages.messages[0].text.startsWith("trip.css holds 50000 slides"));
+        }
         EXPECT_EQ(customShow().slideCount, 0);
         EXPECT_EQ(text(0), QString());
         ASSERT_TRUE(test::writeFile(dataPath(QStringLiteral("a.jpg"))));
