@@ -115,6 +115,7 @@ int qvtour52::LOADSLIDE(const QString& path, int delay)
     show.currentDelay = delay;
     let_events_run();
     // The transition runs; Notify comes when it is done.
+    reportTransitionScreen(*FXImage1);
     if (FXImage1->isVisible())
         FXImage1->redraw();
     else

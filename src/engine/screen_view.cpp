@@ -118,6 +118,7 @@ void ScreenView::change()
     image_->setEffectSpeed(image_->eraseSpeed());
     image_->setPicture({});
     erasing_ = true;
+    reportTransitionScreen(*image_);
     image_->redraw();
 }
 
@@ -145,6 +146,7 @@ void ScreenView::drawNext()
     image_->prepareMetafile();
     if (!alive)
         return;
+    reportTransitionScreen(*image_);
     if (image_->isVisible())
         image_->redraw();
     else

@@ -1,12 +1,17 @@
 #include "engine/slide_look.h"
 
 #include "components/label/fx_label.h"
+#include "components/picture/frame_stats.h"
 #include "components/picture/fx_image.h"
+#include "components/picture/transition_timing.h"
 #include "components/standard_palette.h"
 #include "settings/global_settings.h"
 #include "showdata/effect_catalogue.h"
 
+#include <QScreen>
+
 #include <algorithm>
+#include <cstdio>
 
 namespace qv {
 namespace {
@@ -84,6 +89,17 @@ void styleCaption(FXLabel& caption)
     caption.setAutoSize(true);
     caption.setFocusPolicy(Qt::NoFocus);
     caption.setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void reportTransitionScreen(const FXImage& image)
+{
+    if (!frameStatsWanted())
+        return;
+    const QWidget& window = *image.window();
+    const QScreen* screen = window.screen();
+    const long long planned = transitionDuration(image.effectSpeed(), image.effectGrain(), image.size()).count();
+    std::fprintf(stderr, "Screen %dx%d at %.0f Hz: effect %d planned %lld ms\n", window.width(), window.height(),
+                 screen != nullptr ? screen->refreshRate() : 60.0, image.effect(), planned);
 }
 
 } // namespace qv

@@ -26,4 +26,9 @@ QFont captionFont(int areaHeight);
 // The caption component as every screen's caption looks.
 void styleCaption(FXLabel& caption);
 
+// With the frame diagnostic on, says on which screen the transition about to start
+// runs, with the length the picture will plan for it, so each screen's frames can be
+// told apart in the log.
+void reportTransitionScreen(const FXImage& image);
+
 } // namespace qv
