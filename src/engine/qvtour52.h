@@ -96,6 +96,8 @@ private:
     void coverTheScreens();
     void coverScreen(QScreen* screen);
     void screenGone(QScreen* screen);
+    void retireView(std::unique_ptr<ScreenView> view);
+    void freeRetiredViews();
     void orderSlideOnOtherScreens(const QString& path, ScreenView* only = nullptr);
     QStringList picturesShownBesides(const ScreenView* view) const;
     void drawInto(ForeignWindowId window);
@@ -155,16 +157,10 @@ private:
     QPushButton* Command2 = nullptr;
     QLabel* Label2 = nullptr;
     std::unique_ptr<HiddenForm> hiddenForm_;
-    // The other screens' windows, put away from the event loop: one may be in the
-    // middle of its own slide change when its screen goes.
-    struct DeleteLater {
-        void operator()(QWidget* window) const
-        {
-            window->hide();
-            window->deleteLater();
-        }
-    };
-    std::vector<std::unique_ptr<ScreenView, DeleteLater>> views_;
+    // The other screens' windows. One whose screen went is hidden at once and freed
+    // once none of its own waits (a picture decoding) is running.
+    std::vector<std::unique_ptr<ScreenView>> views_;
+    std::vector<std::unique_ptr<ScreenView>> retiredViews_;
     QPointer<QScreen> mainScreen_;  // the screen of this window
     std::unique_ptr<QWindow> daemonWindow_;            // a daemon's window the show draws into
     std::unique_ptr<DaemonWindowWatch> daemonWatch_;  // tells when the daemon takes it away

@@ -374,6 +374,8 @@ void qvtour52::Form_Unload()
     stopPlayer(FXSnd1);
     stopPlayer(FXSnd2);
     showRunning() = false;
+    for (auto& view : views_)
+        retireView(std::move(view));
     views_.clear();
     retireProgramWindow(this);
     let_events_run();

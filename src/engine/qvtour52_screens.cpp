@@ -10,10 +10,12 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 #include <algorithm>
 #include <chrono>
+#include <memory>
 
 namespace qv {
 
@@ -64,7 +66,7 @@ void qvtour52::coverScreen(QScreen* screen)
     };
     input.picturesElsewhere = [this](const ScreenView* view) { return picturesShownBesides(view); };
     input.closed = [this] { QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection); };
-    views_.emplace_back(new ScreenView(screen, std::move(input)));
+    views_.push_back(std::make_unique<ScreenView>(screen, std::move(input)));
     ScreenView& view = *views_.back();
     view.setWindowTitle(title());
     view.cover(screen);
@@ -88,7 +90,9 @@ void qvtour52::screenGone(QScreen* screen)
         // The prompt never goes with a window: it comes back to this one.
         if (Frame1->parentWidget() == going->get())
             placePasswordPrompt(this);
+        std::unique_ptr<ScreenView> gone = std::move(*going);
         views_.erase(going);
+        retireView(std::move(gone));
     }
     if (next == nullptr)
         return;
@@ -99,6 +103,20 @@ void qvtour52::screenGone(QScreen* screen)
     showFullScreen();
     if (Frame1->parentWidget() == this)
         placePasswordPrompt(this);
+}
+
+void qvtour52::retireView(std::unique_ptr<ScreenView> view)
+{
+    view->hide();
+    retiredViews_.push_back(std::move(view));
+    QTimer::singleShot(0, this, &qvtour52::freeRetiredViews);
+}
+
+void qvtour52::freeRetiredViews()
+{
+    std::erase_if(retiredViews_, [](const auto& view) { return !view->waiting(); });
+    if (!retiredViews_.empty())
+        QTimer::singleShot(100, this, &qvtour52::freeRetiredViews);
 }
 
 std::vector<ScreenView*> qvtour52::screenViews() const

@@ -24,6 +24,21 @@
 #include <cmath>
 
 namespace qv {
+namespace {
+
+// Counts a wait of the view's own while events run inside it.
+class Waiting {
+public:
+    explicit Waiting(int& count) : count_(count) { ++count_; }
+    ~Waiting() { --count_; }
+    Waiting(const Waiting&) = delete;
+    Waiting& operator=(const Waiting&) = delete;
+
+private:
+    int& count_;
+};
+
+} // namespace
 
 ScreenView::ScreenView(QScreen* screen, Input input)
     : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), screen_(screen), input_(std::move(input)),
@@ -94,15 +109,18 @@ void ScreenView::change()
     if (!waiting_ || changing_)
         return;
     changing_ = true;
-    const QPointer<ScreenView> alive(this);
     current_ = *waiting_;
     waiting_.reset();
     captionTimer_.stop();
     caption_->hide();
     caption_->setRunning(false);
-    if (!loadPicture()) {
-        if (alive)
-            changeDone();
+    bool loaded = false;
+    {
+        const Waiting wait(waits_);
+        loaded = loadPicture();
+    }
+    if (!loaded) {
+        changeDone();
         return;
     }
     next_ = image_->picture();
@@ -142,10 +160,10 @@ void ScreenView::drawNext()
     const PictureFit fit = FitPictureOnScreen(0, 0, height(), width(), natural.height(), natural.width(),
                                               settings.screenPercent.number(), settings.scaleFlag != 0);
     image_->setGeometry(QRectF(fit.left, fit.top, fit.width, fit.height).toRect());
-    const QPointer<ScreenView> alive(this);
-    image_->prepareMetafile();
-    if (!alive)
-        return;
+    {
+        const Waiting wait(waits_);
+        image_->prepareMetafile();
+    }
     reportTransitionScreen(*image_);
     if (image_->isVisible())
         image_->redraw();
@@ -164,7 +182,6 @@ void ScreenView::changeDone()
 // no other screen shows and that can be shown.
 bool ScreenView::loadPicture()
 {
-    const QPointer<ScreenView> alive(this);
     if (!current_.picture.isEmpty())
         return image_->load(current_.picture) == 0 || image_->picture() != nullptr;
     const CustomShow& table = customShow();
@@ -179,8 +196,6 @@ bool ScreenView::loadPicture()
         // Known to the other screens while it decodes.
         current_.picture = path;
         const int code = image_->load(path);
-        if (!alive)
-            return false;
         if (code == 0)
             return true;
         reportBadPicture(path, code);

@@ -62,6 +62,8 @@ public:
     FXLabel& caption() { return *caption_; }
     // The picture on screen or coming in.
     QString picture() const;
+    // One of its own waits (a picture decoding) is running: it must not be freed now.
+    bool waiting() const { return waits_ > 0; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -89,6 +91,7 @@ private:
     std::optional<SlideOrder> waiting_;
     SlideOrder current_;
     PictureHandle next_;  // decoded, to come in once the old picture is wiped
+    int waits_ = 0;
     bool changing_ = false;
     bool erasing_ = false;
     bool firstPicture_ = true;

@@ -19,6 +19,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -309,8 +310,10 @@ TEST_F(ShowWindowTest, ScreensThatComeAndGoDuringTheShow)
     ASSERT_TRUE(runUntil([this] { return !window_->image().fileName().isEmpty(); }));
     QScreen* const main = QGuiApplication::screens().at(0);
     QScreen* const second = QGuiApplication::screens().at(1);
+    const QPointer<ScreenView> removed = window_->screenViews().front();
     emit qApp->screenRemoved(second);
     EXPECT_TRUE(window_->screenViews().empty());
+    EXPECT_TRUE(runUntil([&] { return removed.isNull(); })) << "a removed screen's window is never freed";
     emit qApp->screenAdded(second);
     ASSERT_EQ(window_->screenViews().size(), 1u);
     EXPECT_EQ(window_->screenViews().front()->geometry(), second->geometry());
