@@ -20,6 +20,11 @@ void FrameStats::frameDrawn()
     ++frames_;
 }
 
+void FrameStats::pauseUntil(qint64 ms, qint64 frameMs)
+{
+    lastFrameMs_ = std::max(lastFrameMs_, ms - frameMs);
+}
+
 QString FrameStats::summary(int effect, qint64 plannedMs) const
 {
     return QStringLiteral("FXImage effect %1: %2 frames in %3 ms (planned %4 ms), longest gap %5 ms")

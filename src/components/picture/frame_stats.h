@@ -11,6 +11,10 @@ class FrameStats {
 public:
     void begin();
     void frameDrawn();
+    // The player sleeps on purpose until `ms` (from begin()) because nothing changes
+    // before: a frame then counts as on time, as if the previous one had come a frame
+    // period `frameMs` before it.
+    void pauseUntil(qint64 ms, qint64 frameMs);
     int frames() const { return frames_; }
     qint64 elapsedMs() const { return clock_.isValid() ? clock_.elapsed() : 0; }
     qint64 longestGapMs() const { return longestGapMs_; }

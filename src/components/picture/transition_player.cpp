@@ -65,11 +65,11 @@ void TransitionPlayer::step()
         return;
     }
     const QRect changed = renderer_->advance(from_, to_, progress, frame_);
+    if (!changed.isEmpty())
+        stats_.frameDrawn();
     scheduleNextFrame(progress);
-    if (changed.isEmpty())
-        return;
-    stats_.frameDrawn();
-    emit frameChanged(changed);
+    if (!changed.isEmpty())
+        emit frameChanged(changed);
 }
 
 void TransitionPlayer::scheduleNextFrame(double progress)
@@ -83,8 +83,9 @@ void TransitionPlayer::scheduleNextFrame(double progress)
     // Nothing to see before `next` (or before the end): sleep until then, but never
     // wake more often than the display refreshes.
     const double due = std::min(next, 1.0) * double(duration_.count());
-    const auto wait = std::chrono::milliseconds(std::llround(std::ceil(due - double(clock_.elapsed()))));
-    timer_.start(std::max(interval, wait));
+    const auto wait = std::max(interval, std::chrono::milliseconds(std::llround(std::ceil(due - double(clock_.elapsed())))));
+    stats_.pauseUntil(stats_.elapsedMs() + wait.count(), interval.count());
+    timer_.start(wait);
 }
 
 void TransitionPlayer::finishNow()
