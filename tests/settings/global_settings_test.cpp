@@ -3,14 +3,14 @@
 #include "settings/password_scrambler.h"
 
 #include "components/platform/message_box.h"
+#include "support/test_files.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 
-#include <csignal>
+#include <optional>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <gtest/gtest.h>
@@ -169,12 +169,6 @@ public:
     QStringList texts;
 };
 
-QByteArray bytesOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // A settings file that cannot be replaced (made read-only by its owner, even for the
 // superuser; a link to a pipe) or a disk that fills up: the save reports it, naming
 // the file, the file stays as it was and the new password stays in memory.
@@ -188,7 +182,7 @@ TEST_F(GlobalSettingsTest, AFailedSaveIsReportedAndLosesNothing)
         QFile::remove(path);
         setScreenSaverPassword(QStringLiteral("OLD"));
         ASSERT_EQ(save_settings(), 0);
-        const QByteArray before = bytesOf(path);
+        const QByteArray before = test::readFile(path);
         if (kind == ReadOnly)
             QFile::setPermissions(path, QFile::ReadOwner);
         if (kind == LinkToPipe) {
@@ -197,15 +191,11 @@ TEST_F(GlobalSettingsTest, AFailedSaveIsReportedAndLosesNothing)
         RecordedMessages messages;
         ASSERT_TRUE(setScreenSaverPassword(QStringLiteral("NEW")));
         globalSettings().activeCss = QString(64 * 1024, QLatin1Char('x'));  // more than the disk takes
-        rlimit original {};
-        ::getrlimit(RLIMIT_FSIZE, &original);
-        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small = original;
-        small.rlim_cur = kind == DiskFull ? 4096 : original.rlim_cur;
-        ::setrlimit(RLIMIT_FSIZE, &small);
+        std::optional<test::FileSizeLimit> full;
+        if (kind == DiskFull)
+            full.emplace(4096);
         const int error = save_settings();
-        ::setrlimit(RLIMIT_FSIZE, &original);
-        std::signal(SIGXFSZ, oldHandler);
+        full.reset();
 
         EXPECT_NE(error, 0) << kind;
         ASSERT_EQ(messages.texts.size(), 1) << kind;
@@ -213,7 +203,7 @@ TEST_F(GlobalSettingsTest, AFailedSaveIsReportedAndLosesNothing)
         EXPECT_TRUE(messages.texts.front().endsWith(path)) << messages.texts.front().left(80).toStdString();
         EXPECT_EQ(globalSettings().screenSaverPassword, QStringLiteral("NEW"));
         if (kind != LinkToPipe) {
-            EXPECT_EQ(bytesOf(path), before) << kind;
+            EXPECT_EQ(test::readFile(path), before) << kind;
         }
         EXPECT_EQ(QFileInfo(path).isSymLink(), kind == LinkToPipe);
         if (kind == ReadOnly) {  // as the user left it, even when the superuser runs the program

@@ -7,10 +7,8 @@
 #include "showdata/file_replacement.h"
 #include "showdata/show_file_listing.h"
 
-#include <csignal>
 #include <cstdio>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace qv::test {
@@ -207,17 +205,10 @@ TEST_F(CustomShowFile, FailedSaveKeepsThePreviousFile)
     std::vector<SlideRecord> many(200, beach);
     customShow() = showOf(many);
 
-    rlimit original {};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &original), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = original;
-    small.rlim_cur = 1000;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const int error = SaveCustomShow();
-    ::setrlimit(RLIMIT_FSIZE, &original);
-    std::signal(SIGXFSZ, oldHandler);
-
-    EXPECT_EQ(error, FileError::DiskFull);
+    {
+        const FileSizeLimit full(1000);
+        EXPECT_EQ(SaveCustomShow(), FileError::DiskFull);
+    }
     EXPECT_EQ(messageTexts(), QStringList{QStringLiteral("Error Saving data Disk full\n") + dataPath("show.css")});
     EXPECT_EQ(readFile(dataPath("show.css")), previous);
     EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"show.css"});

@@ -5,6 +5,7 @@
 #include "settings/global_settings.h"
 #include "showdata/custom_show.h"
 #include "startup/startup_state.h"
+#include "support/test_files.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -8,9 +8,36 @@
 #include <QImage>
 #include <QString>
 
+#include <csignal>
 #include <vector>
 
+#include <sys/resource.h>
+
 namespace qv::test {
+
+// While it lives, no file of the process may grow beyond `bytes`: a write past that
+// fails as on a full disk (the signal such a write raises is ignored meanwhile).
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) : oldHandler_(std::signal(SIGXFSZ, SIG_IGN))
+    {
+        ::getrlimit(RLIMIT_FSIZE, &original_);
+        rlimit small = original_;
+        small.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &original_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit original_{};
+    void (*oldHandler_)(int);
+};
 
 // Replaces `path` with `bytes`; false if it cannot be written whole.
 inline bool writeFile(const QString& path, const QByteArray& bytes = {})

@@ -1,6 +1,6 @@
 // Every configuration window from the keyboard, offscreen: Alt letters on every
-// control, unique in the window; F1 and the Help button at the window's own section
-// of the manual; delay entries alike; where the focus starts; Return on a button.
+// control, unique in the window; F1 and the Help button (pressed by Return) at the
+// window's own section of the manual; delay entries alike; where the focus starts.
 #include "config_ui/arranging/add_files.h"
 #include "config_ui/arranging/cload.h"
 #include "config_ui/arranging/csave.h"
@@ -170,8 +170,9 @@ TEST_F(WindowKeyboard, EveryWindowHasUniqueAltLettersHelpAtItsOwnSectionAndDelay
         SCOPED_TRACE(entry.name);
         std::unique_ptr<QWidget> window = entry.make();
         open(window.get());
-        if (QLatin1String(entry.name) == QLatin1String("Add_files"))
+        if (QLatin1String(entry.name) == QLatin1String("Add_files")) {
             EXPECT_EQ(QApplication::focusWidget(), window->findChild<QWidget*>(QStringLiteral("Dir1")));
+        }
 
         std::map<QChar, QString> taken;
         for (const auto& [control, letter] : altLetters(window.get())) {
@@ -184,9 +185,13 @@ TEST_F(WindowKeyboard, EveryWindowHasUniqueAltLettersHelpAtItsOwnSectionAndDelay
                                << " and " << place->second.toStdString();
         }
 
+        // Return presses the focused button, in every window.
         helpKeywords.clear();
-        if (entry.helpButton != nullptr)
-            test::control<QPushButton>(window.get(), entry.helpButton)->click();
+        if (entry.helpButton != nullptr) {
+            auto* help = test::control<QPushButton>(window.get(), entry.helpButton);
+            help->setFocus();
+            QTest::keyClick(help, Qt::Key_Return);
+        }
         QTest::keyClick(QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : window.get(), Qt::Key_F1);
         QStringList anchors;
         for (const QString& keyword : helpKeywords)
@@ -202,19 +207,6 @@ TEST_F(WindowKeyboard, EveryWindowHasUniqueAltLettersHelpAtItsOwnSectionAndDelay
         }
         window->hide();
     }
-}
-
-TEST_F(WindowKeyboard, ReturnOnAFocusedTitleScreenButtonPressesIt)
-{
-    FrmTitle* title = FrmTitle::open();
-    open(title);
-    // (deleted below: it was never closed, so never retired)
-    auto* help = test::control<QPushButton>(title, "Help_0");
-    help->setFocus();
-    QTest::keyClick(help, Qt::Key_Return);
-    EXPECT_EQ(helpKeywords, QStringList{QStringLiteral("Contents")});
-    title->hide();
-    delete title;
 }
 
 } // namespace
