@@ -55,9 +55,7 @@ protected:
     void writeFile(const QString& path, const QByteArray& bytes) const
     {
         QDir().mkpath(path.left(path.lastIndexOf(QLatin1Char('/'))));
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        ASSERT_TRUE(test::writeFile(path, bytes));
     }
     void writeDataFile(const QString& name, const QByteArray& bytes) const { writeFile(dataPath(name), bytes); }
 
