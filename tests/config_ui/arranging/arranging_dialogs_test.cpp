@@ -14,7 +14,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -39,12 +38,10 @@ protected:
 
     QString picturesFolder() const { return pictures_.path() + u'/'; }
 
+    // A BMP whatever the name says: such a file only has to be listed and read.
     void makePicture(const QString& name) const
     {
-        QImage image(8, 6, QImage::Format_RGB32);
-        image.fill(Qt::darkGreen);
-        // Qt writes no GIF; such a file only has to be listed.
-        ASSERT_TRUE(image.save(picturesFolder() + name) || image.save(picturesFolder() + name, "PNG"));
+        ASSERT_TRUE(savePlainPicture(picturesFolder() + name, Qt::darkGreen, 8, 6));
     }
 
     void writeShow(const QString& name, const QByteArray& bytes) const { ASSERT_TRUE(writeFile(dataPath(name), bytes)); }

@@ -3,6 +3,7 @@
 #include "config_ui/browsers/browser_models.h"
 #include "config_ui/browsers/file_browser.h"
 #include "config_ui/support/message_recorder.h"
+#include "support/test_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -45,11 +46,7 @@ protected:
         ::rmdir(latin1Folder_.constData());
     }
 
-    static void touch(const QString& path)
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    }
+    static void touch(const QString& path) { ASSERT_TRUE(test::writeFile(path)); }
 
     QStringList folderRows() const { return test::rowTexts(browser.folderList()->model()); }
 

@@ -16,7 +16,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -36,9 +35,7 @@ protected:
     void SetUp() override
     {
         test::ConfigWindowTest::SetUp();
-        QImage picture(200, 100, QImage::Format_RGB32);
-        picture.fill(Qt::darkCyan);
-        ASSERT_TRUE(picture.save(dataPath(QStringLiteral("wide.bmp"))));
+        ASSERT_TRUE(test::savePlainPicture(dataPath(QStringLiteral("wide.bmp")), Qt::darkCyan, 200, 100));
     }
 
     // Slides 1 to `count`, each with the test picture, delay 10 and effect 1 at speed 2.
