@@ -164,12 +164,31 @@ public:
         return waitForWindowGone(titled(title), milliseconds);
     }
 
-    // There is no window manager: the test gives the focus as one would.
-    void focus(Window window) const
+    // There is no window manager: the test gives the focus as one would. A window the
+    // program maps or raises meanwhile may take the focus back late (Qt activates a new
+    // window once it has seen it mapped, which under load comes after the test's own
+    // focus): the focus is given again until it stays. True once it stayed.
+    bool focus(Window window) const
     {
-        XSetInputFocus(display_.get(), window, RevertToParent, CurrentTime);
-        XSync(display_.get(), False);
-        QThread::msleep(300);
+        bool gone = false;
+        const bool stayed = within(20000, [&] {
+            XWindowAttributes attributes;
+            gone = XGetWindowAttributes(display_.get(), window, &attributes) == 0 || attributes.map_state != IsViewable;
+            if (gone)
+                return true;
+            XSetInputFocus(display_.get(), window, RevertToParent, CurrentTime);
+            XSync(display_.get(), False);
+            QThread::msleep(300);
+            return focusedWindow() == window;
+        });
+        return stayed && !gone;
+    }
+    Window focusedWindow() const
+    {
+        Window focused = 0;
+        int revert = 0;
+        XGetInputFocus(display_.get(), &focused, &revert);
+        return focused;
     }
     Window focusWindow(const QString& title) const
     {
@@ -195,6 +214,50 @@ public:
         XSync(display_.get(), False);
         QThread::msleep(static_cast<unsigned long>(keyPauseMs));
     }
+    // Presses and releases `keys` ("alt+e", "Return") straight at `window`, past whatever
+    // holds the keyboard or has the focus. An Alt letter works only in the active window.
+    void sendKeys(Window window, const QString& keys) const
+    {
+        const bool alt = keys.startsWith(QLatin1String("alt+"));
+        const QByteArray name = keys.mid(alt ? 4 : 0).toLatin1();
+        for (const int type : {KeyPress, KeyRelease}) {
+            XKeyEvent key{};
+            key.type = type;
+            key.display = display_.get();
+            key.window = window;
+            key.root = root();
+            key.time = CurrentTime;
+            key.same_screen = True;
+            key.state = alt ? Mod1Mask : 0;
+            key.keycode = XKeysymToKeycode(display_.get(), XStringToKeysym(name.constData()));
+            XSendEvent(display_.get(), window, True, type == KeyPress ? KeyPressMask : KeyReleaseMask,
+                       reinterpret_cast<XEvent*>(&key));
+        }
+        XSync(display_.get(), False);
+    }
+    // Sends `keys` to `window` until `done` holds (false if it does not in the time). A
+    // busy program may take a key before the key that enables its button has had its
+    // effect (an Alt letter clicks only after a short animation), or while the window is
+    // still busy with what came before, and drop it; once the button is at work, a key
+    // sent again is ignored.
+    bool sendKeysUntil(Window window, const QString& keys, const std::function<bool()>& done,
+                       int milliseconds = 60000) const
+    {
+        return within(milliseconds, [&] {
+            sendKeys(window, keys);
+            return within(5000, done);
+        });
+    }
+    // The same, until a window `wanted` accepts comes: that window (0 if none comes).
+    Window sendKeysUntil(Window window, const QString& keys, const WindowTest& wanted, int milliseconds = 60000) const
+    {
+        Window found = 0;
+        sendKeysUntil(window, keys, [&] { return !running() || (found = this->window(wanted)) != 0; }, milliseconds);
+        return found;
+    }
+    // True once the program has ended.
+    bool ended() { return process_.state() == QProcess::NotRunning || process_.waitForFinished(100); }
+
     // Letters and digits, one key each.
     void type(const QString& text) const
     {

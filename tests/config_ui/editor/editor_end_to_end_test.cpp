@@ -11,6 +11,8 @@
 
 namespace {
 
+using qv::test::XProgram;
+
 class EditorEndToEnd : public qv::test::XProgramTest {
 protected:
     void SetUp() override
@@ -32,9 +34,10 @@ TEST_F(EditorEndToEnd, ANewShowBuiltFromTheKeyboardIsSavedAsBuilt)
 
     const QString titleScreen = QStringLiteral("Quintavue v5.6");
     const QString editor = QStringLiteral("Custom Slide Show Editor");
-    ASSERT_NE(program_.focusWindow(titleScreen), 0U) << "the title screen did not appear";
-    program_.pressKeys("alt+c");  // Custom
-    program_.pressKeys("alt+n");  // Edit New Slide Show
+    const Window title = program_.focusWindow(titleScreen);
+    ASSERT_NE(title, 0U) << "the title screen did not appear";
+    program_.pressKeys("alt+c");  // Custom, which enables Edit New Slide Show
+    ASSERT_NE(program_.sendKeysUntil(title, QStringLiteral("alt+n"), XProgram::titled(editor)), 0U);
     ASSERT_NE(program_.focusWindow(editor), 0U);
 
     program_.pressKeys("alt+a");  // Add: the dialog lists the two pictures of the folder
@@ -78,9 +81,9 @@ TEST_F(EditorEndToEnd, ANewShowBuiltFromTheKeyboardIsSavedAsBuilt)
     EXPECT_EQ(qv::test::readFile(data_ + QStringLiteral("trip.css")), "\"Quintavue\",,,,,,,2\r\n\"" + folder + "/a.bmp\",\"sunrise\",7,0,0,\"\",0\r\n\"" + folder
                                    + "/b.bmp\",\"\",15,0,0,\"\",0\r\n");
 
-    ASSERT_NE(program_.focusWindow(titleScreen), 0U);
-    program_.pressKeys("alt+x");  // Exit
-    EXPECT_TRUE(program_.process().waitForFinished(20000));
+    const Window titleAgain = program_.focusWindow(titleScreen);
+    ASSERT_NE(titleAgain, 0U);
+    EXPECT_TRUE(program_.sendKeysUntil(titleAgain, QStringLiteral("alt+x"), [this] { return program_.ended(); }));  // Exit
 }
 
 } // namespace

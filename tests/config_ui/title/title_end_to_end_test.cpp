@@ -38,9 +38,8 @@ TEST_F(TitleEndToEnd, ChoicesMadeFromTheKeyboardAreSavedOnExit)
     program_.focus(options);
     program_.pressKeys("Return");
     ASSERT_TRUE(program_.waitForWindowGone(isNew));
-    program_.focus(title);
-    program_.pressKeys("alt+x");
-    ASSERT_TRUE(program_.process().waitForFinished(20000));
+    ASSERT_TRUE(program_.focus(title));
+    ASSERT_TRUE(program_.sendKeysUntil(title, QStringLiteral("alt+x"), [this] { return program_.ended(); }));  // Exit
     EXPECT_EQ(program_.process().exitCode(), 0);
     const QSettings stored(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Quintavue/Quintavue.ini"),
                            QSettings::IniFormat);
