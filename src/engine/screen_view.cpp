@@ -218,8 +218,8 @@ void ScreenView::pictureDrawn()
         image_->setEffect(0);
     if (!current_.captioned || waiting_)
         return;
-    const QString text = !current_.caption.isEmpty() ? current_.caption
-                                                    : displayFileName(current_.picture).toLower();
+    // A random show captions with the picture's name as it is on disk, as the main screen does.
+    const QString text = !current_.caption.isEmpty() ? current_.caption : displayFileName(current_.picture);
     if (text.isEmpty())
         return;
     const int row = static_cast<int>(std::floor(programRandom().next() * kCaptionEffectRows)) + 1;
