@@ -224,9 +224,7 @@ TEST_F(OptionsWindowTest, ButtonsReachTheOtherWindowsAndHideForTheBorder)
     EXPECT_TRUE(hiddenMeanwhile);
     EXPECT_TRUE(window.isVisible());
     control<QPushButton>(&window, QStringLiteral("SSCommand4"))->click();
-    control<QPushButton>(&window, QStringLiteral("SSCommand1"))->click();
     EXPECT_EQ(opened, QStringList{QStringLiteral("Password")});
-    EXPECT_EQ(helpKeywords, QStringList{QStringLiteral("Global Options")});
 }
 
 // ---- Border designer -------------------------------------------------------------
