@@ -88,20 +88,44 @@ protected:
         return done();
     }
 
-    // Opens the show and notes every picture the screen shows, until `count` have
-    // come or the window has closed.
-    QStringList watchShow(int count, double seconds = 10)
+    // The values `now` takes in turn, empty ones left out, until `count` have come or
+    // the window has closed.
+    QStringList watch(const std::function<QString()>& now, int count, double seconds = 10)
     {
-        window_ = qvtour52::open();
-        QStringList shown;
-        QString last;
+        QStringList seen;
         runUntil([&] {
-            const QString now = window_->image().fileName();
-            if (!now.isEmpty() && now != last)
-                shown << QFileInfo(last = now).fileName();
-            return !window_->isVisible() || shown.size() >= count;
+            const QString value = now();
+            if (!value.isEmpty() && (seen.isEmpty() || seen.last() != value))
+                seen << value;
+            return !window_->isVisible() || seen.size() >= count;
         }, seconds);
-        return shown;
+        return seen;
+    }
+    static QString shownName(FXImage& image) { return QFileInfo(image.fileName()).fileName(); }
+
+    // A show of two long slides, opened, its first picture on screen.
+    void openTwoLongSlides()
+    {
+        writeShow({{picture("a.bmp", Qt::red), 30}, {picture("b.bmp", Qt::green), 30}});
+        window_ = qvtour52::open();
+        ASSERT_TRUE(runUntil([this] { return !window_->image().fileName().isEmpty(); }));
+    }
+
+    // The screen saver asks for the password "Owl" before it ends.
+    void usePassword()
+    {
+        const QString folder = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Quintavue");
+        QDir().mkpath(folder);
+        ASSERT_TRUE(test::writeFile(folder + QStringLiteral("/desktop.conf"), "[Desktop]\nScreenSaveUsePassword=1\n"));
+        globalSettings().screenSaverPassword = QStringLiteral("Owl");
+    }
+
+    // A key brings the password prompt up once `ready` holds.
+    void askForThePassword(const std::function<bool()>& ready)
+    {
+        ASSERT_TRUE(runUntil(ready));
+        QTest::keyClick(window_, Qt::Key_A);
+        ASSERT_TRUE(runUntil([this] { return window_->passwordPrompt().isVisible(); }));
     }
 
     QStringList messages_;
@@ -143,16 +167,13 @@ TEST_F(ShowWindowTest, EachCaptionDescribesThePictureOnScreen)
                {picture("b.bmp", Qt::green), 0, 1, 1, "bean"},
                {picture("c.bmp", Qt::blue), 0, 1, 1, "cherry"}});
     window_ = qvtour52::open();
-    QStringList seen;
-    runUntil([&] {
-        const QString caption = window_->caption().caption().trimmed();
-        const QString shown = QFileInfo(window_->image().fileName()).fileName();
-        const QString pair = shown + QLatin1Char('=') + caption;
-        if (window_->caption().isVisible() && !caption.isEmpty() && (seen.isEmpty() || seen.last() != pair))
-            seen << pair;
-        return seen.size() >= 3;
-    }, 10);
-    EXPECT_EQ(seen, (QStringList{"a.bmp=apple", "b.bmp=bean", "c.bmp=cherry"}));
+    EXPECT_EQ(watch([this] {
+                  const QString caption = window_->caption().caption().trimmed();
+                  return window_->caption().isVisible() && !caption.isEmpty()
+                             ? shownName(window_->image()) + QLatin1Char('=') + caption
+                             : QString();
+              }, 3),
+              (QStringList{"a.bmp=apple", "b.bmp=bean", "c.bmp=cherry"}));
 }
 
 // A missing first picture and a damaged one between good ones are skipped; a slide of the
@@ -163,7 +184,8 @@ TEST_F(ShowWindowTest, SkipsPicturesThatCannotBeShownAndMovesOnFromTheWipe)
     ASSERT_TRUE(test::writeFile(broken, "BM this is not a picture"));
     writeShow({{dataDir_ + QStringLiteral("missing.bmp")}, {picture("a.bmp", Qt::red), 0, 51, 5}, {broken},
                {picture("c.bmp", Qt::blue)}});
-    EXPECT_EQ(watchShow(4), (QStringList{"a.bmp", "c.bmp", "a.bmp", "c.bmp"}));
+    window_ = qvtour52::open();
+    EXPECT_EQ(watch([this] { return shownName(window_->image()); }, 4), (QStringList{"a.bmp", "c.bmp", "a.bmp", "c.bmp"}));
 }
 
 // A show that cannot be read ends by itself, and the messages name the file read: the
@@ -223,21 +245,25 @@ TEST_F(ShowWindowTest, QuittingInTheMiddleOfATransitionEndsTheShow)
     EXPECT_FALSE(anyProgramWindowOpen());
 }
 
-// The black windows over the other screens are part of the show: a jump of the mouse
-// there ends a screen saver, a click there advances a presentation. Runs where the
-// platform offers a second screen (see CMakeLists.txt).
-TEST_F(ShowWindowTest, TheOtherScreensCountAsTheShow)
+// The show on a desktop of two screens, where the platform offers them (see CMakeLists.txt).
+class ShowOnTwoScreens : public ShowWindowTest {
+protected:
+    void SetUp() override
+    {
+        if (QGuiApplication::screens().size() < 2)
+            GTEST_SKIP() << "needs a second screen";
+        ShowWindowTest::SetUp();
+    }
+};
+
+// The windows over the other screens are part of the show: a jump of the mouse there
+// ends a screen saver, a click there advances a presentation.
+TEST_F(ShowOnTwoScreens, TheOtherScreensCountAsTheShow)
 {
-    if (QGuiApplication::screens().size() < 2)
-        GTEST_SKIP() << "needs a second screen";
-    writeShow({{picture("a.bmp", Qt::red), 30}, {picture("b.bmp", Qt::green), 30}});
-    window_ = qvtour52::open();
-    ASSERT_TRUE(runUntil([this] { return !window_->image().fileName().isEmpty(); }));
-    QWidget* other = nullptr;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (widget != window_ && widget->isVisible() && widget->screen() == QGuiApplication::screens().at(1))
-            other = widget;
-    ASSERT_NE(other, nullptr) << "the second screen is not covered";
+    ASSERT_NO_FATAL_FAILURE(openTwoLongSlides());
+    ASSERT_EQ(window_->screenViews().size(), 1u);
+    ScreenView* const other = window_->screenViews().front();
+    ASSERT_TRUE(other->isVisible()) << "the second screen is not covered";
     QTest::mouseClick(other, Qt::LeftButton, {}, QPoint(100, 100));
     EXPECT_TRUE(showState().advanceRequested);
     QTest::mouseMove(other, QPoint(100, 100));
@@ -248,10 +274,8 @@ TEST_F(ShowWindowTest, TheOtherScreensCountAsTheShow)
 
 // Every screen shows the show, each picture fitted to its own screen: a random show
 // puts different pictures side by side, a custom show the same slide.
-TEST_F(ShowWindowTest, AllScreensShowTheShowEachFittedToItsOwnSize)
+TEST_F(ShowOnTwoScreens, AllScreensShowTheShowEachFittedToItsOwnSize)
 {
-    if (QGuiApplication::screens().size() < 2)
-        GTEST_SKIP() << "needs a second screen";
     QDir().mkpath(dataDir_ + QStringLiteral("pictures"));
     const QColor colours[] = {Qt::red, Qt::green, Qt::blue, Qt::yellow};
     std::vector<test::ShowSlide> slides;
@@ -270,22 +294,17 @@ TEST_F(ShowWindowTest, AllScreensShowTheShowEachFittedToItsOwnSize)
         EXPECT_EQ(other.screen(), QGuiApplication::screens().at(1));
         EXPECT_EQ(other.geometry(), QGuiApplication::screens().at(1)->geometry());
         // Several slide changes, looked at whenever both screens stand still.
-        QStringList pairs;
-        runUntil([&] {
-            const QString here = window_->image().fileName();
-            const QString there = other.image().fileName();
-            if (here.isEmpty() || there.isEmpty() || window_->image().isDrawing() || other.image().isDrawing())
-                return false;
-            const QString pair = QFileInfo(here).fileName() + QLatin1Char('|') + QFileInfo(there).fileName();
-            if (pairs.isEmpty() || pairs.last() != pair)
-                pairs << pair;
-            return pairs.size() >= 4;
-        }, 20);
+        const QStringList pairs = watch([&] {
+            const QString here = shownName(window_->image());
+            const QString there = shownName(other.image());
+            return here.isEmpty() || there.isEmpty() || window_->image().isDrawing() || other.image().isDrawing()
+                       ? QString()
+                       : here + QLatin1Char('|') + there;
+        }, 4, 20);
         ASSERT_GE(pairs.size(), 4) << randomFlag;
-        for (const QString& pair : pairs) {
-            const QStringList both = pair.split(QLatin1Char('|'));
-            EXPECT_TRUE(randomFlag == 0 || both[0] != both[1]) << "the same picture on both screens: " << pair.toStdString();
-        }
+        for (const QString& pair : pairs)
+            EXPECT_TRUE(randomFlag == 0 || pair.section(QLatin1Char('|'), 0, 0) != pair.section(QLatin1Char('|'), 1))
+                << "the same picture on both screens: " << pair.toStdString();
         if (randomFlag == 0) {
             EXPECT_TRUE(runUntil([&] { return other.image().fileName() == window_->image().fileName(); }))
                 << pairs.join(QLatin1Char(' ')).toStdString();
@@ -301,13 +320,9 @@ TEST_F(ShowWindowTest, AllScreensShowTheShowEachFittedToItsOwnSize)
 
 // A screen that goes takes its window along; one that comes gets one; when the main
 // screen goes, the show's own window moves to the screen that is left.
-TEST_F(ShowWindowTest, ScreensThatComeAndGoDuringTheShow)
+TEST_F(ShowOnTwoScreens, ScreensThatComeAndGoDuringTheShow)
 {
-    if (QGuiApplication::screens().size() < 2)
-        GTEST_SKIP() << "needs a second screen";
-    writeShow({{picture("a.bmp", Qt::red), 30}, {picture("b.bmp", Qt::green), 30}});
-    window_ = qvtour52::open();
-    ASSERT_TRUE(runUntil([this] { return !window_->image().fileName().isEmpty(); }));
+    ASSERT_NO_FATAL_FAILURE(openTwoLongSlides());
     QScreen* const main = QGuiApplication::screens().at(0);
     QScreen* const second = QGuiApplication::screens().at(1);
     const QPointer<ScreenView> removed = window_->screenViews().front();
@@ -334,17 +349,10 @@ TEST_F(ShowWindowTest, ScreensThatComeAndGoDuringTheShow)
 
 // The password prompt comes on the screen that holds the pointer, takes what is typed
 // there, and comes back to the main window if that screen goes.
-TEST_F(ShowWindowTest, ThePasswordPromptComesOnTheScreensPointer)
+TEST_F(ShowOnTwoScreens, ThePasswordPromptComesOnTheScreensPointer)
 {
-    if (QGuiApplication::screens().size() < 2)
-        GTEST_SKIP() << "needs a second screen";
-    const QString folder = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Quintavue");
-    QDir().mkpath(folder);
-    ASSERT_TRUE(test::writeFile(folder + QStringLiteral("/desktop.conf"), "[Desktop]\nScreenSaveUsePassword=1\n"));
-    globalSettings().screenSaverPassword = QStringLiteral("Owl");
-    writeShow({{picture("a.bmp", Qt::red), 30}, {picture("b.bmp", Qt::green), 30}});
-    window_ = qvtour52::open();
-    ASSERT_TRUE(runUntil([this] { return !window_->image().fileName().isEmpty(); }));
+    ASSERT_NO_FATAL_FAILURE(usePassword());
+    ASSERT_NO_FATAL_FAILURE(openTwoLongSlides());
     ScreenView& other = *window_->screenViews().front();
     QCursor::setPos(other.geometry().center());
     if (QGuiApplication::screenAt(QCursor::pos()) != other.screen())
@@ -359,36 +367,17 @@ TEST_F(ShowWindowTest, ThePasswordPromptComesOnTheScreensPointer)
     EXPECT_TRUE(runUntil([this] { return !window_->isVisible(); }));
 }
 
-class PasswordTest : public ShowWindowTest {
-protected:
-    void SetUp() override
-    {
-        ShowWindowTest::SetUp();
-        const QString folder = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Quintavue");
-        QDir().mkpath(folder);
-        ASSERT_TRUE(test::writeFile(folder + QStringLiteral("/desktop.conf"), "[Desktop]\nScreenSaveUsePassword=1\n"));
-        globalSettings().screenSaverPassword = QStringLiteral("Owl");
-    }
-
-    // Opens the show and asks for the password with a key once `ready` holds.
-    void askForThePassword(const std::function<bool()>& ready)
-    {
-        window_ = qvtour52::open();
-        ASSERT_TRUE(runUntil(ready));
-        QTest::keyClick(window_, Qt::Key_A);
-        ASSERT_TRUE(runUntil([this] { return window_->passwordPrompt().isVisible(); }));
-    }
-};
-
 // The key comes while the caption still runs: its end must not bring the next slide
 // over the prompt, and nothing the mouse does may disturb what is being typed. The
 // right letters, in any case, end the show at the last one, without Enter.
-TEST_F(PasswordTest, ThePromptHoldsTheShowAndKeepsWhatIsTyped)
+TEST_F(ShowWindowTest, ThePromptHoldsTheShowAndKeepsWhatIsTyped)
 {
+    ASSERT_NO_FATAL_FAILURE(usePassword());
     showTiming().passwordTimeoutMs = 60000;
     globalSettings().picinfoFlag = 1;
     writeShow({{picture("a.bmp", Qt::red), 1, 0, 0, "apple"}, {picture("b.bmp", Qt::green), 1, 0, 0, "bean"}});
-    askForThePassword([this] { return window_->caption().isRunning(); });
+    window_ = qvtour52::open();
+    ASSERT_NO_FATAL_FAILURE(askForThePassword([this] { return window_->caption().isRunning(); }));
     QTest::keyClicks(&window_->passwordEntry(), QStringLiteral("ow"));
     for (const QPoint at : {QPoint(5, 5), QPoint(600, 450), QPoint(5, 450), QPoint(600, 5)})
         QTest::mouseMove(window_, at);
@@ -408,10 +397,11 @@ TEST_F(PasswordTest, ThePromptHoldsTheShowAndKeepsWhatIsTyped)
 
 // A wrong password is refused, and each text of the prompt, drawn over the black show
 // window, stands out from the prompt's own background.
-TEST_F(PasswordTest, AWrongPasswordIsRefusedAndCancelResumesTheShow)
+TEST_F(ShowWindowTest, AWrongPasswordIsRefusedAndCancelResumesTheShow)
 {
-    writeShow({{picture("a.bmp", Qt::red), 30}, {picture("b.bmp", Qt::green), 30}});
-    askForThePassword([this] { return !window_->image().fileName().isEmpty(); });
+    ASSERT_NO_FATAL_FAILURE(usePassword());
+    ASSERT_NO_FATAL_FAILURE(openTwoLongSlides());
+    ASSERT_NO_FATAL_FAILURE(askForThePassword([] { return true; }));
     QTest::keyClicks(&window_->passwordEntry(), QStringLiteral("cat"));
     QTest::keyClick(&window_->passwordEntry(), Qt::Key_Return);
     EXPECT_TRUE(window_->invalidPasswordLabel().isVisible());
@@ -432,22 +422,15 @@ TEST_F(PasswordTest, AWrongPasswordIsRefusedAndCancelResumesTheShow)
     QTest::keyClicks(&window_->passwordEntry(), QStringLiteral("x"));
     EXPECT_FALSE(window_->invalidPasswordLabel().isVisible());
 
-    // Cancel returns to the show; the next key asks again.
+    // Cancel returns to the show, and so does the prompt left alone; the next key asks again.
     for (QPushButton* button : window_->passwordPrompt().findChildren<QPushButton*>())
         if (button->text() == QStringLiteral("&Cancel"))
             QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_FALSE(window_->passwordPrompt().isVisible());
-    QTest::keyClick(window_, Qt::Key_C);
-    ASSERT_TRUE(runUntil([this] { return window_->passwordPrompt().isVisible(); }));
-
-    // Left alone, the prompt gives way to the show again.
+    ASSERT_NO_FATAL_FAILURE(askForThePassword([] { return true; }));
     EXPECT_TRUE(runUntil([this] { return !window_->passwordPrompt().isVisible(); }));
     EXPECT_TRUE(window_->isVisible());
     EXPECT_FALSE(showState().quitRequested);
-
-    // And asks again at the next key.
-    QTest::keyClick(window_, Qt::Key_B);
-    EXPECT_TRUE(runUntil([this] { return window_->passwordPrompt().isVisible(); }));
 }
 
 } // namespace
