@@ -50,27 +50,24 @@ protected:
         QDBusConnection::sessionBus().unregisterService(QStringLiteral("org.freedesktop.ScreenSaver"));
     }
 
-    // Runs this process's events (the fake service answers there) for a while.
-    void runFor(int milliseconds)
+    // Runs this process's events (the fake service answers there) until `done` holds
+    // (true) or `milliseconds` have passed.
+    bool runUntil(int milliseconds, const std::function<bool()>& done)
     {
         QElapsedTimer timer;
         timer.start();
         while (timer.elapsed() < milliseconds) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+            if (done())
+                return true;
             QThread::msleep(10);
         }
+        return false;
     }
-
+    void runFor(int milliseconds) { runUntil(milliseconds, [] { return false; }); }
     bool finishesWithin(int milliseconds)
     {
-        QElapsedTimer timer;
-        timer.start();
-        while (timer.elapsed() < milliseconds) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-            if (program_.process().waitForFinished(20))
-                return true;
-        }
-        return false;
+        return runUntil(milliseconds, [this] { return program_.process().waitForFinished(20); });
     }
 
     // A custom show of plain pictures, each `delay` seconds, in the test's scratch folder.
@@ -95,8 +92,7 @@ protected:
 TEST_F(DesktopSaverTest, OnlyAPresentationHoldsOffTheDesktopSaverAndOnlyWhileItRuns)
 {
     ASSERT_TRUE(program_.start({writeShow(QStringLiteral("watched.css"), {{"red.bmp", Qt::red}}, 30)}));
-    for (int attempt = 0; attempt < 60 && saver_.held == 0; ++attempt)
-        runFor(250);
+    runUntil(15000, [this] { return saver_.held != 0; });
     EXPECT_EQ(saver_.held, 1) << "a presentation let the desktop blank the screen";
     program_.signal(SIGTERM);
     ASSERT_TRUE(finishesWithin(10000));
@@ -129,13 +125,10 @@ TEST_F(DesktopSaverTest, APresentationInsideADaemonsWindowMovesOnByItself)
     ASSERT_TRUE(program_.start({QStringLiteral("--window-id"), QStringLiteral("0x%1").arg(host, 0, 16)}));
     const auto centre = [&] { return program_.pixel(host, 160, 120); };
     bool red = false;
-    bool greenAfterRed = false;
-    for (int attempt = 0; attempt < 60 && !greenAfterRed; ++attempt) {
-        runFor(200);
+    EXPECT_TRUE(runUntil(12000, [&] {
         red = red || centre() == 0xff0000;
-        greenAfterRed = red && centre() == 0x00ff00;
-    }
-    EXPECT_TRUE(greenAfterRed) << "the presentation stayed on its first slide";
+        return red && centre() == 0x00ff00;
+    })) << "the presentation stayed on its first slide";
     EXPECT_EQ(saver_.inhibitions, 0) << "the daemon is the saver: nothing to hold off";
     QElapsedTimer sinceTerm;
     sinceTerm.start();
