@@ -24,37 +24,33 @@ struct FitCase {
     double top = 0, left = 0, height = 1200, width = 1600;  // the area
 };
 
-class FittingTest : public ::testing::TestWithParam<FitCase> {};
-
-TEST_P(FittingTest, PlacesThePictureOnItsArea)
+TEST(Fitting, PlacesThePictureOnItsArea)
 {
-    const FitCase& c = GetParam();
-    const PictureFit fit =
-        FitPictureOnScreen(c.top, c.left, c.height, c.width, c.pictureHeight, c.pictureWidth, c.percent, c.scale);
-    EXPECT_DOUBLE_EQ(fit.left, c.expected.left) << c.what;
-    EXPECT_DOUBLE_EQ(fit.top, c.expected.top) << c.what;
-    EXPECT_DOUBLE_EQ(fit.width, c.expected.width) << c.what;
-    EXPECT_DOUBLE_EQ(fit.height, c.expected.height) << c.what;
+    const FitCase cases[] = {
+        {"scaled up to the whole area", 640, 480, 100, true, {0, 0, 1600, 1200}},
+        {"half the area, centred", 640, 480, 50, true, {400, 300, 800, 600}},
+        {"wide picture limited by width", 3200, 1000, 100, true, {0, 350, 1600, 500}},
+        {"wide picture too tall for the width", 1000, 900, 100, true,
+         {1600.0 / 2 - 1200 * (1000.0 / 900) / 2, 0, 1200 * (1000.0 / 900), 1200}},
+        {"portrait takes the height", 1000, 1100, 100, true,
+         {(1600 - 1200 * (1000.0 / 1100)) / 2, 0, 1200 * (1000.0 / 1100), 1200}},
+        {"natural size kept, percent ignored", 320, 200, 10, false, {640, 500, 320, 200}},
+        {"natural, too wide", 3200, 1000, 100, false, {0, 350, 1600, 500}},
+        {"natural, too tall", 400, 2400, 100, false, {700, 0, 200, 1200}},
+        // A picture without size (a failed load) must not divide by zero.
+        {"no size", 0, 0, 100, true, {800, 600, 0, 0}},
+        {"no size, natural", 0, 0, 100, false, {800, 600, 0, 0}},
+        {"portrait keeps the box height where its width overflows", 900, 1000, 100, true, {0, 0, 900, 1000}, 0, 0, 1000, 100},
+        {"a box offset moves the picture", 640, 480, 50, true, {900, 1300, 800, 600}, 1000, 500}};
+    for (const FitCase& c : cases) {
+        const PictureFit fit =
+            FitPictureOnScreen(c.top, c.left, c.height, c.width, c.pictureHeight, c.pictureWidth, c.percent, c.scale);
+        EXPECT_DOUBLE_EQ(fit.left, c.expected.left) << c.what;
+        EXPECT_DOUBLE_EQ(fit.top, c.expected.top) << c.what;
+        EXPECT_DOUBLE_EQ(fit.width, c.expected.width) << c.what;
+        EXPECT_DOUBLE_EQ(fit.height, c.expected.height) << c.what;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, FittingTest,
-    ::testing::Values(FitCase{"scaled up to the whole area", 640, 480, 100, true, {0, 0, 1600, 1200}},
-                      FitCase{"half the area, centred", 640, 480, 50, true, {400, 300, 800, 600}},
-                      FitCase{"wide picture limited by width", 3200, 1000, 100, true, {0, 350, 1600, 500}},
-                      FitCase{"wide picture too tall for the width", 1000, 900, 100, true,
-                              {1600.0 / 2 - 1200 * (1000.0 / 900) / 2, 0, 1200 * (1000.0 / 900), 1200}},
-                      FitCase{"portrait takes the height", 1000, 1100, 100, true,
-                              {(1600 - 1200 * (1000.0 / 1100)) / 2, 0, 1200 * (1000.0 / 1100), 1200}},
-                      FitCase{"natural size kept, percent ignored", 320, 200, 10, false, {640, 500, 320, 200}},
-                      FitCase{"natural, too wide", 3200, 1000, 100, false, {0, 350, 1600, 500}},
-                      FitCase{"natural, too tall", 400, 2400, 100, false, {700, 0, 200, 1200}},
-                      // A picture without size (a failed load) must not divide by zero.
-                      FitCase{"no size", 0, 0, 100, true, {800, 600, 0, 0}},
-                      FitCase{"no size, natural", 0, 0, 100, false, {800, 600, 0, 0}},
-                      FitCase{"portrait keeps the box height where its width overflows", 900, 1000, 100, true,
-                              {0, 0, 900, 1000}, 0, 0, 1000, 100},
-                      FitCase{"a box offset moves the picture", 640, 480, 50, true, {900, 1300, 800, 600}, 1000, 500}));
 
 // A sequence of numbers the tests choose.
 class ScriptedRandom final : public RandomSource {
