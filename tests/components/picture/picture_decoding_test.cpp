@@ -75,43 +75,43 @@ TEST_P(EveryFormat, DecodesWithSizeAndCorners)
     }
 }
 
-QByteArray magick(const QImage& picture, MagickEncoding encoding) { return encodeWithMagick(picture, encoding); }
+std::function<QByteArray(const QImage&)> magick(MagickEncoding encoding)
+{
+    return [=](const QImage& p) { return encodeWithMagick(p, encoding); };
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Picture, EveryFormat,
     testing::Values(
         FormatCase{"Jpeg", "a.jpg", [](const QImage& p) { return test::encodeWithQt(p, "jpeg", 95); }},
-        FormatCase{"Gif", "a.gif", [](const QImage& p) { return magick(p, {"GIF"}); }},
+        FormatCase{"Gif", "a.gif", magick({"GIF"})},
         FormatCase{"Bmp", "a.bmp", [](const QImage& p) { return test::encodeWithQt(p, "bmp"); }},
         FormatCase{"BmpNamedDib", "a.dib", [](const QImage& p) { return test::encodeWithQt(p, "bmp"); }},
-        FormatCase{"HeaderlessDib", "b.dib", [](const QImage& p) { return magick(p, {"DIB"}); }},
-        FormatCase{"Pcx", "a.pcx", [](const QImage& p) { return magick(p, {"PCX"}); }},
-        FormatCase{"PcxNamedJpeg", "pcx.jpg", [](const QImage& p) { return magick(p, {"PCX"}); }},
-        FormatCase{"Tga", "a.tga", [](const QImage& p) { return magick(p, {"TGA"}); }},
-        FormatCase{"TgaRunLength", "b.tga", [](const QImage& p) { return magick(p, {"TGA", true}); }},
-        FormatCase{"TgaPalette", "c.tga", [](const QImage& p) { return magick(p, {"TGA", false, true}); }},
-        FormatCase{"TgaPaletteRunLength", "d.tga", [](const QImage& p) { return magick(p, {"TGA", true, true}); }},
-        FormatCase{"TgaGrey", "e.tga", [](const QImage& p) { return magick(p, {"TGA", false, false, true}); }, true},
-        FormatCase{"Tiff", "a.tif", [](const QImage& p) { return magick(p, {"TIFF"}); }},
-        FormatCase{"TiffRunLength", "b.tif", [](const QImage& p) { return magick(p, {"TIFF", true}); }},
+        FormatCase{"HeaderlessDib", "b.dib", magick({"DIB"})},
+        FormatCase{"Pcx", "a.pcx", magick({"PCX"})},
+        FormatCase{"PcxNamedJpeg", "pcx.jpg", magick({"PCX"})},
+        FormatCase{"Tga", "a.tga", magick({"TGA"})},
+        FormatCase{"TgaRunLength", "b.tga", magick({"TGA", true})},
+        FormatCase{"TgaPalette", "c.tga", magick({"TGA", false, true})},
+        FormatCase{"TgaPaletteRunLength", "d.tga", magick({"TGA", true, true})},
+        FormatCase{"TgaGrey", "e.tga", magick({"TGA", false, false, true}), true},
+        FormatCase{"Tiff", "a.tif", magick({"TIFF"})},
+        FormatCase{"TiffRunLength", "b.tif", magick({"TIFF", true})},
         // TIFF in every layout a print or scanning workflow writes.
-        FormatCase{"TiffCmyk", "c.tif", [](const QImage& p) { return magick(p, {"TIFF", false, false, false, "CMYK"}); }},
-        FormatCase{"TiffCmykAlphaLzw", "d.tif",
-                   [](const QImage& p) { return magick(p, {"TIFF", false, false, false, "CMYK", true, false, false, "LZW"}); }},
-        FormatCase{"TiffCmyk16", "e.tif", [](const QImage& p) { return magick(p, {"TIFF", false, false, false, "CMYK", false, true}); }},
-        FormatCase{"TiffCmyk16Alpha", "f.tif", [](const QImage& p) { return magick(p, {"TIFF", false, false, false, "CMYK", true, true}); }},
-        FormatCase{"TiffCmykPlanes", "g.tif",
-                   [](const QImage& p) { return magick(p, {"TIFF", false, false, false, "CMYK", false, false, true}); }},
-        FormatCase{"TiffRgbPlanes16", "h.tif", [](const QImage& p) { return magick(p, {"TIFF", false, false, false, "", false, true, true}); }},
-        FormatCase{"TiffRgbPlanes", "k.tif", [](const QImage& p) { return magick(p, {"TIFF", false, false, false, "", false, false, true}); }},
+        FormatCase{"TiffCmyk", "c.tif", magick({"TIFF", false, false, false, "CMYK"})},
+        FormatCase{"TiffCmykAlphaLzw", "d.tif", magick({"TIFF", false, false, false, "CMYK", true, false, false, "LZW"})},
+        FormatCase{"TiffCmyk16", "e.tif", magick({"TIFF", false, false, false, "CMYK", false, true})},
+        FormatCase{"TiffCmyk16Alpha", "f.tif", magick({"TIFF", false, false, false, "CMYK", true, true})},
+        FormatCase{"TiffCmykPlanes", "g.tif", magick({"TIFF", false, false, false, "CMYK", false, false, true})},
+        FormatCase{"TiffRgbPlanes16", "h.tif", magick({"TIFF", false, false, false, "", false, true, true})},
+        FormatCase{"TiffRgbPlanes", "k.tif", magick({"TIFF", false, false, false, "", false, false, true})},
         FormatCase{"TiffLab", "i.tif", [](const QImage& p) { return test::labTiff(p); }},
-        FormatCase{"TiffYCbCrJpeg", "j.tif",
-                   [](const QImage& p) { return magick(p, {"TIFF", false, false, false, "YCbCr", false, false, false, "JPEG"}); }},
+        FormatCase{"TiffYCbCrJpeg", "j.tif", magick({"TIFF", false, false, false, "YCbCr", false, false, false, "JPEG"})},
         FormatCase{"Png", "a.png", [](const QImage& p) { return test::encodeWithQt(p, "png"); }},
-        FormatCase{"WebP", "a.webp", [](const QImage& p) { return magick(p, {"WEBP"}); }},
+        FormatCase{"WebP", "a.webp", magick({"WEBP"})},
         FormatCase{"Heic", "a.heic", [](const QImage& p) { return test::encodeHeic(p); }},
         FormatCase{"Avif", "a.avif", [](const QImage& p) { return test::encodeAvif(p); }},
-        FormatCase{"JpegXl", "a.jxl", [](const QImage& p) { return magick(p, {"JXL"}); }}),
+        FormatCase{"JpegXl", "a.jxl", magick({"JXL"})}),
     caseLabel);
 
 struct FailureCase {
@@ -280,31 +280,22 @@ TEST_P(Orientation, ShowsThePictureUpright)
     }
 }
 
-QByteArray jpegTurned(const QImage& picture, int orientation)
+// Stored in `format` with an Exif orientation tag saying it lies turned.
+std::function<QByteArray(const QImage&)> turned(const char* format, int orientation)
 {
-    return test::withExifOrientation(test::encodeWithQt(picture, "jpeg", 95), orientation);
-}
-
-QByteArray pngTurned(const QImage& picture, int orientation)
-{
-    return test::withExifOrientation(test::encodeWithQt(picture, "png"), orientation);
-}
-
-QByteArray webpTurned(const QImage& picture, int orientation)
-{
-    return test::withExifOrientation(test::encodeWithQt(picture, "webp", 95), orientation);
+    return [=](const QImage& p) { return test::withExifOrientation(test::encodeWithQt(p, format, 95), orientation); };
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Picture, Orientation,
-    testing::Values(OrientationCase{"Jpeg1", [](const QImage& p) { return jpegTurned(p, 1); }, false, Qt::red},
-                    OrientationCase{"Jpeg3", [](const QImage& p) { return jpegTurned(p, 3); }, false, Qt::white},
-                    OrientationCase{"Jpeg6", [](const QImage& p) { return jpegTurned(p, 6); }, true, Qt::blue},
-                    OrientationCase{"Jpeg8", [](const QImage& p) { return jpegTurned(p, 8); }, true, Qt::green},
-                    OrientationCase{"Png2", [](const QImage& p) { return pngTurned(p, 2); }, false, Qt::green},
-                    OrientationCase{"Png5", [](const QImage& p) { return pngTurned(p, 5); }, true, Qt::red},
-                    OrientationCase{"Png6", [](const QImage& p) { return pngTurned(p, 6); }, true, Qt::blue},
-                    OrientationCase{"Webp8", [](const QImage& p) { return webpTurned(p, 8); }, true, Qt::green},
+    testing::Values(OrientationCase{"Jpeg1", turned("jpeg", 1), false, Qt::red},
+                    OrientationCase{"Jpeg3", turned("jpeg", 3), false, Qt::white},
+                    OrientationCase{"Jpeg6", turned("jpeg", 6), true, Qt::blue},
+                    OrientationCase{"Jpeg8", turned("jpeg", 8), true, Qt::green},
+                    OrientationCase{"Png2", turned("png", 2), false, Qt::green},
+                    OrientationCase{"Png5", turned("png", 5), true, Qt::red},
+                    OrientationCase{"Png6", turned("png", 6), true, Qt::blue},
+                    OrientationCase{"Webp8", turned("webp", 8), true, Qt::green},
                     // Stored turned with the turn recorded: upright as given.
                     OrientationCase{"Heic6", [](const QImage& p) { return test::encodeHeic(p, 6); }, false, Qt::red},
                     OrientationCase{"Heic8", [](const QImage& p) { return test::encodeHeic(p, 8); }, false, Qt::red},
