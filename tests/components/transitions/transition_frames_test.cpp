@@ -67,27 +67,21 @@ std::string effectName(const ::testing::TestParamInfo<int>& effect)
 class EveryEffect : public ::testing::TestWithParam<int> {};
 class RevealingEffect : public ::testing::TestWithParam<int> {};
 
-TEST_P(EveryEffect, StartsOnTheOldPictureAndEndsOnTheNewOne)
-{
-    const QSize size(64, 48);
-    EXPECT_EQ(frameAt(GetParam(), size, 0.0), oldPicture(size));
-    EXPECT_EQ(frameAt(GetParam(), size, 1.0), newPicture(size));
-    // Out-of-range and meaningless progress values behave as the nearest end.
-    EXPECT_EQ(frameAt(GetParam(), size, -3.0), oldPicture(size));
-    EXPECT_EQ(frameAt(GetParam(), size, 7.0), newPicture(size));
-}
-
-// Grains out of range act as the nearest valid one, so what a settings file holds
-// cannot make the renderer divide by zero or build absurd tables.
-TEST_P(EveryEffect, RepeatsTheSameFramesForTheSameSeedAndClampsTheGrain)
+// Progress out of range acts as the nearest end and a grain out of range as the nearest
+// valid one, so what a settings file holds cannot make the renderer divide by zero or
+// build absurd tables; the same seed gives the same frames.
+TEST_P(EveryEffect, EndsOnThePicturesRepeatsForTheSameSeedAndClampsTheGrain)
 {
     const QSize size(80, 60);
+    for (const double start : {0.0, -3.0})
+        EXPECT_EQ(frameAt(GetParam(), size, start), oldPicture(size)) << start;
+    for (const double end : {1.0, 7.0})
+        EXPECT_EQ(frameAt(GetParam(), size, end), newPicture(size)) << end;
     for (const double progress : {0.13, 0.5, 0.81})
         EXPECT_EQ(frameAt(GetParam(), size, progress, 3, 42), frameAt(GetParam(), size, progress, 3, 42))
             << progress;
-    EXPECT_EQ(frameAt(GetParam(), size, 0.4, 0), frameAt(GetParam(), size, 0.4, 1));
-    EXPECT_EQ(frameAt(GetParam(), size, 0.4, -40), frameAt(GetParam(), size, 0.4, 1));
-    EXPECT_EQ(frameAt(GetParam(), size, 0.4, 100000), frameAt(GetParam(), size, 0.4, 255));
+    for (const auto& [given, valid] : std::initializer_list<std::pair<int, int>>{{0, 1}, {-40, 1}, {100000, 255}})
+        EXPECT_EQ(frameAt(GetParam(), size, 0.4, given), frameAt(GetParam(), size, 0.4, valid)) << given;
 }
 
 // Odd sizes and grain extremes: under the sanitizer build any read or write outside
