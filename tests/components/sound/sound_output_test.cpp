@@ -6,7 +6,6 @@
 #include "make_sample_media/wav_writer.h"
 #include "support/test_files.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSignalSpy>
@@ -44,14 +43,7 @@ protected:
 
     static bool waitForOutput(qint64 size)
     {
-        QElapsedTimer waited;
-        waited.start();
-        while (outputSize() < size) {
-            if (waited.elapsed() > patienceMs)
-                return false;
-            QTest::qWait(20);
-        }
-        return true;
+        return QTest::qWaitFor([=] { return outputSize() >= size; }, patienceMs);
     }
 
     // Root mean square of the samples written between two byte offsets.
