@@ -17,6 +17,38 @@
 #include <cstdlib>
 
 namespace qv::test {
+namespace {
+
+QByteArray fromSamples(const samples::Bytes& bytes)
+{
+    return {reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())};
+}
+
+std::uint32_t pngChunkCrc(const QByteArray& typeAndData)
+{
+    std::uint32_t crc = 0xFFFFFFFFu;
+    for (const char byte : typeAndData) {
+        crc ^= static_cast<std::uint8_t>(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return crc ^ 0xFFFFFFFFu;
+}
+
+QByteArray bigEndian32(std::uint32_t value)
+{
+    return QByteArray(1, char(value >> 24)) + char((value >> 16) & 0xFF) + char((value >> 8) & 0xFF) + char(value & 0xFF);
+}
+
+QByteArray littleEndian(std::uint32_t value, int bytes)
+{
+    QByteArray out;
+    for (int i = 0; i < bytes; ++i)
+        out.append(char((value >> (8 * i)) & 0xFF));
+    return out;
+}
+
+} // namespace
 
 QImage quadrantPicture(QSize size)
 {
@@ -121,37 +153,8 @@ QByteArray sampleMetafile(bool withText)
         wmf.setTransparentText();
         wmf.textOut(80, 960, "Text");
     }
-    const samples::Bytes bytes = wmf.finish();
-    return {reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())};
+    return fromSamples(wmf.finish());
 }
-
-namespace {
-
-std::uint32_t pngChunkCrc(const QByteArray& typeAndData)
-{
-    std::uint32_t crc = 0xFFFFFFFFu;
-    for (const char byte : typeAndData) {
-        crc ^= static_cast<std::uint8_t>(byte);
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return crc ^ 0xFFFFFFFFu;
-}
-
-QByteArray bigEndian32(std::uint32_t value)
-{
-    return QByteArray(1, char(value >> 24)) + char((value >> 16) & 0xFF) + char((value >> 8) & 0xFF) + char(value & 0xFF);
-}
-
-QByteArray littleEndian(std::uint32_t value, int bytes)
-{
-    QByteArray out;
-    for (int i = 0; i < bytes; ++i)
-        out.append(char((value >> (8 * i)) & 0xFF));
-    return out;
-}
-
-} // namespace
 
 QByteArray withExifOrientation(const QByteArray& picture, int orientation)
 {
@@ -189,20 +192,17 @@ QByteArray withExifOrientation(const QByteArray& picture, int orientation)
 
 QByteArray encodeHeic(const QImage& picture, int exifOrientation)
 {
-    const samples::Bytes bytes = samples::encodeHeic(picture, exifOrientation, 90);
-    return {reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())};
+    return fromSamples(samples::encodeHeic(picture, exifOrientation, 90));
 }
 
 QByteArray encodeJxl(const QImage& picture, int exifOrientation)
 {
-    const samples::Bytes bytes = samples::encodeJxl(picture, exifOrientation);
-    return {reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())};
+    return fromSamples(samples::encodeJxl(picture, exifOrientation));
 }
 
 QByteArray encodeAvif(const QImage& picture)
 {
-    const samples::Bytes bytes = samples::encodeAvif(picture, 95);
-    return {reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())};
+    return fromSamples(samples::encodeAvif(picture, 95));
 }
 
 QByteArray encodeWithQt(const QImage& picture, const char* format, int quality)
