@@ -18,10 +18,10 @@ const QSizeF kArea(420, 72);
 
 QFont captionTestFont() { return QFont(QStringLiteral("Arial"), 22, QFont::Bold); }
 
-CaptionLayout testLayout(const QString& text = QStringLiteral("Quintavue shows"))
+CaptionLayout testLayout(const QString& text = QStringLiteral("Quintavue shows"), double devicePixelRatio = 1.0)
 {
     installFontSubstitutions();
-    return layoutCaption(text, captionTestFont(), kArea, 96.0);
+    return layoutCaption(text, captionTestFont(), kArea, 96.0, devicePixelRatio);
 }
 
 class EveryEffect : public ::testing::TestWithParam<int> {};
@@ -114,19 +114,18 @@ TEST(CaptionEffects, TheShowsCaptionSettingsLastOneToThreeSeconds)
 
 TEST(CaptionLayoutTest, HostileTextStaysOnOneBoundedLine)
 {
-    installFontSubstitutions();
     const QString huge(200000, QLatin1Char('W'));
-    const CaptionLayout wide = layoutCaption(huge, captionTestFont(), kArea, 96.0);
+    const CaptionLayout wide = testLayout(huge);
     EXPECT_LE(wide.text.size(), kMaxCaptionLength);
     EXPECT_TRUE(wide.text.contains(QChar(0x2026))) << "shortened text shows an ellipsis";
     EXPECT_LE(wide.textBounds.width(), kArea.width());
 
-    const CaptionLayout lines = layoutCaption(QStringLiteral("one\ntwo\r\nthree\tfour"), captionTestFont(), kArea, 96.0);
+    const CaptionLayout lines = testLayout(QStringLiteral("one\ntwo\r\nthree\tfour"));
     EXPECT_FALSE(lines.text.contains(QLatin1Char('\n')));
     EXPECT_FALSE(lines.text.contains(QLatin1Char('\t')));
 
     // An accent stays with its letter; a character outside the basic plane is one letter.
-    const CaptionLayout accents = layoutCaption(QStringLiteral("e\u0301\U0001F600x"), captionTestFont(), kArea, 96.0);
+    const CaptionLayout accents = testLayout(QStringLiteral("e\u0301\U0001F600x"));
     EXPECT_EQ(accents.glyphs.size(), 3u);
 
     // Cutting at the length limit never leaves half a surrogate pair behind.
@@ -134,7 +133,7 @@ TEST(CaptionLayoutTest, HostileTextStaysOnOneBoundedLine)
     EXPECT_FALSE(cleanCaptionText(emoji).back().isHighSurrogate());
 
     for (const QString& text : {QString(), QStringLiteral("   ")}) {
-        const CaptionLayout empty = layoutCaption(text, captionTestFont(), kArea, 96.0);
+        const CaptionLayout empty = testLayout(text);
         for (int number = 1; number <= kTextEffectCount; ++number)
             EXPECT_EQ(test::inkedShare(renderCaptionFrame(empty, CaptionLook{}, {number, 2, 10}, 0.5), 0), 0.0) << number;
     }
@@ -159,9 +158,8 @@ TEST(CaptionLayoutTest, UnusableAreasAndProgressGiveNoCrash)
 
 TEST(CaptionLayoutTest, DenseScreensGetFramesInDevicePixels)
 {
-    installFontSubstitutions();
-    const CaptionLayout dense = layoutCaption(QStringLiteral("Quintavue"), captionTestFont(), kArea, 96.0, 2.0);
-    const CaptionLayout plain = layoutCaption(QStringLiteral("Quintavue"), captionTestFont(), kArea, 96.0, 1.0);
+    const CaptionLayout dense = testLayout(QStringLiteral("Quintavue"), 2.0);
+    const CaptionLayout plain = testLayout(QStringLiteral("Quintavue"));
     for (const int number : {3, 17, 31, 36}) {
         const QImage last = renderCaptionFrame(dense, CaptionLook{}, {number, 2, 10}, 1.0);
         EXPECT_EQ(last.size(), (kArea * 2).toSize());
