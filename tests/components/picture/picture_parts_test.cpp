@@ -152,20 +152,19 @@ QByteArray tiffHead(bool bigEndian, std::vector<std::array<quint32, 4>> entries,
 // Hostile directories give nothing or defaults, never a read outside the data.
 TEST(TiffLayoutHeader, ReadsBothByteOrdersAndStaysInsideTheData)
 {
-    const auto layoutOf = [](const QByteArray& bytes) { return readTiffLayout(bytes); };
     const std::vector<std::array<quint32, 4>> cmyk16 = {{258, 3, 4, 62}, {262, 3, 1, 5}, {277, 3, 1, 4}, {284, 3, 1, 2}};
     for (bool bigEndian : {false, true}) {
-        const auto layout = layoutOf(tiffHead(bigEndian, cmyk16));
+        const auto layout = readTiffLayout(tiffHead(bigEndian, cmyk16));
         ASSERT_TRUE(layout) << bigEndian;
         EXPECT_EQ(layout->photometric, 5u);
         EXPECT_EQ(layout->bitsPerSample, 16u);
         EXPECT_EQ(layout->samplesPerPixel, 4u);
         EXPECT_TRUE(layout->planesApart);
     }
-    EXPECT_FALSE(layoutOf(tiffHead(false, cmyk16, 0xFFFFFFF0u)));             // directory beyond the end
-    EXPECT_FALSE(layoutOf(tiffHead(false, cmyk16).left(40)));                 // entries cut off
-    EXPECT_FALSE(layoutOf(tiffHead(false, {{258, 3, 1, 8}})));                // no photometric tag
-    const auto farArray = layoutOf(tiffHead(false, {{258, 3, 3, 0xFFFFFFFFu}, {262, 3, 1, 2}}));
+    EXPECT_FALSE(readTiffLayout(tiffHead(false, cmyk16, 0xFFFFFFF0u)));             // directory beyond the end
+    EXPECT_FALSE(readTiffLayout(tiffHead(false, cmyk16).left(40)));                 // entries cut off
+    EXPECT_FALSE(readTiffLayout(tiffHead(false, {{258, 3, 1, 8}})));                // no photometric tag
+    const auto farArray = readTiffLayout(tiffHead(false, {{258, 3, 3, 0xFFFFFFFFu}, {262, 3, 1, 2}}));
     ASSERT_TRUE(farArray);
     EXPECT_EQ(farArray->bitsPerSample, 1u);
 }

@@ -80,25 +80,15 @@ TEST_P(FXSndStopTest, StoppedSoundNeverNotifies)
     EXPECT_EQ(ends.count(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Stops, FXSndStopTest,
-    ::testing::Combine(::testing::Bool(), ::testing::Bool(),
-                       ::testing::Values(
-                           [](FXSnd& p) {
-                               p.setFileName({});
-                               p.setCommand(FXSnd::commandStop);
-                               p.setCommand(FXSnd::commandClose);
-                           },
-                           [](FXSnd& p) {
-                               p.setFileName({});
-                               p.setCommand(FXSnd::commandClose);
-                           },
-                           [](FXSnd& p) { p.setCommand(FXSnd::commandStop); },
-                           [](FXSnd& p) {
-                               p.setFileName(shortWave());
-                               p.setFileName(QStringLiteral("/nonexistent/x.wav"));
-                               p.setFileName({});
-                           })));
+const StopAction kStops[] = {
+    [](FXSnd& p) { p.setFileName({}); p.setCommand(FXSnd::commandStop); p.setCommand(FXSnd::commandClose); },
+    [](FXSnd& p) { p.setFileName({}); p.setCommand(FXSnd::commandClose); },
+    [](FXSnd& p) { p.setCommand(FXSnd::commandStop); },
+    [](FXSnd& p) { p.setFileName(shortWave()); p.setFileName(QStringLiteral("/nonexistent/x.wav")); p.setFileName({}); },
+};
+
+INSTANTIATE_TEST_SUITE_P(Stops, FXSndStopTest,
+                         ::testing::Combine(::testing::Bool(), ::testing::Bool(), ::testing::ValuesIn(kStops)));
 
 // The audio thread's and the loader's reports arrive after the players are gone.
 TEST(FXSndTest, PlayersDestroyedWhilePreparingOrPlayingLeaveNothingBehind)
