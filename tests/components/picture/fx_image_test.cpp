@@ -54,11 +54,12 @@ protected:
         return QColor(shown.pixel((QPointF(point) * shown.devicePixelRatio()).toPoint()));
     }
 
-    // Loads the red picture and puts it on screen at once.
-    void showRed(QSignalSpy& notified)
+    // Loads `path` and shows it with `effect` at full speed, to its end.
+    void bringIn(QSignalSpy& notified, const QString& path, int effect = 0)
     {
-        ASSERT_EQ(image_->load(redPath_), LoadResult::Loaded);
-        image_->setEffect(0);
+        ASSERT_EQ(image_->load(path), LoadResult::Loaded);
+        image_->setEffect(effect);
+        image_->setEffectSpeed(0);
         image_->show();
         ASSERT_TRUE(notified.wait(5000));
     }
@@ -169,7 +170,7 @@ INSTANTIATE_TEST_SUITE_P(Picture, Cancelling,
 TEST_F(FXImageTest, EraseEffectWipesToBackgroundBeforeReturning)
 {
     QSignalSpy notified(image_, &FXImage::Notify);
-    showRed(notified);
+    bringIn(notified, redPath_);
     for (const bool eraseOn : {true, false}) {
         image_->setEraseEnabled(eraseOn);
         image_->setEraseEffect(36);
@@ -193,7 +194,7 @@ TEST_F(FXImageTest, EraseEffectWipesToBackgroundBeforeReturning)
 TEST_F(FXImageTest, NewPictureAppearsAtShowNotAtLoad)
 {
     QSignalSpy notified(image_, &FXImage::Notify);
-    showRed(notified);
+    bringIn(notified, redPath_);
     ASSERT_EQ(image_->load(greenPath_), LoadResult::Loaded);
     image_->move(50, 0);
     EXPECT_TRUE(test::isNear(shownAt(QPoint(10, 10)), Qt::red));     // old picture, 50 px to the left
@@ -218,12 +219,8 @@ TEST_F(FXImageTest, TransparentPartsShowTheBackground)
     window_.setPalette(palette);
     QSignalSpy notified(image_, &FXImage::Notify);
     for (const int effect : {0, 24}) {
-        showRed(notified);
-        ASSERT_EQ(image_->load(path), LoadResult::Loaded);
-        image_->setEffect(effect);
-        image_->setEffectSpeed(0);
-        image_->show();
-        ASSERT_TRUE(notified.wait(5000));
+        bringIn(notified, redPath_);
+        bringIn(notified, path, effect);
         EXPECT_EQ(shownAt(QPoint(40, 75)), navy) << effect;
         EXPECT_TRUE(test::isNear(shownAt(QPoint(160, 75)), Qt::green)) << effect;
     }
@@ -232,7 +229,7 @@ TEST_F(FXImageTest, TransparentPartsShowTheBackground)
 TEST_F(FXImageTest, BorderChangesShowAtOnceUnlessRedrawIsOff)
 {
     QSignalSpy notified(image_, &FXImage::Notify);
-    showRed(notified);
+    bringIn(notified, redPath_);
     image_->setBorderColor(Qt::blue);
     image_->setBorderWidth(10);
     EXPECT_EQ(shownAt(QPoint(5, 75)), QColor(Qt::blue));
@@ -250,7 +247,7 @@ TEST_F(FXImageTest, BorderChangesShowAtOnceUnlessRedrawIsOff)
 TEST_F(FXImageTest, ReportsClicksAndMovesInItsOwnCoordinates)
 {
     QSignalSpy notified(image_, &FXImage::Notify);
-    showRed(notified);
+    bringIn(notified, redPath_);
     QSignalSpy clicks(image_, &FXImage::Click);
     QSignalSpy moves(image_, &FXImage::MouseMove);
     QTest::mouseClick(image_, Qt::LeftButton, Qt::NoModifier, QPoint(20, 30));
@@ -328,10 +325,8 @@ TEST_F(FXImageTest, HighDensityScreensGetEveryDevicePixel)
     for (int x = 0; x < columns.width(); ++x)
         QPainter(&columns).fillRect(x, 0, 1, columns.height(), x % 2 == 0 ? Qt::black : Qt::white);
     QSignalSpy notified(image_, &FXImage::Notify);
-    ASSERT_EQ(image_->load(writeFile(QStringLiteral("columns.bmp"), test::encodeWithQt(columns, "bmp"))), LoadResult::Loaded);
+    bringIn(notified, writeFile(QStringLiteral("columns.bmp"), test::encodeWithQt(columns, "bmp")));
     EXPECT_EQ(image_->naturalSize(), QSize(400, 300));
-    image_->show();
-    ASSERT_TRUE(notified.wait(5000));
     const QImage shown = image_->grab().toImage();
     ASSERT_EQ(shown.size(), QSize(400, 300));
     EXPECT_NE(shown.pixel(20, 20), shown.pixel(21, 20));
