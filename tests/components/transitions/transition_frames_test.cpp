@@ -142,8 +142,7 @@ TEST_P(EveryEffect, AdvancingKeepsRenderFramesReportsTheChangeAndSleepsOnlyWhile
 TEST_P(RevealingEffect, ShowsOnlyPixelsOfTheTwoPicturesAndNeverTakesNewOnesBack)
 {
     const QSize size(120, 90);
-    const QImage older = oldPicture(size);
-    const QImage newer = newPicture(size);
+    const auto& [older, newer] = picturesOfSize(size);
     const TransitionRenderer renderer({GetParam(), 4, 3, size});
     QImage frame(size, QImage::Format_RGB32);
     int previous = 0;
@@ -191,7 +190,7 @@ TEST(TransitionFrames, EveryEffectIsDescribedOnceAndLooksDifferentHalfway)
 TEST(TransitionFrames, EdgesMoveInWholeGrains)
 {
     const QSize size(200, 100);
-    const QImage newer = newPicture(size);
+    const auto& [older, newer] = picturesOfSize(size);
     for (const int grain : {1, 6, 16})
         for (const double progress : {0.11, 0.5, 0.73}) {
             const QImage wiped = frameAt(1, size, progress, grain);
@@ -203,7 +202,7 @@ TEST(TransitionFrames, EdgesMoveInWholeGrains)
 
             const QImage slid = frameAt(10, size, progress, grain);
             int covered = 0;
-            while (covered < size.height() && slid.pixel(0, covered) != oldPicture(size).pixel(0, covered))
+            while (covered < size.height() && slid.pixel(0, covered) != older.pixel(0, covered))
                 ++covered;
             EXPECT_EQ(covered % grain, 0) << "grain " << grain << " at " << progress;
             EXPECT_EQ(slid.pixel(0, covered - 1), newer.pixel(0, size.height() - 1));
