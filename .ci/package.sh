@@ -5,7 +5,8 @@
 # Usage: .ci/package.sh WORK_DIR   (the .deb is left in WORK_DIR)
 # The tests are not built here: CI runs them in its other phases. Warnings stop the
 # build and precompiled headers are off, so a file that uses a header it does not
-# include fails here.
+# include fails here. Debug information (and its -dbgsym package) is left out: it
+# took a sixth more processor time (756 s against 645 s) and checks nothing CI looks at.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 work=$1
@@ -14,8 +15,8 @@ mkdir -p "$source_copy"
 tar --exclude=./.git --exclude=./build --exclude='./build-*' --exclude='./obj-*' -cf - . | tar -C "$source_copy" -xf -
 
 (cd "$source_copy" &&
- DEB_BUILD_OPTIONS="nocheck parallel=$(nproc)" QV_EXTRA_CMAKE_FLAGS="-DQV_WERROR=ON -DQV_PCH=OFF" \
-   dpkg-buildpackage -us -uc -b)
+ DEB_BUILD_OPTIONS="nocheck noautodbgsym parallel=$(nproc)" DEB_CXXFLAGS_STRIP=-g \
+ QV_EXTRA_CMAKE_FLAGS="-DQV_WERROR=ON -DQV_PCH=OFF" dpkg-buildpackage -us -uc -b)
 
 version=$(dpkg-parsechangelog -l debian/changelog -S Version)
 deb="$work/quintavue_${version}_$(dpkg-architecture -qDEB_HOST_ARCH).deb"
