@@ -134,7 +134,7 @@ TransitionRenderer::TransitionRenderer(const TransitionSetup& setup)
     clamped.size = QSize(std::max(setup.size.width(), 0), std::max(setup.size.height(), 0));
     Plan plan = makePlan(clamped, clamped.grain);
     std::unique_ptr<RowSplitter> splitter = splitterFor(plan, clamped.size);
-    impl_ = std::make_unique<Impl>(Impl{clamped, std::move(plan), std::move(splitter)});
+    impl_ = std::make_unique<Impl>(Impl{clamped, std::move(plan), std::move(splitter), std::nullopt});
 }
 
 TransitionRenderer::~TransitionRenderer() = default;

@@ -682,7 +682,7 @@ void create_sequence::Label1_DblClick(int index)
     SSCommand1_Click(columnButton[static_cast<std::size_t>(index % slideColumns)]);
 }
 
-void create_sequence::Label1_MouseMove(int index, int x)
+void create_sequence::Label1_MouseMove(int /*index*/, int x)
 {
     if (x == lastPointerX)
         return;

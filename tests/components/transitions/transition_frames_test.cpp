@@ -130,8 +130,9 @@ TEST_P(EveryEffect, AdvancingKeepsRenderFramesReportsTheChangeAndSleepsOnlyWhile
             ASSERT_EQ(kept, frameAt(GetParam(), size, progress, grain, 5)) << "grain " << grain << " step " << step;
             const QRect differs = differingArea(before, kept);
             EXPECT_EQ(changed | differs, changed) << "grain " << grain << " step " << step;
-            if (progress < quietUntil)
+            if (progress < quietUntil) {
                 EXPECT_TRUE(differs.isEmpty()) << "grain " << grain << " step " << step;
+            }
             quietUntil = renderer.nextChange(progress);
             EXPECT_GE(quietUntil, progress);
             before = kept.copy();
