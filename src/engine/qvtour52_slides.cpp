@@ -6,7 +6,6 @@
 #include "components/picture/fx_image.h"
 #include "components/platform/file_names.h"
 #include "components/standard_palette.h"
-#include "engine/bad_picture_text.h"
 #include "engine/caption_effects.h"
 #include "engine/picture_fitting.h"
 #include "engine/show_clock.h"
@@ -22,7 +21,6 @@
 #include "startup/shared_routines.h"
 
 #include <QElapsedTimer>
-#include <QFontMetricsF>
 
 #include <cmath>
 #include <cstdio>
@@ -202,11 +200,7 @@ void qvtour52::FXImage1_Notify()
     // name keeps its case: on a file system that tells case apart, a lower-cased path
     // names a file that does not exist.
     const QString text = randomShow ? displayFileName(table.picture[slot]) : table.description[slot];
-    FXLabel1->setCaption(QLatin1Char(' ') + text + QLatin1Char(' '));
-    // Centred at the bottom edge of the screen.
-    FXLabel1->setFont(captionFont(height()));
-    FXLabel1->resize(FXLabel1->sizeHint());
-    FXLabel1->move((width() - FXLabel1->width()) / 2, height() - FXLabel1->height());
+    placeCaption(*FXLabel1, text, size());
     FXLabel1->setRunning(true);
     FXLabel1->show();
     FXLabel1->raise();
@@ -227,19 +221,9 @@ void qvtour52::FXLabel1_Notify()
 void qvtour52::show_bad_picture(const QString& path, int code)
 {
     // The message, centred over the show.
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(std::max(14, height() / 45));
-    const QFontMetricsF metrics(font);
-    const std::optional<QString> text = fittedBadPictureText(
-        path, code, customShow().pictureCount, [&metrics](const QString& s) { return metrics.horizontalAdvance(s); },
-        0.9 * width());
-    if (!text)
+    if (!placeBadPictureMessage(*FXLabelBadFile, path, code, size()))
         return;
     ShowState& show = showState();
-    FXLabelBadFile->setFont(font);
-    FXLabelBadFile->setCaption(*text);
-    FXLabelBadFile->resize(FXLabelBadFile->sizeHint().boundedTo(size()));
-    FXLabelBadFile->move((width() - FXLabelBadFile->width()) / 2, (height() - FXLabelBadFile->height()) / 2);
     FXLabelBadFile->show();
     FXLabelBadFile->raise();
     let_events_run();

@@ -3,7 +3,6 @@
 #include "components/label/fx_label.h"
 #include "components/picture/fx_image.h"
 #include "components/platform/file_names.h"
-#include "engine/bad_picture_text.h"
 #include "engine/caption_effects.h"
 #include "engine/picture_fitting.h"
 #include "engine/show_timing.h"
@@ -15,7 +14,6 @@
 #include "showdata/random_source.h"
 
 #include <QCloseEvent>
-#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScreen>
@@ -225,28 +223,15 @@ void ScreenView::pictureDrawn()
     const int row = static_cast<int>(std::floor(programRandom().next() * kCaptionEffectRows)) + 1;
     const CaptionEffect look = captionEffectRow(row);
     caption_->setTextEffectSettings(TextEffectSettings{look.effect, look.settingA, look.settingB});
-    caption_->setCaption(QLatin1Char(' ') + text + QLatin1Char(' '));
-    caption_->setFont(captionFont(height()));
-    caption_->resize(caption_->sizeHint());
-    caption_->move((width() - caption_->width()) / 2, height() - caption_->height());
+    placeCaption(*caption_, text, size());
     // After the same pause as on the main screen.
     captionTimer_.start(std::chrono::seconds(showTiming().captionPauseSeconds));
 }
 
 void ScreenView::reportBadPicture(const QString& path, int code)
 {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(std::max(14, height() / 45));
-    const QFontMetricsF metrics(font);
-    const std::optional<QString> text = fittedBadPictureText(
-        path, code, customShow().pictureCount, [&metrics](const QString& s) { return metrics.horizontalAdvance(s); },
-        0.9 * width());
-    if (!text)
+    if (!placeBadPictureMessage(*badFile_, path, code, size()))
         return;
-    badFile_->setFont(font);
-    badFile_->setCaption(*text);
-    badFile_->resize(badFile_->sizeHint().boundedTo(size()));
-    badFile_->move((width() - badFile_->width()) / 2, (height() - badFile_->height()) / 2);
     badFile_->show();
     badFile_->raise();
     badFileTimer_.start(std::chrono::milliseconds(static_cast<int>(showTiming().badPictureSeconds * 1000)));

@@ -5,13 +5,17 @@
 #include "components/picture/fx_image.h"
 #include "components/picture/transition_timing.h"
 #include "components/standard_palette.h"
+#include "engine/bad_picture_text.h"
 #include "settings/global_settings.h"
+#include "showdata/custom_show.h"
 #include "showdata/effect_catalogue.h"
 
+#include <QFontMetricsF>
 #include <QScreen>
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 namespace qv {
 namespace {
@@ -89,6 +93,31 @@ void styleCaption(FXLabel& caption)
     caption.setAutoSize(true);
     caption.setFocusPolicy(Qt::NoFocus);
     caption.setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void placeCaption(FXLabel& caption, const QString& text, QSize area)
+{
+    caption.setCaption(QLatin1Char(' ') + text + QLatin1Char(' '));
+    caption.setFont(captionFont(area.height()));
+    caption.resize(caption.sizeHint());
+    caption.move((area.width() - caption.width()) / 2, area.height() - caption.height());
+}
+
+bool placeBadPictureMessage(FXLabel& message, const QString& path, int code, QSize area)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(std::max(14, area.height() / 45));
+    const QFontMetricsF metrics(font);
+    const std::optional<QString> text = fittedBadPictureText(
+        path, code, customShow().pictureCount, [&metrics](const QString& s) { return metrics.horizontalAdvance(s); },
+        0.9 * area.width());
+    if (!text)
+        return false;
+    message.setFont(font);
+    message.setCaption(*text);
+    message.resize(message.sizeHint().boundedTo(area));
+    message.move((area.width() - message.width()) / 2, (area.height() - message.height()) / 2);
+    return true;
 }
 
 void reportTransitionScreen(const FXImage& image)

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QFont>
+#include <QSize>
+#include <QString>
 
 namespace qv {
 
@@ -25,6 +27,15 @@ QFont captionFont(int areaHeight);
 
 // The caption component as every screen's caption looks.
 void styleCaption(FXLabel& caption);
+
+// Gives the caption its text and font and centres it at the bottom edge of an area of
+// `area`'s size; the caller starts it.
+void placeCaption(FXLabel& caption, const QString& text, QSize area);
+
+// Gives the message for a picture that cannot be shown (`code` as the decoder reported
+// it) its text and places it centred in an area of `area`'s size; false when there is
+// nothing to say, and the caller shows it otherwise.
+bool placeBadPictureMessage(FXLabel& message, const QString& path, int code, QSize area);
 
 // With the frame diagnostic on, says on which screen the transition about to start
 // runs, with the length the picture will plan for it, so each screen's frames can be
