@@ -19,9 +19,11 @@ namespace {
 // of letters are hundreds of them) over the threads of the global thread pool,
 // unless it runs on one of them itself. For a caption the hand-overs cost as much
 // processor time as the drawing: a frame took 3.1 to 3.7 ms of processor time drawn
-// here and 1.6 to 1.8 ms drawn on a pool thread, pixel for pixel the same. So a
-// frame is drawn on a pool thread while this one waits; here when no pool thread is
-// free at once, so that a busy pool never holds the caption up.
+// here and 1.6 to 1.8 ms drawn on a pool thread. The frames are the same but for a
+// pixel or two of rotated or zoomed letters, off by a few levels: the raster engine
+// rounds a split fill differently, as it already did between machines with different
+// numbers of cores. So a frame is drawn on a pool thread while this one waits; here
+// when no pool thread is free at once, so that a busy pool never holds the caption up.
 template <typename Draw>
 QImage drawnOnPoolThread(const Draw& draw)
 {
