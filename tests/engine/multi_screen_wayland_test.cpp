@@ -173,12 +173,7 @@ protected:
         int i = 0;
         for (const QColor colour : {QColor(Qt::red), QColor(Qt::blue), QColor(Qt::yellow), QColor(Qt::magenta)})
             ASSERT_TRUE(qv::test::savePlainPicture(folder + QString::number(i++) + QStringLiteral(".bmp"), colour, 640, 480));
-        ASSERT_TRUE(qv::test::writeFile(data_ + QStringLiteral("quintavu.rss"),
-                                        "\"Quintavue\",0,0,0,30,0,0,1,1\r\n\"" + QFile::encodeName(folder.chopped(1))
-                                            + "\"\r\n\"/nowhere\"\r\n"));
-        QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Quintavue"), QStringLiteral("Quintavue"));
-        store.setValue(QStringLiteral("data/RandomFlag"), 1);
-        store.sync();
+        ASSERT_TRUE(qv::test::makeRandomShowOf(data_, folder.chopped(1)));
     }
 
     const QString data_ = qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Quintavue/");

@@ -145,13 +145,7 @@ protected:
 TEST_F(MultiScreenX11, RandomShowGivesEachMonitorItsOwnPictureAndFollowsMonitorsThatComeAndGo)
 {
     const QString folder = writePictures({Qt::red, Qt::blue, Qt::yellow, Qt::magenta, Qt::cyan, QColor(255, 128, 0)});
-    // Thirty seconds a picture, no captions.
-    ASSERT_TRUE(qv::test::writeFile(data_ + QStringLiteral("quintavu.rss"),
-                                    "\"Quintavue\",0,0,0,30,0,0,1,1\r\n\"" + QFile::encodeName(folder.chopped(1))
-                                        + "\"\r\n\"/nowhere\"\r\n"));
-    QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Quintavue"), QStringLiteral("Quintavue"));
-    store.setValue(QStringLiteral("data/RandomFlag"), 1);
-    store.sync();
+    ASSERT_TRUE(qv::test::makeRandomShowOf(data_, folder.chopped(1)));
     ASSERT_TRUE(program_.start({QStringLiteral("/s")}));
 
     // Both pictures in place once the first transitions are over.

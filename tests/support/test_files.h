@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QFile>
 #include <QImage>
+#include <QSettings>
 #include <QString>
 
 #include <csignal>
@@ -78,6 +79,19 @@ inline QByteArray customShowText(const std::vector<ShowSlide>& slides)
                 + "," + QByteArray::number(slide.effect) + "," + QByteArray::number(slide.speed) + ",\"" + slide.audio
                 + "\",0\r\n";
     return text;
+}
+
+// Makes the show a random one over `pictureFolder` (thirty seconds a picture, no
+// captions, no sounds), its set-up written into the data folder `dataFolder`.
+inline bool makeRandomShowOf(const QString& dataFolder, const QString& pictureFolder)
+{
+    if (!writeFile(dataFolder + QStringLiteral("quintavu.rss"),
+                   "\"Quintavue\",0,0,0,30,0,0,1,1\r\n\"" + QFile::encodeName(pictureFolder) + "\"\r\n\"/nowhere\"\r\n"))
+        return false;
+    QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Quintavue"), QStringLiteral("Quintavue"));
+    store.setValue(QStringLiteral("data/RandomFlag"), 1);
+    store.sync();
+    return store.status() == QSettings::NoError;
 }
 
 } // namespace qv::test
