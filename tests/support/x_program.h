@@ -94,10 +94,16 @@ public:
     }
     bool running() const { return process_.state() == QProcess::Running; }
     void signal(int number) { ::kill(static_cast<pid_t>(process_.processId()), number); }
+    // QProcess reports an end once, to whichever wait or event loop sees it first; a
+    // later wait for a process that has already ended answers false.
+    bool finishedWithin(int milliseconds)
+    {
+        return process_.state() == QProcess::NotRunning || process_.waitForFinished(milliseconds);
+    }
     // Finished within the time, normally, with exit code 0.
     bool endsCleanlyWithin(int milliseconds)
     {
-        return process_.waitForFinished(milliseconds) && process_.exitStatus() == QProcess::NormalExit
+        return finishedWithin(milliseconds) && process_.exitStatus() == QProcess::NormalExit
                && process_.exitCode() == 0;
     }
     void kill()
@@ -256,7 +262,7 @@ public:
         return found;
     }
     // True once the program has ended.
-    bool ended() { return process_.state() == QProcess::NotRunning || process_.waitForFinished(100); }
+    bool ended() { return finishedWithin(100); }
 
     // Letters and digits, one key each.
     void type(const QString& text) const
