@@ -1,5 +1,6 @@
 // Every configuration window from the keyboard, offscreen: Alt letters on every
-// control, unique in the window; F1 and the Help button (pressed by Return) at the
+// control, unique in the window; a screen reader's name on every control Tab reaches,
+// unique within its group; F1 and the Help button (pressed by Return) at the
 // window's own section of the manual; delay entries alike; where the focus starts.
 #include "config_ui/arranging/add_files.h"
 #include "config_ui/arranging/cload.h"
@@ -34,6 +35,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 
 #include <map>
 #include <memory>
@@ -184,6 +186,17 @@ TEST_F(WindowKeyboard, EveryWindowHasUniqueAltLettersHelpAtItsOwnSectionAndDelay
             EXPECT_TRUE(fresh) << entry.name << ": Alt+" << QString(letter).toStdString() << ": " << control.toStdString()
                                << " and " << place->second.toStdString();
         }
+
+        QStringList names;
+        for (const QWidget* w : window->findChildren<QWidget*>()) {
+            if ((w->focusPolicy() & Qt::TabFocus) && w->window() == window.get()) {  // not in pop-ups
+                EXPECT_FALSE(w->accessibleName().isEmpty()) << entry.name << ": " << w->objectName().toStdString();
+                // A screen reader names an option button's group with it ("Off" in two groups).
+                const auto* group = qobject_cast<const QGroupBox*>(w->parentWidget());
+                names << (group != nullptr ? group->title() + u':' : QString()) + w->accessibleName();
+            }
+        }
+        EXPECT_EQ(names.size(), QSet<QString>(names.begin(), names.end()).size()) << names.join(", ").toStdString();
 
         // Return presses the focused button, in every window.
         helpKeywords.clear();

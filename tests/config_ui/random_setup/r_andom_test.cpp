@@ -18,7 +18,6 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
-#include <QSet>
 #include <QScrollBar>
 #include <QTest>
 #include <QUrl>
@@ -107,19 +106,6 @@ TEST_F(RandomSetupTest, OpensOnTheSavedSettingsAndOkWritesTheEditedOnes)
     EXPECT_EQ(readFile(dataPath("quintavu.rss")), "\"Quintavue\",1,1,7,21,1,1,2,1\r\n\"/srv/Pictures\"\r\n\"" +
                                                       QFile::encodeName(holiday()) + "\"\r\n\"/srv/Sounds\"\r\n");
     EXPECT_EQ(startupState().randomPictureBrowseDir, holiday() + "/");
-}
-
-TEST_F(RandomSetupTest, EveryControlTheKeyboardReachesHasANameForScreenReaders)
-{
-    r_andom& window = open();
-    QStringList names;
-    for (QWidget* control : window.findChildren<QWidget*>()) {
-        if ((control->focusPolicy() & Qt::TabFocus) && control->window() == &window) {  // not in pop-ups
-            EXPECT_FALSE(control->accessibleName().isEmpty()) << control->objectName().toStdString();
-            names << control->accessibleName();
-        }
-    }
-    EXPECT_EQ(names.size(), QSet<QString>(names.begin(), names.end()).size()) << names.join(", ").toStdString();
 }
 
 TEST_F(RandomSetupTest, AddingAFolderTwiceKeepsOneEntryAndOkNeedsAPictureFolder)
