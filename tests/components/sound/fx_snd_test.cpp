@@ -16,9 +16,6 @@ namespace {
 
 using namespace qv::test;
 
-// Longer than any sound below with its preparation and its queued report.
-constexpr int patienceMs = 10000;
-
 QString shortWave()
 {
     return writeScratchFile(QStringLiteral("short.wav"), sineWave(0.3));

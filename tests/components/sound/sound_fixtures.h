@@ -11,6 +11,9 @@ namespace qv::test {
 
 using Bytes = std::vector<std::uint8_t>;
 
+// Longer than any test sound takes with its preparation and its queued report.
+constexpr int patienceMs = 10000;
+
 Bytes join(std::initializer_list<Bytes> parts);
 QByteArray toQByteArray(const Bytes& bytes);
 

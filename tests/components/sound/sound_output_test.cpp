@@ -6,7 +6,6 @@
 #include "make_sample_media/wav_writer.h"
 #include "support/test_files.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QSignalSpy>
 #include <QtEndian>
@@ -22,7 +21,6 @@ namespace {
 using namespace qv::test;
 
 constexpr qint64 bytesPerSecond = 44100 * 2 * 2;
-constexpr int patienceMs = 10000;
 
 qint64 bytesFor(double seconds)
 {
@@ -46,22 +44,14 @@ protected:
         return QTest::qWaitFor([=] { return outputSize() >= size; }, patienceMs);
     }
 
-    // Root mean square of the samples written between two byte offsets.
+    // Root mean square of the samples written between two byte offsets; -1 if none were.
     static double loudness(qint64 from, qint64 to)
     {
-        QFile file(outputPath());
-        if (!file.open(QIODevice::ReadOnly) || !file.seek(from))
-            return -1;
-        const QByteArray bytes = file.read(to - from);
-        const qsizetype samples = bytes.size() / 2;
+        const QByteArray bytes = test::readFile(outputPath()).mid(from, to - from);
         double sum = 0;
-        for (qsizetype i = 0; i < samples; ++i) {
-            const auto low = static_cast<std::uint8_t>(bytes[2 * i]);
-            const auto high = static_cast<std::uint8_t>(bytes[2 * i + 1]);
-            const double value = static_cast<std::int16_t>(static_cast<std::uint16_t>(low | (high << 8)));
-            sum += value * value;
-        }
-        return samples > 0 ? std::sqrt(sum / static_cast<double>(samples)) : 0.0;
+        for (qsizetype i = 0; i + 1 < bytes.size(); i += 2)
+            sum += std::pow(qFromLittleEndian<qint16>(bytes.constData() + i), 2);
+        return bytes.size() < 2 ? -1.0 : std::sqrt(sum / static_cast<double>(bytes.size() / 2));
     }
 
     // Starts the player and returns where in the output its sound begins.
