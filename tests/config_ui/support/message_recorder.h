@@ -8,11 +8,21 @@
 #include "settings/global_settings.h"
 #include "engine/show_state.h"
 #include "showdata/custom_show.h"
+#include "support/test_files.h"
 
+// The controls the window tests drive, included once for all of them.
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCheckBox>
+#include <QDir>
 #include <QDropEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
@@ -40,6 +50,22 @@ public:
         const MessageAnswer answer = answers.front();
         answers.pop_front();
         return answer;
+    }
+    // Exactly one box since the last clear, its text starting with `start`.
+    ::testing::AssertionResult shownOnce(const QString& start) const
+    {
+        if (messages.size() != 1)
+            return ::testing::AssertionFailure() << messages.size() << " boxes";
+        if (!messages[0].text.startsWith(start))
+            return ::testing::AssertionFailure() << messages[0].text.toStdString();
+        return ::testing::AssertionSuccess();
+    }
+    QStringList titles() const
+    {
+        QStringList list;
+        for (const Message& m : messages)
+            list << m.title;
+        return list;
     }
     std::vector<Message> messages;
     std::deque<MessageAnswer> answers;
@@ -120,6 +146,14 @@ inline bool dropUrls(QWidget* target, const QList<QUrl>& urls, QPoint at = QPoin
     return enter.isAccepted();
 }
 
+// Shows `window` active and lets it finish opening (a first preview included).
+inline void showActive(QWidget* window)
+{
+    window->show();
+    QApplication::setActiveWindow(window);  // the focus moving in must not choose anything
+    QTest::qWait(50);
+}
+
 // While it lives, runs `act` on each modal window that opens (only those named `name`,
 // unless `name` is empty), as a user would answer it; counts them.
 class ModalWatcher {
@@ -165,19 +199,22 @@ protected:
         });
         savedOpeners_ = windowOpeners();
         WindowOpeners& openers = windowOpeners();
-        openers.customShowEditor = [this] {
-            opened << QStringLiteral("create_sequence");
-            configUiState().editorOpen = false;
-        };
-        openers.randomSetup = [this] {
-            opened << QStringLiteral("r_andom");
-            configUiState().editorOpen = false;
-        };
-        openers.globalOptions = [this](QWidget*) { opened << QStringLiteral("frmoptions"); };
-        openers.borderDesigner = [this](QWidget*) { opened << QStringLiteral("FrmBorder"); };
-        openers.passwordDialog = [this](QWidget*) { opened << QStringLiteral("Password"); };
-        openers.effectChooser = [this](QWidget*) { opened << QStringLiteral("frmEffects"); };
-        openers.pictureViewer = [this](QWidget*) { opened << QStringLiteral("cpic"); };
+        for (auto [opener, name] : {std::pair{&openers.customShowEditor, "create_sequence"}, {&openers.randomSetup, "r_andom"}})
+            *opener = [this, name] {
+                opened << QLatin1String(name);
+                configUiState().editorOpen = false;
+            };
+        openers.globalOptions = recordOpening("frmoptions");
+        openers.borderDesigner = recordOpening("FrmBorder");
+        openers.passwordDialog = recordOpening("Password");
+        openers.effectChooser = recordOpening("frmEffects");
+        openers.pictureViewer = recordOpening("cpic");
+    }
+
+    // An opener that records the window `name` in `opened` instead of opening it.
+    std::function<void(QWidget*)> recordOpening(const char* name)
+    {
+        return [this, name](QWidget*) { opened << QLatin1String(name); };
     }
 
     void TearDown() override
@@ -189,6 +226,7 @@ protected:
     }
 
     QString dataPath(const QString& name) const { return globalSettings().slideshowPath + name; }
+    void writeData(const QString& name, const QByteArray& bytes = {}) const { ASSERT_TRUE(writeFile(dataPath(name), bytes)); }
 
     MessageRecorder messages;
     QStringList helpKeywords;
