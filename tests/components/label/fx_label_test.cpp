@@ -24,15 +24,19 @@ protected:
         parent.resize(480, 120);
         label = new FXLabel(&parent);
         label->setGeometry(10, 20, 420, 72);
-        label->setCaption(QStringLiteral("Quintavue"));
         label->setFont(QFont(QStringLiteral("Arial"), 18, QFont::Bold));
-        label->setTransparentBackground(false);
-        label->setBackColour(QColor(0, 0, 90));
-        attachClock(*label);
+        dress(*label, false);
         parent.show();
     }
 
-    void attachClock(FXLabel& l) { l.setClock([clock = now] { return *clock; }); }
+    // The caption and background every test shows, on the test's clock.
+    void dress(FXLabel& l, bool transparent)
+    {
+        l.setCaption(QStringLiteral("Quintavue"));
+        l.setTransparentBackground(transparent);
+        l.setBackColour(QColor(0, 0, 90));
+        l.setClock([clock = now] { return *clock; });
+    }
 
     // Moves time on in frame-sized steps, as the frame timer would.
     void play(FXLabel& l, milliseconds span)
@@ -158,11 +162,8 @@ TEST_F(LabelTest, AdoptedIntoAnotherWindowItPaintsItsOwnBackground)
     host.resize(152, 112);
     host.show();
     FXLabel adopted;
-    attachClock(adopted);
+    dress(adopted, true);
     adopted.setAttribute(Qt::WA_NativeWindow);
-    adopted.setCaption(QStringLiteral("Quintavue"));
-    adopted.setTransparentBackground(true);
-    adopted.setBackColour(QColor(0, 0, 90));
     adopted.winId();
     adopted.windowHandle()->setParent(&host);
     adopted.setGeometry(0, 0, 152, 112);

@@ -21,7 +21,6 @@ TEST(Paths, UserDataFolderFollowsXdgAndIsCreated)
     EXPECT_TRUE(QFileInfo(folder).isDir());
     EXPECT_EQ(withTrailingSeparator(QStringLiteral("/a/b")), QStringLiteral("/a/b/"));
     EXPECT_EQ(withTrailingSeparator(QStringLiteral("/")), QStringLiteral("/"));
-    EXPECT_TRUE(sampleMediaFolder().endsWith(QLatin1String("/media/")));
 }
 
 // The build tree's copy serves only programs run from inside it; an installed program
@@ -56,7 +55,6 @@ TEST(FileErrors, OperatingSystemFailuresMapToStableCodesWithTexts)
     EXPECT_EQ(fileErrorFromErrno(ENOTDIR), FileError::PathNotFound);
     EXPECT_EQ(fileErrorFrom(std::make_error_code(std::errc::no_such_file_or_directory)), FileError::FileNotFound);
     EXPECT_EQ(fileErrorFrom(std::error_code()), FileError::None);
-    EXPECT_EQ(fileErrorText(FileError::FileNotFound), QStringLiteral("File not found"));
     EXPECT_FALSE(fileErrorText(FileError::InputPastEndOfFile).isEmpty());
     EXPECT_EQ(fileErrorText(9999), QStringLiteral("Error 9999"));
 }

@@ -15,24 +15,26 @@ std::uint32_t noise(int x, int y, std::uint32_t salt)
     return h ^ (h >> 15);
 }
 
+template <typename Colour>
+QImage painted(QSize size, Colour colourAt)
+{
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, colourAt(x, y));
+    return image;
+}
+
 } // namespace
 
 QImage oldPicture(QSize size)
 {
-    QImage image(size, QImage::Format_RGB32);
-    for (int y = 0; y < size.height(); ++y)
-        for (int x = 0; x < size.width(); ++x)
-            image.setPixel(x, y, qRgb(200 + static_cast<int>(noise(x, y, 1) % 56), (x * 7) % 256, (y * 5) % 256));
-    return image;
+    return painted(size, [](int x, int y) { return qRgb(200 + int(noise(x, y, 1) % 56), (x * 7) % 256, (y * 5) % 256); });
 }
 
 QImage newPicture(QSize size)
 {
-    QImage image(size, QImage::Format_RGB32);
-    for (int y = 0; y < size.height(); ++y)
-        for (int x = 0; x < size.width(); ++x)
-            image.setPixel(x, y, qRgb(static_cast<int>(noise(x, y, 2) % 150), (y * 11) % 256, (x * 3 + y) % 256));
-    return image;
+    return painted(size, [](int x, int y) { return qRgb(int(noise(x, y, 2) % 150), (y * 11) % 256, (x * 3 + y) % 256); });
 }
 
 QImage untouchedFrame(QSize size)
