@@ -6,7 +6,7 @@
 #     after 10 s of warm-up: on both screens, on the 1920x1080 one alone and on the
 #     3840x2160 one alone (the option screens=1 keeps the other black);
 #  2. a random show with delay 0 over the sample pictures for 90 s, on both screens
-#     and on the main one alone: per screen, the transitions with a frame later than
+#     and on each one alone: per screen, the transitions with a frame later than
 #     two refresh periods (from the frame diagnostic, QUINTAVUE_FRAME_STATS=1).
 # Usage: bench/multi_screen_speed.sh BUILD_DIR
 set -euo pipefail
@@ -14,6 +14,13 @@ build=$(realpath "${1:-build}")
 here=$(dirname "$(realpath "$0")")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+
+# The build is copied first, laid out as installed (the program finds its sample media
+# beside it), so that a rebuild while the measurements run cannot change what is measured.
+mkdir -p "$work/installed/bin" "$work/installed/share"
+cp "$build/quintavue" "$work/installed/bin/"
+cp -r "$build/share/quintavue" "$work/installed/share/"
+build=$work/installed
 
 # The harness with room for both monitors and a 3840x2160 mode.
 sed -e 's/Virtual 3400 1100/Virtual 5760 2160/' \
@@ -57,7 +64,8 @@ show() {  # screens main-output delay-or-empty: starts the show, sets $pid and $
 cpu() {  # title screens main-output
   show "$2" "$3" ""
   sleep 10; a=$(awk '{print $14 + $15}' /proc/$pid/stat); sleep 60; b=$(awk '{print $14 + $15}' /proc/$pid/stat)
-  kill -TERM $pid; wait $pid 2>/dev/null || true
+  if ! kill -TERM $pid 2>/dev/null; then echo "$1: the show ended early"; return; fi
+  wait $pid 2>/dev/null || true
   echo "$1: $(echo "scale=2; ($b - $a) * 100 / $(getconf CLK_TCK) / 60" | bc) % of one core"
 }
 echo "== processor use of the default show (60 s after 10 s)"
@@ -65,12 +73,13 @@ cpu "both screens" 0 DUMMY0
 cpu "1920x1080 alone" 1 DUMMY0
 cpu "3840x2160 alone" 1 DUMMY1
 echo "== late frames, random show with delay 0 (90 s)"
-for screens in 0 1; do
-  show $screens DUMMY0 0
+for run in "0 DUMMY0 both screens" "1 DUMMY0 1920x1080 alone" "1 DUMMY1 3840x2160 alone"; do
+  read -r screens output title <<< "$run"
+  show "$screens" "$output" 0
   sleep 90; kill -TERM $pid; wait $pid 2>/dev/null || true
-  [ $screens = 0 ] && echo "both screens:" || echo "main screen alone:"
+  echo "$title:"
   python3 "$work/frames.py" "$home/log"
 done
 SH
 chmod +x "$work/measure.sh"
-"$work/with_big_monitors.sh" "$work/measure.sh" "$build/quintavue" "$build/share/quintavue/media" "$work"
+"$work/with_big_monitors.sh" "$work/measure.sh" "$build/bin/quintavue" "$build/share/quintavue/media" "$work"

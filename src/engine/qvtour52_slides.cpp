@@ -107,7 +107,7 @@ int qvtour52::LOADSLIDE(const QString& path, int delay)
     show.fit = FitPictureOnScreen(0, 0, height(), width(), natural.height(), natural.width(),
                                   settings.screenPercent.number(), settings.scaleFlag != 0);
     FXImage1->setGeometry(QRectF(show.fit.left, show.fit.top, show.fit.width, show.fit.height).toRect());
-    FXImage1->prepareMetafile();
+    FXImage1->prepareFrame();
     // This slide's delay counts from here on.
     show.imageMouse.forget();
     show.currentDelay = delay;
@@ -144,6 +144,9 @@ void qvtour52::clear_picture()
     // The wipe runs to its end (events run meanwhile) before the next picture
     // comes in over it.
     FXImage1->setEffect(wipeAwayEffect);
+    FXImage1->prepareFrame();
+    if (closing_)
+        return;
     FXImage1->redraw();
     let_events_run();
     FXImage1->setEraseEnabled(false);

@@ -134,6 +134,10 @@ void ScreenView::change()
     image_->setEffectSpeed(image_->eraseSpeed());
     image_->setPicture({});
     erasing_ = true;
+    {
+        const Waiting wait(waits_);
+        image_->prepareFrame();
+    }
     reportTransitionScreen(*image_);
     image_->redraw();
 }
@@ -160,7 +164,7 @@ void ScreenView::drawNext()
     image_->setGeometry(QRectF(fit.left, fit.top, fit.width, fit.height).toRect());
     {
         const Waiting wait(waits_);
-        image_->prepareMetafile();
+        image_->prepareFrame();
     }
     reportTransitionScreen(*image_);
     if (image_->isVisible())

@@ -3,12 +3,15 @@
 #include "components/picture/magick_setup.h"
 #include "components/picture/responsive_load.h"
 #include "components/picture/transition_player.h"
+#include "components/transitions/transition_renderer.h"
 
 #include <QEventLoop>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
+
+#include <utility>
 
 namespace qv {
 namespace {
@@ -23,6 +26,25 @@ int shiftMask(Qt::KeyboardModifiers modifiers)
 {
     return (modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0) | (modifiers.testFlag(Qt::ControlModifier) ? 2 : 0)
         | (modifiers.testFlag(Qt::AltModifier) ? 4 : 0);
+}
+
+// The frame a picture makes in its border on the background; `blank` leaves out both.
+// Touches nothing but its arguments, so it may run on a worker.
+QImage composedFrame(const PictureHandle& picture, const BorderStyle& border, QSize size, qreal scale,
+                     const QColor& background, bool blank = false)
+{
+    QImage frame(size, QImage::Format_RGB32);
+    frame.fill(background);
+    if (!blank && !size.isEmpty()) {
+        QPainter painter(&frame);
+        const QRect area = paintBorder(painter, frame.rect(), border, scale);
+        if (picture && !area.isEmpty()) {
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.drawImage(area.topLeft(), picture->imageAt(area.size()));
+        }
+    }
+    frame.setDevicePixelRatio(scale);
+    return frame;
 }
 
 } // namespace
@@ -66,15 +88,15 @@ void FXImage::setPicture(PictureHandle picture)
         loadResult_ = LoadResult::Loaded;
 }
 
-void FXImage::prepareMetafile()
+void FXImage::prepareFrame()
 {
-    if (!picture_ || !picture_->isMetafile())
+    PreparedDrawing ready{currentPlan(), {}};
+    if (ready.plan->size.isEmpty())
         return;
-    const QSize area = borderInterior(QRect(QPoint(0, 0), deviceSize()), border_, devicePixelRatioF()).size();
-    if (area.isEmpty())
-        return;
-    // The picture keeps its latest rendering, which the redraw then finds ready.
-    runWhileEventsRun([picture = picture_, area] { picture->imageAt(area); });
+    const QPointer<FXImage> alive(this);
+    runWhileEventsRun([&ready] { ready.transition = prepareTransition(*ready.plan); });
+    if (alive)
+        prepared_ = std::move(ready);
 }
 
 QSize FXImage::naturalSize() const { return picture_ ? picture_->naturalSize() : QSize(0, 0); }
@@ -191,42 +213,20 @@ void FXImage::beginDrawing()
     if (!isVisible())
         return;  // drawn when it is shown
     drawingWanted_ = false;
-    if (effect_ == kEraseEffect) {
-        wipeToBackground();
-        return;
-    }
     cutRunningTransition();
     frameStale_ = false;
-    const Content target = wantedContent();
-    const QSize size = deviceSize();
-    QImage from = startingFrame(target, size);
-    QImage to = composeFrame(target, size);
-    shown_ = target;
-    frameGeometry_ = geometry();
+    const DrawingPlan plan = currentPlan();
+    PreparedDrawing ready = std::exchange(prepared_, PreparedDrawing{});
+    PreparedTransition transition = ready.plan && samePlan(*ready.plan, plan) ? std::move(ready.transition)
+                                                                              : prepareTransition(plan);
+    shown_ = plan.target;
+    frameGeometry_ = plan.geometry;
     frameOnScreen_ = true;
-    runningIsWipe_ = false;
-    player_->start({effect_, grain_, speed_, this->size(), screen() ? screen()->refreshRate() : 60.0, cancelMode_},
-                   std::move(from), std::move(to));
-}
-
-void FXImage::wipeToBackground()
-{
-    cutRunningTransition();
-    frameStale_ = false;
-    const Content blank;
-    const QSize size = deviceSize();
-    QImage from = startingFrame(blank, size);
-    QImage to = composeFrame(blank, size);
-    shown_ = blank;
-    frameGeometry_ = geometry();
-    frameOnScreen_ = true;
-    runningIsWipe_ = true;
-    const int effect = eraseEnabled_ && eraseEffect_ != kEraseEffect ? eraseEffect_ : 0;
-    player_->start({effect, eraseGrain_, eraseSpeed_, this->size(), screen() ? screen()->refreshRate() : 60.0, cancelMode_},
-                   std::move(from), std::move(to));
-    if (!player_->isRunning())
+    runningIsWipe_ = plan.isWipe;
+    player_->start(std::move(transition));
+    if (!plan.isWipe || !player_->isRunning())
         return;
-    // The caller goes on to the next picture once this returns, so the wipe must be over.
+    // The caller goes on to the next picture once a wipe returns, so it must be over.
     QEventLoop loop;
     connect(player_, &TransitionPlayer::finished, &loop, &QEventLoop::quit);
     connect(player_, &QObject::destroyed, &loop, &QEventLoop::quit);
@@ -252,31 +252,66 @@ FXImage::Content FXImage::wantedContent() const { return {picture_, border_, fal
 
 QImage FXImage::composeFrame(const Content& content, QSize size) const
 {
-    QImage frame(size, QImage::Format_RGB32);
-    frame.fill(background());
-    if (!content.blank && !size.isEmpty()) {
-        QPainter painter(&frame);
-        const QRect area = paintBorder(painter, frame.rect(), content.border, devicePixelRatioF());
-        if (content.picture && !area.isEmpty()) {
-            painter.setRenderHint(QPainter::SmoothPixmapTransform);
-            painter.drawImage(area.topLeft(), content.picture->imageAt(area.size()));
-        }
-    }
-    frame.setDevicePixelRatio(devicePixelRatioF());
-    return frame;
+    return composedFrame(content.picture, content.border, size, devicePixelRatioF(), background(), content.blank);
 }
 
-QImage FXImage::startingFrame(const Content& target, QSize size) const
+FXImage::DrawingPlan FXImage::currentPlan() const
 {
-    QImage from(size, QImage::Format_RGB32);
-    from.fill(background());
-    const bool sameAgain = target == shown_ && frameGeometry_ == geometry();
-    if (frameOnScreen_ && !frame_.isNull() && !sameAgain && !size.isEmpty()) {
-        QPainter painter(&from);
-        painter.scale(devicePixelRatioF(), devicePixelRatioF());
-        paintShownFrame(painter, frame_, frameGeometry_);
+    DrawingPlan plan;
+    plan.isWipe = effect_ == kEraseEffect;
+    if (!plan.isWipe)
+        plan.target = wantedContent();
+    plan.size = deviceSize();
+    plan.scale = devicePixelRatioF();
+    plan.background = background();
+    const double refreshRate = screen() != nullptr ? screen()->refreshRate() : 60.0;
+    if (plan.isWipe) {
+        const int effect = eraseEnabled_ && eraseEffect_ != kEraseEffect ? eraseEffect_ : 0;
+        plan.request = {effect, eraseGrain_, eraseSpeed_, size(), refreshRate, cancelMode_};
+    } else {
+        plan.request = {effect_, grain_, speed_, size(), refreshRate, cancelMode_};
     }
-    from.setDevicePixelRatio(devicePixelRatioF());
+    plan.shownFrame = frame_;
+    plan.shown = shown_;
+    plan.shownGeometry = frameGeometry_;
+    plan.geometry = geometry();
+    plan.shownOnScreen = frameOnScreen_;
+    return plan;
+}
+
+bool FXImage::samePlan(const DrawingPlan& a, const DrawingPlan& b)
+{
+    // The frame on screen is compared by identity: comparing its pixels costs as much
+    // as composing it again.
+    return a.isWipe == b.isWipe && a.target == b.target && a.size == b.size && a.scale == b.scale
+        && a.background == b.background && a.request == b.request && a.shownFrame.cacheKey() == b.shownFrame.cacheKey()
+        && a.shown == b.shown && a.shownGeometry == b.shownGeometry && a.geometry == b.geometry
+        && a.shownOnScreen == b.shownOnScreen;
+}
+
+PreparedTransition FXImage::prepareTransition(const DrawingPlan& plan)
+{
+    QImage to = composedFrame(plan.target.picture, plan.target.border, plan.size, plan.scale, plan.background,
+                              plan.target.blank);
+    QImage from = isTransitionImplemented(plan.request.effect) ? startingFrame(plan) : QImage();
+    return TransitionPlayer::prepare(plan.request, std::move(from), std::move(to));
+}
+
+// What the screen shows where the widget stands now: the frame on screen where it
+// stood, over the background.
+QImage FXImage::startingFrame(const DrawingPlan& plan)
+{
+    QImage from(plan.size, QImage::Format_RGB32);
+    from.fill(plan.background);
+    const bool sameAgain = plan.target == plan.shown && plan.shownGeometry == plan.geometry;
+    // A wiped frame is the bare background already filled in.
+    if (plan.shownOnScreen && !plan.shownFrame.isNull() && !sameAgain && !plan.shown.blank && !plan.size.isEmpty()) {
+        QPainter painter(&from);
+        painter.scale(plan.scale, plan.scale);
+        const QPointF offset = plan.shownGeometry.topLeft() - plan.geometry.topLeft();
+        painter.drawImage(QRectF(offset, plan.shownFrame.deviceIndependentSize()), plan.shownFrame);
+    }
+    from.setDevicePixelRatio(plan.scale);
     return from;
 }
 

@@ -3,15 +3,16 @@
 #include "components/picture/border_style.h"
 #include "components/picture/load_result.h"
 #include "components/picture/picture.h"
+#include "components/picture/transition_player.h"
 
 #include <QImage>
 #include <QRect>
 #include <QString>
 #include <QWidget>
 
-namespace qv {
+#include <optional>
 
-class TransitionPlayer;
+namespace qv {
 
 // A picture on a window, brought in with a numbered transition effect and framed by an
 // optional bevelled border.
@@ -52,11 +53,12 @@ public:
     // The decoded picture, to hand to another FXImage without decoding it again.
     PictureHandle picture() const { return picture_; }
     void setPicture(PictureHandle picture);
-    // A metafile is drawn anew for every size, which can take a few hundred
-    // milliseconds: call this once the image has its final geometry and border to
-    // draw it for them on a worker while events keep running, rather than in the
-    // middle of the next redraw.
-    void prepareMetafile();
+    // Composes the frame the next redraw brings in (the picture scaled into its border,
+    // a metafile drawn anew at that size) on a worker while events keep running, so
+    // that starting the transition costs this thread no scaling or drawing; that would
+    // stall every other screen's running transition. Call it once the image has its
+    // final geometry and border; a change after it is composed anew at the redraw.
+    void prepareFrame();
 
     // The picture's own size in logical pixels (0 x 0 without a picture).
     QSize naturalSize() const;
@@ -133,13 +135,37 @@ private:
         bool operator==(const Content&) const = default;
     };
 
+    // Everything one redraw is made of: the frame it brings in, how it goes there, and
+    // what the frame it starts from is made of.
+    struct DrawingPlan {
+        bool isWipe = false;
+        Content target;
+        QSize size;
+        qreal scale = 1.0;
+        QColor background;
+        TransitionRequest request;
+        QImage shownFrame;
+        Content shown;
+        QRect shownGeometry;
+        QRect geometry;
+        bool shownOnScreen = false;
+    };
+    // A redraw made ready ahead of time, and the plan it was made for.
+    struct PreparedDrawing {
+        std::optional<DrawingPlan> plan;
+        PreparedTransition transition;
+    };
+
     void beginDrawing();
-    void wipeToBackground();
     void onTransitionFinished();
     void cutRunningTransition();
     Content wantedContent() const;
+    DrawingPlan currentPlan() const;
+    static bool samePlan(const DrawingPlan& a, const DrawingPlan& b);
+    // Touch nothing but the plan: safe on a worker.
+    static PreparedTransition prepareTransition(const DrawingPlan& plan);
+    static QImage startingFrame(const DrawingPlan& plan);
     QImage composeFrame(const Content& content, QSize deviceSize) const;
-    QImage startingFrame(const Content& target, QSize deviceSize) const;
     void paintShownFrame(QPainter& painter, const QImage& frame, const QRect& frameGeometry) const;
     QSize deviceSize() const;
     QSize decodeTarget() const;
@@ -165,6 +191,7 @@ private:
     QImage frame_;              // what is on screen when no transition runs
     QRect frameGeometry_;       // where frame_ was composed, in the parent's coordinates
     Content shown_;
+    PreparedDrawing prepared_;
     bool frameOnScreen_ = false;  // frame_ has been on screen since the widget was last hidden
     bool frameStale_ = false;     // the border changed; frame_ is composed anew when painted
     bool drawingWanted_ = false;

@@ -27,25 +27,43 @@ TransitionPlayer::~TransitionPlayer()
         QCoreApplication::instance()->removeEventFilter(this);
 }
 
-void TransitionPlayer::start(const TransitionRequest& request, QImage from, QImage to)
+PreparedTransition::PreparedTransition() = default;
+PreparedTransition::~PreparedTransition() = default;
+PreparedTransition::PreparedTransition(PreparedTransition&&) noexcept = default;
+PreparedTransition& PreparedTransition::operator=(PreparedTransition&&) noexcept = default;
+
+PreparedTransition TransitionPlayer::prepare(const TransitionRequest& request, QImage from, QImage to)
+{
+    PreparedTransition prepared;
+    prepared.request = request;
+    prepared.to = std::move(to);
+    if (request.effect == 0 || !isTransitionImplemented(request.effect) || from.size() != prepared.to.size())
+        return prepared;
+    prepared.from = std::move(from);
+    prepared.frame = QImage(prepared.to.size(), QImage::Format_RGB32);
+    prepared.frame.setDevicePixelRatio(prepared.to.devicePixelRatio());
+    prepared.renderer = std::make_unique<TransitionRenderer>(TransitionSetup{
+        request.effect, request.grain, QRandomGenerator::global()->generate(), prepared.to.size()});
+    prepared.renderer->advance(prepared.from, prepared.to, 0.0, prepared.frame);
+    return prepared;
+}
+
+void TransitionPlayer::start(PreparedTransition prepared)
 {
     finishNow();
-    request_ = request;
-    to_ = std::move(to);
-    if (request.effect == 0 || !isTransitionImplemented(request.effect) || from.size() != to_.size()) {
+    request_ = prepared.request;
+    to_ = std::move(prepared.to);
+    if (!prepared.renderer) {
         frame_ = to_;
         to_ = QImage();
         emit frameChanged(frame_.rect());
         emit finished();
         return;
     }
-    from_ = std::move(from);
-    frame_ = QImage(to_.size(), QImage::Format_RGB32);
-    frame_.setDevicePixelRatio(to_.devicePixelRatio());
-    renderer_ = std::make_unique<TransitionRenderer>(
-        TransitionSetup{request.effect, request.grain, QRandomGenerator::global()->generate(), to_.size()});
-    renderer_->advance(from_, to_, 0.0, frame_);
-    duration_ = transitionDuration(request.speed, request.grain, request.logicalArea);
+    from_ = std::move(prepared.from);
+    frame_ = std::move(prepared.frame);
+    renderer_ = std::move(prepared.renderer);
+    duration_ = transitionDuration(request_.speed, request_.grain, request_.logicalArea);
     pointerAtStart_ = QCursor::pos();
     QCoreApplication::instance()->installEventFilter(this);
     stats_.begin();

@@ -24,6 +24,23 @@ struct TransitionRequest {
     QSize logicalArea;  // for the duration: a larger area takes longer
     double refreshRate = 60.0;
     int cancelMode = 4;
+    bool operator==(const TransitionRequest&) const = default;
+};
+
+// A transition made ready for its first frame: the effect's tables built and the
+// first frame drawn. Making one costs as much as drawing several frames of a large
+// screen, so a caller with other screens to keep moving makes it on a worker.
+struct PreparedTransition {
+    PreparedTransition();
+    ~PreparedTransition();
+    PreparedTransition(PreparedTransition&&) noexcept;
+    PreparedTransition& operator=(PreparedTransition&&) noexcept;
+
+    TransitionRequest request;
+    QImage from;
+    QImage to;
+    QImage frame;
+    std::unique_ptr<TransitionRenderer> renderer;  // none: the transition ends at once
 };
 
 // Cancel modes: which user input cuts a running transition to its final frame.
@@ -45,9 +62,12 @@ public:
     explicit TransitionPlayer(QObject* parent = nullptr);
     ~TransitionPlayer() override;
 
-    // `from` and `to` must be QImage::Format_RGB32 of the same size. A running
-    // transition is finished first (with its own finished()).
-    void start(const TransitionRequest& request, QImage from, QImage to);
+    // `from` and `to` must be QImage::Format_RGB32 of the same size. Touches nothing
+    // but its arguments: safe on any thread.
+    static PreparedTransition prepare(const TransitionRequest& request, QImage from, QImage to);
+    // A running transition is finished first (with its own finished()).
+    void start(PreparedTransition prepared);
+    void start(const TransitionRequest& request, QImage from, QImage to) { start(prepare(request, std::move(from), std::move(to))); }
     bool isRunning() const { return renderer_ != nullptr; }
     // Cuts a running transition to its final frame.
     void finishNow();

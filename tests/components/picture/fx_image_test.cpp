@@ -285,15 +285,15 @@ TEST_F(FXImageTest, SurvivesBeingDestroyedWhileItWaits)
     EXPECT_TRUE(alsoDoomed.isNull());
 }
 
-// A metafile is drawn for the place and border it will have before the redraw, so
-// the redraw finds that drawing ready instead of drawing it again; the image may go
-// away while the drawing is under way.
-TEST_F(FXImageTest, MetafileIsDrawnForItsPlaceAheadOfTheRedraw)
+// The redraw is made ready for the place and border it will have (a metafile drawn
+// for them), so the redraw finds that drawing ready instead of drawing it again; a
+// change made in between is still drawn, and the image may go away meanwhile.
+TEST_F(FXImageTest, TheRedrawIsMadeReadyAheadForItsPlaceYetDrawsALaterChange)
 {
     ASSERT_EQ(image_->load(writeFile(QStringLiteral("shapes.wmf"), test::sampleMetafile(false))), LoadResult::Loaded);
     image_->setEffect(0);
     image_->setBorderWidth(10);
-    image_->prepareMetafile();
+    image_->prepareFrame();
 
     const PictureHandle picture = image_->picture();
     const int thickness = borderThickness(image_->border(), image_->devicePixelRatioF());
@@ -307,10 +307,23 @@ TEST_F(FXImageTest, MetafileIsDrawnForItsPlaceAheadOfTheRedraw)
     EXPECT_EQ(picture->imageAt(area).cacheKey(), prepared);
     EXPECT_TRUE(test::isNear(shownAt(QPoint(50, 37)), Qt::red));
 
+    // A redraw made ready and then changed before it runs draws the change, and a wipe
+    // made ready wipes.
+    ASSERT_EQ(image_->load(greenPath_), LoadResult::Loaded);
+    image_->prepareFrame();
+    ASSERT_EQ(image_->load(redPath_), LoadResult::Loaded);
+    image_->redraw();
+    ASSERT_TRUE(notified.wait(5000));
+    EXPECT_TRUE(test::isNear(shownAt(QPoint(50, 37)), Qt::red));
+    image_->setEffect(FXImage::kEraseEffect);
+    image_->prepareFrame();
+    image_->redraw();
+    EXPECT_TRUE(test::isNear(shownAt(QPoint(50, 37)), Qt::black));
+
     image_->setGeometry(0, 0, 300, 200);
     QPointer<FXImage> doomed(image_);
     QTimer::singleShot(0, image_, [&] { delete doomed.data(); });
-    image_->prepareMetafile();
+    image_->prepareFrame();
     EXPECT_TRUE(doomed.isNull());
 }
 
