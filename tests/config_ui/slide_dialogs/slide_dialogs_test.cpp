@@ -11,21 +11,6 @@
 #include "config_ui/support/message_recorder.h"
 #include "showdata/effect_catalogue.h"
 #include "startup/startup_state.h"
-#include "support/test_files.h"
-
-#include <QApplication>
-#include <QCheckBox>
-#include <QDir>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QTest>
-#include <QTimer>
-
-#include <gtest/gtest.h>
-
 
 namespace qv {
 namespace {
@@ -48,12 +33,10 @@ protected:
         configUiState().currentSlide = 2;
     }
 
-    // Shows the dialog and lets it finish opening (its first preview included).
-    static void open(QDialog& dialog)
+    static void open(QDialog& dialog) { test::showActive(&dialog); }
+    static void click(QDialog& dialog, const char* button)
     {
-        dialog.show();
-        QApplication::setActiveWindow(&dialog);  // the focus moving in must not choose anything
-        QTest::qWait(50);
+        QTest::mouseClick(test::control<QPushButton>(&dialog, button), Qt::LeftButton);
     }
 };
 
@@ -86,7 +69,7 @@ TEST_F(SlideDialogTest, DelayEntryTakesOnlyANumberAndSpinsUpward)
     EXPECT_EQ(entry->text(), QStringLiteral("12"));
 
     test::control<QCheckBox>(&dialog, "Check1")->setChecked(true);
-    QTest::mouseClick(test::control<QPushButton>(&dialog, "SSCommand1_0"), Qt::LeftButton);
+    click(dialog, "SSCommand1_0");
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(customShow().delay, (std::vector<std::int16_t>{0, 12, 12, 12}));
 }
@@ -109,7 +92,7 @@ TEST_F(SlideDialogTest, RandomEffectPreviewsADrawnEffectAndIsKeptOnOk)
     EXPECT_EQ(test::control<QScrollBar>(&dialog, "HScroll1")->value(), speed);
     EXPECT_EQ(test::control<QLabel>(&dialog, "Label3")->text(), QString::number(speed));
 
-    QTest::mouseClick(test::control<QPushButton>(&dialog, "SSCommand1_2"), Qt::LeftButton);
+    click(dialog, "SSCommand1_2");
     EXPECT_EQ(customShow().effect[2], randomEffect);
     EXPECT_EQ(customShow().effectSpeed[2], 77);
     EXPECT_EQ(customShow().effect[1], 1);
@@ -119,7 +102,7 @@ TEST_F(SlideDialogTest, RandomEffectPreviewsADrawnEffectAndIsKeptOnOk)
     auto* bar = test::control<QScrollBar>(&changed, "HScroll1");
     bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     const int chosen = bar->value();
-    QTest::mouseClick(test::control<QPushButton>(&changed, "SSCommand1_2"), Qt::LeftButton);
+    click(changed, "SSCommand1_2");
     EXPECT_EQ(customShow().effectSpeed[2], chosen);
 }
 
@@ -134,14 +117,14 @@ TEST_F(SlideDialogTest, NoneProposesItsBaseSpeedAndPreviewKeepsAChosenSpeed)
     EXPECT_EQ(list->currentRow(), 2);
     EXPECT_EQ(bar->value(), 2);
 
-    QTest::mouseClick(test::control<QPushButton>(&dialog, "SSCommand1_0"), Qt::LeftButton);  // the slide's own speed stays
+    click(dialog, "SSCommand1_0");  // the slide's own speed stays
     EXPECT_EQ(bar->value(), 2);
 
     list->setCurrentRow(1);
     QTest::qWait(50);
     EXPECT_EQ(bar->value(), 1);
     bar->setValue(9);
-    QTest::mouseClick(test::control<QPushButton>(&dialog, "SSCommand1_0"), Qt::LeftButton);
+    click(dialog, "SSCommand1_0");
     EXPECT_EQ(bar->value(), 9);
 
     list->setCurrentRow(0);  // "Random Effect" previews a drawn effect ...
@@ -151,7 +134,7 @@ TEST_F(SlideDialogTest, NoneProposesItsBaseSpeedAndPreviewKeepsAChosenSpeed)
     EXPECT_EQ(dialog.findChild<FXImage*>()->effect(), 0);
 
     test::control<QCheckBox>(&dialog, "Check1")->setChecked(true);
-    QTest::mouseClick(test::control<QPushButton>(&dialog, "SSCommand1_2"), Qt::LeftButton);
+    click(dialog, "SSCommand1_2");
     const auto speed = std::int16_t(bar->value());
     EXPECT_EQ(customShow().effect, (std::vector<std::int16_t>{0, 0, 0}));
     EXPECT_EQ(customShow().effectSpeed, (std::vector<std::int16_t>{0, speed, speed}));
@@ -207,7 +190,7 @@ TEST_F(SlideDialogTest, DescriptionWalkThroughThreeAddedSlides)
     EXPECT_EQ(configUiState().newSlidePosition, 3);
 
     QTest::keyClicks(entry, QStringLiteral("all \"of\" them"));
-    QTest::mouseClick(test::control<QPushButton>(&dialog, "SSCommand1_3"), Qt::LeftButton);
+    click(dialog, "SSCommand1_3");
     EXPECT_FALSE(dialog.isVisible());
     for (int i = 1; i <= 5; ++i)
         EXPECT_EQ(customShow().description[std::size_t(i)], QStringLiteral("all of them")) << i;
@@ -238,13 +221,13 @@ TEST_F(SlideDialogTest, SoundOffClearSoundAndAClickedSoundThatPlaysAndIsKept)
 {
     makeShow(3);
     for (const char* name : {"bell.wav", "tune.mid", "\"quoted\".wav"})
-        ASSERT_TRUE(test::writeFile(dataPath(QString::fromLatin1(name))));
+        writeData(QLatin1String(name));
     startupState().soundBrowseDir = dataPath(QString());
     {
         wav dialog;
         open(dialog);
         EXPECT_TRUE(test::control<QCheckBox>(&dialog, "Check2")->isChecked());
-        QTest::mouseClick(test::control<QPushButton>(&dialog, "SSCommand1_0"), Qt::LeftButton);
+        click(dialog, "SSCommand1_0");
         EXPECT_FALSE(dialog.isVisible());
     }
     EXPECT_EQ(customShow().audio, (std::vector<QString>{{}, {}, QStringLiteral("Sound Off"), {}}));
@@ -253,7 +236,7 @@ TEST_F(SlideDialogTest, SoundOffClearSoundAndAClickedSoundThatPlaysAndIsKept)
         wav dialog;
         open(dialog);
         test::control<QCheckBox>(&dialog, "Check1")->setChecked(true);
-        QTest::mouseClick(test::control<QPushButton>(&dialog, "SSCommand1_1"), Qt::LeftButton);
+        click(dialog, "SSCommand1_1");
     }
     EXPECT_EQ(customShow().audio, (std::vector<QString>(4)));
     EXPECT_EQ(customShow().audioLoop, (std::vector<std::int16_t>{0, 0, 0, 0}));
@@ -261,7 +244,7 @@ TEST_F(SlideDialogTest, SoundOffClearSoundAndAClickedSoundThatPlaysAndIsKept)
         wav dialog;  // Ok without a chosen file stores nothing
         open(dialog);
         customShow().audio[2] = QStringLiteral("/kept.wav");
-        QTest::mouseClick(test::control<QPushButton>(&dialog, "SSCommand1_3"), Qt::LeftButton);
+        click(dialog, "SSCommand1_3");
     }
     EXPECT_EQ(customShow().audio[2], QStringLiteral("/kept.wav"));
     EXPECT_EQ(QDir(startupState().soundBrowseDir), QDir(dataPath(QString())));
@@ -270,9 +253,8 @@ TEST_F(SlideDialogTest, SoundOffClearSoundAndAClickedSoundThatPlaysAndIsKept)
         open(dialog);
         test::clickRow(&dialog, QStringLiteral("File1"), QStringLiteral("\"quoted\".wav"));
         messages.messages.clear();
-        QTest::mouseClick(test::control<QPushButton>(&dialog, "SSCommand1_3"), Qt::LeftButton);
-        ASSERT_EQ(messages.messages.size(), 1U);
-        EXPECT_TRUE(messages.messages[0].text.startsWith(dataPath(QStringLiteral("\"quoted\".wav\n"))));
+        click(dialog, "SSCommand1_3");
+        EXPECT_TRUE(messages.shownOnce(dataPath(QStringLiteral("\"quoted\".wav\n"))));
         EXPECT_TRUE(dialog.isVisible());
     }
     EXPECT_EQ(customShow().audio[2], QStringLiteral("/kept.wav"));
@@ -285,7 +267,7 @@ TEST_F(SlideDialogTest, SoundOffClearSoundAndAClickedSoundThatPlaysAndIsKept)
     EXPECT_EQ(dialog.player()->fileName(), dataPath(QStringLiteral("tune.mid")));
     EXPECT_EQ(dialog.player()->deviceType(), FXSnd::deviceMidi);
     EXPECT_TRUE(dialog.player()->loop());
-    QTest::mouseClick(test::control<QPushButton>(&dialog, "SSCommand1_3"), Qt::LeftButton);
+    click(dialog, "SSCommand1_3");
     EXPECT_TRUE(dialog.player()->fileName().isEmpty());
     EXPECT_EQ(customShow().audio[2], dataPath(QStringLiteral("tune.mid")));
     EXPECT_EQ(customShow().audioLoop[2], 1);
@@ -309,9 +291,7 @@ TEST_F(SlideDialogTest, PictureViewerFitsThePictureOrSaysWhyNot)
     customShow().picture[0] = dataPath(QStringLiteral("missing.jpg"));
     cpic dialog;
     open(dialog);
-    ASSERT_EQ(messages.messages.size(), 1U);
-    EXPECT_EQ(messages.messages[0].text, "Picture file not found.\n" + dataPath(QStringLiteral("missing.jpg")));
-    EXPECT_EQ(messages.messages[0].title, QStringLiteral("File error."));
+    EXPECT_TRUE(messages.shownOnce("Picture file not found.\n" + dataPath(QStringLiteral("missing.jpg"))));
     EXPECT_FALSE(dialog.findChild<FXImage*>()->isVisible());
 }
 
