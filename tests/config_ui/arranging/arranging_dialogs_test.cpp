@@ -10,14 +10,6 @@
 #include "config_ui/arranging/swap.h"
 #include "startup/startup_state.h"
 #include "config_ui/support/message_recorder.h"
-#include "support/test_files.h"
-
-#include <QDir>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 
 #include <cstdio>
 #include <memory>
@@ -43,8 +35,6 @@ protected:
     {
         ASSERT_TRUE(savePlainPicture(picturesFolder() + name, Qt::darkGreen, 8, 6));
     }
-
-    void writeShow(const QString& name, const QByteArray& bytes) const { ASSERT_TRUE(writeFile(dataPath(name), bytes)); }
 
     static QPushButton* button(QWidget* dialog, const char* name) { return control<QPushButton>(dialog, name); }
 
@@ -94,8 +84,7 @@ TEST_F(ArrangingDialogs, APictureNameAShowCannotHoldIsRefused)
         dialog.show();
         clickRow(&dialog, QStringLiteral("File1"), quoted);
         button(&dialog, "SSCommand1_0")->click();
-        ASSERT_EQ(messages.messages.size(), 1U) << dialog.objectName().toStdString();
-        EXPECT_TRUE(messages.messages[0].text.startsWith(picturesFolder() + quoted + "\n"));
+        EXPECT_TRUE(messages.shownOnce(picturesFolder() + quoted + "\n")) << dialog.objectName().toStdString();
         EXPECT_EQ(customShow().slideCount, 2);
         EXPECT_EQ(customShow().picture[1], QStringLiteral("/old/1.jpg"));
         customShow() = CustomShow{};
@@ -179,8 +168,7 @@ TEST_F(ArrangingDialogs, AutoPreviewIsRememberedAndShowsEachClickedPictureOrWhyI
     EXPECT_TRUE(image->isVisible());
     clickRow(&dialog, QStringLiteral("File1"), QStringLiteral("broken.jpg"));
     EXPECT_FALSE(image->isVisible());
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_EQ(messages.messages[0].title, QStringLiteral("File error."));
+    EXPECT_EQ(messages.titles(), QStringList{QStringLiteral("File error.")});
 
     clickMark(control(&dialog, QStringLiteral("Check2")));
     EXPECT_EQ(configUiState().replaceAutoPreview, 0);
@@ -235,7 +223,7 @@ TEST_F(ArrangingDialogs, SaveKeepsLettersAndDigitsAndReturnSavesOnceANameIsThere
     // Another saved show's name asks first (default No); No goes back to the name entry
     // with that show as it was, Yes replaces it.
     const QByteArray other = "\"Quintavue\",,,,,,,0\r\n";
-    writeShow(QStringLiteral("Other.css"), other);
+    writeData(QStringLiteral("Other.css"), other);
     csave over;
     over.show();
     QTest::keyClicks(over.findChild<QLineEdit*>(QStringLiteral("Text1")), QStringLiteral("other"));
@@ -243,8 +231,7 @@ TEST_F(ArrangingDialogs, SaveKeepsLettersAndDigitsAndReturnSavesOnceANameIsThere
         messages.messages.clear();
         messages.answers = {answer};
         button(&over, "SSCommand1")->click();
-        ASSERT_EQ(messages.messages.size(), 1U);
-        EXPECT_EQ(messages.messages[0].text, QStringLiteral("Other.css already exists. Replace it?"));
+        ASSERT_TRUE(messages.shownOnce(QStringLiteral("Other.css already exists. Replace it?")));
         EXPECT_EQ(messages.messages[0].defaultAnswer, MessageAnswer::No);
         EXPECT_EQ(over.isVisible(), answer == MessageAnswer::No);
         EXPECT_EQ(test::readFile(dataPath(QStringLiteral("Other.css"))) == other, answer == MessageAnswer::No);
@@ -263,8 +250,8 @@ TEST_F(ArrangingDialogs, SaveKeepsLettersAndDigitsAndReturnSavesOnceANameIsThere
 TEST_F(ArrangingDialogs, LoadFillsTheNameFromTheListAndStaysOpenWhenTheShowCannotBeRead)
 {
     const QByteArray holiday = "\"Quintavue\",,,,,,,1\r\n\"/p/a.jpg\",\"beach\",5,0,0,\"\",0\r\n";
-    writeShow(QStringLiteral("Holiday.CSS"), holiday);
-    writeShow(QStringLiteral("Broken.css"), "\"Quintavue\",,,,,,,4\r\n\"/p/a.jpg\",\"\",5,0,0,\"\",0\r\n");
+    writeData(QStringLiteral("Holiday.CSS"), holiday);
+    writeData(QStringLiteral("Broken.css"), "\"Quintavue\",,,,,,,4\r\n\"/p/a.jpg\",\"\",5,0,0,\"\",0\r\n");
     setUpShow(2, 2);
     globalSettings().activeCss = QStringLiteral("Work.css");
     cload dialog;
@@ -312,8 +299,8 @@ TEST_F(ArrangingDialogs, LoadFillsTheNameFromTheListAndStaysOpenWhenTheShowCanno
 
 TEST_F(ArrangingDialogs, DeletingAsksFirstAndTheActiveShowLeavesNoShowActive)
 {
-    writeShow(QStringLiteral("Old.css"), "x");
-    writeShow(QStringLiteral("Current.css"), "x");
+    writeData(QStringLiteral("Old.css"), "x");
+    writeData(QStringLiteral("Current.css"), "x");
     globalSettings().activeCss = QStringLiteral("CURRENT.CSS");
     configUiState().savedShowName = globalSettings().activeCss;
     struct Step {
