@@ -59,19 +59,24 @@ TEST_F(GlobalSettingsTest, ASaveWritesExactlyItsKeysAndNeverTheDataFolder)
     EXPECT_EQ(stored, expected);
 }
 
-// The active show's name survives a restart whole: a comma in it, or bytes of an 8-bit
-// set, which must not turn into a replacement character.
-TEST_F(GlobalSettingsTest, TheActiveShowsNameSurvivesARestart)
+// The active show's name and the password survive a restart whole: a comma in the name,
+// bytes of an 8-bit set, which must not turn into a replacement character, and the euro
+// sign and the typographic letters, which live in 0x80..0x9F where Latin-1 has only controls.
+TEST_F(GlobalSettingsTest, TheActiveShowsNameAndThePasswordSurviveARestart)
 {
-    for (const QString& name : {QStringLiteral("Holiday, 2026.css"), decodeFileName("s\xE9rie.css")}) {
+    const std::pair<QString, QString> cases[] = {
+        {QStringLiteral("Holiday, 2026.css"), QStringLiteral("\u20acuro")},
+        {decodeFileName("s\xE9rie.css"), QStringLiteral("\u0152UVRE \u0160\u017d\u2122")},
+        {QStringLiteral("show.css"), QStringLiteral("M\u00dcLLER \u00e9t\u00e9")}};
+    for (const auto& [name, password] : cases) {
         globalSettings().activeCss = name;
+        ASSERT_TRUE(setScreenSaverPassword(password));
         save_settings();
-        QFile file(store().fileName());
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_FALSE(file.readAll().contains("\xEF\xBF\xBD"));
+        EXPECT_FALSE(test::readFile(store().fileName()).contains("\xEF\xBF\xBD"));
         globalSettings() = GlobalSettings();
         load_settings();
         EXPECT_EQ(encodeFileName(globalSettings().activeCss), encodeFileName(name));
+        EXPECT_EQ(globalSettings().screenSaverPassword, password);
     }
 }
 
@@ -123,20 +128,6 @@ TEST_F(GlobalSettingsTest, StoredPasswordsLoadAndSurviveASave)
         EXPECT_EQ(globalSettings().screenSaverPassword, password);
         save_settings();
         EXPECT_EQ(store().value(QStringLiteral("data/PasswordName")).toString(), stored);
-    }
-}
-
-TEST_F(GlobalSettingsTest, PasswordsOfTheEightBitSetSurviveARestart)
-{
-    // The euro sign and the typographic letters live in 0x80..0x9F, where Latin-1 has
-    // only controls.
-    for (const QString& password : {QStringLiteral("\u20acuro"), QStringLiteral("\u0152UVRE \u0160\u017d\u2122"),
-                                    QStringLiteral("M\u00dcLLER \u00e9t\u00e9")}) {
-        ASSERT_TRUE(setScreenSaverPassword(password));
-        save_settings();
-        globalSettings() = GlobalSettings();
-        load_settings();
-        EXPECT_EQ(globalSettings().screenSaverPassword, password);
     }
 }
 
