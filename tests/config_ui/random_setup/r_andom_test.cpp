@@ -7,20 +7,9 @@
 #include "showdata/random_show_config_file.h"
 #include "showdata/scratch_files.h"
 #include "startup/startup_state.h"
-#include "support/test_files.h"
 
-#include <QCheckBox>
-#include <QDir>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
 #include <QListView>
-#include <QListWidget>
 #include <QPointer>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QTest>
-#include <QUrl>
 
 namespace qv::test {
 namespace {
@@ -73,7 +62,7 @@ TEST(RandomSetupRules, TheRootFolderKeepsItsSlash) { EXPECT_EQ(folderListEntry("
 
 TEST_F(RandomSetupTest, OpensOnTheSavedSettingsAndOkWritesTheEditedOnes)
 {
-    ASSERT_TRUE(writeFile(dataPath("quintavu.rss"), savedFile()));
+    writeData("quintavu.rss", savedFile());
     r_andom& window = open();
     EXPECT_EQ(entries("List1_0"), QStringList{"/srv/Pictures"});
     EXPECT_EQ(control<QLineEdit>("Text1")->text(), "20");
@@ -89,7 +78,7 @@ TEST_F(RandomSetupTest, OpensOnTheSavedSettingsAndOkWritesTheEditedOnes)
     // A save that fails, or that would replace what another window saved meanwhile and
     // is not confirmed, keeps the window open with the edits.
     const QByteArray otherWindows = "\"Quintavue\",0,1,0,7,0,0,0,0\r\n";
-    ASSERT_TRUE(writeFile(dataPath("quintavu.rss"), otherWindows));
+    writeData("quintavu.rss", otherWindows);
     QFile::setPermissions(dataPath(QString()), QFile::ReadOwner | QFile::ExeOwner);
     click("SSCommand8");
     QFile::setPermissions(dataPath(QString()), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -129,8 +118,7 @@ TEST_F(RandomSetupTest, AddingAFolderTwiceKeepsOneEntryAndOkNeedsAPictureFolder)
     ASSERT_TRUE(QDir().mkpath(quoted));
     messages.messages.clear();
     dropUrls(control<QListWidget>("List1_0")->viewport(), {QUrl::fromLocalFile(quoted)});
-    ASSERT_EQ(messages.messages.size(), 1U);
-    EXPECT_TRUE(messages.messages[0].text.startsWith(quoted + "\n"));
+    EXPECT_TRUE(messages.shownOnce(quoted + "\n"));
     EXPECT_EQ(entries("List1_0"), QStringList(before) << holiday() << pictures_.path());
 
     // Without a picture folder there is nothing to show: Ok and Test wait for one; sound
@@ -159,7 +147,7 @@ TEST_F(RandomSetupTest, CancelEscapeAndTheCloseBoxLeaveTheSavedFileAsItWasUnless
     };
     for (int way = 0; way < 3; ++way) {
         for (const MessageAnswer answer : {MessageAnswer::Cancel, MessageAnswer::No, MessageAnswer::Yes}) {
-            ASSERT_TRUE(writeFile(dataPath("quintavu.rss"), savedFile()));
+            writeData("quintavu.rss", savedFile());
             r_andom& window = open();
             clickMark(control<QCheckBox>("Check1_0"));
             click("SSCommand5_0");
@@ -182,7 +170,7 @@ TEST_F(RandomSetupTest, CancelEscapeAndTheCloseBoxLeaveTheSavedFileAsItWasUnless
 // saved file is never touched, so another window's save meanwhile stays.
 TEST_F(RandomSetupTest, TestRunShowsTheEditedSettingsAndLeavesTheSavedFileAlone)
 {
-    ASSERT_TRUE(writeFile(dataPath("quintavu.rss"), savedFile()));
+    writeData("quintavu.rss", savedFile());
     r_andom& window = open();
     control<QListWidget>("List1_0")->selectAll();
     click("SSCommand6_0");
@@ -206,15 +194,14 @@ TEST_F(RandomSetupTest, TestRunShowsTheEditedSettingsAndLeavesTheSavedFileAlone)
 
 TEST_F(RandomSetupTest, TestRunWithoutAnyPictureStartsNoShow)
 {
-    ASSERT_TRUE(writeFile(dataPath("quintavu.rss"), savedFile()));
+    writeData("quintavu.rss", savedFile());
     r_andom& window = open();
     window.browser(0).setFolder(pictures_.path());  // pictures only in its sub-folder
     click("SSCommand5_0");
     clickMark(control<QCheckBox>("Check1_0"));  // sub-folders off
     click("SSCommand4");
     EXPECT_EQ(testRuns, 0);
-    ASSERT_EQ(messages.messages.size(), 1u);
-    EXPECT_TRUE(messages.messages[0].text.startsWith("No picture files were found in /srv/Pictures"));
+    EXPECT_TRUE(messages.shownOnce("No picture files were found in /srv/Pictures"));
     EXPECT_EQ(readFile(dataPath("quintavu.rss")), savedFile());
     clickMark(control<QCheckBox>("Check1_0"));  // the sub-folder counts
     click("SSCommand4");
@@ -225,8 +212,8 @@ TEST_F(RandomSetupTest, TestRunWithoutAnyPictureStartsNoShow)
 // file coming back where none is.
 TEST_F(RandomSetupTest, ASetAsideFileLeftByADeadTestRunComesBackAtOpening)
 {
-    ASSERT_TRUE(writeFile(dataPath("zxz.rss"), savedFile()));
-    ASSERT_TRUE(writeFile(dataPath("quintavu.rss"), "\"Quintavue\",0,1,0,3,0,0,0,0\r\n"));
+    writeData("zxz.rss", savedFile());
+    writeData("quintavu.rss", "\"Quintavue\",0,1,0,3,0,0,0,0\r\n");
     open();
     EXPECT_EQ(readFile(dataPath("quintavu.rss")), savedFile());
     EXPECT_FALSE(QFile::exists(dataPath("zxz.rss")));
