@@ -5,15 +5,8 @@
 
 #include "startup/program_windows.h"
 #include "config_ui/support/message_recorder.h"
-#include "support/test_files.h"
 
 #include <QComboBox>
-#include <QFile>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
-#include <QTimer>
 
 namespace qv {
 namespace {
@@ -27,8 +20,6 @@ protected:
         disposeRetiredWindows();
         test::ConfigWindowTest::TearDown();
     }
-
-    void writeShow(const QString& name) { QFile(dataPath(name)).open(QIODevice::WriteOnly); }
 
     void open() { form_ = FrmTitle::open(); }
     template <typename T = QWidget>
@@ -48,8 +39,8 @@ protected:
 
 TEST_F(TitleWindow, PickingAShowChoosesCustomAndTheKindsSetTheButtons)
 {
-    writeShow(QStringLiteral("b.css"));
-    writeShow(QStringLiteral("A.CSS"));
+    writeData(QStringLiteral("b.css"));
+    writeData(QStringLiteral("A.CSS"));
     open();
     EXPECT_EQ(listed(), (QStringList{QStringLiteral("A.CSS"), QStringLiteral("b.css")}));
     test::clickMark(control("Option2"));
@@ -68,22 +59,18 @@ TEST_F(TitleWindow, PickingAShowChoosesCustomAndTheKindsSetTheButtons)
 
 TEST_F(TitleWindow, DeletingAsksFirstAndAlwaysRefreshes)
 {
-    writeShow(QStringLiteral("Trip.css"));
+    writeData(QStringLiteral("Trip.css"));
     globalSettings().randomFlag = 0;
     globalSettings().activeCss = QStringLiteral("Trip.css");
     configUiState().savedShowName = QStringLiteral("Trip.css");
     open();
-    writeShow(QStringLiteral("Later.css"));  // appears in the list only after a refresh
+    writeData(QStringLiteral("Later.css"));  // appears in the list only after a refresh
 
     messages.answers = {MessageAnswer::No};
     click("SSCommand1");
-    ASSERT_EQ(messages.messages.size(), 1U);
-    const Message& question = messages.messages.front();
-    EXPECT_EQ(question.text, QStringLiteral("Are you sure?"));
-    EXPECT_EQ(question.title, QStringLiteral("Delete Slideshow"));
-    EXPECT_EQ(question.buttons, MessageButtons::YesNo);
-    EXPECT_EQ(question.icon, MessageIcon::Critical);
-    EXPECT_EQ(question.defaultAnswer, MessageAnswer::No);
+    ASSERT_TRUE(messages.shownOnce(QStringLiteral("Are you sure?")));
+    EXPECT_EQ(messages.messages[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(messages.messages[0].defaultAnswer, MessageAnswer::No);
     EXPECT_TRUE(QFile::exists(dataPath(QStringLiteral("Trip.css"))));
     EXPECT_EQ(listed().size(), 2);
     EXPECT_EQ(buttons(), QStringLiteral("C:1111"));
@@ -109,7 +96,7 @@ TEST_F(TitleWindow, EditNewHandsTheEditorANewShowAndListsWhatItSaved)
         activeWhileEditing = globalSettings().activeCss;
         QTimer::singleShot(0, [&] {
             hiddenWhileEditing = !form_->isVisible();
-            writeShow(QStringLiteral("Fresh.css"));
+            writeData(QStringLiteral("Fresh.css"));
             globalSettings().activeCss = QStringLiteral("Fresh.css");
             configUiState().editorOpen = false;
         });
