@@ -3,16 +3,9 @@
 #include "config_ui/browsers/browser_models.h"
 #include "config_ui/browsers/file_browser.h"
 #include "config_ui/support/message_recorder.h"
-#include "support/test_files.h"
 
-#include <QDir>
-#include <QFile>
 #include <QListView>
 #include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QUrl>
-#include <QWidget>
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -6,16 +6,8 @@
 #include "config_ui/common/status_line.h"
 #include "config_ui/common/window_placement.h"
 #include "config_ui/support/message_recorder.h"
-#include "support/test_files.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
-
-#include <gtest/gtest.h>
 
 namespace qv {
 namespace {

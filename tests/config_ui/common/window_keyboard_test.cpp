@@ -29,12 +29,7 @@
 #include "startup/program_windows.h"
 #include "startup/startup_state.h"
 
-#include <QAbstractButton>
 #include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QSet>
 
 #include <map>
