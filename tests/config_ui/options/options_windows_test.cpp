@@ -112,7 +112,6 @@ TEST_F(OptionsWindowTest, PictureSizeBelowTheFirstStepIsRaisedToIt)
     auto* slider = control<QSlider>(&window, QStringLiteral("Slider1"));
     EXPECT_EQ(slider->value(), 0);
     EXPECT_EQ(globalSettings().screenPercent.text(), QStringLiteral("10"));
-    EXPECT_EQ(control<QLabel>(&window, QStringLiteral("Label1"))->text(), QStringLiteral("%10"));
     slider->setValue(6);
     EXPECT_EQ(globalSettings().screenPercent.text(), QStringLiteral("70"));
 }
@@ -147,7 +146,6 @@ TEST_F(OptionsWindowTest, BlockAsksForItsSpeedOnAPressButNotWhenArrowedTo)
     clickMark(block);  // already selected: asks again
     EXPECT_EQ(speed.openings, 2);
     EXPECT_EQ(barsSeen, (std::vector<int>{200, 120}));
-    EXPECT_TRUE(block->isEnabled());
 }
 
 TEST_F(OptionsWindowTest, OkStoresEverythingAndTheCloseBoxOnlyKeepsMemory)
