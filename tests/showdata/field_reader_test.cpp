@@ -10,53 +10,41 @@
 namespace qv {
 namespace {
 
-struct TextCase {
-    const char* name;
-    QByteArray bytes;
-    std::vector<QString> fields;  // read in order
-    int errorAtEnd;               // of one more read past the fields
-};
-
-void PrintTo(const TextCase& c, std::ostream* out) { *out << c.name; }
-
-class TextFields : public ::testing::TestWithParam<TextCase> {};
-
-TEST_P(TextFields, ReadInOrder)
+// Quoted and bare text fields in order, then the end of the input.
+TEST(TextFields, ReadInOrder)
 {
-    const TextCase& c = GetParam();
-    MemoryByteSource source(c.bytes);
-    FieldReader reader(source);
-    for (const QString& expected : c.fields) {
-        QString text;
-        ASSERT_EQ(reader.readText(text), 0);
-        EXPECT_EQ(text, expected);
+    const QString euro(QChar(0x20AC));
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        std::vector<QString> fields;  // read in order; one more read meets the end of the input
+    } cases[] = {
+        {"CommaInsideQuotes", "\"a,b\",\"c\"\r\n", {"a,b", "c"}},
+        {"JunkAfterClosingQuoteSkipped", "  \"x\"  junk,\"y\"", {"x", "y"}},
+        {"BareFieldsTrimmed", "abc  ,\t def\n", {"abc", "def"}},
+        {"LineFeedOnly", "\"a\"\n\"b\"\n", {"a", "b"}},
+        {"LoneCarriageReturn", "\"a\"\r\"b\"", {"a", "b"}},
+        {"EmptyFields", ",,\"z\"", {"", "", "z"}},
+        {"EmptyQuotedText", "\"\",\"\"\r\n", {"", ""}},
+        {"QuotedTextSpansLineEnd", "\"a\r\nb\",c", {"a\r\nb", "c"}},
+        {"ByteOrderMarkSkipped", "\xEF\xBB\xBF\"Q\",1", {"Q", "1"}},
+        {"Utf8Text", "\"\xE2\x82\xAC caf\xC3\xA9\"", {euro + QString::fromUtf8(" café")}},
+        {"Windows1252Text", "\"\x80 caf\xE9\"", {euro + QString::fromUtf8(" café")}},
+        {"EncodingChosenPerField", "\"caf\xE9\",\"caf\xC3\xA9\"", {QString::fromUtf8("café"), QString::fromUtf8("café")}},
+        {"UnterminatedQuote", "\"a\",\"never closed", {"a"}},
+        {"EmptyInput", "", {}}};
+    for (const auto& c : cases) {
+        MemoryByteSource source(c.bytes);
+        FieldReader reader(source);
+        for (const QString& expected : c.fields) {
+            QString text;
+            EXPECT_EQ(reader.readText(text), 0) << c.name;
+            EXPECT_EQ(text, expected) << c.name;
+        }
+        QString rest;
+        EXPECT_EQ(reader.readText(rest), FileError::InputPastEndOfFile) << c.name;
     }
-    QString rest;
-    EXPECT_EQ(reader.readText(rest), c.errorAtEnd);
 }
-
-const QString euro(QChar(0x20AC));
-
-INSTANTIATE_TEST_SUITE_P(
-    ShowFileSyntax, TextFields,
-    ::testing::Values(
-        TextCase{"CommaInsideQuotes", "\"a,b\",\"c\"\r\n", {"a,b", "c"}, FileError::InputPastEndOfFile},
-        TextCase{"JunkAfterClosingQuoteSkipped", "  \"x\"  junk,\"y\"", {"x", "y"}, FileError::InputPastEndOfFile},
-        TextCase{"BareFieldsTrimmed", "abc  ,\t def\n", {"abc", "def"}, FileError::InputPastEndOfFile},
-        TextCase{"LineFeedOnly", "\"a\"\n\"b\"\n", {"a", "b"}, FileError::InputPastEndOfFile},
-        TextCase{"LoneCarriageReturn", "\"a\"\r\"b\"", {"a", "b"}, FileError::InputPastEndOfFile},
-        TextCase{"EmptyFields", ",,\"z\"", {"", "", "z"}, FileError::InputPastEndOfFile},
-        TextCase{"EmptyQuotedText", "\"\",\"\"\r\n", {"", ""}, FileError::InputPastEndOfFile},
-        TextCase{"QuotedTextSpansLineEnd", "\"a\r\nb\",c", {"a\r\nb", "c"}, FileError::InputPastEndOfFile},
-        TextCase{"ByteOrderMarkSkipped", "\xEF\xBB\xBF\"Q\",1", {"Q", "1"}, FileError::InputPastEndOfFile},
-        TextCase{"Utf8Text", "\"\xE2\x82\xAC caf\xC3\xA9\"", {euro + QString::fromUtf8(" café")},
-                 FileError::InputPastEndOfFile},
-        TextCase{"Windows1252Text", "\"\x80 caf\xE9\"", {euro + QString::fromUtf8(" café")},
-                 FileError::InputPastEndOfFile},
-        TextCase{"EncodingChosenPerField", "\"caf\xE9\",\"caf\xC3\xA9\"",
-                 {QString::fromUtf8("café"), QString::fromUtf8("café")}, FileError::InputPastEndOfFile},
-        TextCase{"UnterminatedQuote", "\"a\",\"never closed", {"a"}, FileError::InputPastEndOfFile},
-        TextCase{"EmptyInput", "", {}, FileError::InputPastEndOfFile}));
 
 // Names as the file system holds them: every byte string comes back whole from its path form,
 // and shows as Windows-1252 where it is not UTF-8.

@@ -7,51 +7,30 @@
 namespace qv {
 namespace {
 
-struct ModeCase {
-    const char* commandLine;
-    const char* mode;
-    bool testSwitch;
-};
-
-class RunModeTest : public ::testing::TestWithParam<ModeCase> {};
-
-TEST_P(RunModeTest, ChoosesModeFromFirstTwoCharactersOrShowFile)
+TEST(CommandLine, ChoosesModeFromFirstTwoCharactersOrShowFile)
 {
-    const ModeCase& c = GetParam();
-    const QString line = QString::fromUtf8(c.commandLine);
-    EXPECT_EQ(runModeFor(line), QString::fromUtf8(c.mode)) << c.commandLine;
-    EXPECT_EQ(hasTestSwitch(line), c.testSwitch) << c.commandLine;
+    const struct {
+        const char* commandLine;
+        const char* mode;
+        bool testSwitch;
+    } cases[] = {{"", "/C", false}, {"/c", "/C", false}, {"/c:1234", "/C", false}, {"/s", "/S", false},
+                 {"/S", "/S", false}, {"/s /t", "/S", true}, {"/s /T", "/S", false}, {"/p 1234", "/P", false},
+                 {"/a 77", "/A", false}, {"/x", "/X", false}, {"/home/ann/Holiday.css", "/S", false},
+                 {"/c/shows/Trip.CsS", "/S", false}, {"/s  /t", "/S", true}, {"/s /tx", "/S", false},
+                 {"\"/home/ann/Holiday.css\"", "\"/", false}, {"s", "S", false}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(runModeFor(QString::fromUtf8(c.commandLine)), QString::fromUtf8(c.mode)) << c.commandLine;
+        EXPECT_EQ(hasTestSwitch(QString::fromUtf8(c.commandLine)), c.testSwitch) << c.commandLine;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    CommandLines, RunModeTest,
-    ::testing::Values(ModeCase{"", "/C", false}, ModeCase{"/c", "/C", false}, ModeCase{"/c:1234", "/C", false},
-                      ModeCase{"/s", "/S", false}, ModeCase{"/S", "/S", false}, ModeCase{"/s /t", "/S", true},
-                      ModeCase{"/s /T", "/S", false}, ModeCase{"/p 1234", "/P", false},
-                      ModeCase{"/a 77", "/A", false}, ModeCase{"/x", "/X", false},
-                      ModeCase{"/home/ann/Holiday.css", "/S", false}, ModeCase{"/c/shows/Trip.CsS", "/S", false},
-                      ModeCase{"/s  /t", "/S", true}, ModeCase{"/s /tx", "/S", false},
-                      ModeCase{"\"/home/ann/Holiday.css\"", "\"/", false}, ModeCase{"s", "S", false}));
-
-struct NumberCase {
-    const char* text;
-    double value;
-};
-
-class LeadingNumberTest : public ::testing::TestWithParam<NumberCase> {};
-
-TEST_P(LeadingNumberTest, ReadsLikeTheHostProtocolExpects)
+TEST(CommandLine, LeadingNumberReadsLikeTheHostProtocolExpects)
 {
-    EXPECT_DOUBLE_EQ(leadingNumber(QString::fromUtf8(GetParam().text)), GetParam().value) << GetParam().text;
+    for (const auto& [text, value] : {std::pair{" 1234", 1234}, {"1234", 1234}, {":1234", 0}, {"", 0}, {"   \t 42xyz", 42},
+                                      {"-17", -17}, {"+8", 8}, {"2.5", 2}, {"3.5", 4}, {"4.51", 5}, {".5", 0},
+                                      {"1.5.7", 2}, {"12e3", 12}, {"-", 0}, {"- 5", 0}, {"\xd9\xa3", 0}})
+        EXPECT_DOUBLE_EQ(leadingNumber(QString::fromUtf8(text)), value) << text;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Texts, LeadingNumberTest,
-    ::testing::Values(NumberCase{" 1234", 1234}, NumberCase{"1234", 1234}, NumberCase{":1234", 0},
-                      NumberCase{"", 0}, NumberCase{"   \t 42xyz", 42}, NumberCase{"-17", -17},
-                      NumberCase{"+8", 8}, NumberCase{"2.5", 2}, NumberCase{"3.5", 4}, NumberCase{"4.51", 5},
-                      NumberCase{".5", 0}, NumberCase{"1.5.7", 2}, NumberCase{"12e3", 12}, NumberCase{"-", 0},
-                      NumberCase{"- 5", 0}, NumberCase{"\xd9\xa3", 0}));
 
 TEST(CommandLine, HostWindowIsTheNumberAfterTheSwitch)
 {

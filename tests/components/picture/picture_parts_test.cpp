@@ -21,16 +21,6 @@ namespace {
 
 using std::chrono::milliseconds;
 
-struct RingCase {
-    const char* label;
-    int outerStyle;
-    int innerStyle;
-    // Expected colours along the middle row, from the left edge inwards and from the
-    // right edge inwards, at the centres of the rings that exist.
-    std::vector<std::pair<int, QColor>> fromLeft;
-    std::vector<std::pair<int, QColor>> fromRight;
-};
-
 const QColor kGrey(128, 128, 128);
 const QColor kWhite(255, 255, 255);
 const QColor kBand(0, 0, 128);
@@ -46,42 +36,40 @@ BorderStyle sampleBorder(int outerStyle, int innerStyle)
     return border;
 }
 
-class BorderRings : public testing::TestWithParam<RingCase> {};
-
 // The rings lie outside in: outer bevel, band, inner bevel; a raised bevel is light on
-// the top and left, an inset one dark; style 0 takes no room.
-TEST_P(BorderRings, LandWhereTheStylesPutThem)
+// the top and left, an inset one dark; style 0 (and a style unknown) takes no room.
+TEST(BorderRings, LandWhereTheStylesPutThem)
 {
-    const RingCase& c = GetParam();
-    QImage canvas(100, 80, QImage::Format_RGB32);
-    canvas.fill(Qt::black);
-    QPainter painter(&canvas);
-    const BorderStyle border = sampleBorder(c.outerStyle, c.innerStyle);
-    const QRect area = paintBorder(painter, canvas.rect(), border, 1.0);
-    painter.fillRect(area, kPicture);
-    painter.end();
-
-    const int thickness = borderThickness(border, 1.0);
-    EXPECT_EQ(area, canvas.rect().adjusted(thickness, thickness, -thickness, -thickness));
-    for (const auto& [x, colour] : c.fromLeft)
-        EXPECT_EQ(QColor(canvas.pixel(x, 40)), colour) << "x " << x;
-    for (const auto& [x, colour] : c.fromRight)
-        EXPECT_EQ(QColor(canvas.pixel(99 - x, 40)), colour) << "x 99-" << x;
-    // Top and bottom edges follow the left and right ones.
-    EXPECT_EQ(QColor(canvas.pixel(50, c.fromLeft.front().first)), c.fromLeft.front().second);
-    EXPECT_EQ(QColor(canvas.pixel(50, 79 - c.fromRight.front().first)), c.fromRight.front().second);
+    using Colours = std::vector<std::pair<int, QColor>>;
+    const struct {
+        int outerStyle, innerStyle;
+        // Along the middle row, from the left and from the right edge inwards, at the
+        // centres of the rings that exist.
+        Colours fromLeft, fromRight;
+    } cases[] = {{2, 1, {{1, kWhite}, {7, kBand}, {12, kGrey}, {15, kPicture}}, {{1, kGrey}, {7, kBand}, {12, kWhite}, {15, kPicture}}},
+                 {1, 2, {{1, kGrey}, {7, kBand}, {12, kWhite}, {15, kPicture}}, {{1, kWhite}, {7, kBand}, {12, kGrey}, {15, kPicture}}},
+                 {0, 0, {{1, kBand}, {5, kBand}, {6, kPicture}}, {{1, kBand}, {6, kPicture}}},
+                 {7, 0, {{1, kBand}, {6, kPicture}}, {{1, kBand}, {6, kPicture}}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE("styles " + std::to_string(c.outerStyle) + " and " + std::to_string(c.innerStyle));
+        QImage canvas(100, 80, QImage::Format_RGB32);
+        canvas.fill(Qt::black);
+        QPainter painter(&canvas);
+        const BorderStyle border = sampleBorder(c.outerStyle, c.innerStyle);
+        const QRect area = paintBorder(painter, canvas.rect(), border, 1.0);
+        painter.fillRect(area, kPicture);
+        painter.end();
+        const int thickness = borderThickness(border, 1.0);
+        EXPECT_EQ(area, canvas.rect().adjusted(thickness, thickness, -thickness, -thickness));
+        for (const auto& [x, colour] : c.fromLeft)
+            EXPECT_EQ(QColor(canvas.pixel(x, 40)), colour) << "x " << x;
+        for (const auto& [x, colour] : c.fromRight)
+            EXPECT_EQ(QColor(canvas.pixel(99 - x, 40)), colour) << "x 99-" << x;
+        // Top and bottom edges follow the left and right ones.
+        EXPECT_EQ(QColor(canvas.pixel(50, c.fromLeft.front().first)), c.fromLeft.front().second);
+        EXPECT_EQ(QColor(canvas.pixel(50, 79 - c.fromRight.front().first)), c.fromRight.front().second);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Picture, BorderRings,
-    testing::Values(
-        RingCase{"RaisedOutInsetIn", 2, 1, {{1, kWhite}, {7, kBand}, {12, kGrey}, {15, kPicture}},
-                 {{1, kGrey}, {7, kBand}, {12, kWhite}, {15, kPicture}}},
-        RingCase{"InsetOutRaisedIn", 1, 2, {{1, kGrey}, {7, kBand}, {12, kWhite}, {15, kPicture}},
-                 {{1, kWhite}, {7, kBand}, {12, kGrey}, {15, kPicture}}},
-        RingCase{"NoBevels", 0, 0, {{1, kBand}, {5, kBand}, {6, kPicture}}, {{1, kBand}, {6, kPicture}}},
-        RingCase{"UnknownStyleIsNone", 7, 0, {{1, kBand}, {6, kPicture}}, {{1, kBand}, {6, kPicture}}}),
-    [](const auto& param) { return std::string(param.param.label); });
 
 // Every effect of the catalogue at its base speed and grain ("Fast"), in both grain
 // modes, on a full HD screen: between about half a second and three seconds.

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <optional>
 #include <string>
 
@@ -20,11 +19,6 @@ struct LengthCase {
     std::optional<std::int64_t> expectedMicros; // empty: not a usable MIDI file
     bool damaged = false;
 };
-
-std::ostream& operator<<(std::ostream& out, const LengthCase& c)
-{
-    return out << c.name;
-}
 
 Bytes formatZero(const Bytes& events, std::uint16_t division = 96)
 {
@@ -114,27 +108,19 @@ std::vector<LengthCase> lengthCases()
     };
 }
 
-class MidiLengthTest : public ::testing::TestWithParam<LengthCase> {};
-
-TEST_P(MidiLengthTest, ReadsPlayingTime)
+TEST(MidiLengthTest, ReadsThePlayingTimeOrRefusesWhatIsNoMidiFile)
 {
-    const LengthCase& c = GetParam();
-    const auto timing = midiPlayingTime(c.file);
-    ASSERT_EQ(timing.has_value(), c.expectedMicros.has_value());
-    if (!timing)
-        return;
-    EXPECT_EQ(timing->length.count(), *c.expectedMicros);
-    EXPECT_EQ(timing->damaged, c.damaged);
-    EXPECT_EQ(timing->smpteTiming, c.name.starts_with("SMPTE"));
+    for (const LengthCase& c : lengthCases()) {
+        SCOPED_TRACE(c.name);
+        const auto timing = midiPlayingTime(c.file);
+        EXPECT_EQ(timing.has_value(), c.expectedMicros.has_value());
+        if (!timing || !c.expectedMicros)
+            continue;
+        EXPECT_EQ(timing->length.count(), *c.expectedMicros);
+        EXPECT_EQ(timing->damaged, c.damaged);
+        EXPECT_EQ(timing->smpteTiming, c.name.starts_with("SMPTE"));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Files, MidiLengthTest, ::testing::ValuesIn(lengthCases()),
-                         [](const auto& testInfo) {
-                             std::string name;
-                             for (const char ch : testInfo.param.name)
-                                 name += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
-                             return name;
-                         });
 
 TEST(MidiLengthTest, RecognisesMidiContent)
 {

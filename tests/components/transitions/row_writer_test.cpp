@@ -33,19 +33,6 @@ struct Request {
     int endWritten;
 };
 
-class RowWriterClipping : public ::testing::TestWithParam<Request> {};
-
-TEST_P(RowWriterClipping, WritesOnlyInsideTheRow)
-{
-    Pictures p;
-    GetParam().write(RowWriter(p.frame, 1));
-    for (int y = 0; y < kFrame.height(); ++y)
-        for (int x = 0; x < kFrame.width(); ++x) {
-            const bool written = y == 1 && x >= GetParam().firstWritten && x < GetParam().endWritten;
-            EXPECT_EQ(wasWritten(p.out, x, y), written) << x << "," << y;
-        }
-}
-
 const Request kRequests[] = {
     {"CopyInside", [](const RowWriter& w) { w.copy(Source::To, 1, 2, 3, 5); }, 3, 8},
     {"CopyPastTheRight", [](const RowWriter& w) { w.copy(Source::To, 1, 0, 12, 40); }, 12, 16},
@@ -61,8 +48,18 @@ const Request kRequests[] = {
     {"Interleave", [](const RowWriter& w) { w.interleave(Source::To, 0, Source::From, 3, 3); }, 0, 16},
 };
 
-INSTANTIATE_TEST_SUITE_P(Requests, RowWriterClipping, ::testing::ValuesIn(kRequests),
-                         [](const ::testing::TestParamInfo<Request>& request) { return request.param.name; });
+TEST(RowWriter, WritesOnlyInsideTheRow)
+{
+    for (const Request& request : kRequests) {
+        Pictures p;
+        request.write(RowWriter(p.frame, 1));
+        for (int y = 0; y < kFrame.height(); ++y)
+            for (int x = 0; x < kFrame.width(); ++x) {
+                const bool written = y == 1 && x >= request.firstWritten && x < request.endWritten;
+                EXPECT_EQ(wasWritten(p.out, x, y), written) << request.name << " at " << x << "," << y;
+            }
+    }
+}
 
 TEST(RowWriter, CopiesWhatExistsAndBlackensTheRest)
 {
