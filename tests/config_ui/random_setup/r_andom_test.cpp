@@ -44,6 +44,12 @@ protected:
     T* control(const char* name) const { return test::control<T>(window_, QLatin1String(name)); }
 
     void click(const char* name) { QTest::mouseClick(control<QPushButton>(name), Qt::LeftButton); }
+    // Opens `folder` in the picture browser and adds it to the picture folders.
+    void addFolder(const QString& folder)
+    {
+        window_->browser(0).setFolder(folder);
+        click("SSCommand5_0");
+    }
 
     QStringList entries(const char* list) const { return rowTexts(control<QListWidget>(list)->model()); }
 
@@ -69,8 +75,7 @@ TEST_F(RandomSetupTest, OpensOnTheSavedSettingsAndOkWritesTheEditedOnes)
     EXPECT_TRUE(control<QCheckBox>("Check1_0")->isChecked());
     EXPECT_TRUE(control<QCheckBox>("SSCheck2")->isChecked());
 
-    window.browser(0).setFolder(holiday());
-    click("SSCommand5_0");
+    addFolder(holiday());
     clickMark(control<QCheckBox>("SSCheck1"));
     clickMark(control<QCheckBox>("Check1_1"));
     control<QScrollBar>("VScroll1")->triggerAction(QAbstractSlider::SliderSingleStepSub);  // the upper arrow
@@ -99,10 +104,9 @@ TEST_F(RandomSetupTest, OpensOnTheSavedSettingsAndOkWritesTheEditedOnes)
 
 TEST_F(RandomSetupTest, AddingAFolderTwiceKeepsOneEntryAndOkNeedsAPictureFolder)
 {
-    r_andom& window = open();
+    open();
     const QStringList before = entries("List1_0");
-    window.browser(0).setFolder(holiday());
-    click("SSCommand5_0");
+    addFolder(holiday());
     click("SSCommand5_0");
     EXPECT_EQ(entries("List1_0"), QStringList(before) << holiday());
     EXPECT_TRUE(control<QLabel>("Label4")->text().contains("already")) << control<QLabel>("Label4")->text().toStdString();
@@ -174,8 +178,7 @@ TEST_F(RandomSetupTest, TestRunShowsTheEditedSettingsAndLeavesTheSavedFileAlone)
     r_andom& window = open();
     control<QListWidget>("List1_0")->selectAll();
     click("SSCommand6_0");
-    window.browser(0).setFolder(holiday());
-    click("SSCommand5_0");
+    addFolder(holiday());
     QByteArray duringTest;
     const QByteArray otherWindows = "\"Quintavue\",0,1,0,7,0,0,0,0\r\n";
     setTestShowRunner([&] {
@@ -195,9 +198,8 @@ TEST_F(RandomSetupTest, TestRunShowsTheEditedSettingsAndLeavesTheSavedFileAlone)
 TEST_F(RandomSetupTest, TestRunWithoutAnyPictureStartsNoShow)
 {
     writeData("quintavu.rss", savedFile());
-    r_andom& window = open();
-    window.browser(0).setFolder(pictures_.path());  // pictures only in its sub-folder
-    click("SSCommand5_0");
+    open();
+    addFolder(pictures_.path());  // pictures only in its sub-folder
     clickMark(control<QCheckBox>("Check1_0"));  // sub-folders off
     click("SSCommand4");
     EXPECT_EQ(testRuns, 0);
