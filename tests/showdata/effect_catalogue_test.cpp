@@ -51,51 +51,46 @@ std::vector<int> onlyOn(int effect)
     return lines;
 }
 
-struct SelectionCase {
-    const char* name;
-    std::optional<QByteArray> file;  // nothing: no file at all
-    std::set<int> drawable;          // every effect the random draw can give
-};
+// A selection file decides which effects the random draw gives, never the plain wipe;
+// one that is missing or cannot be read leaves every other effect on.
+using EffectSelectionFiles = ShowDataTest;
 
-void PrintTo(const SelectionCase& c, std::ostream* out) { *out << c.name; }
-
-std::set<int> allButWipe()
+TEST_F(EffectSelectionFiles, DecideWhatTheRandomDrawGives)
 {
-    std::set<int> effects;
+    std::set<int> allButWipe;
     for (int n = 1; n <= 113; ++n)
-        effects.insert(n);
-    effects.erase(51);
-    return effects;
-}
-
-class EffectSelectionFiles : public ShowDataTest, public ::testing::WithParamInterface<SelectionCase> {};
-
-TEST_P(EffectSelectionFiles, DecideWhatTheRandomDrawGives)
-{
-    if (GetParam().file)
-        writeDataFile("qvtour52.eff", *GetParam().file);
-    BuildEffectCatalogue();
-    SeededRandom random(12345);
-    std::set<int> drawn;
-    for (int i = 0; i < 20000; ++i)
-        drawn.insert(DrawRandomEffect(effectCatalogue(), random));
-    EXPECT_EQ(drawn, GetParam().drawable);
-    EXPECT_EQ(effectCatalogue().effectEnabled[51], 0);
+        allButWipe.insert(n);
+    allButWipe.erase(51);
+    auto nineAndATwo = onlyOn(9);
+    nineAndATwo[0] = 2;  // 2 is not "on"
+    const struct {
+        const char* name;
+        std::optional<QByteArray> file;  // nothing: no file at all
+        std::set<int> drawable;          // every effect the random draw can give
+    } cases[] = {{"Missing", std::nullopt, allButWipe},
+                 {"OnlySeven", selectionFile(onlyOn(7)), {7}},
+                 {"AllZero", selectionFile(std::vector<int>(113, 0)), {0}},
+                 {"OnlyTheWipe", selectionFile(onlyOn(51)), {0}},
+                 {"FiftyLines", selectionFile(std::vector<int>(50, 0)), allButWipe},
+                 {"TwoIsNotOn", selectionFile(nineAndATwo), {9}},
+                 {"LineFeedsAndBlanks", QByteArray("0\n").repeated(112) + "\t1  ", {113}},
+                 {"NotANumber", selectionFile(onlyOn(9)).replace(" 0 \r\n", " x \r\n"), allButWipe},
+                 {"EmptyLine", QByteArray("\r\n") + selectionFile(onlyOn(9)), allButWipe},
+                 {"LinesAfterTheLastIgnored", selectionFile(onlyOn(4)) + "junk\r\n", {4}}};
+    for (const auto& c : cases) {
+        QFile::remove(dataPath("qvtour52.eff"));
+        if (c.file)
+            writeDataFile("qvtour52.eff", *c.file);
+        BuildEffectCatalogue();
+        SeededRandom random(12345);
+        std::set<int> drawn;
+        for (int i = 0; i < 20000; ++i)
+            drawn.insert(DrawRandomEffect(effectCatalogue(), random));
+        EXPECT_EQ(drawn, c.drawable) << c.name;
+        EXPECT_EQ(effectCatalogue().effectEnabled[51], 0) << c.name;
+    }
     EXPECT_TRUE(messages_.empty());
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, EffectSelectionFiles,
-    ::testing::Values(SelectionCase{"Missing", std::nullopt, allButWipe()},
-                      SelectionCase{"OnlySeven", selectionFile(onlyOn(7)), {7}},
-                      SelectionCase{"AllZero", selectionFile(std::vector<int>(113, 0)), {0}},
-                      SelectionCase{"OnlyTheWipe", selectionFile(onlyOn(51)), {0}},
-                      SelectionCase{"FiftyLines", selectionFile(std::vector<int>(50, 0)), allButWipe()},
-                      SelectionCase{"TwoIsNotOn", [] { auto l = onlyOn(9); l[0] = 2; return selectionFile(l); }(), {9}},
-                      SelectionCase{"LineFeedsAndBlanks", QByteArray("0\n").repeated(112) + "\t1  ", {113}},
-                      SelectionCase{"NotANumber", selectionFile(onlyOn(9)).replace(" 0 \r\n", " x \r\n"), allButWipe()},
-                      SelectionCase{"EmptyLine", QByteArray("\r\n") + selectionFile(onlyOn(9)), allButWipe()},
-                      SelectionCase{"LinesAfterTheLastIgnored", selectionFile(onlyOn(4)) + "junk\r\n", {4}}));
 
 struct SpeedCase {
     int n, grainMode, adjuster, speed;
