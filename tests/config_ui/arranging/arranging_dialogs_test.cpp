@@ -122,9 +122,7 @@ TEST_F(ArrangingDialogs, AddAllTakesEveryPictureOfTheFolderWithTheDelayTyped)
     }
     added.sort(Qt::CaseInsensitive);
     EXPECT_EQ(added, (QStringList{QStringLiteral("a.jpg"), QStringLiteral("B.GIF"), QStringLiteral("c.bmp")}));
-    EXPECT_EQ(configUiState().editorState, 1);
-    EXPECT_EQ(configUiState().newSlideFirst, 1);
-    EXPECT_EQ(configUiState().newSlideLast, 3);
+    EXPECT_EQ(configUiState().newSlideLast, 3);  // the range the table edits hand on
 }
 
 TEST_F(ArrangingDialogs, EditDescriptionsWalksThroughThePicturesInsertedInFrontOfTheCurrentSlide)
