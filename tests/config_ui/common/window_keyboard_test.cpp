@@ -210,8 +210,11 @@ TEST_F(WindowKeyboard, EveryWindowHasUniqueAltLettersHelpAtItsOwnSectionAndDelay
         if (entry.delayEntry != nullptr) {
             auto* delay = test::control<QLineEdit>(window.get(), entry.delayEntry);
             delay->clear();
-            QTest::keyClicks(delay, QStringLiteral("1234"));
+            QTest::keyClicks(delay, QStringLiteral("12a34"));  // only digits, up to the limit
             EXPECT_EQ(delay->text(), QStringLiteral("999"));
+            delay->selectAll();
+            QTest::keyClick(delay, Qt::Key_Backspace);
+            EXPECT_EQ(delay->text(), QStringLiteral("0"));
         }
         window->hide();
     }
