@@ -28,7 +28,6 @@ protected:
         clearStore();
     }
     static void clearStore() { store().clear(); }
-    QStringList titles() const { return messages.titles(); }
 };
 
 // ---- Global options ------------------------------------------------------------
@@ -64,7 +63,7 @@ TEST_F(OptionsWindowTest, OpensQuietlyOnTheStoredButtons)
         set(settings);
         globalSettings() = settings;
         frmoptions window;
-        EXPECT_TRUE(messages.messages.empty()) << titles().join(QLatin1Char(',')).toStdString();
+        EXPECT_TRUE(messages.messages.empty()) << messages.titles().join(QLatin1Char(',')).toStdString();
         QStringList selected;
         for (const QRadioButton* option : window.findChildren<QRadioButton*>())
             if (option->isChecked())
@@ -89,7 +88,7 @@ TEST_F(OptionsWindowTest, EachBoxAppearsOnARealClick)
     clickMark(control<QRadioButton>(&window, QStringLiteral("Option9")));
     clickMark(control<QRadioButton>(&window, QStringLiteral("Option9")));
     clickMark(control<QRadioButton>(&window, QStringLiteral("Option8")));
-    EXPECT_EQ(titles(), (QStringList{"Super Fine Mode", "Cancel Effect Mode", "Cancel Effect Mode",
+    EXPECT_EQ(messages.titles(), (QStringList{"Super Fine Mode", "Cancel Effect Mode", "Cancel Effect Mode",
                                      "Randomize Custom Slide Show"}));
     EXPECT_EQ(globalSettings().cRandom.toInt(), 0);
 
@@ -98,11 +97,10 @@ TEST_F(OptionsWindowTest, EachBoxAppearsOnARealClick)
     frmoptions again;
     again.show();
     clickMark(control<QRadioButton>(&again, QStringLiteral("Option9")));
-    EXPECT_EQ(titles().size(), 4);
+    EXPECT_EQ(messages.titles().size(), 4);
     clickMark(control<QRadioButton>(&again, QStringLiteral("Option8")));
     clickMark(control<QRadioButton>(&again, QStringLiteral("Option9")));
-    EXPECT_EQ(titles().size(), 5);
-    EXPECT_EQ(titles().last(), QStringLiteral("Randomize Custom Slide Show"));
+    EXPECT_EQ(messages.titles().mid(4), QStringList{QStringLiteral("Randomize Custom Slide Show")});
 }
 
 TEST_F(OptionsWindowTest, PictureSizeBelowTheFirstStepIsRaisedToIt)
