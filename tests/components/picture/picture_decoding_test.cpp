@@ -44,7 +44,7 @@ struct FormatCase {
     bool greyscale = false;
 };
 
-template <typename Case> std::string caseLabel(const testing::TestParamInfo<Case>& info) { return info.param.label; }
+std::string caseLabel(const testing::TestParamInfo<FormatCase>& info) { return info.param.label; }
 
 class EveryFormat : public testing::TestWithParam<FormatCase> {};
 
@@ -112,13 +112,7 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{"Heic", "a.heic", [](const QImage& p) { return test::encodeHeic(p); }},
         FormatCase{"Avif", "a.avif", [](const QImage& p) { return test::encodeAvif(p); }},
         FormatCase{"JpegXl", "a.jxl", magick({"JXL"})}),
-    caseLabel<FormatCase>);
-
-struct FailureCase {
-    const char* label;
-    std::function<QString(ScratchFiles&)> makeFile;
-    int expectedCode;
-};
+    caseLabel);
 
 QByteArray cut(const QByteArray& bytes, double keep) { return bytes.left(qsizetype(bytes.size() * keep)); }
 
@@ -172,108 +166,65 @@ QByteArray newSample(const QString& format, MagickEncoding encoding = {})
     return encodeWithMagick(picture, encoding);
 }
 
-using MakeFile = std::function<QString(ScratchFiles&)>;
-
-MakeFile cutFile(const char* name, const char* format, double keep = 0.5, MagickEncoding encoding = {})
-{
-    return [=](ScratchFiles& f) { return f.write(name, cut(newSample(format, encoding), keep)); };
-}
+QByteArray cutInHalf(const char* format, const MagickEncoding& encoding = {}) { return cut(newSample(format, encoding), 0.5); }
 
 // The headers intact, the coded picture data behind them overwritten.
-MakeFile scrambledFile(const char* name, const char* format)
+QByteArray scrambled(QByteArray bytes)
 {
-    return [=](ScratchFiles& f) {
-        QByteArray bytes = newSample(format);
-        for (qsizetype at = bytes.size() / 3; at < bytes.size(); at += 3)
-            bytes[at] = char(bytes[at] ^ 0x5A);
-        return f.write(name, bytes);
-    };
+    for (qsizetype at = bytes.size() / 3; at < bytes.size(); at += 3)
+        bytes[at] = char(bytes[at] ^ 0x5A);
+    return bytes;
 }
 
-class Failures : public testing::TestWithParam<FailureCase> {};
-
-TEST_P(Failures, GiveTheirCode)
+// A damaged or hostile file gives its code, and a picture only when that code is Loaded.
+TEST(PictureDecoding, DamagedAndHostileFilesGiveTheirCode)
 {
-    ScratchFiles files;
-    const QString path = GetParam().makeFile(files);
-    const DecodeOutcome outcome = decodePictureFile(path, QSize(800, 600));
-    EXPECT_EQ(outcome.code, GetParam().expectedCode);
-    EXPECT_EQ(outcome.picture != nullptr, outcome.code == LoadResult::Loaded);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Picture, Failures,
-    testing::Values(
-        FailureCase{"Missing", [](ScratchFiles& f) { return f.path("none.jpg"); }, LoadResult::FileNotFound},
-        FailureCase{"EmptyPath", [](ScratchFiles&) { return QString(); }, LoadResult::FileNotFound},
-        FailureCase{"Folder", [](ScratchFiles& f) { QDir().mkpath(f.path("dir.jpg")); return f.path("dir.jpg"); },
-                    LoadResult::FileNotFound},
-        FailureCase{"EmptyFile", [](ScratchFiles& f) { return f.write("e.jpg", {}); }, LoadResult::UnknownType},
-        FailureCase{"TextStartingBM", [](ScratchFiles& f) { return f.write("t.bmp", "BMP pictures are old\n"); },
-                    LoadResult::UnknownType},
-        // A JPEG cut short still makes a whole picture, its lost rows grey.
-        FailureCase{"JpegCut", cutFile("c.jpg", "jpeg", 0.6), LoadResult::Loaded},
-        FailureCase{"GifCut", cutFile("c.gif", "gif"), LoadResult::Loaded},
-        FailureCase{"BmpCut", cutFile("c.bmp", "bmp"), LoadResult::ReadError},
-        FailureCase{"PcxCut", cutFile("c.pcx", "pcx"), LoadResult::ReadError},
-        FailureCase{"TgaCut", cutFile("c.tga", "tga"), LoadResult::ReadError},
-        FailureCase{"TgaRunLengthCut", cutFile("d.tga", "tga", 0.5, {"", true}), LoadResult::ReadError},
-        FailureCase{"TiffCut", cutFile("c.tif", "tiff"), LoadResult::ReadError},
-        FailureCase{"TiffCmyk16Cut", cutFile("d.tif", "tiff", 0.5, {"", false, false, false, "CMYK", false, true}),
-                    LoadResult::ReadError},
-        FailureCase{"DibCut", cutFile("c.dib", "dib"), LoadResult::ReadError},
-        FailureCase{"WmfCut", [](ScratchFiles& f) { return f.write("c.wmf", cut(test::sampleMetafile(true), 0.7)); }, LoadResult::ReadError},
-        FailureCase{"PngCut", cutFile("c.png", "png"), LoadResult::ReadError},
-        FailureCase{"WebPCut", cutFile("c.webp", "webp"), LoadResult::ReadError},
-        FailureCase{"HeicCut", cutFile("c.heic", "heic"), LoadResult::ReadError},
-        FailureCase{"AvifCut", cutFile("c.avif", "avif"), LoadResult::ReadError},
-        FailureCase{"JxlCut", cutFile("c.jxl", "jxl"), LoadResult::ReadError},
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        int code;
+    } files[] = {
+        {"e.jpg", {}, LoadResult::UnknownType},
+        {"t.bmp", "BMP pictures are old\n", LoadResult::UnknownType},
+        // A JPEG or GIF cut short still makes a whole picture, its lost rows grey.
+        {"c.jpg", cut(newSample("jpeg"), 0.6), LoadResult::Loaded},
+        {"c.gif", cutInHalf("gif"), LoadResult::Loaded},
+        {"c.bmp", cutInHalf("bmp"), LoadResult::ReadError},
+        {"c.pcx", cutInHalf("pcx"), LoadResult::ReadError},
+        {"c.tga", cutInHalf("tga"), LoadResult::ReadError},
+        {"d.tga", cutInHalf("tga", {"", true}), LoadResult::ReadError},
+        {"c.tif", cutInHalf("tiff"), LoadResult::ReadError},
+        {"d.tif", cutInHalf("tiff", {"", false, false, false, "CMYK", false, true}), LoadResult::ReadError},
+        {"c.dib", cutInHalf("dib"), LoadResult::ReadError},
+        {"c.wmf", cut(test::sampleMetafile(true), 0.7), LoadResult::ReadError},
+        {"c.png", cutInHalf("png"), LoadResult::ReadError},
+        {"c.webp", cutInHalf("webp"), LoadResult::ReadError},
+        {"c.heic", cutInHalf("heic"), LoadResult::ReadError},
+        {"c.avif", cutInHalf("avif"), LoadResult::ReadError},
+        {"c.jxl", cutInHalf("jxl"), LoadResult::ReadError},
         // The HEVC decoder conceals damage inside the coded picture, as a JPEG decoder does.
-        FailureCase{"HeicScrambled", scrambledFile("s.heic", "heic"), LoadResult::Loaded},
-        FailureCase{"AvifScrambled", scrambledFile("s.avif", "avif"), LoadResult::ReadError},
-        FailureCase{"JxlScrambled", scrambledFile("s.jxl", "jxl"), LoadResult::ReadError}),
-    caseLabel<FailureCase>);
-
-// Headers claiming enormous pictures are refused before any pixel is allocated.
-TEST(PictureDecoding, HeadersClaimingHugePicturesAreRefusedAsOutOfMemory)
-{
-    const std::pair<const char*, QByteArray> claims[] = {
-        {"h.jpg", jpegClaiming(QSize(65000, 65000))},
-        {"h.bmp", withU32(withU32(newSample("bmp"), 18, 60000), 22, 60000)},
-        {"h.gif", gifClaiming(newSample("gif"), QSize(65535, 65535))},
-        {"h.tga", withU16(withU16(newSample("tga", {"", true}), 12, 65535), 14, 65535)},
-        {"h.pcx", withU16(withU16(newSample("pcx"), 8, 65000), 10, 65000)},
-        {"h.png", withU32(withU32(newSample("png"), 16, 0xE8FD0000u), 20, 0xE8FD0000u)}};
-    ScratchFiles files;
-    for (const auto& [name, bytes] : claims) {
-        const DecodeOutcome outcome = decodePictureFile(files.write(name, bytes), QSize(800, 600));
-        EXPECT_EQ(outcome.code, LoadResult::OutOfMemory) << name;
-        EXPECT_FALSE(outcome.picture) << name;
+        {"s.heic", scrambled(newSample("heic")), LoadResult::Loaded},
+        {"s.avif", scrambled(newSample("avif")), LoadResult::ReadError},
+        {"s.jxl", scrambled(newSample("jxl")), LoadResult::ReadError},
+        // Headers claiming enormous pictures are refused before any pixel is allocated.
+        {"h.jpg", jpegClaiming(QSize(65000, 65000)), LoadResult::OutOfMemory},
+        {"h.bmp", withU32(withU32(newSample("bmp"), 18, 60000), 22, 60000), LoadResult::OutOfMemory},
+        {"h.gif", gifClaiming(newSample("gif"), QSize(65535, 65535)), LoadResult::OutOfMemory},
+        {"h.tga", withU16(withU16(newSample("tga", {"", true}), 12, 65535), 14, 65535), LoadResult::OutOfMemory},
+        {"h.pcx", withU16(withU16(newSample("pcx"), 8, 65000), 10, 65000), LoadResult::OutOfMemory},
+        {"h.png", withU32(withU32(newSample("png"), 16, 0xE8FD0000u), 20, 0xE8FD0000u), LoadResult::OutOfMemory}};
+    ScratchFiles scratch;
+    QDir().mkpath(scratch.path("dir.jpg"));
+    for (const auto& f : files) {
+        const DecodeOutcome outcome = decodePictureFile(scratch.write(f.name, f.bytes), QSize(800, 600));
+        EXPECT_EQ(outcome.code, f.code) << f.name;
+        EXPECT_EQ(outcome.picture != nullptr, outcome.code == LoadResult::Loaded) << f.name;
     }
-}
-
-struct OrientationCase {
-    const char* label;
-    std::function<QByteArray(const QImage&)> encode;  // the picture as stored
-    bool sideways;
-    QColor topLeft;  // of the upright picture
-};
-
-class Orientation : public testing::TestWithParam<OrientationCase> {};
-
-// The upright picture is what counts: its size, its corners, also when decoded reduced.
-TEST_P(Orientation, ShowsThePictureUpright)
-{
-    const OrientationCase& c = GetParam();
-    const QSize stored(640, 320);
-    const QByteArray bytes = c.encode(test::quadrantPicture(stored));
-    for (const QSize target : {QSize(), QSize(80, 80)}) {
-        const DecodeOutcome outcome = decodePictureData(bytes, target);
-        ASSERT_EQ(outcome.code, LoadResult::Loaded);
-        const QSize upright = c.sideways ? stored.transposed() : stored;
-        EXPECT_EQ(outcome.picture->naturalSize(), upright);
-        const QSize shown = upright / 8;
-        EXPECT_TRUE(isNear(colourAt(outcome.picture, shown, QPoint(4, 4)), c.topLeft)) << "target " << target.width();
+    // A path that leads to no file: missing, empty, a folder.
+    for (const QString& path : {scratch.path("none.jpg"), QString(), scratch.path("dir.jpg")}) {
+        const DecodeOutcome outcome = decodePictureFile(path, QSize(800, 600));
+        EXPECT_EQ(outcome.code, LoadResult::FileNotFound) << path.toStdString();
+        EXPECT_FALSE(outcome.picture) << path.toStdString();
     }
 }
 
@@ -283,22 +234,36 @@ std::function<QByteArray(const QImage&)> turned(const char* format, int orientat
     return [=](const QImage& p) { return test::withExifOrientation(test::encodeWithQt(p, format, 95), orientation); };
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Picture, Orientation,
-    testing::Values(OrientationCase{"Jpeg1", turned("jpeg", 1), false, Qt::red},
-                    OrientationCase{"Jpeg3", turned("jpeg", 3), false, Qt::white},
-                    OrientationCase{"Jpeg6", turned("jpeg", 6), true, Qt::blue},
-                    OrientationCase{"Jpeg8", turned("jpeg", 8), true, Qt::green},
-                    OrientationCase{"Png2", turned("png", 2), false, Qt::green},
-                    OrientationCase{"Png5", turned("png", 5), true, Qt::red},
-                    OrientationCase{"Png6", turned("png", 6), true, Qt::blue},
-                    OrientationCase{"Webp8", turned("webp", 8), true, Qt::green},
-                    // Stored turned with the turn recorded: upright as given.
-                    OrientationCase{"Heic6", [](const QImage& p) { return test::encodeHeic(p, 6); }, false, Qt::red},
-                    OrientationCase{"Heic8", [](const QImage& p) { return test::encodeHeic(p, 8); }, false, Qt::red},
-                    OrientationCase{"Jxl3", [](const QImage& p) { return test::encodeJxl(p, 3); }, false, Qt::red},
-                    OrientationCase{"Jxl6", [](const QImage& p) { return test::encodeJxl(p, 6); }, false, Qt::red}),
-    caseLabel<OrientationCase>);
+// The upright picture is what counts: its size, its corners, also when decoded reduced.
+TEST(PictureDecoding, OrientedPicturesAreShownUpright)
+{
+    const auto heic = [](int turn) { return [turn](const QImage& p) { return test::encodeHeic(p, turn); }; };
+    const auto jxl = [](int turn) { return [turn](const QImage& p) { return test::encodeJxl(p, turn); }; };
+    const struct {
+        const char* label;
+        std::function<QByteArray(const QImage&)> encode;  // the picture as stored
+        bool sideways;
+        QColor topLeft;  // of the upright picture
+    } cases[] = {{"Jpeg1", turned("jpeg", 1), false, Qt::red}, {"Jpeg3", turned("jpeg", 3), false, Qt::white},
+                 {"Jpeg6", turned("jpeg", 6), true, Qt::blue}, {"Jpeg8", turned("jpeg", 8), true, Qt::green},
+                 {"Png2", turned("png", 2), false, Qt::green}, {"Png5", turned("png", 5), true, Qt::red},
+                 {"Png6", turned("png", 6), true, Qt::blue}, {"Webp8", turned("webp", 8), true, Qt::green},
+                 // Stored turned with the turn recorded: upright as given.
+                 {"Heic6", heic(6), false, Qt::red}, {"Heic8", heic(8), false, Qt::red},
+                 {"Jxl3", jxl(3), false, Qt::red}, {"Jxl6", jxl(6), false, Qt::red}};
+    const QSize stored(640, 320);
+    for (const auto& c : cases) {
+        const QByteArray bytes = c.encode(test::quadrantPicture(stored));
+        const QSize upright = c.sideways ? stored.transposed() : stored;
+        for (const QSize target : {QSize(), QSize(80, 80)}) {
+            const DecodeOutcome outcome = decodePictureData(bytes, target);
+            ASSERT_EQ(outcome.code, LoadResult::Loaded) << c.label;
+            EXPECT_EQ(outcome.picture->naturalSize(), upright) << c.label;
+            EXPECT_TRUE(isNear(colourAt(outcome.picture, upright / 8, QPoint(4, 4)), c.topLeft))
+                << c.label << " target " << target.width();
+        }
+    }
+}
 
 // A picture larger than the screen is kept no larger than the screen needs, whatever its
 // decoder; its natural size stays its own.
