@@ -110,15 +110,17 @@ TEST_F(TitleWindow, EditNewHandsTheEditorANewShowAndListsWhatItSaved)
     EXPECT_EQ(buttons(), QStringLiteral("C:1111"));
 }
 
-// Edit opens the setup of the chosen kind; View runs a test show without password.
-TEST_F(TitleWindow, EditOpensTheSetupOfTheChosenKindAndViewATestShow)
+// Edit opens the setup of the chosen kind, View a test show without password, Options and
+// About their windows; Exit saves, the close box leaves without saving.
+TEST_F(TitleWindow, ButtonsOpenTheirWindowsAndOnlyExitSaves)
 {
     globalSettings().activeCss = QStringLiteral("Trip.css");
     open();
     click("SSCommand4");
     test::clickMark(control("Option2"));
     click("SSCommand4");
-    EXPECT_EQ(opened, (QStringList{QStringLiteral("r_andom"), QStringLiteral("create_sequence")}));
+    click("Help_1");
+    EXPECT_EQ(opened, (QStringList{QStringLiteral("r_andom"), QStringLiteral("create_sequence"), QStringLiteral("frmoptions")}));
     EXPECT_EQ(configUiState().savedShowName, QStringLiteral("Trip.css"));
 
     int previewRunDuringShow = 0;
@@ -129,12 +131,7 @@ TEST_F(TitleWindow, EditOpensTheSetupOfTheChosenKindAndViewATestShow)
     click("SSCommand3");
     EXPECT_EQ(previewRunDuringShow, 1);
     EXPECT_EQ(globalSettings().previewRun, 0);
-}
 
-TEST_F(TitleWindow, TheLowerButtonsOpenOptionsAboutAndExit)
-{
-    open();
-    click("Help_1");
     QString aboutTitle;
     {
         test::ModalWatcher closer({}, [&aboutTitle](QWidget* box) {
@@ -143,11 +140,9 @@ TEST_F(TitleWindow, TheLowerButtonsOpenOptionsAboutAndExit)
         });
         click("Help_2");
     }
-    EXPECT_EQ(opened, QStringList{QStringLiteral("frmoptions")});
     EXPECT_EQ(aboutTitle, QStringLiteral("About Quintavue"));
     EXPECT_TRUE(form_->helpButton(2)->isEnabled());
 
-    // Exit saves; the close box leaves without saving.
     for (const bool exit : {true, false}) {
         if (!exit)
             open();
