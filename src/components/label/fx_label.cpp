@@ -4,6 +4,7 @@
 #include "components/label/font_substitutions.h"
 #include "components/picture/transition_timing.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QPainter>
 #include <QScreen>
@@ -11,6 +12,7 @@
 #include <QThreadPool>
 
 #include <cmath>
+#include <utility>
 
 namespace qv {
 namespace {
@@ -67,25 +69,25 @@ void FXLabel::setCaption(const QString& text)
 void FXLabel::setTextEffect(int number)
 {
     effect_.number = number;
-    frameValid_ = false;
+    invalidateFrame();
 }
 
 void FXLabel::setEffectSettingA(int a)
 {
     effect_.a = a;
-    frameValid_ = false;
+    invalidateFrame();
 }
 
 void FXLabel::setEffectSettingB(int b)
 {
     effect_.b = b;
-    frameValid_ = false;
+    invalidateFrame();
 }
 
 void FXLabel::setTextEffectSettings(const TextEffectSettings& settings)
 {
     effect_ = settings;
-    frameValid_ = false;
+    invalidateFrame();
 }
 
 void FXLabel::setRunning(bool run)
@@ -103,7 +105,7 @@ void FXLabel::setRunning(bool run)
     } else {
         frameTimer_.stop();
     }
-    frameValid_ = false;
+    invalidateFrame();
     update();
 }
 
@@ -115,14 +117,71 @@ void FXLabel::advanceAnimation()
     const auto elapsed = now() - startedAt_;
     const double fraction = length.count() > 0 ? static_cast<double>(elapsed.count()) / static_cast<double>(length.count()) : 1.0;
     progress_ = std::clamp(fraction, 0.0, 1.0);
-    frameValid_ = false;
-    update();
-    if (progress_ < 1.0)
+    if (progress_ < 1.0) {
+        drawAhead();
         return;
+    }
     running_ = false;
     frameTimer_.stop();
+    invalidateFrame();
+    update();
     // Last, because a receiver may restart the effect or delete the label.
     emit Notify();
+}
+
+void FXLabel::invalidateFrame()
+{
+    frameValid_ = false;
+    ++frameGeneration_;
+}
+
+// The next frame of a running effect is drawn on a pool thread while this thread
+// goes on (other screens' transitions run here); the frame on screen stays until it
+// arrives. A frame that a change overtook is dropped, and a step that comes while a
+// frame is still being drawn is taken up once it arrives.
+void FXLabel::drawAhead()
+{
+    if (!frameValid_) {
+        update();  // nothing drawn yet to keep on screen: drawn when painted
+        return;
+    }
+    if (drawing_) {
+        stepWaiting_ = true;
+        return;
+    }
+    drawing_ = true;
+    const quint64 generation = frameGeneration_;
+    const std::weak_ptr<const int> alive = lifetime_;
+    const bool started = QThreadPool::globalInstance()->tryStart(
+        [label = this, alive, generation, layout = currentLayout(), look = look_, effect = effect_, progress = progress_] {
+            QImage frame = renderCaptionFrame(*layout, look, effect, progress);
+            QCoreApplication* const application = QCoreApplication::instance();
+            if (application == nullptr)
+                return;
+            QMetaObject::invokeMethod(
+                application,
+                [label, alive, generation, frame = std::move(frame)]() mutable {
+                    if (alive.lock())
+                        label->frameDrawnAhead(generation, std::move(frame));
+                },
+                Qt::QueuedConnection);
+        });
+    if (started)
+        return;
+    drawing_ = false;
+    invalidateFrame();
+    update();
+}
+
+void FXLabel::frameDrawnAhead(quint64 generation, QImage frame)
+{
+    drawing_ = false;
+    if (generation == frameGeneration_ && running_) {
+        frame_ = std::move(frame);
+        update();
+    }
+    if (std::exchange(stepWaiting_, false) && running_)
+        drawAhead();
 }
 
 void FXLabel::setForeColour(const QColor& colour)
@@ -174,9 +233,9 @@ void FXLabel::setClock(Clock clock)
 void FXLabel::paintEvent(QPaintEvent*)
 {
     if (!frameValid_) {
-        const CaptionLayout& layout = currentLayout();
+        const std::shared_ptr<const CaptionLayout> layout = currentLayout();
         frame_ = drawnOnPoolThread([&] {
-            return running_ ? renderCaptionFrame(layout, look_, effect_, progress_) : renderRestingCaption(layout, look_);
+            return running_ ? renderCaptionFrame(*layout, look_, effect_, progress_) : renderRestingCaption(*layout, look_);
         });
         frameValid_ = true;
     }
@@ -193,7 +252,7 @@ void FXLabel::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     layout_.reset();
-    frameValid_ = false;
+    invalidateFrame();
 }
 
 void FXLabel::changeEvent(QEvent* event)
@@ -206,7 +265,7 @@ void FXLabel::changeEvent(QEvent* event)
 void FXLabel::captionChanged()
 {
     layout_.reset();
-    frameValid_ = false;
+    invalidateFrame();
     // A label in a layout gets its new size from the layout, which asks again only
     // when told that the size hint changed.
     updateGeometry();
@@ -218,7 +277,7 @@ void FXLabel::lookChanged()
 {
     // Opaque painting lets Qt skip drawing whatever lies beneath the label.
     setAttribute(Qt::WA_OpaquePaintEvent, !look_.transparentBackground && look_.backColour.alpha() == 255);
-    frameValid_ = false;
+    invalidateFrame();
     update();
 }
 
@@ -228,16 +287,16 @@ void FXLabel::applyAutoSize()
         resize(sizeHint());
 }
 
-const CaptionLayout& FXLabel::currentLayout()
+std::shared_ptr<const CaptionLayout> FXLabel::currentLayout()
 {
     // A move to another screen changes the density without any other notice.
     const double currentDpi = dpi();
     const double ratio = devicePixelRatioF();
     if (!layout_ || layoutDpi_ != currentDpi || layout_->devicePixelRatio != ratio) {
-        layout_ = layoutCaption(caption_, font(), QSizeF(size()), currentDpi, ratio);
+        layout_ = std::make_shared<const CaptionLayout>(layoutCaption(caption_, font(), QSizeF(size()), currentDpi, ratio));
         layoutDpi_ = currentDpi;
     }
-    return *layout_;
+    return layout_;
 }
 
 double FXLabel::dpi() const

@@ -10,6 +10,7 @@
 
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace qv {
@@ -83,7 +84,11 @@ private:
     void captionChanged();
     void lookChanged();
     void applyAutoSize();
-    [[nodiscard]] const CaptionLayout& currentLayout();
+    void invalidateFrame();
+    void drawAhead();
+    void frameDrawnAhead(quint64 generation, QImage frame);
+    // Shared with a frame being drawn on a pool thread, which may outlive a change.
+    [[nodiscard]] std::shared_ptr<const CaptionLayout> currentLayout();
     [[nodiscard]] double dpi() const;
     [[nodiscard]] std::chrono::milliseconds now() const;
 
@@ -96,10 +101,15 @@ private:
     std::chrono::milliseconds startedAt_{0};
     Clock clock_;
     QTimer frameTimer_;
-    std::optional<CaptionLayout> layout_;
+    std::shared_ptr<const CaptionLayout> layout_;
     double layoutDpi_ = 0.0;
     QImage frame_;
     bool frameValid_ = false;
+    quint64 frameGeneration_ = 0;  // counts the changes that make a frame stale
+    bool drawing_ = false;
+    bool stepWaiting_ = false;
+    // A frame drawn ahead reaches the label only while this lives.
+    std::shared_ptr<const int> lifetime_ = std::make_shared<const int>(0);
 };
 
 } // namespace qv
