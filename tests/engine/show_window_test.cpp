@@ -272,52 +272,6 @@ TEST_F(ShowOnTwoScreens, TheOtherScreensCountAsTheShow)
     EXPECT_TRUE(runUntil([this] { return !window_->isVisible(); }));
 }
 
-// Every screen shows the show, each picture fitted to its own screen: a random show
-// puts different pictures side by side, a custom show the same slide.
-TEST_F(ShowOnTwoScreens, AllScreensShowTheShowEachFittedToItsOwnSize)
-{
-    QDir().mkpath(dataDir_ + QStringLiteral("pictures"));
-    const QColor colours[] = {Qt::red, Qt::green, Qt::blue, Qt::yellow};
-    std::vector<test::ShowSlide> slides;
-    for (const QColor& colour : colours)
-        slides.push_back({picture(QStringLiteral("pictures/") + colour.name().mid(1) + QStringLiteral(".bmp"), colour), 1});
-    ASSERT_TRUE(test::writeFile(dataDir_ + QStringLiteral("quintavu.rss"),
-                                "\"Quintavue\",0,1,0,1,0,0,1,1\r\n\"" + QFile::encodeName(dataDir_ + "pictures")
-                                    + "\"\r\n\"/nowhere\"\r\n"));
-    writeShow(slides);
-    globalSettings().randomSpeedAdjuster = 0;  // the quickest transitions
-    for (const int randomFlag : {1, 0}) {
-        globalSettings().randomFlag = static_cast<std::int16_t>(randomFlag);
-        window_ = qvtour52::open();
-        ASSERT_EQ(window_->screenViews().size(), 1u);
-        ScreenView& other = *window_->screenViews().front();
-        EXPECT_EQ(other.screen(), QGuiApplication::screens().at(1));
-        EXPECT_EQ(other.geometry(), QGuiApplication::screens().at(1)->geometry());
-        // Several slide changes, looked at whenever both screens stand still.
-        const QStringList pairs = watch([&] {
-            const QString here = shownName(window_->image());
-            const QString there = shownName(other.image());
-            return here.isEmpty() || there.isEmpty() || window_->image().isDrawing() || other.image().isDrawing()
-                       ? QString()
-                       : here + QLatin1Char('|') + there;
-        }, 4, 20);
-        ASSERT_GE(pairs.size(), 4) << randomFlag;
-        for (const QString& pair : pairs)
-            EXPECT_TRUE(randomFlag == 0 || pair.section(QLatin1Char('|'), 0, 0) != pair.section(QLatin1Char('|'), 1))
-                << "the same picture on both screens: " << pair.toStdString();
-        if (randomFlag == 0) {
-            EXPECT_TRUE(runUntil([&] { return other.image().fileName() == window_->image().fileName(); }))
-                << pairs.join(QLatin1Char(' ')).toStdString();
-        }
-        // Each picture (4:3, as both screens) fills its own screen.
-        EXPECT_EQ(other.image().geometry(), QRect(QPoint(0, 0), other.size()));
-        EXPECT_EQ(window_->image().geometry(), window_->rect());
-        window_->close();
-        disposeRetiredWindows();
-        window_ = nullptr;
-    }
-}
-
 // A screen that goes takes its window along; one that comes gets one; when the main
 // screen goes, the show's own window moves to the screen that is left.
 TEST_F(ShowOnTwoScreens, ScreensThatComeAndGoDuringTheShow)

@@ -90,6 +90,9 @@ void FXImage::setPicture(PictureHandle picture)
 
 void FXImage::prepareFrame()
 {
+    // The redraw that follows replaces the frame on screen: a border change waiting to
+    // be painted must not show on its own meanwhile (nor change what the plan starts from).
+    frameStale_ = false;
     PreparedDrawing ready{currentPlan(), {}};
     if (ready.plan->size.isEmpty())
         return;
