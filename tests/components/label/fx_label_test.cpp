@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+#include <QThreadPool>
 #include <QWindow>
 
 #include <gtest/gtest.h>
@@ -125,6 +126,37 @@ TEST_F(LabelTest, ReceiverMayStartTheNextEffectFromNotify)
     EXPECT_EQ(runs, 3);
     EXPECT_EQ(label->textEffect(), 37);
     EXPECT_FALSE(label->isRunning());
+}
+
+// Once a frame is on screen, the next ones are drawn on a pool thread while the show
+// goes on: the label must end up showing the frame of its latest step, and a frame
+// still being drawn when the caption changes must never replace the new caption.
+TEST_F(LabelTest, FramesDrawnAheadShowTheLatestStepAndNeverOverwriteAChange)
+{
+    label->setTextEffect(9);
+    label->setRunning(true);
+    label->grab();
+    const milliseconds length = textEffectDuration(label->textEffectSettings());
+    const auto settle = [] {
+        for (int round = 0; round < 5; ++round) {
+            QThreadPool::globalInstance()->waitForDone();
+            QCoreApplication::processEvents();
+        }
+    };
+    const auto expected = [&] {
+        const CaptionLayout layout = layoutCaption(label->caption(), label->font(), QSizeF(label->size()),
+                                                   label->logicalDpiY());
+        return renderCaptionFrame(layout, label->look(), label->textEffectSettings(), label->progress());
+    };
+    for (const QString& caption : {QStringLiteral("Quintavue"), QStringLiteral("Other words entirely")}) {
+        play(*label, length / 4);
+        settle();
+        play(*label, milliseconds(16));  // one frame on its way
+        label->setCaption(caption);      // the first round changes nothing
+        label->grab();
+        settle();
+        EXPECT_LT(test::differingShare(label->grab().toImage(), expected()), 0.002) << caption.toStdString();
+    }
 }
 
 // Hidden as well: a show waiting for the end of a hidden caption must not stall.
