@@ -10,7 +10,10 @@
 #     thread by thread, so a thread that ends meanwhile (an idle worker) is left out.
 # Usage: bench/energy.sh BUILD_DIR [BEFORE_BUILD_DIR]
 # Run it on a quiet machine: the figures are processor time, which other work on the
-# machine inflates. The uptime load averages are printed with the results.
+# machine inflates. A build that knows QUINTAVUE_RANDOM_SEED draws the same pictures,
+# effects and sounds in every run; one that does not draws anew each time, and the
+# effects drawn move its figure by half or more. The uptime load averages are printed
+# with the results.
 set -euo pipefail
 after=$(realpath "${1:?usage: bench/energy.sh BUILD_DIR [BEFORE_BUILD_DIR]}")
 before=${2:+$(realpath "$2")}
@@ -47,7 +50,7 @@ pictures_only() {  # build dir
 # Runs the show of BUILD under Xvfb at SIZE and prints what MEASURE prints.
 run_show() {  # build size measure
   XDG_CONFIG_HOME="$work/home/config" XDG_DATA_HOME="$work/home/data" \
-  XDG_RUNTIME_DIR="$work/home/runtime" SDL_AUDIODRIVER=dummy \
+  XDG_RUNTIME_DIR="$work/home/runtime" SDL_AUDIODRIVER=dummy QUINTAVUE_RANDOM_SEED=1 \
   xvfb-run -a -s "-screen 0 ${2}x24" bash -c "
     '$1/bin/quintavue' /s 2>/dev/null & pid=\$!
     $3

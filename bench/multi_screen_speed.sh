@@ -62,7 +62,7 @@ show() {  # screens main-output delay-or-empty: starts the show, sets $pid and $
       > "$home/data/Quintavue/quintavu.rss"
   xrandr --output "$2" --primary
   env XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" XDG_RUNTIME_DIR="$home/run" \
-      SDL_AUDIODRIVER=dummy QUINTAVUE_FRAME_STATS=1 "$program" /s 2> "$home/log" & pid=$!
+      SDL_AUDIODRIVER=dummy QUINTAVUE_FRAME_STATS=1 QUINTAVUE_RANDOM_SEED=1 "$program" /s 2> "$home/log" & pid=$!
 }
 cpu() {  # title screens main-output
   show "$2" "$3" ""

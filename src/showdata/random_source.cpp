@@ -1,9 +1,26 @@
 #include "showdata/random_source.h"
 
 #include <chrono>
+#include <cstdlib>
+#include <optional>
 
 namespace qv {
 namespace {
+
+// QUINTAVUE_RANDOM_SEED makes every run draw the same sequence, so that measurements
+// of two builds, or of one and two screens, meet the same pictures, effects and sounds.
+std::optional<std::uint64_t> fixedSeed()
+{
+    static const std::optional<std::uint64_t> seed = []() -> std::optional<std::uint64_t> {
+        const char* const text = std::getenv("QUINTAVUE_RANDOM_SEED");
+        if (text == nullptr || *text == '\0')
+            return std::nullopt;
+        char* end = nullptr;
+        const unsigned long long value = std::strtoull(text, &end, 10);
+        return *end == '\0' ? std::optional<std::uint64_t>(value) : std::nullopt;
+    }();
+    return seed;
+}
 
 std::uint64_t clockSeed()
 {
@@ -14,7 +31,7 @@ RandomSource* installedSource = nullptr;
 
 } // namespace
 
-SeededRandom::SeededRandom() : engine_(clockSeed()) {}
+SeededRandom::SeededRandom() : engine_(fixedSeed().value_or(clockSeed())) {}
 
 double SeededRandom::next()
 {
@@ -26,7 +43,11 @@ double SeededRandom::next()
     }
 }
 
-void SeededRandom::reseedFromClock() { engine_.seed(clockSeed()); }
+void SeededRandom::reseedFromClock()
+{
+    if (!fixedSeed())
+        engine_.seed(clockSeed());
+}
 
 RandomSource& programRandom()
 {

@@ -10,7 +10,7 @@ class RandomSource {
 public:
     virtual ~RandomSource() = default;
     virtual double next() = 0;
-    // Starts a new sequence from the clock.
+    // Starts a new sequence from the clock (unless QUINTAVUE_RANDOM_SEED fixes it).
     virtual void reseedFromClock() = 0;
 };
 
