@@ -141,8 +141,11 @@ void FXLabel::invalidateFrame()
 // frame is still being drawn is taken up once it arrives.
 void FXLabel::drawAhead()
 {
-    if (!frameValid_) {
-        update();  // nothing drawn yet to keep on screen: drawn when painted
+    // Nothing drawn yet to keep on screen, or no screen to show it on (a hidden caption
+    // runs on so that the show waiting for its end goes on): drawn when painted.
+    if (!frameValid_ || !isVisible()) {
+        invalidateFrame();
+        update();
         return;
     }
     if (drawing_) {
