@@ -12,6 +12,7 @@
 #include <QScreen>
 
 #include <utility>
+#include <vector>
 
 namespace qv {
 namespace {
@@ -47,6 +48,23 @@ QImage composedFrame(const PictureHandle& picture, const BorderStyle& border, QS
     return frame;
 }
 
+// Device pixels to the widget's own, rounding outwards. Neighbours may meet once
+// rounded, so the rectangles are joined pairwise, which keeps the union cheap for
+// the many small cells of a dissolve.
+QRegion logicalRegion(const QRegion& changed, qreal scale)
+{
+    if (scale == 1.0 || changed.isEmpty())
+        return changed;
+    std::vector<QRegion> parts;
+    parts.reserve(static_cast<std::size_t>(changed.rectCount()));
+    for (const QRect& rect : changed)
+        parts.emplace_back(QRectF(QPointF(rect.topLeft()) / scale, QSizeF(rect.size()) / scale).toAlignedRect());
+    for (std::size_t step = 1; step < parts.size(); step *= 2)
+        for (std::size_t i = 0; i + step < parts.size(); i += 2 * step)
+            parts[i] += parts[i + step];
+    return parts.front();
+}
+
 } // namespace
 
 FXImage::FXImage(QWidget* parent) : QWidget(parent), player_(new TransitionPlayer(this))
@@ -56,9 +74,8 @@ FXImage::FXImage(QWidget* parent) : QWidget(parent), player_(new TransitionPlaye
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Only the part of the frame that changed is painted and sent to the screen.
-    connect(player_, &TransitionPlayer::frameChanged, this, [this](const QRect& changed) {
-        const qreal scale = devicePixelRatioF();
-        update(QRectF(QPointF(changed.topLeft()) / scale, QSizeF(changed.size()) / scale).toAlignedRect());
+    connect(player_, &TransitionPlayer::frameChanged, this, [this](const QRegion& changed) {
+        update(logicalRegion(changed, devicePixelRatioF()));
     });
     connect(player_, &TransitionPlayer::finished, this, &FXImage::onTransitionFinished);
 }

@@ -82,7 +82,7 @@ void TransitionPlayer::step()
         finishNow();
         return;
     }
-    const QRect changed = renderer_->advance(from_, to_, progress, frame_);
+    const QRegion changed = renderer_->advance(from_, to_, progress, frame_);
     if (!changed.isEmpty())
         stats_.frameDrawn();
     scheduleNextFrame(progress);

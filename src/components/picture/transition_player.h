@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPoint>
 #include <QRect>
+#include <QRegion>
 #include <QSize>
 #include <QTimer>
 
@@ -76,7 +77,7 @@ public:
 
 signals:
     // `changed`: the part of frame() that changed, in its pixels.
-    void frameChanged(const QRect& changed);
+    void frameChanged(const QRegion& changed);
     // Once per start(), after the final frame is in frame().
     void finished();
 

@@ -135,7 +135,8 @@ ThresholdGrid::ThresholdGrid(ThresholdFn threshold, CellUnits units, int grain,
     spanEnds_.resize(runs_.size());
     spanEndCount_.resize(patterns);
     startsNew_.resize(patterns);
-    turning_.resize(2 * patterns);
+    turning_.resize(2 * runs_.size());
+    turningBegin_.resize(patterns + 1);
     thresholds_.reserve(runs_.size());
     for (const Run& run : runs_)
         thresholds_.push_back(run.threshold);
@@ -150,46 +151,76 @@ std::uint32_t ThresholdGrid::nextTurn(std::uint32_t progress) const
     return next == thresholds_.end() ? 65537u : std::uint32_t{*next} + 1u;
 }
 
-QRect ThresholdGrid::composeTurning(const FramePixels& frame, std::uint32_t drawn, std::uint32_t progress) const
+QRegion ThresholdGrid::composeTurning(const FramePixels& frame, std::uint32_t drawn, std::uint32_t progress) const
 {
     const std::size_t patterns = spanEndCount_.size();
-    // Per pattern, the columns from the first to the last turning run: what the
-    // frame's changed rectangle spans on the rows of that pattern.
+    // Per pattern, the column spans of the cells that turn in between; neighbouring
+    // turning runs are joined, so a span never abuts the next.
+    std::size_t spanCount = 0;
     for (std::size_t k = 0; k < patterns; ++k) {
-        std::int32_t first = width_;
-        std::int32_t last = 0;
+        turningBegin_[k] = static_cast<std::int32_t>(spanCount);
         std::int32_t left = 0;
         for (auto i = static_cast<std::size_t>(patternRunBegin_[k]); i < static_cast<std::size_t>(patternRunBegin_[k + 1]); ++i) {
             const std::uint32_t threshold = runs_[i].threshold;
             if (threshold >= drawn && threshold < progress) {
-                first = std::min(first, left);
-                last = runs_[i].end;
+                if (spanCount > static_cast<std::size_t>(turningBegin_[k]) && turning_[2 * spanCount - 1] == left)
+                    turning_[2 * spanCount - 1] = runs_[i].end;
+                else {
+                    turning_[2 * spanCount] = left;
+                    turning_[2 * spanCount + 1] = runs_[i].end;
+                    ++spanCount;
+                }
             }
             left = runs_[i].end;
         }
-        turning_[2 * k] = first;
-        turning_[2 * k + 1] = last;
     }
-    QRect changed;
+    turningBegin_[patterns] = static_cast<std::int32_t>(spanCount);
     for (int y = 0; y < height_; ++y) {
         const auto pattern = static_cast<std::size_t>(patternOfCellRow_[static_cast<std::size_t>(y / cellHeight_)]);
-        const std::int32_t first = turning_[2 * pattern];
-        const std::int32_t last = turning_[2 * pattern + 1];
-        if (first >= last)
-            continue;
         const Pixel* newRow = frame.toRow(y);
         Pixel* out = frame.outRow(y);
-        std::int32_t x = 0;
-        for (auto i = static_cast<std::size_t>(patternRunBegin_[pattern]); x < last; ++i) {
-            const std::int32_t end = runs_[i].end;
-            const std::uint32_t threshold = runs_[i].threshold;
-            if (threshold >= drawn && threshold < progress)
-                copyPixels(out + x, newRow + x, end - x);
-            x = end;
-        }
-        changed |= QRect(first, y, last - first, 1);
+        for (auto s = static_cast<std::size_t>(turningBegin_[pattern]); s < static_cast<std::size_t>(turningBegin_[pattern + 1]); ++s)
+            copyPixels(out + turning_[2 * s], newRow + turning_[2 * s], turning_[2 * s + 1] - turning_[2 * s]);
     }
-    return changed;
+    return changedRegion();
+}
+
+QRegion ThresholdGrid::changedRegion() const
+{
+    // Neighbouring cell rows of one pattern change alike and make one band of
+    // rectangles: the bands come top to bottom, each left to right, as QRegion keeps them.
+    changedRects_.clear();
+    std::int64_t changedArea = 0;
+    QRect bounding;
+    const auto cellRows = static_cast<int>(patternOfCellRow_.size());
+    for (int row = 0; row < cellRows;) {
+        const std::int32_t pattern = patternOfCellRow_[static_cast<std::size_t>(row)];
+        int endRow = row + 1;
+        while (endRow < cellRows && patternOfCellRow_[static_cast<std::size_t>(endRow)] == pattern)
+            ++endRow;
+        const int top = row * cellHeight_;
+        const int bandHeight = std::min(endRow * cellHeight_, height_) - top;
+        const auto k = static_cast<std::size_t>(pattern);
+        for (auto s = static_cast<std::size_t>(turningBegin_[k]); s < static_cast<std::size_t>(turningBegin_[k + 1]); ++s) {
+            const QRect rect(turning_[2 * s], top, turning_[2 * s + 1] - turning_[2 * s], bandHeight);
+            changedRects_.push_back(rect);
+            changedArea += std::int64_t{rect.width()} * rect.height();
+            bounding |= rect;
+        }
+        row = endRow;
+    }
+    if (changedRects_.empty())
+        return {};
+    // Every rectangle costs the painter and the display a request of its own: a
+    // dissolve's few scattered cells are worth sending one by one, a crowd of them
+    // or a nearly solid block are cheaper as their bounding rectangle.
+    const auto rects = static_cast<std::int64_t>(changedRects_.size());
+    const std::int64_t boundingArea = std::int64_t{bounding.width()} * bounding.height();
+    if (rects > kMostChangedRects || changedArea + rects * kPixelsPerRect >= boundingArea)
+        return bounding;
+    QRegion region;
+    region.setRects(changedRects_.data(), static_cast<int>(rects));
+    return region;
 }
 
 void ThresholdGrid::prepareSpans(std::uint32_t progress) const

@@ -3,6 +3,7 @@
 #include "components/transitions/effect_recipe.h"
 
 #include <QRect>
+#include <QRegion>
 #include <QSize>
 
 #include <cstdint>
@@ -29,8 +30,9 @@ public:
 
     // Brings a frame composed at progress `drawn` to `progress` (drawn <= progress):
     // copies from the new picture only the cells that turn in between, and returns
-    // the rectangle they cover (empty when none turns).
-    QRect composeTurning(const FramePixels& frame, std::uint32_t drawn, std::uint32_t progress) const;
+    // the part of the frame they cover (empty when none turns): the cells themselves
+    // while they are few, else their bounding rectangle.
+    QRegion composeTurning(const FramePixels& frame, std::uint32_t drawn, std::uint32_t progress) const;
     // The least progress above `progress` at which some cell turns; above 65536 when
     // none is left.
     std::uint32_t nextTurn(std::uint32_t progress) const;
@@ -44,7 +46,12 @@ private:
         std::int32_t end; // one past the run's last pixel column
     };
 
-    void addCellRow(const std::vector<std::uint16_t>& thresholds);
+    // Past this many rectangles, or when they cover nearly as much as their bounding
+    // rectangle, a change is reported as that rectangle.
+    static constexpr std::int64_t kMostChangedRects = 1024;
+    static constexpr std::int64_t kPixelsPerRect = 1024;
+
+    QRegion changedRegion() const; // of the spans composeTurning() found
 
     int width_ = 0;
     int height_ = 0;
@@ -59,7 +66,9 @@ private:
     mutable std::vector<std::int32_t> spanEnds_;     // per pattern: ends of alternating spans
     mutable std::vector<std::int32_t> spanEndCount_; // per pattern
     mutable std::vector<std::uint8_t> startsNew_;    // per pattern: first span is new
-    mutable std::vector<std::int32_t> turning_;      // per pattern: begin, end of turning columns
+    mutable std::vector<std::int32_t> turning_;      // begin, end of each turning span
+    mutable std::vector<std::int32_t> turningBegin_; // per pattern: its first span in turning_
+    mutable std::vector<QRect> changedRects_;
 };
 
 } // namespace qv::transitions

@@ -162,7 +162,7 @@ void TransitionRenderer::render(const QImage& from, const QImage& to, double pro
     impl_->compose(FramePixels(from, to, out), p);
 }
 
-QRect TransitionRenderer::advance(const QImage& from, const QImage& to, double progress, QImage& out)
+QRegion TransitionRenderer::advance(const QImage& from, const QImage& to, double progress, QImage& out)
 {
     if (!impl_)
         return {};
@@ -179,7 +179,7 @@ QRect TransitionRenderer::advance(const QImage& from, const QImage& to, double p
     if (grid != nullptr && drawn && *drawn <= target)
         return grid->composeTurning(FramePixels(from, to, out), *drawn, target);
     render(from, to, p, out);
-    return QRect(QPoint(0, 0), size);
+    return QRegion(QRect(QPoint(0, 0), size));
 }
 
 double TransitionRenderer::nextChange(double progress) const

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QRect>
+#include <QRegion>
 #include <QSize>
 
 #include <cstdint>
@@ -41,7 +42,7 @@ public:
     // of this renderer's previous advance() (its first call draws the whole frame)
     // and is brought to `progress`, redrawing only what differs. Returns the part of
     // `out` that changed, empty when the frame at `progress` looks the same.
-    QRect advance(const QImage& from, const QImage& to, double progress, QImage& out);
+    QRegion advance(const QImage& from, const QImage& to, double progress, QImage& out);
     // The least progress above `progress` at which the frame looks different; above
     // 1 when nothing changes before the end. Effects that move the pictures change
     // all the time and give `progress` itself.
