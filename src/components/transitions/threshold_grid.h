@@ -47,9 +47,11 @@ private:
     };
 
     // Past this many rectangles, or when they cover nearly as much as their bounding
-    // rectangle, a change is reported as that rectangle.
+    // rectangle, a change is reported as that rectangle. Painting and sending one
+    // rectangle of a region cost about as much as copying 4,000 pixels more (at
+    // 3840x2160 under X11: 6 us per 16x16 cell against 13 ms for the whole screen).
     static constexpr std::int64_t kMostChangedRects = 1024;
-    static constexpr std::int64_t kPixelsPerRect = 1024;
+    static constexpr std::int64_t kPixelsPerRect = 4096;
 
     QRegion changedRegion() const; // of the spans composeTurning() found
 
