@@ -135,10 +135,28 @@ QTransform glyphTransform(const QRectF& box, const GlyphPose& pose)
     return m;
 }
 
-std::vector<PosedGlyph> poseGlyphs(const CaptionLayout& layout, const text_effects::Definition& effect, double t, int shape)
+double clampedProgress(double progress)
 {
-    std::vector<PosedGlyph> posed;
-    posed.reserve(layout.glyphs.size());
+    return std::isfinite(progress) ? std::clamp(progress, 0.0, 1.0) : 1.0;
+}
+
+text_effects::FrameContext frameContextAt(const CaptionLayout& layout, double t, int shape)
+{
+    text_effects::FrameContext context;
+    context.t = t;
+    context.shape = shape;
+    context.textBounds = layout.textBounds;
+    context.area = layout.area;
+    context.lineHeight = layout.lineHeight;
+    context.outlineWidth = layout.outlineWidth;
+    context.blankText = std::all_of(layout.glyphs.begin(), layout.glyphs.end(),
+                                    [](const CaptionGlyph& g) { return g.blank; });
+    context.boxes = layout.boxes;
+    return context;
+}
+
+text_effects::GlyphContext glyphContextAt(const CaptionLayout& layout, double t, int shape)
+{
     text_effects::GlyphContext context;
     context.count = static_cast<int>(layout.glyphs.size());
     context.t = t;
@@ -146,6 +164,14 @@ std::vector<PosedGlyph> poseGlyphs(const CaptionLayout& layout, const text_effec
     context.textBounds = layout.textBounds;
     context.area = layout.area;
     context.lineHeight = layout.lineHeight;
+    return context;
+}
+
+std::vector<PosedGlyph> poseGlyphs(const CaptionLayout& layout, const text_effects::Definition& effect, double t, int shape)
+{
+    std::vector<PosedGlyph> posed;
+    posed.reserve(layout.glyphs.size());
+    text_effects::GlyphContext context = glyphContextAt(layout, t, shape);
     for (const CaptionGlyph& glyph : layout.glyphs) {
         context.box = glyph.box;
         const GlyphPose pose = effect.glyph(context);
@@ -224,7 +250,45 @@ QImage withBackground(const QImage& text, const CaptionLook& look, double opacit
     return image;
 }
 
+bool operator==(const GlyphPose& a, const GlyphPose& b)
+{
+    return a.offset == b.offset && a.scaleX == b.scaleX && a.scaleY == b.scaleY && a.rotation == b.rotation
+        && a.pivot == b.pivot && a.opacity == b.opacity && a.fillOpacity == b.fillOpacity
+        && a.penOpacity == b.penOpacity && a.highlight == b.highlight && a.tint == b.tint
+        && a.substitute == b.substitute;
+}
+
+bool operator==(const FramePose& a, const FramePose& b)
+{
+    return a.transform == b.transform && a.clip == b.clip && a.opacity == b.opacity && a.highlight == b.highlight
+        && a.blurRadius == b.blurRadius && a.mosaicBlock == b.mosaicBlock && a.caretX == b.caretX;
+}
+
 } // namespace
+
+bool sameCaptionFrame(const CaptionLayout& layout, const TextEffectSettings& effect, double progressA,
+                      double progressB)
+{
+    const double a = clampedProgress(progressA);
+    const double b = clampedProgress(progressB);
+    if (a == b)
+        return true;
+    const int shape = clampedShape(effect.b);
+    const text_effects::Definition& definition = text_effects::definition(effect.number);
+    if (!(definition.frame(frameContextAt(layout, a, shape)) == definition.frame(frameContextAt(layout, b, shape))))
+        return false;
+    text_effects::GlyphContext atA = glyphContextAt(layout, a, shape);
+    text_effects::GlyphContext atB = glyphContextAt(layout, b, shape);
+    for (const CaptionGlyph& glyph : layout.glyphs) {
+        atA.box = glyph.box;
+        atB.box = glyph.box;
+        if (!glyph.blank && !(definition.glyph(atA) == definition.glyph(atB)))
+            return false;
+        ++atA.index;
+        ++atB.index;
+    }
+    return true;
+}
 
 QImage renderCaptionFrame(const CaptionLayout& layout, const CaptionLook& look, const TextEffectSettings& effect,
                           double progress)
@@ -232,21 +296,10 @@ QImage renderCaptionFrame(const CaptionLayout& layout, const CaptionLook& look, 
     QImage layer = blankImage(layout);
     if (layer.isNull())
         return layer;
-    const double t = std::isfinite(progress) ? std::clamp(progress, 0.0, 1.0) : 1.0;
+    const double t = clampedProgress(progress);
     const int shape = clampedShape(effect.b);
     const text_effects::Definition& definition = text_effects::definition(effect.number);
-
-    text_effects::FrameContext frameContext;
-    frameContext.t = t;
-    frameContext.shape = shape;
-    frameContext.textBounds = layout.textBounds;
-    frameContext.area = layout.area;
-    frameContext.lineHeight = layout.lineHeight;
-    frameContext.outlineWidth = layout.outlineWidth;
-    frameContext.blankText = std::all_of(layout.glyphs.begin(), layout.glyphs.end(),
-                                         [](const CaptionGlyph& g) { return g.blank; });
-    frameContext.boxes = layout.boxes;
-    const FramePose frame = definition.frame(frameContext);
+    const FramePose frame = definition.frame(frameContextAt(layout, t, shape));
 
     {
         QPainter painter(&layer);

@@ -14,6 +14,13 @@ namespace qv {
 QImage renderCaptionFrame(const CaptionLayout& layout, const CaptionLook& look, const TextEffectSettings& effect,
                           double progress);
 
+// True when the frames at the two moments are the same: every letter and the caption
+// as a whole stand in the same pose. Far cheaper than drawing either frame, so an
+// effect that holds still for a while (letters waiting their turn, a settled tail)
+// need not be drawn again.
+bool sameCaptionFrame(const CaptionLayout& layout, const TextEffectSettings& effect, double progressA,
+                      double progressB);
+
 // The caption at rest, every letter in its place: what every effect arrives at.
 QImage renderRestingCaption(const CaptionLayout& layout, const CaptionLook& look);
 

@@ -118,6 +118,10 @@ void FXLabel::advanceAnimation()
     const double fraction = length.count() > 0 ? static_cast<double>(elapsed.count()) / static_cast<double>(length.count()) : 1.0;
     progress_ = std::clamp(fraction, 0.0, 1.0);
     if (progress_ < 1.0) {
+        // Letters waiting their turn or already settled: the frame last asked for is
+        // this step's frame too.
+        if (frameValid_ && sameCaptionFrame(*currentLayout(), effect_, drawnProgress_, progress_))
+            return;
         drawAhead();
         return;
     }
@@ -153,6 +157,7 @@ void FXLabel::drawAhead()
         return;
     }
     drawing_ = true;
+    drawnProgress_ = progress_;
     const quint64 generation = frameGeneration_;
     const std::weak_ptr<const int> alive = lifetime_;
     const bool started = QThreadPool::globalInstance()->tryStart(
@@ -241,6 +246,7 @@ void FXLabel::paintEvent(QPaintEvent*)
             return running_ ? renderCaptionFrame(*layout, look_, effect_, progress_) : renderRestingCaption(*layout, look_);
         });
         frameValid_ = true;
+        drawnProgress_ = running_ ? progress_ : 1.0;
     }
     QPainter painter(this);
     // A window of its own has nothing beneath it to show through; an opaque label

@@ -105,6 +105,7 @@ private:
     double layoutDpi_ = 0.0;
     QImage frame_;
     bool frameValid_ = false;
+    double drawnProgress_ = 1.0;   // the moment frame_ shows, or is being drawn for
     quint64 frameGeneration_ = 0;  // counts the changes that make a frame stale
     bool drawing_ = false;
     bool stepWaiting_ = false;

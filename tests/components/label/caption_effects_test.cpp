@@ -62,6 +62,32 @@ TEST_P(EveryEffect, LastFrameCoversPlainlyDrawnText)
     EXPECT_LT(missed, solid / 50) << textEffectName(GetParam()).toStdString();
 }
 
+// The label skips drawing a step that poses every letter as the last frame did: that
+// frame must then be the step's frame, pixel for pixel. Across all effects some steps
+// must be skipped, or the check saves nothing.
+TEST(CaptionEffects, MomentsThatPoseAlikeDrawAlike)
+{
+    const CaptionLayout layout = testLayout();
+    int alike = 0;
+    for (int effect = 1; effect <= kTextEffectCount; ++effect) {
+        const TextEffectSettings settings{effect, 2, 10};
+        double drawn = 0.0;
+        QImage frame = renderCaptionFrame(layout, CaptionLook{}, settings, drawn);
+        for (int step = 1; step <= 40; ++step) {
+            const double progress = step / 40.0;
+            if (!sameCaptionFrame(layout, settings, drawn, progress)) {
+                drawn = progress;
+                frame = renderCaptionFrame(layout, CaptionLook{}, settings, drawn);
+                continue;
+            }
+            ++alike;
+            ASSERT_EQ(frame, renderCaptionFrame(layout, CaptionLook{}, settings, progress))
+                << textEffectName(effect).toStdString() << " at " << progress;
+        }
+    }
+    EXPECT_GT(alike, 20);
+}
+
 TEST(CaptionEffects, MiddleFramesOfAnyTwoEffectsDiffer)
 {
     const CaptionLayout layout = testLayout();
