@@ -127,8 +127,11 @@ void FXLabel::advanceAnimation()
     }
     running_ = false;
     frameTimer_.stop();
-    invalidateFrame();
-    update();
+    // The resting caption is drawn ahead too (a few milliseconds for a large one, which
+    // other screens' transitions would wait for); the run's last frame, all but the
+    // same, stays until it comes. A frame of the run still being drawn is not wanted.
+    ++frameGeneration_;
+    drawAhead();
     // Last, because a receiver may restart the effect or delete the label.
     emit Notify();
 }
@@ -139,10 +142,10 @@ void FXLabel::invalidateFrame()
     ++frameGeneration_;
 }
 
-// The next frame of a running effect is drawn on a pool thread while this thread
-// goes on (other screens' transitions run here); the frame on screen stays until it
-// arrives. A frame that a change overtook is dropped, and a step that comes while a
-// frame is still being drawn is taken up once it arrives.
+// The next frame of a running effect, or the resting caption at its end, is drawn on
+// a pool thread while this thread goes on (other screens' transitions run here); the
+// frame on screen stays until it arrives. A frame that a change overtook is dropped,
+// and a step that comes while a frame is still being drawn is taken up once it arrives.
 void FXLabel::drawAhead()
 {
     // Nothing drawn yet to keep on screen, or no screen to show it on (a hidden caption
@@ -157,12 +160,14 @@ void FXLabel::drawAhead()
         return;
     }
     drawing_ = true;
-    drawnProgress_ = progress_;
+    drawnProgress_ = running_ ? progress_ : 1.0;
     const quint64 generation = frameGeneration_;
     const std::weak_ptr<const int> alive = lifetime_;
     const bool started = QThreadPool::globalInstance()->tryStart(
-        [label = this, alive, generation, layout = currentLayout(), look = look_, effect = effect_, progress = progress_] {
-            QImage frame = renderCaptionFrame(*layout, look, effect, progress);
+        [label = this, alive, generation, layout = currentLayout(), look = look_, effect = effect_,
+         progress = progress_, running = running_] {
+            QImage frame = running ? renderCaptionFrame(*layout, look, effect, progress)
+                                   : renderRestingCaption(*layout, look);
             QCoreApplication* const application = QCoreApplication::instance();
             if (application == nullptr)
                 return;
@@ -184,11 +189,11 @@ void FXLabel::drawAhead()
 void FXLabel::frameDrawnAhead(quint64 generation, QImage frame)
 {
     drawing_ = false;
-    if (generation == frameGeneration_ && running_) {
+    if (generation == frameGeneration_) {
         frame_ = std::move(frame);
         update();
     }
-    if (std::exchange(stepWaiting_, false) && running_)
+    if (std::exchange(stepWaiting_, false))
         drawAhead();
 }
 

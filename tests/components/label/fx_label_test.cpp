@@ -48,6 +48,15 @@ protected:
         }
     }
 
+    // Lets the frames being drawn on pool threads arrive.
+    static void settle()
+    {
+        for (int round = 0; round < 5; ++round) {
+            QThreadPool::globalInstance()->waitForDone();
+            QCoreApplication::processEvents();
+        }
+    }
+
     QImage restingImage(const FXLabel& l) const
     {
         const CaptionLayout layout = layoutCaption(l.caption(), l.font(), QSizeF(l.size()), l.logicalDpiY());
@@ -80,6 +89,7 @@ TEST_P(EveryEffectInTheLabel, PlaysToItsEndAndNotifiesOnce)
     EXPECT_EQ(notified.count(), 1);
     EXPECT_FALSE(label->isRunning());
     EXPECT_DOUBLE_EQ(label->progress(), 1.0);
+    settle();
     EXPECT_LT(test::differingShare(label->grab().toImage(), restingImage(*label)), 0.002);
 
     play(*label, milliseconds(3000));
@@ -137,12 +147,6 @@ TEST_F(LabelTest, FramesDrawnAheadShowTheLatestStepAndNeverOverwriteAChange)
     label->setRunning(true);
     label->grab();
     const milliseconds length = textEffectDuration(label->textEffectSettings());
-    const auto settle = [] {
-        for (int round = 0; round < 5; ++round) {
-            QThreadPool::globalInstance()->waitForDone();
-            QCoreApplication::processEvents();
-        }
-    };
     const auto expected = [&] {
         const CaptionLayout layout = layoutCaption(label->caption(), label->font(), QSizeF(label->size()),
                                                    label->logicalDpiY());
