@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QJsonArray>
@@ -25,17 +24,7 @@
 
 namespace {
 
-bool within(int milliseconds, const std::function<bool()>& done)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-        if (timer.elapsed() > milliseconds)
-            return false;
-        QThread::msleep(50);
-    }
-    return true;
-}
+using qv::test::within;
 
 // A tool of the desktop, run to its end; its output, or nothing if it failed.
 QByteArray run(const QString& tool, const QStringList& arguments)
@@ -46,6 +35,9 @@ QByteArray run(const QString& tool, const QStringList& arguments)
         return {};
     return process.readAllStandardOutput();
 }
+
+// Whether sway carried the command out.
+bool sway(const QStringList& arguments) { return !run(QStringLiteral("swaymsg"), arguments).isNull(); }
 
 // What sway answers, as JSON.
 QJsonDocument swaymsg(const QStringList& arguments)
@@ -185,9 +177,7 @@ TEST_F(MultiScreenWayland, ShowCoversEveryOutputRefusesWhatItCannotDoAndEndsOnAK
 {
     // Two outputs of different sizes.
     ASSERT_EQ(outputs().size(), 2U);
-    ASSERT_FALSE(run(QStringLiteral("swaymsg"), {QStringLiteral("output"), QStringLiteral("WL-2"), QStringLiteral("mode"),
-                                                 QStringLiteral("1024x768")})
-                     .isNull());
+    ASSERT_TRUE(sway(QStringLiteral("output WL-2 mode 1024x768").split(u' ')));
     writeRandomShow();
     start(show_, {QStringLiteral("/s")});
 
@@ -217,11 +207,9 @@ TEST_F(MultiScreenWayland, ShowCoversEveryOutputRefusesWhatItCannotDoAndEndsOnAK
     EXPECT_EQ(viewsOf(showPid()).size(), windows);
 
     // An output plugged in is covered within a moment; one unplugged takes its window.
-    ASSERT_FALSE(run(QStringLiteral("swaymsg"), {QStringLiteral("create_output")}).isNull());
+    ASSERT_TRUE(sway({QStringLiteral("create_output")}));
     EXPECT_TRUE(within(4000, [&] { return uncovered().isEmpty(); })) << "uncovered: " << uncovered().toStdString();
-    ASSERT_FALSE(run(QStringLiteral("swaymsg"), {QStringLiteral("-s"), qEnvironmentVariable("QV_SWAY_HOST"),
-                                                 QStringLiteral("[title=\"wlroots - WL-2\"] kill")})
-                     .isNull());
+    ASSERT_TRUE(sway({QStringLiteral("-s"), qEnvironmentVariable("QV_SWAY_HOST"), QStringLiteral("[title=\"wlroots - WL-2\"] kill")}));
     EXPECT_TRUE(within(4000, [&] { return outputs().size() == 2 && viewsOf(showPid()).size() == 2; }))
         << viewsOf(showPid()).size() << " windows on " << outputs().size() << " outputs";
     EXPECT_TRUE(showRunning());

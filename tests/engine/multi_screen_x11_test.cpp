@@ -23,11 +23,11 @@ using qv::test::within;
 const QRect kLaptop(0, 0, 1280, 800);
 const QRect kSecond(1280, 0, 1024, 768);
 
-bool xrandr(const QStringList& arguments)
+bool xrandr(const QString& arguments)
 {
     QProcess tool;
     tool.setProcessChannelMode(QProcess::ForwardedChannels);
-    tool.start(QStringLiteral("xrandr"), arguments);
+    tool.start(QStringLiteral("xrandr"), arguments.split(u' '));
     return tool.waitForFinished(10000) && tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
 }
 
@@ -97,11 +97,8 @@ protected:
         if (IsSkipped())
             return;
         // The two monitors as the harness set them up, whatever an earlier test changed.
-        ASSERT_TRUE(xrandr({QStringLiteral("--output"), QStringLiteral("DUMMY2"), QStringLiteral("--off"),
-                            QStringLiteral("--output"), QStringLiteral("DUMMY0"), QStringLiteral("--mode"),
-                            QStringLiteral("1280x800"), QStringLiteral("--pos"), QStringLiteral("0x0"),
-                            QStringLiteral("--output"), QStringLiteral("DUMMY1"), QStringLiteral("--mode"),
-                            QStringLiteral("1024x768"), QStringLiteral("--pos"), QStringLiteral("1280x0")}))
+        ASSERT_TRUE(xrandr(QStringLiteral("--output DUMMY2 --off --output DUMMY0 --mode 1280x800 --pos 0x0 "
+                                          "--output DUMMY1 --mode 1024x768 --pos 1280x0")))
             << "not the two-monitor server of tests/support/with_two_monitor_x.sh";
     }
 
@@ -159,7 +156,7 @@ TEST_F(MultiScreenX11, RandomShowGivesEachMonitorItsOwnPictureAndFollowsMonitors
     EXPECT_NE(colourAt(shot, kLaptop), colourAt(shot, kSecond)) << "the same picture on both monitors";
 
     // Unplugged: its window goes with it, the show goes on.
-    ASSERT_TRUE(xrandr({QStringLiteral("--output"), QStringLiteral("DUMMY1"), QStringLiteral("--off")}));
+    ASSERT_TRUE(xrandr(QStringLiteral("--output DUMMY1 --off")));
     EXPECT_TRUE(within(3000, [&] { return windowsOutside({kLaptop}) == 0; })) << "a window stays where the monitor was";
     EXPECT_TRUE(program_.running());
     EXPECT_TRUE(fittedTo(desk(), kLaptop));
@@ -167,9 +164,8 @@ TEST_F(MultiScreenX11, RandomShowGivesEachMonitorItsOwnPictureAndFollowsMonitors
     // Plugged in (another output, another size): covered within a moment, then its
     // own picture fitted to its size.
     const QRect plugged(1280, 0, 800, 600);
-    ASSERT_TRUE(xrandr({QStringLiteral("--addmode"), QStringLiteral("DUMMY2"), QStringLiteral("800x600")}));
-    ASSERT_TRUE(xrandr({QStringLiteral("--output"), QStringLiteral("DUMMY2"), QStringLiteral("--mode"),
-                        QStringLiteral("800x600"), QStringLiteral("--pos"), QStringLiteral("1280x0")}));
+    ASSERT_TRUE(xrandr(QStringLiteral("--addmode DUMMY2 800x600")));
+    ASSERT_TRUE(xrandr(QStringLiteral("--output DUMMY2 --mode 800x600 --pos 1280x0")));
     EXPECT_TRUE(within(3000, [&] { return !bareRootAt(desk(), plugged); })) << "the plugged-in monitor stays bare";
     within(10000, [&] { return fittedTo(desk(), plugged); });  // its first transition included
     shot = desk();

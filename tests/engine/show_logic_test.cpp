@@ -83,10 +83,8 @@ TEST(PlayOrder, EveryPassUsesEachItemOnceAndANewCountStartsANewPass)
     PlayOrder order;
     EXPECT_EQ(onePass(order, 4, false, random), (std::vector<int>{1, 2, 3, 4}));
     EXPECT_EQ(onePass(order, 4, false, random), (std::vector<int>{1, 2, 3, 4}));
-    EXPECT_EQ(order.next(5, false, random), 1);
-    EXPECT_EQ(order.next(5, false, random), 2);
-    EXPECT_EQ(order.next(2, false, random), 1);
-    EXPECT_EQ(order.next(8, false, random), 1);
+    for (const auto& [count, expected] : {std::pair{5, 1}, {5, 2}, {2, 1}, {8, 1}})
+        EXPECT_EQ(order.next(count, false, random), expected) << count;
     EXPECT_EQ(random.reseeds, 0);
     for (int pass = 0; pass < 3; ++pass) {
         std::vector<int> items = onePass(order, 9, true, random);
@@ -232,14 +230,14 @@ TEST(SlideClock, TellsHowLongTheSlideStillStands)
 TEST(BadPicture, EachCodeHasItsReason)
 {
     const QString path = QStringLiteral("/p/a.jpg");
-    EXPECT_EQ(badPictureText(path, -1, 3), path + QStringLiteral("  could not be displayed because --  Cannot find the image file"));
-    EXPECT_EQ(badPictureText(path, -7, 3),
-              path + QStringLiteral("  could not be displayed because --  Cannot allocate memory for the image"));
-    EXPECT_EQ(badPictureText(path, -8, 3), path + QStringLiteral("  could not be displayed because --  "));
+    const QString because = path + QStringLiteral("  could not be displayed because --  ");
+    const std::pair<int, std::optional<QString>> cases[] = {
+        {-1, because + QStringLiteral("Cannot find the image file")},
+        {-7, because + QStringLiteral("Cannot allocate memory for the image")},
+        {-8, because}, {-9, std::nullopt}, {0, std::nullopt}, {5, std::nullopt}};
+    for (const auto& [code, expected] : cases)
+        EXPECT_EQ(badPictureText(path, code, 3), expected) << code;
     EXPECT_EQ(badPictureText(path, -2, 0), QStringLiteral("The screen saver can not find any pictures to display."));
-    EXPECT_FALSE(badPictureText(path, -9, 3).has_value());
-    EXPECT_FALSE(badPictureText(path, 0, 3).has_value());
-    EXPECT_FALSE(badPictureText(path, 5, 3).has_value());
 
     // Fitted into a narrow screen, the path gives way and the reason stays whole.
     const auto characters = [](const QString& text) { return static_cast<double>(text.size()); };
@@ -311,11 +309,8 @@ TEST(PasswordPrompt, TheKeysThatSetThePasswordOpenIt)
     const std::optional<KeyboardLayout> us = KeyboardLayout::fromNames(QStringLiteral("us"));
     ASSERT_TRUE(us.has_value());
     // Stored as the dialog keeps it: each key's unshifted character, upper-cased.
-    const QString stored = QStringLiteral("HI1");
-    EXPECT_TRUE(typedPasswordMatches(QStringLiteral("hi!"), stored, *us));  // typed as it was set
-    EXPECT_TRUE(typedPasswordMatches(QStringLiteral("Hi1"), stored, *us));
-    EXPECT_FALSE(typedPasswordMatches(QStringLiteral("hi"), stored, *us));
-    EXPECT_FALSE(typedPasswordMatches(QStringLiteral("hi@"), stored, *us));
+    for (const auto& [typed, matches] : {std::pair{"hi!", true}, {"Hi1", true}, {"hi", false}, {"hi@", false}})
+        EXPECT_EQ(typedPasswordMatches(QLatin1String(typed), QStringLiteral("HI1"), *us), matches) << typed;
     // A character no key types never matches, even a stored password of such characters.
     EXPECT_FALSE(typedPasswordMatches(QString(QChar(0x4E2D)), QString(QChar(0)), *us));
 }

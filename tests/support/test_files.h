@@ -4,17 +4,33 @@
 // need no X server, and the text of a custom show file.
 #include <QByteArray>
 #include <QColor>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QSettings>
 #include <QString>
+#include <QThread>
 
 #include <csignal>
+#include <functional>
 #include <vector>
 
 #include <sys/resource.h>
 
 namespace qv::test {
+
+// Polls `done` until it holds (true) or `milliseconds` have passed (false).
+inline bool within(int milliseconds, const std::function<bool()>& done)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!done()) {
+        if (timer.elapsed() > milliseconds)
+            return false;
+        QThread::msleep(20);
+    }
+    return true;
+}
 
 // While it lives, no file of the process may grow beyond `bytes`: a write past that
 // fails as on a full disk (the signal such a write raises is ignored meanwhile).

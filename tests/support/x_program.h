@@ -31,19 +31,6 @@ struct DisplayCloser {
 // The test's own connection to the X server, closed when the test ends.
 using DisplayConnection = std::unique_ptr<Display, DisplayCloser>;
 
-// Polls `done` until it holds (true) or `milliseconds` have passed (false).
-inline bool within(int milliseconds, const std::function<bool()>& done)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-        if (timer.elapsed() > milliseconds)
-            return false;
-        QThread::msleep(20);
-    }
-    return true;
-}
-
 // The program's windows come and go while a test looks at them: a request about one
 // that has just gone is no failure (Xlib's own handler would end the test process).
 inline int ignoreVanishedWindows(Display* display, XErrorEvent* error)
