@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <tuple>
 
 namespace qv {
@@ -30,12 +31,9 @@ TEST(DataSheet, NumbersAreRightAlignedAndFieldsKeepTheirColumns)
     SlideRecord slide{QStringLiteral("/pictures/holiday/beach-at-dawn.jpg"),
                       QStringLiteral("A description of forty characters long!!"),
                       15, 0, 1234, QStringLiteral("Sound Off"), 1};
-    const QString seven = dataSheetSlideLine(7, slide);
-    const QString big = dataSheetSlideLine(123, slide);
-    EXPECT_EQ(seven.left(5), QStringLiteral("   7 "));
-    EXPECT_EQ(big.left(5), QStringLiteral(" 123 "));
-    EXPECT_EQ(dataSheetSlideLine(12345, slide).left(6), QStringLiteral("12345 "));
-    EXPECT_EQ(seven.mid(5),
+    for (const auto& [n, start] : {std::pair{7, "   7 "}, {123, " 123 "}, {12345, "12345 "}})
+        EXPECT_EQ(dataSheetSlideLine(n, slide).left(int(std::strlen(start))), QLatin1String(start));
+    EXPECT_EQ(dataSheetSlideLine(7, slide).mid(5),
               QStringLiteral("..each-at-dawn.jpg|A description of f|15 |None     |123|Sound Off         |Yes "));
     slide.effect = 500;  // a hand-edited number outside the catalogue prints as itself
     slide.audioLoop = 2;
@@ -45,9 +43,7 @@ TEST(DataSheet, NumbersAreRightAlignedAndFieldsKeepTheirColumns)
     show.resizeSlides(2);
     const QStringList lines = dataSheetLines(show, QStringLiteral("trip.css"), QDateTime::currentDateTime());
     ASSERT_EQ(lines.size(), 7);
-    EXPECT_TRUE(lines[0].contains(QStringLiteral("Quintavue")));
     EXPECT_EQ(lines[3], QStringLiteral("     Picture           |Description       |Del|Effect   |Spd|Audio (wav,mid)   |Loop"));
-    EXPECT_EQ(lines[4], QStringLiteral("     ") + QString(79, QLatin1Char('-')));
     EXPECT_EQ(lines[3].size(), lines[5].size());
 }
 
