@@ -166,9 +166,8 @@ TEST_F(OptionsWindowTest, OkStoresEverythingAndTheCloseBoxOnlyKeepsMemory)
     control<QPushButton>(&window, QStringLiteral("SSCommand3"))->click();
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(globalSettings().showBorder, 0);
-    EXPECT_EQ(storedValue("show_border").toString(), QStringLiteral("0"));
-    EXPECT_EQ(storedValue("presentation_mode").toString(), QStringLiteral("1"));
-    EXPECT_EQ(storedValue("screens").toString(), QStringLiteral("1"));
+    for (const auto& [key, value] : {std::pair{"show_border", "0"}, {"presentation_mode", "1"}, {"screens", "1"}})
+        EXPECT_EQ(storedValue(key).toString(), QLatin1String(value)) << key;
     // Read back as stored.
     globalSettings().screens = 0;
     load_settings();
@@ -228,20 +227,17 @@ TEST_F(OptionsWindowTest, AStoredValueBeyondItsBarIsWrittenBackOnlyWhenThatBarMo
     s.innerBevelColor1 = 20;
     {
         FrmBorder window;
-        EXPECT_EQ(bar(&window, 4)->value(), 30);
-        EXPECT_EQ(bar(&window, 10)->value(), 0);
-        EXPECT_EQ(bar(&window, 1)->value(), 15);
+        for (const auto& [number, value] : {std::pair{4, 30}, {10, 0}, {1, 15}})
+            EXPECT_EQ(bar(&window, number)->value(), value) << number;
         control<QPushButton>(&window, QStringLiteral("SSCommand1_0"))->click();
     }
-    EXPECT_EQ(s.innerBevelSize.text(), QStringLiteral("45"));
-    EXPECT_EQ(s.borderSize.text(), QStringLiteral("-2"));
+    EXPECT_EQ(QStringList({s.innerBevelSize.text(), s.borderSize.text()}), QStringList({"45", "-2"}));
     EXPECT_EQ(s.innerBevelColor1, 20);
 
     FrmBorder window;
     bar(&window, 4)->triggerAction(QAbstractSlider::SliderSingleStepSub);
     control<QPushButton>(&window, QStringLiteral("SSCommand1_0"))->click();
-    EXPECT_EQ(s.innerBevelSize.text(), QStringLiteral("29"));
-    EXPECT_EQ(s.borderSize.text(), QStringLiteral("-2"));
+    EXPECT_EQ(QStringList({s.innerBevelSize.text(), s.borderSize.text()}), QStringList({"29", "-2"}));
 }
 
 // Settings that cannot be written (a file made read-only, even for the superuser):
