@@ -55,6 +55,8 @@ protected:
 
     // The saved file of a user with one picture folder.
     QByteArray savedFile() const { return "\"Quintavue\",0,1,7,20,1,0,1,1\r\n\"/srv/Pictures\"\r\n\"/srv/Sounds\"\r\n"; }
+    // What another window saved meanwhile.
+    static QByteArray otherWindows() { return "\"Quintavue\",0,1,0,7,0,0,0,0\r\n"; }
 
     QString holiday() const { return pictures_.path() + "/Holiday"; }
 
@@ -72,8 +74,7 @@ TEST_F(RandomSetupTest, OpensOnTheSavedSettingsAndOkWritesTheEditedOnes)
     r_andom& window = open();
     EXPECT_EQ(entries("List1_0"), QStringList{"/srv/Pictures"});
     EXPECT_EQ(control<QLineEdit>("Text1")->text(), "20");
-    EXPECT_TRUE(control<QCheckBox>("Check1_0")->isChecked());
-    EXPECT_TRUE(control<QCheckBox>("SSCheck2")->isChecked());
+    EXPECT_TRUE(control<QCheckBox>("Check1_0")->isChecked() && control<QCheckBox>("SSCheck2")->isChecked());
 
     addFolder(holiday());
     clickMark(control<QCheckBox>("SSCheck1"));
@@ -82,8 +83,7 @@ TEST_F(RandomSetupTest, OpensOnTheSavedSettingsAndOkWritesTheEditedOnes)
 
     // A save that fails, or that would replace what another window saved meanwhile and
     // is not confirmed, keeps the window open with the edits.
-    const QByteArray otherWindows = "\"Quintavue\",0,1,0,7,0,0,0,0\r\n";
-    writeData("quintavu.rss", otherWindows);
+    writeData("quintavu.rss", otherWindows());
     QFile::setPermissions(dataPath(QString()), QFile::ReadOwner | QFile::ExeOwner);
     click("SSCommand8");
     QFile::setPermissions(dataPath(QString()), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -93,7 +93,7 @@ TEST_F(RandomSetupTest, OpensOnTheSavedSettingsAndOkWritesTheEditedOnes)
     EXPECT_TRUE(messages.messages[0].text.startsWith("Permission denied\n"));
     EXPECT_EQ(messages.messages[1].text, "quintavu.rss was changed by another window since you opened it. Replace it?");
     EXPECT_TRUE(configUiState().editorOpen && window.isVisible());
-    EXPECT_EQ(readFile(dataPath("quintavu.rss")), otherWindows);
+    EXPECT_EQ(readFile(dataPath("quintavu.rss")), otherWindows());
     messages.answers = {MessageAnswer::Yes};
     click("SSCommand8");
     EXPECT_FALSE(configUiState().editorOpen);
@@ -180,16 +180,15 @@ TEST_F(RandomSetupTest, TestRunShowsTheEditedSettingsAndLeavesTheSavedFileAlone)
     click("SSCommand6_0");
     addFolder(holiday());
     QByteArray duringTest;
-    const QByteArray otherWindows = "\"Quintavue\",0,1,0,7,0,0,0,0\r\n";
     setTestShowRunner([&] {
         duringTest = readFile(randomShowConfigPath());
         EXPECT_EQ(readFile(dataPath("quintavu.rss")), savedFile());
-        writeFile(dataPath("quintavu.rss"), otherWindows);  // another window's Ok
+        writeFile(dataPath("quintavu.rss"), otherWindows());  // another window's Ok
         showRunning() = false;
     });
     click("SSCommand4");
     EXPECT_TRUE(duringTest.contains(QFile::encodeName(holiday())));
-    EXPECT_EQ(readFile(dataPath("quintavu.rss")), otherWindows);
+    EXPECT_EQ(readFile(dataPath("quintavu.rss")), otherWindows());
     EXPECT_EQ(QDir(dataPath(QString())).entryList(QDir::Files | QDir::Hidden), QStringList{"quintavu.rss"});
     EXPECT_EQ(entries("List1_0"), QStringList{holiday()});
     EXPECT_TRUE(window.isVisible() && window.isEnabled());

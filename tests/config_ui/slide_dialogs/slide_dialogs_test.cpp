@@ -78,16 +78,13 @@ TEST_F(SlideDialogTest, RandomEffectPreviewsADrawnEffectAndIsKeptOnOk)
     open(dialog);
     EXPECT_EQ(test::control<QListWidget>(&dialog, "List1")->currentRow(), 0);
     const int drawn = test::control<FXImage>(&dialog, "FXImage1")->effect();
-    EXPECT_GE(drawn, 1);
-    EXPECT_LE(drawn, 113);
-    EXPECT_NE(drawn, wipeAwayEffect);
+    EXPECT_TRUE(drawn >= 1 && drawn <= 113 && drawn != wipeAwayEffect) << drawn;
     const int speed = effectCatalogue().effectBaseSpeed[0][std::size_t(drawn)];
     EXPECT_EQ(test::control<QScrollBar>(&dialog, "HScroll1")->value(), speed);
 
     click(dialog, "SSCommand1_2");
-    EXPECT_EQ(customShow().effect[2], randomEffect);
+    EXPECT_EQ(customShow().effect, (std::vector<std::int16_t>{0, 1, randomEffect}));
     EXPECT_EQ(customShow().effectSpeed[2], 77);
-    EXPECT_EQ(customShow().effect[1], 1);
 
     effects changed;
     open(changed);
@@ -167,7 +164,6 @@ TEST_F(SlideDialogTest, DescriptionWalkThroughThreeAddedSlides)
     auto* entry = test::control<QLineEdit>(&dialog, "Text1");
     auto* next = test::control<QPushButton>(&dialog, "SSCommand1_1");
     EXPECT_EQ(position->text(), QStringLiteral("Editing 1 / 3"));
-    EXPECT_EQ(next->text(), QStringLiteral("&Next"));
     EXPECT_TRUE(entry->text().isEmpty());
 
     QTest::keyClicks(entry, QStringLiteral("first"));
@@ -259,9 +255,8 @@ TEST_F(SlideDialogTest, SoundOffClearSoundAndAClickedSoundThatPlaysAndIsKept)
     EXPECT_TRUE(dialog.player()->loop());
     click(dialog, "SSCommand1_3");
     EXPECT_TRUE(dialog.player()->fileName().isEmpty());
-    EXPECT_EQ(customShow().audio[2], dataPath(QStringLiteral("tune.mid")));
+    EXPECT_EQ(customShow().audio, (std::vector<QString>{{}, {}, dataPath(QStringLiteral("tune.mid")), {}}));
     EXPECT_EQ(customShow().audioLoop[2], 1);
-    EXPECT_TRUE(customShow().audio[1].isEmpty());
 }
 
 TEST_F(SlideDialogTest, PictureViewerFitsThePictureOrSaysWhyNot)
