@@ -7,7 +7,7 @@ packages="
   build-essential cmake ninja-build pkg-config git
   qt6-base-dev qt6-base-dev-tools qt6-image-formats-plugins libqt6dbus6 libqt6printsupport6
   libgraphicsmagick++1-dev graphicsmagick libheif-dev libavif-dev libjxl-dev libheif-examples libavif-bin
-  libsdl2-dev libsdl2-mixer-dev timgm6mb-soundfont
+  libsdl2-dev libsdl2-mixer-dev libfluidsynth-dev timgm6mb-soundfont
   libx11-dev libxtst-dev libxkbcommon-dev libxkbcommon-x11-dev
   fonts-liberation2 fonts-urw-base35
   libgtest-dev libgmock-dev libbenchmark-dev

@@ -106,11 +106,11 @@ void AudioEngine::startAudio()
             return;
     }
     Mix_Init(MIX_INIT_MID);
-    const QString fonts = chooseSoundFonts();
-    if (fonts.isEmpty())
+    soundFonts_ = chooseSoundFonts();
+    if (soundFonts_.isEmpty())
         qWarning("No General MIDI soundfont found; MIDI files will be silent");
     else
-        Mix_SetSoundFonts(fonts.toLocal8Bit().constData());
+        Mix_SetSoundFonts(soundFonts_.toLocal8Bit().constData());
     callbackTarget.store(this);
     audioStarted_ = true;
 }

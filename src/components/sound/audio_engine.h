@@ -89,6 +89,9 @@ public:
     QString driverName() const { return driverName_; }
     // Of the opened output format; the length of a decoded chunk follows from it.
     int bytesPerSecond() const { return bytesPerSecond_; }
+    // The ';'-separated soundfonts that MIDI is synthesized with; empty without any.
+    // Chosen once, before any other thread asks.
+    const QString& soundFonts() const { return soundFonts_; }
 
     // A channel for one player's wave sounds, or -1 when all are taken.
     int claimChannel();
@@ -146,6 +149,7 @@ private:
     std::mutex closerMutex_;
     std::thread closer_;
     QString driverName_;
+    QString soundFonts_;
     int bytesPerSecond_ = 0;
     int allocatedChannels_ = 0;
     std::array<bool, maxChannels> channelTaken_{};

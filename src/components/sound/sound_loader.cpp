@@ -1,5 +1,7 @@
 #include "components/sound/sound_loader.h"
 
+#include "components/sound/tune_cache_filler.h"
+
 #include <SDL.h>
 
 namespace qv {
@@ -27,7 +29,7 @@ quint64 SoundLoader::prepare(const QString& path, Ready onReady)
     waiting_.emplace(ticket, std::move(onReady));
     working_.emplace(ticket, AudioEngine::instance().hold());
     pool_.start([this, ticket, path] {
-        PreparedSound sound = prepareSound(path, AudioEngine::instance());
+        PreparedSound sound = prepareSound(path, AudioEngine::instance(), &tunes_);
         // SDL keeps its error text per thread and frees it only for threads of its
         // own; the text has been copied into `sound` by now.
         SDL_TLSCleanup();
@@ -54,6 +56,9 @@ void SoundLoader::deliver()
     }
     for (auto& [ticket, sound] : ready) {
         working_.erase(ticket);
+        // Played live this time, synthesized ahead for the next: cancelled or not.
+        if (!sound.uncachedTune.isEmpty() && sound.music)
+            TuneCacheFiller::instance().fill(sound.uncachedTune, sound.tuneBytes, AudioEngine::instance().soundFonts());
         // A callback may cancel or add other tickets: look each one up afresh.
         const auto waiting = waiting_.find(ticket);
         if (waiting == waiting_.end())

@@ -4,6 +4,8 @@
 #include "components/sound/sound_file.h"
 #include "components/sound/wave_length.h"
 
+#include <optional>
+
 #include <algorithm>
 #include <span>
 
@@ -23,7 +25,7 @@ PreparedSound unplayable(const QString& problem)
     return sound;
 }
 
-PreparedSound prepareTune(QByteArray bytes, const AudioEngine& engine)
+PreparedSound prepareTune(QByteArray bytes, const AudioEngine& engine, const TuneCache* tunes)
 {
     if (bytes.size() > maxTuneFileBytes)
         return unplayable(QStringLiteral("too large for a MIDI file"));
@@ -36,10 +38,20 @@ PreparedSound prepareTune(QByteArray bytes, const AudioEngine& engine)
     sound.kind = PreparedSound::Kind::Tune;
     sound.lengthMs = std::chrono::duration_cast<std::chrono::milliseconds>(timing->length).count();
     // A tune the synthesizer cannot time plays as silence of its true length.
-    if (sound.lengthMs >= minimumTuneMs && !timing->smpteTiming) {
-        sound.tuneBytes = std::move(bytes);
-        sound.music = engine.openMusic(sound.tuneBytes);
+    if (sound.lengthMs < minimumTuneMs || timing->smpteTiming)
+        return sound;
+    if (tunes != nullptr && engine.isOpen() && !engine.soundFonts().isEmpty()) {
+        const QString key = TuneCache::keyFor(bytes, engine.soundFonts());
+        if (std::optional<QByteArray> wave = tunes->find(key)) {
+            sound.tuneBytes = std::move(*wave);
+            sound.music = engine.openMusic(sound.tuneBytes);
+            if (sound.music)
+                return sound;
+        }
+        sound.uncachedTune = key;
     }
+    sound.tuneBytes = std::move(bytes);
+    sound.music = engine.openMusic(sound.tuneBytes);
     return sound;
 }
 
@@ -62,13 +74,13 @@ PreparedSound prepareWave(const QByteArray& bytes, const AudioEngine& engine)
 
 } // namespace
 
-PreparedSound prepareSound(const QString& path, const AudioEngine& engine)
+PreparedSound prepareSound(const QString& path, const AudioEngine& engine, const TuneCache* tunes)
 {
     SoundFileContents file = readSoundFile(path, std::max(maxWaveFileBytes, maxTuneFileBytes));
     if (!file.problem.isEmpty())
         return unplayable(file.problem);
     if (looksLikeMidiFile(asBytes(file.bytes)))
-        return prepareTune(std::move(file.bytes), engine);
+        return prepareTune(std::move(file.bytes), engine, tunes);
     return prepareWave(file.bytes, engine);
 }
 

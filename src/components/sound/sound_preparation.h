@@ -1,6 +1,7 @@
 #pragma once
 
 #include "components/sound/audio_engine.h"
+#include "components/sound/tune_cache.h"
 
 #include <QByteArray>
 #include <QString>
@@ -16,10 +17,12 @@ struct PreparedSound {
     Kind kind = Kind::Unplayable;
     qint64 lengthMs = 0;  // one pass
     ChunkHandle chunk;    // a wave sound, decoded; empty without output
-    QByteArray tuneBytes; // a tune's file, which its music reads from
+    QByteArray tuneBytes; // what a tune's music reads from: its synthesized wave
+                          // when the cache holds it, else the MIDI file
     MusicHandle music;    // empty without output, when the synthesizer refuses the
                           // tune (SMPTE timing), or for a tune too short to hand to it
     QString problem;      // why it is unplayable, for the log
+    QString uncachedTune; // the cache key of a tune that plays synthesized live
 };
 
 // Files above these sizes are refused: a wave file is held decoded in memory, and
@@ -30,6 +33,7 @@ inline constexpr qint64 maxTuneFileBytes = 16 * 1024 * 1024;
 // without rest: such tunes play as silence of their length.
 inline constexpr qint64 minimumTuneMs = 50;
 
-PreparedSound prepareSound(const QString& path, const AudioEngine& engine);
+// Tunes are looked up in `tunes`, when given, before they are synthesized live.
+PreparedSound prepareSound(const QString& path, const AudioEngine& engine, const TuneCache* tunes = nullptr);
 
 } // namespace qv

@@ -1,6 +1,8 @@
 // What reaches the speakers, through SDL's disk driver: it writes the mixed output
 // as raw 16-bit stereo at 44.1 kHz to a file, in real time.
 #include "components/sound/fx_snd.h"
+#include "components/sound/tune_cache.h"
+#include "components/sound/tune_cache_filler.h"
 
 #include "sound_fixtures.h"
 #include "make_sample_media/wav_writer.h"
@@ -137,6 +139,33 @@ TEST_F(SoundOutputTest, DeviceClosesAfterTheLastSoundAndTheNextIsHeardWhole)
     for (qsizetype i = 0; i + 1 < output.size(); i += 2)
         heard += qFromLittleEndian<qint16>(output.constData() + i) == sample ? 1 : 0;
     EXPECT_EQ(heard, static_cast<qsizetype>(level.samples.size()));
+}
+
+// A tune is synthesized live the first time, and meanwhile into the cache; from then
+// on it plays from its synthesized wave, heard as loud as live.
+TEST_F(SoundOutputTest, ATuneHeardOnceIsThenPlayedFromItsSynthesizedWave)
+{
+    if (AudioEngine::instance().soundFonts().isEmpty())
+        GTEST_SKIP() << "no General MIDI soundfont";
+    const QByteArray tune = toQByteArray(simpleTune(4, 96, 96));
+    const QString path = writeScratchFile(QStringLiteral("four.mid"), tune);
+    QSignalSpy filled(&TuneCacheFiller::instance(), &TuneCacheFiller::filled);
+    FXSnd player;
+    QSignalSpy ends(&player, &FXSnd::Notify);
+    double levels[2] = {};
+    for (double& level : levels) {
+        const qint64 start = play(player, path);
+        ASSERT_TRUE(ends.wait(patienceMs));
+        ASSERT_TRUE(waitForOutput(start + bytesFor(2.0)));
+        level = loudness(start, start + bytesFor(2.0));
+        ASSERT_TRUE(filled.count() == 1 || filled.wait(patienceMs));
+        EXPECT_TRUE(filled.first().at(1).toBool());
+    }
+    EXPECT_GT(levels[0], quiet * 5);
+    EXPECT_GT(levels[1], levels[0] * 0.7);
+    EXPECT_LT(levels[1], levels[0] * 1.4);
+    EXPECT_EQ(filled.count(), 1) << "synthesized again";
+    EXPECT_TRUE(TuneCache(TuneCache::userFolder()).find(TuneCache::keyFor(tune, AudioEngine::instance().soundFonts())));
 }
 
 } // namespace

@@ -1,0 +1,158 @@
+// Tunes synthesized ahead of time and kept between runs.
+#include "components/sound/midi_length.h"
+#include "components/sound/tune_cache.h"
+#include "components/sound/tune_synthesis.h"
+
+#include "sound_fixtures.h"
+#include "support/test_files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+
+#include <sys/stat.h>
+
+namespace qv {
+namespace {
+
+using namespace std::chrono_literals;
+using namespace qv::test;
+
+const QString soundFont = QStringLiteral("/usr/share/sounds/sf2/default-GM.sf2");
+
+double loudness(const QByteArray& wave)
+{
+    double sum = 0;
+    const qsizetype samples = (wave.size() - 44) / 2;
+    for (qsizetype i = 0; i < samples; ++i)
+        sum += std::pow(qFromLittleEndian<qint16>(wave.constData() + 44 + 2 * i), 2);
+    return samples == 0 ? 0 : std::sqrt(sum / static_cast<double>(samples));
+}
+
+// The tune is heard through its length and its release, as the live synthesizer
+// plays it (its player stops about 3 s after the last note); a tune that cannot be
+// synthesized whole gives nothing.
+TEST(TuneSynthesis, WritesTheWholeTuneOrNothing)
+{
+    if (!QFileInfo::exists(soundFont))
+        GTEST_SKIP() << "no General MIDI soundfont";
+    const QByteArray tune = toQByteArray(simpleTune(4, 96, 96)); // four half-second notes
+    const std::atomic<bool> going{false};
+    const std::optional<QByteArray> wave = synthesizeTune(tune, soundFont, 1min, going);
+    ASSERT_TRUE(wave);
+    const std::optional<qsizetype> dataBytes = synthesizedWaveDataBytes(*wave);
+    ASSERT_TRUE(dataBytes);
+    const double seconds = static_cast<double>(*dataBytes) / (tuneSampleRate * 4);
+    EXPECT_GT(seconds, 2.0);
+    EXPECT_LT(seconds, 2.0 + 4.0);
+    EXPECT_GT(loudness(*wave), 100);
+
+    const std::atomic<bool> cancelled{true};
+    EXPECT_FALSE(synthesizeTune(tune, soundFont, 1min, cancelled));
+    EXPECT_FALSE(synthesizeTune(tune, soundFont, 1s, going)) << "longer than allowed";
+    EXPECT_FALSE(synthesizeTune(tune, scratchPath(QStringLiteral("missing.sf2")), 1min, going));
+    EXPECT_FALSE(synthesizeTune(tune, QString(), 1min, going));
+}
+
+QByteArray someWave(int frames)
+{
+    QByteArray wave(44 + frames * 4, '\x11');
+    const char fixed[] = "RIFF\0\0\0\0WAVEfmt \x10\0\0\0\x01\0\x02\0\x44\xAC\0\0\x10\xB1\x02\0\x04\0\x10\0data";
+    std::memcpy(wave.data(), fixed, 40);
+    qToLittleEndian<quint32>(static_cast<quint32>(36 + frames * 4), wave.data() + 4);
+    qToLittleEndian<quint32>(static_cast<quint32>(frames * 4), wave.data() + 40);
+    return wave;
+}
+
+class TuneCacheTest : public ::testing::Test {
+protected:
+    void SetUp() override { QDir(folder).removeRecursively(); }
+    const QString folder = scratchPath(QStringLiteral("tunes"));
+    QString fileOf(const QString& key) const { return folder + QLatin1Char('/') + key + QStringLiteral(".wav"); }
+};
+
+// A stored wave comes back as it went in; one that is damaged, cut off or not a plain
+// file counts as missing, and a damaged one is removed so that it is written anew.
+TEST_F(TuneCacheTest, GivesBackOnlyWholeWaves)
+{
+    const TuneCache cache(folder);
+    const QByteArray wave = someWave(1000);
+    ASSERT_TRUE(cache.store(QStringLiteral("whole"), wave));
+    EXPECT_EQ(cache.find(QStringLiteral("whole")), wave);
+    EXPECT_FALSE(cache.find(QStringLiteral("absent")));
+
+    const struct {
+        const char* key;
+        QByteArray bytes;
+    } damaged[] = {{"cut", wave.left(wave.size() - 2)},
+                   {"grown", wave + QByteArray(4, '\0')},
+                   {"mono", QByteArray(wave).replace(22, 1, "\x01")},
+                   {"short", wave.left(20)}};
+    for (const auto& file : damaged) {
+        const QString key = QString::fromLatin1(file.key);
+        writeFile(fileOf(key), file.bytes);
+        EXPECT_FALSE(cache.find(key)) << file.key;
+        EXPECT_FALSE(QFileInfo::exists(fileOf(key))) << file.key;
+    }
+
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), fileOf(QStringLiteral("device"))));
+    ASSERT_EQ(::mkfifo(qPrintable(fileOf(QStringLiteral("pipe"))), 0600), 0);
+    for (const char* key : {"device", "pipe"})
+        EXPECT_FALSE(cache.find(QString::fromLatin1(key))) << key;
+}
+
+// A wave that cannot be stored is reported so and leaves nothing behind: the folder
+// cannot be made, or the disk is full.
+TEST_F(TuneCacheTest, AFailedStoreLeavesNothing)
+{
+    writeFile(scratchPath(QStringLiteral("a-file")), "x");
+    EXPECT_FALSE(TuneCache(scratchPath(QStringLiteral("a-file/tunes"))).store(QStringLiteral("k"), someWave(10)));
+
+    const TuneCache cache(folder);
+    ASSERT_TRUE(cache.store(QStringLiteral("before"), someWave(10)));
+    {
+        const FileSizeLimit fullDisk(4096);
+        EXPECT_FALSE(cache.store(QStringLiteral("big"), someWave(10000)));
+    }
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("before.wav")});
+}
+
+// The cache keeps within its size by dropping the waves played longest ago.
+TEST_F(TuneCacheTest, DropsTheTunesPlayedLongestAgo)
+{
+    const QByteArray wave = someWave(250); // 1,044 bytes
+    const TuneCache cache(folder, 3 * wave.size());
+    for (const char* key : {"first", "second", "third"}) {
+        ASSERT_TRUE(cache.store(QString::fromLatin1(key), wave));
+        QThread::msleep(20); // file times must differ
+    }
+    ASSERT_TRUE(cache.find(QStringLiteral("first")));
+    QThread::msleep(20);
+    ASSERT_TRUE(cache.store(QStringLiteral("fourth"), wave));
+    QStringList kept = QDir(folder).entryList(QDir::Files);
+    kept.sort();
+    EXPECT_EQ(kept, (QStringList{QStringLiteral("first.wav"), QStringLiteral("fourth.wav"), QStringLiteral("third.wav")}));
+    EXPECT_FALSE(cache.store(QStringLiteral("huge"), someWave(1000)));
+}
+
+// The key tells tunes and soundfonts apart, and a soundfont changed in place too.
+TEST_F(TuneCacheTest, KeyFollowsTheTuneAndTheSoundfont)
+{
+    const QByteArray tune = toQByteArray(simpleTune(2, 96, 48));
+    const QString font = writeScratchFile(QStringLiteral("font.sf2"), "one");
+    const QString key = TuneCache::keyFor(tune, font);
+    EXPECT_EQ(key, TuneCache::keyFor(tune, font));
+    EXPECT_NE(key, TuneCache::keyFor(toQByteArray(simpleTune(3, 96, 48)), font));
+    EXPECT_NE(key, TuneCache::keyFor(tune, font + QStringLiteral(";") + font));
+    writeFile(font, "other");
+    EXPECT_NE(key, TuneCache::keyFor(tune, font));
+}
+
+} // namespace
+} // namespace qv
