@@ -61,7 +61,7 @@ show() {  # screens main-output delay-or-empty: starts the show, sets $pid and $
   [ -z "$3" ] || printf '"Quintavue",0,1,0,%s,0,0,1,1\r\n"%s"\r\n"%s"\r\n' "$3" "$media" "$media" \
       > "$home/data/Quintavue/quintavu.rss"
   xrandr --output "$2" --primary
-  env XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" XDG_RUNTIME_DIR="$home/run" \
+  env XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" XDG_RUNTIME_DIR="$home/run" XDG_CACHE_HOME="$home/cache" \
       SDL_AUDIODRIVER=dummy QUINTAVUE_FRAME_STATS=1 QUINTAVUE_RANDOM_SEED=1 "$program" /s 2> "$home/log" & pid=$!
 }
 cpu() {  # title screens main-output

@@ -15,7 +15,7 @@ trap 'rm -rf "$work"' EXIT
 pictures=$(realpath -m "${3:-$work/pictures}")
 mkdir -p "$pictures" "$work/config/Quintavue" "$work/runtime"
 chmod 700 "$work/runtime"
-export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime"
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime" XDG_CACHE_HOME="$work/cache"
 export SDL_AUDIODRIVER=dummy QUINTAVUE_FRAME_STATS=1
 
 if [[ ! -s $pictures/base.png ]]; then

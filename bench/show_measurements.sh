@@ -11,7 +11,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/pictures" "$work/config" "$work/data/Quintavue" "$work/runtime"
 chmod 700 "$work/runtime"
-export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime"
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime" XDG_CACHE_HOME="$work/cache"
 export SDL_AUDIODRIVER=dummy QUINTAVUE_FRAME_STATS=1
 
 echo "making three 6000x4000 JPEGs..."

@@ -64,8 +64,9 @@ std::unique_ptr<fluid_settings_t, SettingsDeleter> synthesisSettings()
     if (!settings)
         return settings;
     fluid_settings_setnum(settings.get(), "synth.sample-rate", tuneSampleRate);
-    // The mixer turns its synthesizer's gain to the music volume, full by default.
-    fluid_settings_setnum(settings.get(), "synth.gain", 1.0);
+    // The mixer sets its synthesizer's gain to 1.2 at full music volume (measured:
+    // the same tune live peaks 1.2 times as high as synthesized at gain 1).
+    fluid_settings_setnum(settings.get(), "synth.gain", 1.2);
     fluid_settings_setstr(settings.get(), "player.timing-source", "sample");
     return settings;
 }

@@ -162,8 +162,8 @@ TEST_F(SoundOutputTest, ATuneHeardOnceIsThenPlayedFromItsSynthesizedWave)
         EXPECT_TRUE(filled.first().at(1).toBool());
     }
     EXPECT_GT(levels[0], quiet * 5);
-    EXPECT_GT(levels[1], levels[0] * 0.7);
-    EXPECT_LT(levels[1], levels[0] * 1.4);
+    EXPECT_GT(levels[1], levels[0] * 0.9);
+    EXPECT_LT(levels[1], levels[0] * 1.1);
     EXPECT_EQ(filled.count(), 1) << "synthesized again";
     EXPECT_TRUE(TuneCache(TuneCache::userFolder()).find(TuneCache::keyFor(tune, AudioEngine::instance().soundFonts())));
 }
