@@ -2,6 +2,7 @@
 
 #include "components/platform/paths.h"
 #include "components/sound/tune_synthesis.h"
+#include "components/sound/tune_wave.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -61,9 +62,10 @@ std::optional<QByteArray> TuneCache::find(const QString& key) const
     QFile file(pathOf(key));
     if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const qint64 mostBytes = std::chrono::milliseconds(longestSynthesizedTune).count() * tuneSampleRate / 1000 * 4 + 44;
+    const qint64 mostBytes = std::chrono::milliseconds(longestSynthesizedTune).count() * tuneSampleRate / 1000
+                           * tuneBytesPerFrame + tuneWaveHeaderBytes;
     const QByteArray wave = file.read(mostBytes + 1);
-    if (!synthesizedWaveDataBytes(wave)) {
+    if (!tuneWaveDataBytes(wave)) {
         file.close();
         file.remove();
         return std::nullopt;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QByteArrayView>
 #include <QString>
 
 #include <atomic>
@@ -16,10 +15,8 @@ namespace qv {
 // long as the tune sounds); played from its synthesized wave the tune costs next to
 // nothing each later time.
 //
-// The wave is 16-bit stereo PCM at `tuneSampleRate`, with the plain 44-byte header
-// that `synthesizedWaveDataBytes` recognises, and ends where the live synthesizer
-// would end it: when the tune's last event has played.
-inline constexpr int tuneSampleRate = 44100;
+// The wave (see tune_wave.h) ends where the live synthesizer would end it: when the
+// tune's player stops, about 3 s after the last note.
 // Longer tunes are left to live synthesis: their waves would be too large to keep.
 inline constexpr std::chrono::minutes longestSynthesizedTune{10};
 
@@ -29,9 +26,5 @@ inline constexpr std::chrono::minutes longestSynthesizedTune{10};
 std::optional<QByteArray> synthesizeTune(const QByteArray& midi, const QString& soundFonts,
                                          std::chrono::milliseconds longest,
                                          const std::atomic<bool>& cancelled);
-
-// The number of sample bytes after the header when `wave` is a whole wave file in
-// the form above, or nothing (another form, a damaged header, a cut-off file).
-std::optional<qsizetype> synthesizedWaveDataBytes(QByteArrayView wave);
 
 } // namespace qv

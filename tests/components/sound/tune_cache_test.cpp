@@ -2,6 +2,7 @@
 #include "components/sound/midi_length.h"
 #include "components/sound/tune_cache.h"
 #include "components/sound/tune_synthesis.h"
+#include "components/sound/tune_wave.h"
 
 #include "sound_fixtures.h"
 #include "support/test_files.h"
@@ -14,7 +15,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 
 #include <sys/stat.h>
 
@@ -46,9 +46,9 @@ TEST(TuneSynthesis, WritesTheWholeTuneOrNothing)
     const std::atomic<bool> going{false};
     const std::optional<QByteArray> wave = synthesizeTune(tune, soundFont, 1min, going);
     ASSERT_TRUE(wave);
-    const std::optional<qsizetype> dataBytes = synthesizedWaveDataBytes(*wave);
+    const std::optional<qsizetype> dataBytes = tuneWaveDataBytes(*wave);
     ASSERT_TRUE(dataBytes);
-    const double seconds = static_cast<double>(*dataBytes) / (tuneSampleRate * 4);
+    const double seconds = static_cast<double>(*dataBytes) / (tuneSampleRate * tuneBytesPerFrame);
     EXPECT_GT(seconds, 2.0);
     EXPECT_LT(seconds, 2.0 + 4.0);
     EXPECT_GT(loudness(*wave), 100);
@@ -62,12 +62,8 @@ TEST(TuneSynthesis, WritesTheWholeTuneOrNothing)
 
 QByteArray someWave(int frames)
 {
-    QByteArray wave(44 + frames * 4, '\x11');
-    const char fixed[] = "RIFF\0\0\0\0WAVEfmt \x10\0\0\0\x01\0\x02\0\x44\xAC\0\0\x10\xB1\x02\0\x04\0\x10\0data";
-    std::memcpy(wave.data(), fixed, 40);
-    qToLittleEndian<quint32>(static_cast<quint32>(36 + frames * 4), wave.data() + 4);
-    qToLittleEndian<quint32>(static_cast<quint32>(frames * 4), wave.data() + 40);
-    return wave;
+    const auto header = tuneWaveHeader(static_cast<std::uint32_t>(frames * tuneBytesPerFrame));
+    return QByteArray(header.data(), tuneWaveHeaderBytes) + QByteArray(frames * tuneBytesPerFrame, '\x11');
 }
 
 class TuneCacheTest : public ::testing::Test {
