@@ -250,9 +250,17 @@ ChunkHandle AudioEngine::decodeWave(const QByteArray& bytes) const
 
 MusicHandle AudioEngine::openMusic(const QByteArray& bytes) const
 {
-    if (!open_)
+    return openMusic(SDL_RWFromConstMem(bytes.constData(), static_cast<int>(bytes.size())));
+}
+
+MusicHandle AudioEngine::openMusic(SDL_RWops* source) const
+{
+    if (source == nullptr)
         return {};
-    SDL_RWops* source = SDL_RWFromConstMem(bytes.constData(), static_cast<int>(bytes.size()));
+    if (!open_) {
+        SDL_RWclose(source);
+        return {};
+    }
     return MusicHandle(Mix_LoadMUS_RW(source, 1));
 }
 

@@ -101,6 +101,8 @@ public:
     ChunkHandle decodeWave(const QByteArray& bytes) const;
     // The music reads from `bytes` while it plays: they must outlive it.
     MusicHandle openMusic(const QByteArray& bytes) const;
+    // Reads from `source`, which the music closes; closed at once when not opened.
+    MusicHandle openMusic(SDL_RWops* source) const;
 
     // Start playing and return the start's generation, or 0 when it failed. A
     // looping sound repeats until it is halted.

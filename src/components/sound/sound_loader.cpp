@@ -1,6 +1,6 @@
 #include "components/sound/sound_loader.h"
 
-#include "components/sound/tune_cache_filler.h"
+#include "components/sound/tune_synthesizer.h"
 
 #include <SDL.h>
 
@@ -56,9 +56,6 @@ void SoundLoader::deliver()
     }
     for (auto& [ticket, sound] : ready) {
         working_.erase(ticket);
-        // Played live this time, synthesized ahead for the next: cancelled or not.
-        if (!sound.uncachedTune.isEmpty() && sound.music)
-            TuneCacheFiller::instance().fill(sound.uncachedTune, sound.tuneBytes, AudioEngine::instance().soundFonts());
         // A callback may cancel or add other tickets: look each one up afresh.
         const auto waiting = waiting_.find(ticket);
         if (waiting == waiting_.end())
@@ -72,6 +69,7 @@ void SoundLoader::deliver()
 void SoundLoader::drain()
 {
     pool_.waitForDone();
+    TuneSynthesizer::instance().shutDown();
     waiting_.clear();
     working_.clear();
     const std::lock_guard lock(preparedMutex_);

@@ -2,6 +2,7 @@
 
 #include "components/sound/midi_length.h"
 #include "components/sound/sound_file.h"
+#include "components/sound/tune_synthesizer.h"
 #include "components/sound/wave_length.h"
 
 #include <optional>
@@ -48,7 +49,13 @@ PreparedSound prepareTune(QByteArray bytes, const AudioEngine& engine, const Tun
             if (sound.music)
                 return sound;
         }
-        sound.uncachedTune = key;
+        const auto tune = TuneSynthesizer::instance().start(key, bytes, engine.soundFonts(),
+                                                            std::chrono::milliseconds(sound.lengthMs));
+        if (tune) {
+            sound.music = engine.openMusic(openReader(tune));
+            if (sound.music)
+                return sound;
+        }
     }
     sound.tuneBytes = std::move(bytes);
     sound.music = engine.openMusic(sound.tuneBytes);

@@ -17,12 +17,11 @@ struct PreparedSound {
     Kind kind = Kind::Unplayable;
     qint64 lengthMs = 0;  // one pass
     ChunkHandle chunk;    // a wave sound, decoded; empty without output
-    QByteArray tuneBytes; // what a tune's music reads from: its synthesized wave
-                          // when the cache holds it, else the MIDI file
+    QByteArray tuneBytes; // what a tune's music reads from: its wave from the cache, or
+                          // its MIDI file (empty while the wave is being synthesized)
     MusicHandle music;    // empty without output, when the synthesizer refuses the
                           // tune (SMPTE timing), or for a tune too short to hand to it
     QString problem;      // why it is unplayable, for the log
-    QString uncachedTune; // the cache key of a tune that plays synthesized live
 };
 
 // Files above these sizes are refused: a wave file is held decoded in memory, and
@@ -33,7 +32,9 @@ inline constexpr qint64 maxTuneFileBytes = 16 * 1024 * 1024;
 // without rest: such tunes play as silence of their length.
 inline constexpr qint64 minimumTuneMs = 50;
 
-// Tunes are looked up in `tunes`, when given, before they are synthesized live.
+// Tunes are looked up in `tunes`, when given; those it lacks are synthesized ahead
+// and kept there (TuneSynthesizer). Without it they play through the mixer's own
+// synthesizer.
 PreparedSound prepareSound(const QString& path, const AudioEngine& engine, const TuneCache* tunes = nullptr);
 
 } // namespace qv

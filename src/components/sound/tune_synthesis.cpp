@@ -57,37 +57,45 @@ bool loadSoundFonts(fluid_synth_t* synth, const QString& soundFonts)
 
 } // namespace
 
-std::optional<QByteArray> synthesizeTune(const QByteArray& midi, const QString& soundFonts,
-                                         std::chrono::milliseconds longest,
-                                         const std::atomic<bool>& cancelled)
+bool synthesizeTuneSamples(const QByteArray& midi, const QString& soundFonts, std::chrono::milliseconds longest,
+                           const std::atomic<bool>& cancelled, const TuneSampleSink& sink)
 {
     const auto settings = synthesisSettings();
     if (!settings)
-        return std::nullopt;
+        return false;
     const std::unique_ptr<fluid_synth_t, SynthDeleter> synth(new_fluid_synth(settings.get()));
     if (!synth || !loadSoundFonts(synth.get(), soundFonts))
-        return std::nullopt;
+        return false;
     const std::unique_ptr<fluid_player_t, PlayerDeleter> player(new_fluid_player(synth.get()));
     if (!player || fluid_player_add_mem(player.get(), midi.constData(), static_cast<size_t>(midi.size())) != FLUID_OK
         || fluid_player_play(player.get()) != FLUID_OK)
-        return std::nullopt;
+        return false;
 
     const qint64 mostFrames = longest.count() * tuneSampleRate / 1000;
-    QByteArray wave(tuneWaveHeaderBytes, '\0');
     std::vector<std::int16_t> block(static_cast<std::size_t>(blockFrames * tuneChannels));
     qint64 frames = 0;
     while (fluid_player_get_status(player.get()) == FLUID_PLAYER_PLAYING) {
         if (cancelled.load(std::memory_order_relaxed) || frames >= mostFrames)
-            return std::nullopt;
+            return false;
         if (fluid_synth_write_s16(synth.get(), blockFrames, block.data(), 0, tuneChannels, block.data(), 1, tuneChannels)
             != FLUID_OK)
-            return std::nullopt;
+            return false;
         for (std::int16_t& sample : block)
             sample = qToLittleEndian(sample);
-        wave.append(reinterpret_cast<const char*>(block.data()), blockFrames * tuneBytesPerFrame);
+        sink(QByteArrayView(reinterpret_cast<const char*>(block.data()), blockFrames * tuneBytesPerFrame));
         frames += blockFrames;
     }
-    const auto header = tuneWaveHeader(static_cast<std::uint32_t>(frames * tuneBytesPerFrame));
+    return true;
+}
+
+std::optional<QByteArray> synthesizeTune(const QByteArray& midi, const QString& soundFonts,
+                                         std::chrono::milliseconds longest,
+                                         const std::atomic<bool>& cancelled)
+{
+    QByteArray wave(tuneWaveHeaderBytes, '\0');
+    if (!synthesizeTuneSamples(midi, soundFonts, longest, cancelled, [&wave](QByteArrayView samples) { wave.append(samples); }))
+        return std::nullopt;
+    const auto header = tuneWaveHeader(static_cast<std::uint32_t>(wave.size() - tuneWaveHeaderBytes));
     std::memcpy(wave.data(), header.data(), header.size());
     return wave;
 }

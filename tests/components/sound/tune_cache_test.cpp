@@ -1,5 +1,5 @@
 // Tunes synthesized ahead of time and kept between runs.
-#include "components/sound/midi_length.h"
+#include "components/sound/synthesized_tune.h"
 #include "components/sound/tune_cache.h"
 #include "components/sound/tune_synthesis.h"
 #include "components/sound/tune_wave.h"
@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <thread>
 
 #include <sys/stat.h>
 
@@ -58,6 +59,41 @@ TEST(TuneSynthesis, WritesTheWholeTuneOrNothing)
     EXPECT_FALSE(synthesizeTune(tune, soundFont, 1s, going)) << "longer than allowed";
     EXPECT_FALSE(synthesizeTune(tune, scratchPath(QStringLiteral("missing.sf2")), 1min, going));
     EXPECT_FALSE(synthesizeTune(tune, QString(), 1min, going));
+}
+
+// The mixer reads a tune while it is being written: a read waits for its bytes, ends
+// at the tune's true end once that is known, and never passes what the header
+// announced; only a tune synthesized whole is kept.
+TEST(SynthesizedTuneReading, WaitsForSamplesAndEndsWhereTheTuneEnds)
+{
+    const auto tune = std::make_shared<SynthesizedTune>(4000);
+    SDL_RWops* reader = openReader(tune);
+    ASSERT_NE(reader, nullptr);
+    EXPECT_EQ(SDL_RWsize(reader), tuneWaveHeaderBytes + 4000);
+    QByteArray read(tuneWaveHeaderBytes + 1000, '\0');
+    std::thread writer([&tune] {
+        QThread::msleep(50);
+        tune->append(QByteArray(600, '\x01'));
+        QThread::msleep(50);
+        tune->append(QByteArray(600, '\x02'));
+    });
+    ASSERT_EQ(SDL_RWread(reader, read.data(), 1, static_cast<size_t>(read.size())), static_cast<size_t>(read.size()));
+    writer.join();
+    EXPECT_TRUE(tuneWaveDataBytes(read.left(tuneWaveHeaderBytes) + QByteArray(4000, '\0')));
+    EXPECT_EQ(read.mid(tuneWaveHeaderBytes), QByteArray(600, '\x01') + QByteArray(400, '\x02'));
+    EXPECT_FALSE(tune->wholeWave());
+
+    tune->finish(true);
+    EXPECT_EQ(SDL_RWread(reader, read.data(), 1, 1000), 200U) << "the true end";
+    EXPECT_EQ(tune->wholeWave()->size(), tuneWaveHeaderBytes + 1200);
+    SDL_RWseek(reader, tuneWaveHeaderBytes + 4000, RW_SEEK_SET);
+    EXPECT_EQ(SDL_RWread(reader, read.data(), 1, 8), 0U) << "past the announced end";
+    SDL_RWclose(reader);
+
+    const auto cutShort = std::make_shared<SynthesizedTune>(4000);
+    cutShort->append(QByteArray(100, '\x03'));
+    cutShort->finish(false);
+    EXPECT_FALSE(cutShort->wholeWave());
 }
 
 QByteArray someWave(int frames)

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+#include <SDL_rwops.h>
+
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <optional>
+
+namespace qv {
+
+// A tune's wave while it is being synthesized: the synthesizing thread appends
+// samples, and the mixer plays them through `openReader` from the start, waiting
+// for the next block when it catches up. Synthesis runs many times faster than the
+// tune plays, so after the first block the reader never waits.
+//
+// The header announces the most samples the tune may have; a reader that reaches
+// the true end is told so (a read of nothing), which ends the music there.
+class SynthesizedTune {
+public:
+    explicit SynthesizedTune(qsizetype mostSampleBytes);
+
+    // The synthesizing thread's side.
+    void append(QByteArrayView samples);
+    // No more samples come; `whole` tells whether the tune was synthesized to its end.
+    void finish(bool whole);
+
+    // The wave with its true header, once the tune was synthesized whole.
+    std::optional<QByteArray> wholeWave() const;
+
+    // Up to `size` bytes of the wave from `offset`, waiting until they are written;
+    // fewer (or none) only at the end.
+    qsizetype read(qint64 offset, char* into, qsizetype size) const;
+    qint64 announcedSize() const;
+
+private:
+    const qsizetype announcedSampleBytes_;
+    const QByteArray announcedHeader_;
+    mutable std::mutex mutex_;
+    mutable std::condition_variable grown_;
+    QByteArray samples_;
+    bool finished_ = false;
+    bool whole_ = false;
+};
+
+// A source for SDL that reads `tune` and keeps it alive until the source is closed.
+SDL_RWops* openReader(std::shared_ptr<const SynthesizedTune> tune);
+
+} // namespace qv

@@ -1,0 +1,63 @@
+#include "components/sound/tune_synthesizer.h"
+
+#include "components/sound/tune_synthesis.h"
+#include "components/sound/tune_wave.h"
+
+namespace qv {
+
+namespace {
+
+// The synthesizer's player stops about 3 s after the last note; its reverb may ring
+// a little longer than the tune's own timing says.
+constexpr std::chrono::seconds tailAllowance{10};
+
+} // namespace
+
+TuneSynthesizer& TuneSynthesizer::instance()
+{
+    static TuneSynthesizer synthesizer;
+    return synthesizer;
+}
+
+TuneSynthesizer::TuneSynthesizer() : cache_(TuneCache::userFolder())
+{
+    // One tune plays at a time; the others finish a tune that was stopped early, so
+    // that it is kept. None lowers its priority: the mixer may be waiting for it.
+    pool_.setMaxThreadCount(3);
+}
+
+TuneSynthesizer::~TuneSynthesizer()
+{
+    shutDown();
+}
+
+std::shared_ptr<const SynthesizedTune> TuneSynthesizer::start(const QString& key, const QByteArray& midi,
+                                                              const QString& soundFonts,
+                                                              std::chrono::milliseconds length)
+{
+    const std::chrono::milliseconds longest = length + tailAllowance;
+    if (shutDown_ || soundFonts.isEmpty() || longest > longestSynthesizedTune)
+        return nullptr;
+    auto tune = std::make_shared<SynthesizedTune>(longest.count() * tuneSampleRate / 1000 * tuneBytesPerFrame);
+    const bool started = pool_.tryStart([this, tune, key, midi, soundFonts, longest] {
+        const bool whole = synthesizeTuneSamples(midi, soundFonts, longest, shutDown_,
+                                                 [&tune](QByteArrayView samples) { tune->append(samples); });
+        tune->finish(whole);
+        if (const std::optional<QByteArray> wave = tune->wholeWave())
+            cache_.store(key, *wave);
+    });
+    return started ? tune : nullptr;
+}
+
+void TuneSynthesizer::waitForAll()
+{
+    pool_.waitForDone();
+}
+
+void TuneSynthesizer::shutDown()
+{
+    shutDown_ = true;
+    pool_.waitForDone();
+}
+
+} // namespace qv
