@@ -5,8 +5,7 @@
 #     media: file-name captions, block erase, border, sounds) under Xvfb at 1920x1080
 #     and at 3840x2160: user + system ticks of the process over 60 s after 10 s;
 #     The program keeps the MIDI tunes it synthesized in a cache: the first run of a
-#     fresh user synthesizes each tune it plays (live, and once more ahead for the
-#     cache), later runs play them from the cache. So the 1920x1080 show is measured
+#     fresh user synthesizes each tune it plays, later runs play them from the cache. So the 1920x1080 show is measured
 #     twice, the first run and the next one; the 3840x2160 show runs with the cache
 #     filled. The first figure again with the sample MIDI tunes left out tells what the
 #     tunes cost;
