@@ -79,7 +79,8 @@ int readerClose(SDL_RWops* source)
 } // namespace
 
 SynthesizedTune::SynthesizedTune(qsizetype mostSampleBytes)
-    : announcedSampleBytes_(announcable(mostSampleBytes)), announcedHeader_(headerFor(announcedSampleBytes_))
+    : announcedSampleBytes_(announcable(mostSampleBytes)), announcedHeader_(headerFor(announcedSampleBytes_)),
+      wave_(tuneWaveHeaderBytes, '\0')
 {
 }
 
@@ -87,7 +88,7 @@ void SynthesizedTune::append(QByteArrayView samples)
 {
     {
         const std::lock_guard lock(mutex_);
-        samples_.append(samples);
+        wave_.append(samples);
     }
     grown_.notify_all();
 }
@@ -98,6 +99,9 @@ void SynthesizedTune::finish(bool whole)
         const std::lock_guard lock(mutex_);
         finished_ = true;
         whole_ = whole;
+        // Readers take the header from the announced one, so this one may change.
+        const auto header = tuneWaveHeader(static_cast<std::uint32_t>(wave_.size() - tuneWaveHeaderBytes));
+        std::memcpy(wave_.data(), header.data(), header.size());
     }
     grown_.notify_all();
 }
@@ -107,8 +111,7 @@ std::optional<QByteArray> SynthesizedTune::wholeWave() const
     const std::lock_guard lock(mutex_);
     if (!finished_ || !whole_)
         return std::nullopt;
-    const auto header = tuneWaveHeader(static_cast<std::uint32_t>(samples_.size()));
-    return QByteArray(header.data(), tuneWaveHeaderBytes) + samples_;
+    return wave_;
 }
 
 qint64 SynthesizedTune::announcedSize() const
@@ -128,11 +131,10 @@ qsizetype SynthesizedTune::read(qint64 offset, char* into, qsizetype size) const
     const qsizetype rest = static_cast<qsizetype>(std::clamp<qint64>(announced - offset, 0, size - done));
     if (rest == 0)
         return done;
-    const qint64 from = offset - tuneWaveHeaderBytes;
     std::unique_lock lock(mutex_);
-    grown_.wait(lock, [&] { return finished_ || samples_.size() >= from + rest; });
-    const qsizetype available = static_cast<qsizetype>(std::clamp<qint64>(samples_.size() - from, 0, rest));
-    std::memcpy(into + done, samples_.constData() + from, static_cast<size_t>(available));
+    grown_.wait(lock, [&] { return finished_ || wave_.size() >= offset + rest; });
+    const qsizetype available = static_cast<qsizetype>(std::clamp<qint64>(wave_.size() - offset, 0, rest));
+    std::memcpy(into + done, wave_.constData() + offset, static_cast<size_t>(available));
     return done + available;
 }
 

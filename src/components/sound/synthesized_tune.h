@@ -28,7 +28,8 @@ public:
     // No more samples come; `whole` tells whether the tune was synthesized to its end.
     void finish(bool whole);
 
-    // The wave with its true header, once the tune was synthesized whole.
+    // The wave with its true header, once the tune was synthesized whole (shared,
+    // not copied: a long tune's wave is tens of megabytes).
     std::optional<QByteArray> wholeWave() const;
 
     // Up to `size` bytes of the wave from `offset`, waiting until they are written;
@@ -41,7 +42,7 @@ private:
     const QByteArray announcedHeader_;
     mutable std::mutex mutex_;
     mutable std::condition_variable grown_;
-    QByteArray samples_;
+    QByteArray wave_; // its header is written when the tune is whole
     bool finished_ = false;
     bool whole_ = false;
 };

@@ -64,7 +64,7 @@ std::optional<QByteArray> TuneCache::find(const QString& key) const
         return std::nullopt;
     const qint64 mostBytes = std::chrono::milliseconds(longestSynthesizedTune).count() * tuneSampleRate / 1000
                            * tuneBytesPerFrame + tuneWaveHeaderBytes;
-    const QByteArray wave = file.read(mostBytes + 1);
+    const QByteArray wave = file.size() <= mostBytes ? file.readAll() : QByteArray();
     if (!tuneWaveDataBytes(wave)) {
         file.close();
         file.remove();

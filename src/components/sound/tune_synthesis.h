@@ -21,8 +21,9 @@ namespace qv {
 //
 // The wave (see tune_wave.h) ends where the live synthesizer would end it: when the
 // tune's player stops, about 3 s after the last note.
-// Longer tunes are left to live synthesis: their waves would be too large to keep.
-inline constexpr std::chrono::minutes longestSynthesizedTune{10};
+// Longer tunes are left to live synthesis: their waves (10 MB a minute) would take
+// too much memory while they play.
+inline constexpr std::chrono::minutes longestSynthesizedTune{5};
 
 // The tune's samples, block by block as they are synthesized (16-bit little-endian
 // stereo at `tuneSampleRate`); true when the tune was synthesized whole.
