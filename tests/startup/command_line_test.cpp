@@ -40,8 +40,9 @@ TEST(CommandLine, HostWindowIsTheNumberAfterTheSwitch)
 }
 
 // The ways screen-saver daemons hand over a window, and ordinary switches, which are no
-// daemon's request; an id that is no number names no window.
-TEST(DaemonRequest, ReadsTheWaysScreenSaverDaemonsHandOverAWindow)
+// daemon's request; an id that is no number names no window. What names an X11 window is
+// refused natively on Wayland, and only there: each refusal names what the user typed.
+TEST(DaemonRequest, ReadsTheWaysDaemonsHandOverAWindowAndWaylandRefusesThem)
 {
     const struct {
         QStringList arguments;
@@ -49,19 +50,23 @@ TEST(DaemonRequest, ReadsTheWaysScreenSaverDaemonsHandOverAWindow)
         bool requested;
         std::uint32_t window;
         bool root;
+        const char* refusalNames;  // nullptr: not refused on Wayland either
     } cases[] = {
-        {{"--window-id", "0x2a00005"}, "", true, 0x2a00005U, false},
-        {{"-window-id", "44040197"}, "", true, 44040197U, false},
-        {{"--root"}, "", true, 0, true},
-        {{"-root"}, "", true, 0, true},
-        {{"-root"}, "0x600001", true, 0x600001U, false},
-        {{"--root"}, "nonsense", true, 0, true},
-        {{}, "0x600001", true, 0x600001U, false},
-        {{"/s"}, "", false, 0, false},
-        {{"/p", "1234"}, "0x600001", false, 0, false},
-        {{}, "", false, 0, false},
-        {{"--window-id", "zebra"}, "", true, 0, false},
-        {{"--window-id"}, "", false, 0, false},
+        {{"--window-id", "0x2a00005"}, "", true, 0x2a00005U, false, "--window-id"},
+        {{"-window-id", "44040197"}, "", true, 44040197U, false, "--window-id"},
+        {{"--root"}, "", true, 0, true, "--root"},
+        {{"-root"}, "", true, 0, true, "--root"},
+        {{"-root"}, "0x600001", true, 0x600001U, false, "--root"},
+        {{"--root"}, "nonsense", true, 0, true, "--root"},
+        {{}, "0x600001", true, 0x600001U, false, "$XSCREENSAVER_WINDOW"},
+        {{"/s"}, "", false, 0, false, nullptr},
+        {{"/s"}, "0x600001", false, 0, false, nullptr},
+        {{"/p", "1234"}, "0x600001", false, 0, false, "/p"},
+        {{"/P123"}, "", false, 0, false, "/p"},
+        {{"/a", "123"}, "", false, 0, false, nullptr},
+        {{}, "", false, 0, false, nullptr},
+        {{"--window-id", "zebra"}, "", true, 0, false, "--window-id"},
+        {{"--window-id"}, "", false, 0, false, nullptr},
     };
     for (const auto& c : cases) {
         const DaemonRequest request = daemonRequest(c.arguments, QString::fromLatin1(c.environment));
@@ -69,42 +74,15 @@ TEST(DaemonRequest, ReadsTheWaysScreenSaverDaemonsHandOverAWindow)
         EXPECT_EQ(request.requested, c.requested) << what;
         EXPECT_EQ(request.window, c.window) << what;
         EXPECT_EQ(request.root, c.root) << what;
-    }
-}
-
-
-// What names an X11 window is refused natively on Wayland, and only there: each
-// refusal names what the user typed.
-TEST(WaylandRefusal, RefusesWhatNamesAnX11WindowOnlyOnWayland)
-{
-    const struct {
-        QStringList arguments;
-        const char* environment;
-        const char* platform;
-        const char* named;  // nullptr: not refused
-    } cases[] = {
-        {{"/p", "123"}, "", "wayland", "/p"},
-        {{"/P123"}, "", "wayland-egl", "/p"},
-        {{"--window-id", "0x2a00005"}, "", "wayland", "--window-id"},
-        {{"-root"}, "0x600001", "wayland", "--root"},
-        {{}, "0x600001", "wayland", "$XSCREENSAVER_WINDOW"},
-        {{"/s"}, "0x600001", "wayland", nullptr},
-        {{"/a", "123"}, "", "wayland", nullptr},
-        {{}, "", "wayland", nullptr},
-        {{"/p", "123"}, "", "xcb", nullptr},
-        {{"--root"}, "", "xcb", nullptr},
-    };
-    for (const auto& c : cases) {
-        const bool daemon = daemonRequest(c.arguments, QString::fromLatin1(c.environment)).requested;
-        const QString line = refusalOnWayland(c.arguments, daemon, QString::fromLatin1(c.platform));
-        const std::string what = c.arguments.join(QLatin1Char(' ')).toStdString() + " on " + c.platform;
-        if (c.named == nullptr) {
-            EXPECT_TRUE(line.isEmpty()) << what << ": " << line.toStdString();
-            continue;
+        for (const char* platform : {"wayland", "wayland-egl", "xcb"}) {
+            const QString line = refusalOnWayland(c.arguments, request.requested, QString::fromLatin1(platform));
+            if (c.refusalNames == nullptr || platform == std::string("xcb"))
+                EXPECT_TRUE(line.isEmpty()) << what << " on " << platform << ": " << line.toStdString();
+            else
+                EXPECT_TRUE(line.contains(QString::fromLatin1(c.refusalNames)) && line.contains(QStringLiteral("Wayland"))
+                            && !line.contains(QLatin1Char('\n')))
+                    << what << " on " << platform << ": " << line.toStdString();
         }
-        EXPECT_TRUE(line.contains(QString::fromLatin1(c.named)) && line.contains(QStringLiteral("Wayland"))
-                    && !line.contains(QLatin1Char('\n')))
-            << what << ": " << line.toStdString();
     }
 }
 
