@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include <functional>
 #include <optional>
 
 #include <sys/stat.h>
@@ -98,54 +99,42 @@ TEST_F(GlobalSettingsTest, NumbersAreRoundedAndJunkFallsBackToTheDefault)
     EXPECT_EQ(s.borderSize.toInt(), 5);
 }
 
-TEST_F(GlobalSettingsTest, ASaveAfterThePasswordWasClearedInMemoryKeepsTheStoredOne)
+// A stored password loads as its scrambled form decodes, also one no version could have
+// written, and a save writes it back unchanged unless a new one was set: not when
+// presentation mode or a test run cleared it in memory, nor when one the character set
+// cannot hold was set behind the dialog's back. Removing it on purpose removes it.
+TEST_F(GlobalSettingsTest, AStoredPasswordIsWrittenBackUnchangedUnlessANewOneWasSet)
 {
-    storeValue("PasswordName", QStringLiteral("xayfziyewhxh"));
-    load_settings();
-    ASSERT_EQ(globalSettings().screenSaverPassword, QStringLiteral("ABCDEF"));
-    globalSettings().screenSaverPassword.clear();  // presentation mode or a test run
-    save_settings();
-    EXPECT_EQ(store().value(QStringLiteral("data/PasswordName")).toString(), QStringLiteral("xayfziyewhxh"));
-
-    setScreenSaverPassword(QString());  // the password dialog removes it on purpose
+    const QString czech = QStringLiteral("\u010cAPEK\U0001F600\u010c");
+    EXPECT_EQ(unstorablePasswordCharacters(czech), QStringLiteral("\u010c\U0001F600"));
+    const auto unchanged = [] {};
+    const struct {
+        QString stored, loaded;
+        std::function<void()> change;  // before the save
+    } cases[] = {
+        {QStringLiteral("xay"), QStringLiteral("xay"), unchanged},
+        {QStringLiteral("HELLO!"), QStringLiteral("HELLO!"), unchanged},
+        {QStringLiteral("\u00e9\u20ac"), QStringLiteral("\u00e9\u20ac"), unchanged},
+        // Scrambled byte by byte from its Latin-1 codes, as earlier versions did.
+        {QString::fromLatin1(encode_password(QByteArray("M\xfcller"))), QStringLiteral("M\u00fcller"), unchanged},
+        {QStringLiteral("xayfziyewhxh"), QStringLiteral("ABCDEF"), [] { globalSettings().screenSaverPassword.clear(); }},
+        {QStringLiteral("xayfziyewhxh"), QStringLiteral("ABCDEF"), [&czech] {
+             EXPECT_FALSE(setScreenSaverPassword(czech));
+             EXPECT_EQ(globalSettings().screenSaverPassword, QStringLiteral("ABCDEF"));
+             ASSERT_TRUE(setScreenSaverPassword(QStringLiteral("OLD")));
+             globalSettings().screenSaverPassword = czech;
+         }}};
+    for (const auto& c : cases) {
+        storeValue("PasswordName", c.stored);
+        load_settings();
+        EXPECT_EQ(globalSettings().screenSaverPassword, c.loaded);
+        c.change();
+        save_settings();
+        EXPECT_EQ(store().value(QStringLiteral("data/PasswordName")).toString(), c.stored);
+    }
+    setScreenSaverPassword(QString());
     save_settings();
     EXPECT_EQ(store().value(QStringLiteral("data/PasswordName")).toString(), QString());
-}
-
-// A stored password loads as its scrambled form decodes; one no version could have
-// written keeps the protection as it stands, and a save writes it back unchanged.
-TEST_F(GlobalSettingsTest, StoredPasswordsLoadAndSurviveASave)
-{
-    const std::pair<QString, QString> cases[] = {
-        {QStringLiteral("xay"), QStringLiteral("xay")},
-        {QStringLiteral("HELLO!"), QStringLiteral("HELLO!")},
-        {QStringLiteral("\u00e9\u20ac"), QStringLiteral("\u00e9\u20ac")},
-        // Scrambled byte by byte from its Latin-1 codes, as earlier versions did.
-        {QString::fromLatin1(encode_password(QByteArray("M\xfcller"))), QStringLiteral("M\u00fcller")}};
-    for (const auto& [stored, password] : cases) {
-        storeValue("PasswordName", stored);
-        load_settings();
-        EXPECT_EQ(globalSettings().screenSaverPassword, password);
-        save_settings();
-        EXPECT_EQ(store().value(QStringLiteral("data/PasswordName")).toString(), stored);
-    }
-}
-
-TEST_F(GlobalSettingsTest, APasswordTheSetCannotHoldIsRefusedAndTheStoredOneKept)
-{
-    ASSERT_TRUE(setScreenSaverPassword(QStringLiteral("OLD")));
-    save_settings();
-    const QString before = store().value(QStringLiteral("data/PasswordName")).toString();
-
-    const QString czech = QStringLiteral("\u010cAPEK\U0001F600\u010c");
-    EXPECT_FALSE(passwordCharactersStorable(czech));
-    EXPECT_EQ(unstorablePasswordCharacters(czech), QStringLiteral("\u010c\U0001F600"));
-    EXPECT_FALSE(setScreenSaverPassword(czech));
-    EXPECT_EQ(globalSettings().screenSaverPassword, QStringLiteral("OLD"));
-
-    globalSettings().screenSaverPassword = czech;  // set behind the dialog's back
-    save_settings();
-    EXPECT_EQ(store().value(QStringLiteral("data/PasswordName")).toString(), before);
 }
 
 class RecordedMessages : public MessagePresenter {
