@@ -109,9 +109,9 @@ TEST(RandomEffectSpeed, BaseSpeedTimesTheAdjustersFactorCappedAt255)
             << c.n << " mode " << c.grainMode << " adjuster " << c.adjuster;
 }
 
-// Draws again until an enabled effect comes, and ends even with a source that repeats
-// itself.
-TEST(RandomDraw, DrawsAgainUntilAnEnabledEffect)
+// The show's draw tries again until an enabled effect comes, and ends even with a source
+// that repeats itself; the preview's ignores the selection but never gives the wipe.
+TEST(RandomDraw, DrawsAgainUntilAnEnabledEffectAndThePreviewNeverWipes)
 {
     EffectCatalogue catalogue = standardEffectCatalogue();
     catalogue.effectEnabled[3] = 0;
@@ -122,13 +122,10 @@ TEST(RandomDraw, DrawsAgainUntilAnEnabledEffect)
     catalogue.noEffectEnabled = false;
     ScriptedRandom alwaysOne({});
     EXPECT_EQ(DrawRandomEffect(catalogue, alwaysOne), 80);
-}
 
-TEST(PreviewDraw, IgnoresTheSelectionButNeverGivesTheWipe)
-{
-    ScriptedRandom random({drawing(51), drawing(51), drawing(30)});
-    EXPECT_EQ(DrawPreviewEffect(random), 30);
-    EXPECT_EQ(random.reseeds, 3);
+    ScriptedRandom forPreview({drawing(51), drawing(51), drawing(30)});
+    EXPECT_EQ(DrawPreviewEffect(forPreview), 30);
+    EXPECT_EQ(forPreview.reseeds, 3);
     SeededRandom seeded(7);
     for (int i = 0; i < 2000; ++i) {
         const int n = DrawPreviewEffect(seeded);
