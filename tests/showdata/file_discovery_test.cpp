@@ -85,20 +85,6 @@ TEST_F(FileDiscovery, SymbolicLinkCyclesAndSecondRoutesAreSearchedOnce)
     EXPECT_EQ(scan(true), (QStringList{"a/one.gif", "a/also-b/two.gif"}));
 }
 
-TEST_F(FileDiscovery, RandomShowListsFollowTheConfiguration)
-{
-    touch({"p/a.gif", "p/sub/b.gif", "s/x.wav", "s/sub/y.mid"});
-    RandomShowConfig config;
-    config.pictureDirs = {"", root() + "/p", root() + "/p"};  // the same folder twice: every picture twice
-    config.audioDirs = {"", root() + "/s"};
-    config.audioSubdirs = 1;
-    CustomShow show = showOf({slide("/old.jpg", "old", 1, 1, 1, "/old.wav", 1)});
-    findRandomShowFiles(config, show);
-    EXPECT_EQ(found(show.picture, show.pictureCount), (QStringList{"p/a.gif", "p/a.gif"}));
-    EXPECT_EQ(found(show.audio, show.audioCount), (QStringList{"s/sub/y.mid", "s/x.wav"}));
-    EXPECT_EQ(show.slideCount, 0);
-}
-
 TEST_F(FileDiscovery, EventsRunDuringALongSearch)
 {
     QStringList many;
@@ -133,20 +119,25 @@ TEST_F(FileDiscovery, ShowFilesListedWithTheActiveOneSelected)
 
 struct ProgramEnded {};
 
-// One picture is enough; with none, the message names the first folder searched and the
-// program ends.
-TEST_F(FileDiscovery, WithoutPicturesTheRandomShowSaysWhereItLookedAndEnds)
+// The random show's lists follow its configuration: a folder named twice gives its
+// pictures twice, sound sub-folders are searched when asked, a custom show's slides go.
+// With no picture, the message names the first folder searched and the program ends.
+TEST_F(FileDiscovery, RandomShowListsFollowTheConfigurationOrSayWhereTheyLookedAndEnd)
 {
     setProgramEnd([] { throw ProgramEnded{}; });
     const struct Restore {
         ~Restore() { setProgramEnd(nullptr); }
     } restore;
-    touch({"pics/a.tif", "sounds/a.wav"});
+    touch({"p/a.gif", "p/sub/b.gif", "s/x.wav", "s/sub/y.mid"});
     randomShowConfig() = RandomShowConfig{};
-    randomShowConfig().pictureDirs = {"", root() + "/pics"};
-    randomShowConfig().audioDirs = {"", root() + "/sounds"};
+    randomShowConfig().pictureDirs = {"", root() + "/p", root() + "/p"};
+    randomShowConfig().audioDirs = {"", root() + "/s"};
+    randomShowConfig().audioSubdirs = 1;
+    customShow() = showOf({slide("/old.jpg", "old", 1, 1, 1, "/old.wav", 1)});
     EXPECT_NO_THROW(BuildRandomFileLists());
-    EXPECT_EQ(found(customShow().picture, customShow().pictureCount), QStringList{"pics/a.tif"});
+    EXPECT_EQ(found(customShow().picture, customShow().pictureCount), (QStringList{"p/a.gif", "p/a.gif"}));
+    EXPECT_EQ(found(customShow().audio, customShow().audioCount), (QStringList{"s/sub/y.mid", "s/x.wav"}));
+    EXPECT_EQ(customShow().slideCount, 0);
     EXPECT_TRUE(messages_.empty());
 
     randomShowConfig().pictureDirs = {"", root() + "/empty", root() + "/also-empty"};
@@ -155,7 +146,7 @@ TEST_F(FileDiscovery, WithoutPicturesTheRandomShowSaysWhereItLookedAndEnds)
     EXPECT_EQ(messages_[0].text, "No picture files were found in " + root()
                                               + "/empty   Please go to the screen saver setup screen and specify a correct directory.");
     EXPECT_EQ(messages_[0].buttons, MessageButtons::OkCancel);
-    EXPECT_EQ(customShow().audioCount, 1);
+    EXPECT_EQ(customShow().audioCount, 2);
 }
 
 } // namespace
