@@ -6,15 +6,7 @@
 namespace qv::test {
 namespace {
 
-class RandomShowConfigFile : public ShowDataTest {
-protected:
-    void SetUp() override
-    {
-        ShowDataTest::SetUp();
-        startupState().windowsDir = QStringLiteral("/usr/share/quintavue/media/");
-        randomShowConfig() = RandomShowConfig{};
-    }
-};
+using RandomShowConfigFile = ShowDataTest;
 
 // Without a file the program's own media folder is the one to search, for pictures and
 // sounds, and the names of the pictures are shown.

@@ -4,6 +4,7 @@
 #include "components/platform/message_box.h"
 #include "settings/global_settings.h"
 #include "showdata/custom_show.h"
+#include "showdata/random_show_config.h"
 #include "startup/startup_state.h"
 #include "support/test_files.h"
 
@@ -39,6 +40,8 @@ protected:
         globalSettings().picinfoFlag = 1;
         startupState().appName = QStringLiteral("Quintavue");
         startupState().commandLine.clear();
+        startupState().windowsDir = QStringLiteral("/usr/share/quintavue/media/");
+        randomShowConfig() = RandomShowConfig{};
         customShow() = CustomShow{};
         setMessagePresenter(this);
     }

@@ -107,13 +107,6 @@ TEST(DecodeSize, CoversTheScreenWithoutGrowingOrExploding)
     EXPECT_EQ(reducedDecodeSize(QSize(4000, 3000), QSize()), QSize(4000, 3000));
 }
 
-PictureHandle pictureOf(int width)
-{
-    QImage image(width, 100, QImage::Format_RGB32);
-    image.fill(Qt::red);
-    return Picture::raster(image, image.size());
-}
-
 // A first directory of `entries` tags (tag, type, count, value) in either byte order.
 QByteArray tiffHead(bool bigEndian, std::vector<std::array<quint32, 4>> entries, quint32 directory = 8)
 {
@@ -272,6 +265,7 @@ TEST(PictureCacheBounds, EvictsLeastRecentlyUsedWithinBudget)
 {
     PictureCache cache(3 * 100 * 100 * 4, 8);
     const auto key = [](int n) { return PictureKey{QStringLiteral("/p%1").arg(n), 1, 1, QSize(10, 10)}; };
+    const auto pictureOf = [](int width) { return Picture::raster(QImage(width, 100, QImage::Format_RGB32), QSize(width, 100)); };
     cache.insert(key(1), pictureOf(100));
     cache.insert(key(2), pictureOf(100));
     cache.insert(key(3), pictureOf(100));
