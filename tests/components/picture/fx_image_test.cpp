@@ -61,7 +61,7 @@ protected:
         image_->setEffect(effect);
         image_->setEffectSpeed(0);
         image_->show();
-        ASSERT_TRUE(notified.wait(5000));
+        ASSERT_TRUE(notified.wait(10000));
     }
 
     QTemporaryDir dir_;
@@ -105,12 +105,8 @@ class EveryKindOfEffect : public FXImageTest, public testing::WithParamInterface
 TEST_P(EveryKindOfEffect, NotifiesOnceAfterTheFinalFrame)
 {
     QSignalSpy notified(image_, &FXImage::Notify);
-    ASSERT_EQ(image_->load(redPath_), LoadResult::Loaded);
-    image_->setEffect(GetParam());
-    image_->setEffectSpeed(0);
     image_->setEffectGrain(8);
-    image_->show();
-    ASSERT_TRUE(notified.wait(10000));
+    bringIn(notified, redPath_, GetParam());
     QTest::qWait(100);
     EXPECT_EQ(notified.count(), 1);
     EXPECT_FALSE(image_->isDrawing());

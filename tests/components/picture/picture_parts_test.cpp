@@ -26,16 +26,6 @@ const QColor kWhite(255, 255, 255);
 const QColor kBand(0, 0, 128);
 const QColor kPicture(255, 0, 0);
 
-BorderStyle sampleBorder(int outerStyle, int innerStyle)
-{
-    BorderStyle border;
-    border.outer = {4, outerStyle, kGrey, kWhite};
-    border.width = 6;
-    border.colour = kBand;
-    border.inner = {5, innerStyle, kGrey, kWhite};
-    return border;
-}
-
 // The rings lie outside in: outer bevel, band, inner bevel; a raised bevel is light on
 // the top and left, an inset one dark; style 0 (and a style unknown) takes no room.
 TEST(BorderRings, LandWhereTheStylesPutThem)
@@ -55,7 +45,7 @@ TEST(BorderRings, LandWhereTheStylesPutThem)
         QImage canvas(100, 80, QImage::Format_RGB32);
         canvas.fill(Qt::black);
         QPainter painter(&canvas);
-        const BorderStyle border = sampleBorder(c.outerStyle, c.innerStyle);
+        const BorderStyle border{{4, c.outerStyle, kGrey, kWhite}, 6, kBand, {5, c.innerStyle, kGrey, kWhite}};
         const QRect area = paintBorder(painter, canvas.rect(), border, 1.0);
         painter.fillRect(area, kPicture);
         painter.end();
