@@ -8,7 +8,6 @@
 #include <QEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QSemaphore>
 #include <QThreadPool>
 
 #include <cmath>
@@ -21,24 +20,10 @@ namespace {
 // of letters are hundreds of them) over the threads of the global thread pool,
 // unless it runs on one of them itself. For a caption the hand-overs cost as much
 // processor time as the drawing: a frame took 3.1 to 3.7 ms of processor time drawn
-// here and 1.6 to 1.8 ms drawn on a pool thread. The frames are the same but for a
-// pixel or two of rotated or zoomed letters, off by a few levels: the raster engine
-// rounds a split fill differently, as it already did between machines with different
-// numbers of cores. So a frame is drawn on a pool thread while this one waits; here
-// when no pool thread is free at once, so that a busy pool never holds the caption up.
-template <typename Draw>
-QImage drawnOnPoolThread(const Draw& draw)
-{
-    QImage frame;
-    QSemaphore done;
-    if (!QThreadPool::globalInstance()->tryStart([&] {
-            frame = draw();
-            done.release();
-        }))
-        return draw();
-    done.acquire();
-    return frame;
-}
+// on the GUI thread and 1.6 to 1.8 ms drawn on a pool thread. So layouts and frames
+// are made on the global pool's threads, ahead of the pictures' work queued there
+// (a caption's job is a few milliseconds, a picture's far longer).
+constexpr int kCaptionJobPriority = 1;
 
 std::chrono::milliseconds steadyNow()
 {
@@ -120,9 +105,9 @@ void FXLabel::advanceAnimation()
     if (progress_ < 1.0) {
         // Letters waiting their turn or already settled: the frame last asked for is
         // this step's frame too.
-        if (frameValid_ && sameCaptionFrame(*currentLayout(), effect_, drawnProgress_, progress_))
+        if (frameValid_ && layout_ && sameCaptionFrame(*layout_, effect_, drawnProgress_, progress_))
             return;
-        drawAhead();
+        drawAhead(isVisible());
         return;
     }
     running_ = false;
@@ -131,7 +116,7 @@ void FXLabel::advanceAnimation()
     // other screens' transitions would wait for); the run's last frame, all but the
     // same, stays until it comes. A frame of the run still being drawn is not wanted.
     ++frameGeneration_;
-    drawAhead();
+    drawAhead(isVisible());
     // Last, because a receiver may restart the effect or delete the label.
     emit Notify();
 }
@@ -142,59 +127,106 @@ void FXLabel::invalidateFrame()
     ++frameGeneration_;
 }
 
-// The next frame of a running effect, or the resting caption at its end, is drawn on
-// a pool thread while this thread goes on (other screens' transitions run here); the
-// frame on screen stays until it arrives. A frame that a change overtook is dropped,
-// and a step that comes while a frame is still being drawn is taken up once it arrives.
-void FXLabel::drawAhead()
+// The caption's text, font or size changed: the frame on screen shows other words, or
+// the same at another size, so nothing is shown rather than that until the new frame
+// comes.
+void FXLabel::forgetLayout()
 {
-    // Nothing drawn yet to keep on screen, or no screen to show it on (a hidden caption
-    // runs on so that the show waiting for its end goes on): drawn when painted.
-    if (!frameValid_ || !isVisible()) {
-        invalidateFrame();
-        update();
+    layout_.reset();
+    ++layoutGeneration_;
+    frame_ = QImage();
+    invalidateFrame();
+}
+
+// Laying out a large caption takes milliseconds (22 ms at 77 px the first time, while
+// its font loads), which other screens' transitions would wait for: it is done on a
+// pool thread as soon as the text, font or size changes, once for a burst of changes
+// (placing a caption changes all three), so that it is ready when the caption shows.
+void FXLabel::layOutAhead()
+{
+    if (std::exchange(layoutAsked_, true))
         return;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            layoutAsked_ = false;
+            if (!layout_ && drawingFrameOf_ != frameGeneration_)
+                drawAhead(isVisible() && !frameValid_);
+        },
+        Qt::QueuedConnection);
+}
+
+// Every frame, and the layout it is drawn from when the caption changed, is drawn on a
+// pool thread while this thread goes on (other screens' transitions run here): the
+// next frame of a running effect, the resting caption at its end, the first frame
+// after a change. The frame on screen stays until the new one arrives. A frame that a
+// change overtook is dropped, and a step that comes while a frame is still being drawn
+// is taken up once it arrives. Without `frameWanted` only the layout is made.
+void FXLabel::drawAhead(bool frameWanted)
+{
+    // A move to another screen changes the density without any other notice.
+    if (layout_ && (layoutDpi_ != dpi() || layout_->devicePixelRatio != devicePixelRatioF()))
+        forgetLayout();
+    // No screen to show a frame on (a hidden caption runs on so that the show waiting
+    // for its end goes on): drawn when painted.
+    if (!frameWanted) {
+        invalidateFrame();
+        if (layout_)
+            return;
     }
     if (drawing_) {
         stepWaiting_ = true;
         return;
     }
     drawing_ = true;
-    drawnProgress_ = running_ ? progress_ : 1.0;
-    const quint64 generation = frameGeneration_;
-    const std::weak_ptr<const int> alive = lifetime_;
-    const bool started = QThreadPool::globalInstance()->tryStart(
-        [label = this, alive, generation, layout = currentLayout(), look = look_, effect = effect_,
-         progress = progress_, running = running_] {
-            QImage frame = running ? renderCaptionFrame(*layout, look, effect, progress)
-                                   : renderRestingCaption(*layout, look);
+    drawingFrameOf_.reset();
+    if (frameWanted) {
+        drawingFrameOf_ = frameGeneration_;
+        drawnProgress_ = running_ ? progress_ : 1.0;
+    }
+    const double layoutDpi = dpi();
+    QThreadPool::globalInstance()->start(
+        [label = this, alive = std::weak_ptr<const int>(lifetime_), generation = frameGeneration_,
+         layoutGeneration = layoutGeneration_, layout = layout_, text = caption_,
+         pixelFont = captionFont(font(), layoutDpi), area = QSizeF(size()), layoutDpi, ratio = devicePixelRatioF(),
+         look = look_, effect = effect_, progress = progress_, running = running_, frameWanted]() mutable {
+            if (!layout)
+                layout = std::make_shared<const CaptionLayout>(layoutCaption(text, pixelFont, area, layoutDpi, ratio));
+            std::optional<QImage> frame;
+            if (frameWanted)
+                frame = running ? renderCaptionFrame(*layout, look, effect, progress) : renderRestingCaption(*layout, look);
             QCoreApplication* const application = QCoreApplication::instance();
             if (application == nullptr)
                 return;
             QMetaObject::invokeMethod(
                 application,
-                [label, alive, generation, frame = std::move(frame)]() mutable {
+                [label, alive, generation, layoutGeneration, layoutDpi, layout = std::move(layout),
+                 frame = std::move(frame)]() mutable {
                     if (alive.lock())
-                        label->frameDrawnAhead(generation, std::move(frame));
+                        label->frameDrawnAhead(generation, layoutGeneration, layoutDpi, std::move(layout),
+                                               std::move(frame));
                 },
                 Qt::QueuedConnection);
-        });
-    if (started)
-        return;
-    drawing_ = false;
-    invalidateFrame();
-    update();
+        },
+        kCaptionJobPriority);
 }
 
-void FXLabel::frameDrawnAhead(quint64 generation, QImage frame)
+void FXLabel::frameDrawnAhead(quint64 generation, quint64 layoutGeneration, double layoutDpi,
+                              std::shared_ptr<const CaptionLayout> layout, std::optional<QImage> frame)
 {
     drawing_ = false;
-    if (generation == frameGeneration_) {
-        frame_ = std::move(frame);
+    drawingFrameOf_.reset();
+    if (!layout_ && layoutGeneration == layoutGeneration_) {
+        layout_ = std::move(layout);
+        layoutDpi_ = layoutDpi;
+    }
+    if (frame && generation == frameGeneration_) {
+        frame_ = std::move(*frame);
+        frameValid_ = true;
         update();
     }
     if (std::exchange(stepWaiting_, false))
-        drawAhead();
+        drawAhead(isVisible());
 }
 
 void FXLabel::setForeColour(const QColor& colour)
@@ -245,14 +277,9 @@ void FXLabel::setClock(Clock clock)
 
 void FXLabel::paintEvent(QPaintEvent*)
 {
-    if (!frameValid_) {
-        const std::shared_ptr<const CaptionLayout> layout = currentLayout();
-        frame_ = drawnOnPoolThread([&] {
-            return running_ ? renderCaptionFrame(*layout, look_, effect_, progress_) : renderRestingCaption(*layout, look_);
-        });
-        frameValid_ = true;
-        drawnProgress_ = running_ ? progress_ : 1.0;
-    }
+    // Never drawn here, so that a change never holds this thread (see drawAhead).
+    if (!frameValid_ && drawingFrameOf_ != frameGeneration_)
+        drawAhead();
     QPainter painter(this);
     // A window of its own has nothing beneath it to show through; an opaque label
     // whose area is too large to draw must still cover what it promised to cover.
@@ -265,8 +292,8 @@ void FXLabel::paintEvent(QPaintEvent*)
 void FXLabel::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    layout_.reset();
-    invalidateFrame();
+    forgetLayout();
+    layOutAhead();
 }
 
 void FXLabel::changeEvent(QEvent* event)
@@ -278,8 +305,8 @@ void FXLabel::changeEvent(QEvent* event)
 
 void FXLabel::captionChanged()
 {
-    layout_.reset();
-    invalidateFrame();
+    forgetLayout();
+    layOutAhead();
     // A label in a layout gets its new size from the layout, which asks again only
     // when told that the size hint changed.
     updateGeometry();
@@ -299,18 +326,6 @@ void FXLabel::applyAutoSize()
 {
     if (autoSize_)
         resize(sizeHint());
-}
-
-std::shared_ptr<const CaptionLayout> FXLabel::currentLayout()
-{
-    // A move to another screen changes the density without any other notice.
-    const double currentDpi = dpi();
-    const double ratio = devicePixelRatioF();
-    if (!layout_ || layoutDpi_ != currentDpi || layout_->devicePixelRatio != ratio) {
-        layout_ = std::make_shared<const CaptionLayout>(layoutCaption(caption_, font(), QSizeF(size()), currentDpi, ratio));
-        layoutDpi_ = currentDpi;
-    }
-    return layout_;
 }
 
 double FXLabel::dpi() const

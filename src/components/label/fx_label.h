@@ -85,10 +85,11 @@ private:
     void lookChanged();
     void applyAutoSize();
     void invalidateFrame();
-    void drawAhead();
-    void frameDrawnAhead(quint64 generation, QImage frame);
-    // Shared with a frame being drawn on a pool thread, which may outlive a change.
-    [[nodiscard]] std::shared_ptr<const CaptionLayout> currentLayout();
+    void forgetLayout();
+    void layOutAhead();
+    void drawAhead(bool frameWanted = true);
+    void frameDrawnAhead(quint64 generation, quint64 layoutGeneration, double layoutDpi,
+                         std::shared_ptr<const CaptionLayout> layout, std::optional<QImage> frame);
     [[nodiscard]] double dpi() const;
     [[nodiscard]] std::chrono::milliseconds now() const;
 
@@ -101,13 +102,19 @@ private:
     std::chrono::milliseconds startedAt_{0};
     Clock clock_;
     QTimer frameTimer_;
+    // Made on a pool thread, then shared with the frames drawn from it there.
     std::shared_ptr<const CaptionLayout> layout_;
     double layoutDpi_ = 0.0;
+    quint64 layoutGeneration_ = 0;  // counts the changes of text, font and size
+    bool layoutAsked_ = false;
+    // What the label shows: the frame of the present moment once frameValid_, until then
+    // the frame before it (a step behind, or nothing since the caption changed).
     QImage frame_;
     bool frameValid_ = false;
     double drawnProgress_ = 1.0;   // the moment frame_ shows, or is being drawn for
     quint64 frameGeneration_ = 0;  // counts the changes that make a frame stale
     bool drawing_ = false;
+    std::optional<quint64> drawingFrameOf_;  // the generation of the frame being drawn
     bool stepWaiting_ = false;
     // A frame drawn ahead reaches the label only while this lives.
     std::shared_ptr<const int> lifetime_ = std::make_shared<const int>(0);
