@@ -285,6 +285,9 @@ TEST(PictureDecoding, MetafileHasItsDeclaredSizeAndDrawsShapesAndText)
         const int h = shown.height();
         EXPECT_TRUE(isNear(QColor(drawn.pixel(w / 4, h / 4)), Qt::red));
         EXPECT_TRUE(isNear(QColor(drawn.pixel(3 * w / 4, 3 * h / 4)), Qt::blue));
+        EXPECT_TRUE(isNear(QColor(drawn.pixel(w - 2, 1)), Qt::blue)) << "the triangle in the top right corner";
+        for (const QPoint empty : {QPoint(3 * w / 4, h / 4), QPoint(2, 3 * h / 4 + 2), QPoint(w - 2, h / 2 - 2)})
+            EXPECT_EQ(drawn.pixel(empty), drawn.pixel(w / 2 + 2, 2)) << "a shape beyond its place";
         int textPixels = 0;
         for (int y = h / 2; y < h; ++y) {
             for (int x = 0; x < w / 2; ++x)

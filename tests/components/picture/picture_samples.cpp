@@ -141,12 +141,18 @@ QByteArray labTiff(const QImage& picture)
 
 QByteArray sampleMetafile(bool withText)
 {
-    // 1600 x 1200 twips: 107 x 80 pixels at 96 per inch.
+    // 1600 x 1200 twips: 107 x 80 pixels at 96 per inch. A brush made and deleted first
+    // leaves a free slot that playback fills with the next object: a writer that numbers
+    // objects otherwise selects the wrong brushes.
     samples::WmfWriter wmf(1600, 1200);
+    wmf.select(wmf.createNullPen());
+    wmf.remove(wmf.createSolidBrush({1, 2, 3}));
     wmf.select(wmf.createSolidBrush({255, 0, 0}));
     wmf.rectangle(0, 0, 800, 600);
     wmf.select(wmf.createSolidBrush({0, 0, 255}));
     wmf.ellipse(800, 600, 1600, 1200);
+    const std::array<samples::WmfPoint, 3> corner{{{1600, 0}, {1600, 300}, {1200, 0}}};
+    wmf.polygon(corner);
     if (withText) {
         wmf.select(wmf.createFont(240, 700, "Arial"));
         wmf.setTextColour({0, 255, 0});

@@ -33,8 +33,8 @@ QByteArray encodeWithMagick(const QImage& picture, const MagickEncoding& encodin
 QByteArray labTiff(const QImage& picture);
 
 // A placeable metafile of 1600 x 1200 twips (107 x 80 pixels): a red rectangle in the
-// top-left quarter, a blue ellipse in the bottom-right quarter and, if asked, a green
-// word of text in the bottom-left quarter.
+// top-left quarter, a blue ellipse in the bottom-right quarter, a blue triangle in the
+// top-right corner and, if asked, a green word of text in the bottom-left quarter.
 QByteArray sampleMetafile(bool withText);
 
 // A JPEG, PNG or WebP with EXIF data holding `orientation` (1 to 8): an APP1 segment after

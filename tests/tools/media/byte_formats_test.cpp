@@ -1,5 +1,4 @@
 #include "make_sample_media/tga_rle_writer.h"
-#include "make_sample_media/wmf_writer.h"
 
 #include <Magick++.h>
 
@@ -7,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdint>
 
 namespace qv::samples {
@@ -26,33 +24,6 @@ QRgb pixelOf(Magick::Image& image, int x, int y)
     std::uint8_t rgb[3] = {};
     image.write(x, y, 1, 1, "RGB", Magick::CharPixel, rgb);
     return qRgb(rgb[0], rgb[1], rgb[2]);
-}
-
-// Each shape in its own colour where it was drawn. A brush made and deleted first
-// leaves a free slot that playback fills with the next object: a writer that numbers
-// objects otherwise selects the wrong brushes.
-TEST(Metafile, ShapesLandWhereTheyWereDrawnInTheirColours)
-{
-    // 1440 x 1440 twips: 72 x 72 pixels at GraphicsMagick's default 72 dots per inch.
-    WmfWriter wmf(1440, 1440);
-    wmf.select(wmf.createNullPen());
-    wmf.remove(wmf.createSolidBrush({1, 2, 3}));
-    wmf.select(wmf.createSolidBrush({255, 255, 255}));
-    wmf.rectangle(0, 0, 1440, 1440);
-    wmf.select(wmf.createSolidBrush({255, 0, 0}));
-    wmf.ellipse(100, 700, 700, 1300); // lower left, so a mixed-up corner order shows
-    wmf.select(wmf.createSolidBrush({0, 0, 255}));
-    const std::array<WmfPoint, 3> corner{{{1440, 0}, {1440, 360}, {1080, 0}}};
-    wmf.polygon(corner);
-
-    Magick::Image image = decode(wmf.finish(), "WMF");
-    ASSERT_EQ(image.columns(), 72u);
-    ASSERT_EQ(image.rows(), 72u);
-    EXPECT_EQ(pixelOf(image, 20, 50), qRgb(255, 0, 0));
-    EXPECT_EQ(pixelOf(image, 50, 20), qRgb(255, 255, 255));
-    EXPECT_EQ(pixelOf(image, 4, 68), qRgb(255, 255, 255));
-    EXPECT_EQ(pixelOf(image, 69, 2), qRgb(0, 0, 255)) << "polygon in the top right corner";
-    EXPECT_EQ(pixelOf(image, 2, 2), qRgb(255, 255, 255));
 }
 
 // Long runs, single pixels, and a run that continues across a row end; packets stop
