@@ -156,6 +156,34 @@ TEST_F(FXImageTest, UserInputCutsToTheFinalFrame)
     }
 }
 
+// A frame of an effect that moves the pictures is drawn straight into the window's
+// pixels: at the widget's own place in the window, and the same frame a grab of the
+// widget alone shows, with both pictures in it halfway through.
+TEST_F(FXImageTest, MovingFramesLandWhereTheWidgetIs)
+{
+    image_->move(13, 7);
+    QSignalSpy notified(image_, &FXImage::Notify);
+    bringIn(notified, redPath_);
+    for (const int effect : {80, 82}) { // halves sliding in, a cube turning
+        SCOPED_TRACE("effect " + std::to_string(effect));
+        ASSERT_EQ(image_->load(greenPath_), LoadResult::Loaded);
+        image_->setEffect(effect);
+        image_->setEffectSpeed(kLongSpeed);
+        image_->redraw();
+        QTest::qWait(300);
+        ASSERT_TRUE(image_->isDrawing());
+        QImage window(window_.size(), QImage::Format_RGB32);
+        window_.render(&window);
+        const QImage alone = image_->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(window.copy(image_->geometry()), alone);
+        EXPECT_TRUE(alone.pixelColor(100, 75) != alone.pixelColor(1, 1) || alone.pixelColor(1, 1) != alone.pixelColor(198, 148))
+            << "both pictures in the frame";
+        QTest::keyClick(image_, Qt::Key_A);
+        ASSERT_TRUE(notified.wait(5000));
+        std::swap(redPath_, greenPath_);
+    }
+}
+
 // Effect 51 wipes the picture to the background before redraw() returns, with or
 // without an erase effect, and announces nothing.
 TEST_F(FXImageTest, EraseEffectWipesToBackgroundBeforeReturning)
@@ -245,29 +273,25 @@ TEST_F(FXImageTest, BorderChangesShowAtOnceUnlessRedrawIsOff)
     EXPECT_EQ(shownAt(QPoint(5, 75)), QColor(Qt::yellow));
 }
 
-// Loading and wiping let events run, and any handler may close the window meanwhile.
+// Wiping and loading let events run, and any handler may close the window meanwhile.
 TEST_F(FXImageTest, SurvivesBeingDestroyedWhileItWaits)
 {
-    const QString fresh = writePicture("fresh.bmp", Qt::blue);
+    QSignalSpy notified(image_, &FXImage::Notify);
+    bringIn(notified, redPath_);
+    image_->setEraseEnabled(true);
+    image_->setEraseEffect(1);
+    image_->setEraseSpeed(kLongSpeed);
+    image_->setEffect(FXImage::kEraseEffect);
     QPointer<FXImage> doomed(image_);
-    QTimer::singleShot(0, image_, [&] { delete doomed.data(); });
-    EXPECT_EQ(image_->load(fresh), LoadResult::Loaded);
+    QTimer::singleShot(20, image_, [&] { delete doomed.data(); });
+    image_->redraw();
     EXPECT_TRUE(doomed.isNull());
 
-    auto* wiping = new FXImage(&window_);
-    wiping->setGeometry(0, 0, 200, 150);
-    QSignalSpy notified(wiping, &FXImage::Notify);
-    ASSERT_EQ(wiping->load(redPath_), LoadResult::Loaded);
-    wiping->show();
-    ASSERT_TRUE(notified.wait(5000));
-    wiping->setEraseEnabled(true);
-    wiping->setEraseEffect(1);
-    wiping->setEraseSpeed(kLongSpeed);
-    wiping->setEffect(FXImage::kEraseEffect);
-    QPointer<FXImage> alsoDoomed(wiping);
-    QTimer::singleShot(20, wiping, [&] { delete alsoDoomed.data(); });
-    wiping->redraw();
-    EXPECT_TRUE(alsoDoomed.isNull());
+    doomed = new FXImage(&window_);
+    const QString fresh = writePicture("fresh.bmp", Qt::blue);
+    QTimer::singleShot(0, doomed.data(), [&] { delete doomed.data(); });
+    EXPECT_EQ(doomed->load(fresh), LoadResult::Loaded);
+    EXPECT_TRUE(doomed.isNull());
 }
 
 // The redraw is made ready for the place and border it will have (a metafile drawn
