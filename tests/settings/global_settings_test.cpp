@@ -40,11 +40,26 @@ protected:
     }
 };
 
-TEST_F(GlobalSettingsTest, ASaveWritesExactlyItsKeysAndNeverTheDataFolder)
+// Numbers are rounded, halves to even, and junk falls back to the default; a save
+// writes exactly its keys and never the data folder, which is only read.
+TEST_F(GlobalSettingsTest, NumbersAreRoundedAndASaveWritesExactlyItsKeys)
 {
-    storeValue("slideshow_path", QStringLiteral("/srv/shows"));  // read, but never written
+    storeValue("slideshow_path", QStringLiteral("/srv/shows"));
+    storeValue("cmode", QStringLiteral("4.5"));
+    storeValue("dissolve_speed", QStringLiteral("31.5"));
+    storeValue("random_speed_adjuster", QStringLiteral("fast"));
+    storeValue("show_border", QStringLiteral("70000"));    // beyond 16 bits
+    storeValue("screen_percent", QStringLiteral("lots"));
+    storeValue("bordersize", QStringLiteral(" 5 "));
     load_settings();
-    EXPECT_EQ(globalSettings().slideshowPath, QStringLiteral("/srv/shows/"));
+    const GlobalSettings& s = globalSettings();
+    EXPECT_EQ(s.slideshowPath, QStringLiteral("/srv/shows/"));
+    EXPECT_EQ(s.cmode, 4);
+    EXPECT_EQ(s.dissolveSpeed, 32);
+    EXPECT_EQ(s.randomSpeedAdjuster, 1);
+    EXPECT_EQ(s.showBorder, 1);
+    EXPECT_EQ(s.screenPercent.text(), QStringLiteral("100"));
+    EXPECT_EQ(s.borderSize.toInt(), 5);
     store().remove(QStringLiteral("data/slideshow_path"));
     save_settings();
     QStringList expected = {
@@ -79,24 +94,6 @@ TEST_F(GlobalSettingsTest, TheActiveShowsNameAndThePasswordSurviveARestart)
         EXPECT_EQ(encodeFileName(globalSettings().activeCss), encodeFileName(name));
         EXPECT_EQ(globalSettings().screenSaverPassword, password);
     }
-}
-
-TEST_F(GlobalSettingsTest, NumbersAreRoundedAndJunkFallsBackToTheDefault)
-{
-    storeValue("cmode", QStringLiteral("4.5"));           // halves to even
-    storeValue("dissolve_speed", QStringLiteral("31.5"));
-    storeValue("random_speed_adjuster", QStringLiteral("fast"));
-    storeValue("show_border", QStringLiteral("70000"));    // beyond 16 bits
-    storeValue("screen_percent", QStringLiteral("lots"));
-    storeValue("bordersize", QStringLiteral(" 5 "));
-    load_settings();
-    const GlobalSettings& s = globalSettings();
-    EXPECT_EQ(s.cmode, 4);
-    EXPECT_EQ(s.dissolveSpeed, 32);
-    EXPECT_EQ(s.randomSpeedAdjuster, 1);
-    EXPECT_EQ(s.showBorder, 1);
-    EXPECT_EQ(s.screenPercent.text(), QStringLiteral("100"));
-    EXPECT_EQ(s.borderSize.toInt(), 5);
 }
 
 // A stored password loads as its scrambled form decodes, also one no version could have
