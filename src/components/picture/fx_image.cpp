@@ -7,6 +7,7 @@
 
 #include <QEventLoop>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
@@ -342,7 +343,7 @@ void FXImage::paintShownFrame(QPainter& painter, const QImage& frame, const QRec
     painter.drawImage(QRectF(offset, frame.deviceIndependentSize()), frame);
 }
 
-void FXImage::paintEvent(QPaintEvent*)
+void FXImage::paintEvent(QPaintEvent* event)
 {
     if (frameStale_ && !isDrawing()) {
         shown_.border = border_;
@@ -351,6 +352,11 @@ void FXImage::paintEvent(QPaintEvent*)
         frameStale_ = false;
     }
     QPainter painter(this);
+    if (isDrawing() && frameGeometry_ == geometry() && event->region() == QRegion(rect())
+        && drawTransitionFrameStraight(painter)) {
+        frameOnScreen_ = true;
+        return;
+    }
     const QImage& shown = isDrawing() ? player_->frame() : frame_;
     frameOnScreen_ = !shown.isNull();
     if (!shown.isNull() && frameGeometry_ == geometry() && shown.size() == deviceSize()) {
@@ -360,6 +366,33 @@ void FXImage::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), background());
     if (!shown.isNull())
         paintShownFrame(painter, shown, frameGeometry_);
+}
+
+// At 3840x2160 a frame is 33 MB: drawn into the player's frame and then copied into
+// the window's pixels, it is copied once more than it needs to be, several
+// milliseconds of the one thread that paints every screen. So an effect that draws
+// each frame whole draws it straight into the window's pixels, where the painter
+// allows: a plain image of 32-bit pixels, reached through a whole-pixel offset at
+// this widget's own scale, wholly covered by the repaint (an effect of the moving
+// kind repaints all of the widget each frame), so nothing else painted there is lost.
+bool FXImage::drawTransitionFrameStraight(QPainter& painter)
+{
+    QPaintEngine* engine = painter.paintEngine();
+    QPaintDevice* device = engine != nullptr ? engine->paintDevice() : nullptr;
+    if (device == nullptr || device->devType() != QInternal::Image)
+        return false;
+    auto* pixels = static_cast<QImage*>(device);
+    const QTransform toDevice = painter.deviceTransform();
+    const double scale = devicePixelRatioF();
+    const QPointF offset(toDevice.dx(), toDevice.dy());
+    const QRect target(offset.toPoint(), deviceSize());
+    if (toDevice.type() > QTransform::TxScale || !qFuzzyCompare(toDevice.m11(), scale)
+        || !qFuzzyCompare(toDevice.m22(), scale) || QPointF(target.topLeft()) != offset
+        || !pixels->rect().contains(target) || pixels->depth() != 32 || !pixels->isDetached())
+        return false;
+    QImage view(pixels->scanLine(target.top()) + qsizetype{target.left()} * 4, target.width(), target.height(),
+                pixels->bytesPerLine(), pixels->format());
+    return player_->drawFrameInto(view);
 }
 
 void FXImage::showEvent(QShowEvent* event)

@@ -12,6 +12,8 @@
 
 #include <optional>
 
+class QPainter;
+
 namespace qv {
 
 // A picture on a window, brought in with a numbered transition effect and framed by an
@@ -127,6 +129,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    bool drawTransitionFrameStraight(QPainter& painter);
     // What a frame shows, to tell whether a redraw would show the same again.
     struct Content {
         PictureHandle picture;

@@ -82,12 +82,35 @@ void TransitionPlayer::step()
         finishNow();
         return;
     }
+    if (renderer_->drawsWholeFrames()) {
+        undrawnProgress_ = progress;
+        stats_.frameDrawn();
+        scheduleNextFrame(progress);
+        emit frameChanged(frame_.rect());
+        return;
+    }
     const QRegion changed = renderer_->advance(from_, to_, progress, frame_);
     if (!changed.isEmpty())
         stats_.frameDrawn();
     scheduleNextFrame(progress);
     if (!changed.isEmpty())
         emit frameChanged(changed);
+}
+
+const QImage& TransitionPlayer::frame() const
+{
+    if (undrawnProgress_ && renderer_)
+        renderer_->render(from_, to_, *undrawnProgress_, frame_);
+    undrawnProgress_.reset();
+    return frame_;
+}
+
+bool TransitionPlayer::drawFrameInto(QImage& target) const
+{
+    if (!undrawnProgress_ || !renderer_ || target.size() != frame_.size() || target.depth() != 32)
+        return false;
+    renderer_->render(from_, to_, *undrawnProgress_, target);
+    return true;
 }
 
 void TransitionPlayer::scheduleNextFrame(double progress)
@@ -113,6 +136,7 @@ void TransitionPlayer::finishNow()
     timer_.stop();
     QCoreApplication::instance()->removeEventFilter(this);
     renderer_.reset();
+    undrawnProgress_.reset();
     // The final frame is `to` exactly; sharing it saves drawing it once more.
     frame_ = std::move(to_);
     to_ = QImage();

@@ -13,6 +13,7 @@
 
 #include <chrono>
 #include <memory>
+#include <optional>
 
 namespace qv {
 
@@ -73,7 +74,12 @@ public:
     // Cuts a running transition to its final frame.
     void finishNow();
     // The frame to show: the latest one while running, the final one afterwards.
-    const QImage& frame() const { return frame_; }
+    const QImage& frame() const;
+    // Draws the latest frame into `target` (of the frame's size and depth) instead,
+    // when that frame is yet to be drawn and the effect draws every frame whole: a
+    // window then takes it straight into its own pixels, sparing a copy of the whole
+    // screen per frame. False when `target` was left alone.
+    bool drawFrameInto(QImage& target) const;
 
 signals:
     // `changed`: the part of frame() that changed, in its pixels.
@@ -92,7 +98,10 @@ private:
     std::unique_ptr<TransitionRenderer> renderer_;
     QImage from_;
     QImage to_;
-    QImage frame_;
+    // Frames of effects that draw them whole are drawn when asked for: into frame_
+    // by frame(), or where they are shown by drawFrameInto().
+    mutable QImage frame_;
+    mutable std::optional<double> undrawnProgress_;
     QTimer timer_;
     QElapsedTimer clock_;
     std::chrono::milliseconds duration_{0};

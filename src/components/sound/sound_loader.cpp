@@ -14,6 +14,8 @@ SoundLoader& SoundLoader::instance()
 
 SoundLoader::SoundLoader()
 {
+    // Made first, so that it outlives the loader, whose last draining still stops it.
+    TuneSynthesizer::instance();
     pool_.setMaxThreadCount(1);
     connect(&AudioEngine::instance(), &AudioEngine::shuttingDown, this, &SoundLoader::drain);
 }

@@ -191,6 +191,11 @@ double TransitionRenderer::nextChange(double progress) const
     return grid->nextTurn(quantisedProgress(p)) / 65536.0;
 }
 
+bool TransitionRenderer::drawsWholeFrames() const
+{
+    return impl_ && !std::holds_alternative<ThresholdGrid>(impl_->plan);
+}
+
 bool isTransitionImplemented(int effect)
 {
     return effectRecipe(effect) != nullptr;

@@ -47,6 +47,9 @@ public:
     // 1 when nothing changes before the end. Effects that move the pictures change
     // all the time and give `progress` itself.
     double nextChange(double progress) const;
+    // True when every frame is drawn whole from the two pictures alone (the effects
+    // that move them), so a frame may as well be drawn where it is shown.
+    bool drawsWholeFrames() const;
 
     struct Impl;
 

@@ -168,8 +168,9 @@ TEST_F(LabelTest, ChangesAreDrawnOnAPoolThreadAndShowTheLatestFrameOnceItArrives
                                                    label->progress());
         const auto blank = [](const QImage& shot) { return test::inkedShare(shot, QColor(0, 0, 90).rgb()) == 0.0; };
         const auto latest = [&](const QImage& shot) { return test::differingShare(shot, expected) < 0.002; };
-        if (c.blankAtOnce)
+        if (c.blankAtOnce) {
             EXPECT_TRUE(blank(label->grab().toImage())) << c.change;
+        }
         // The overtaken frame has arrived by now; the latest may still be on its way.
         QThreadPool::globalInstance()->waitForDone();
         QCoreApplication::processEvents();
