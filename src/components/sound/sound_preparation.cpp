@@ -3,6 +3,7 @@
 #include "components/sound/midi_length.h"
 #include "components/sound/sound_file.h"
 #include "components/sound/tune_synthesizer.h"
+#include "components/sound/tune_wave.h"
 #include "components/sound/wave_length.h"
 
 #include <optional>
@@ -51,7 +52,8 @@ PreparedSound prepareTune(QByteArray bytes, const AudioEngine& engine, const Tun
         }
         const auto tune = TuneSynthesizer::instance().start(key, bytes, engine.soundFonts(),
                                                             std::chrono::milliseconds(sound.lengthMs));
-        if (tune) {
+        // A second of lead keeps the mixer from ever waiting on a slow start.
+        if (tune && tune->waitForLead(tuneSampleRate * tuneBytesPerFrame)) {
             sound.music = engine.openMusic(openReader(tune));
             if (sound.music)
                 return sound;

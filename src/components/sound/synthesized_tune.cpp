@@ -114,6 +114,13 @@ std::optional<QByteArray> SynthesizedTune::wholeWave() const
     return wave_;
 }
 
+bool SynthesizedTune::waitForLead(qsizetype sampleBytes) const
+{
+    std::unique_lock lock(mutex_);
+    grown_.wait(lock, [&] { return finished_ || wave_.size() - tuneWaveHeaderBytes >= sampleBytes; });
+    return wave_.size() > tuneWaveHeaderBytes;
+}
+
 qint64 SynthesizedTune::announcedSize() const
 {
     return tuneWaveHeaderBytes + announcedSampleBytes_;

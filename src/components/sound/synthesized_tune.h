@@ -14,8 +14,9 @@ namespace qv {
 
 // A tune's wave while it is being synthesized: the synthesizing thread appends
 // samples, and the mixer plays them through `openReader` from the start, waiting
-// for the next block when it catches up. Synthesis runs many times faster than the
-// tune plays, so after the first block the reader never waits.
+// for the next block when it catches up. The mixer starts once a lead is written,
+// and synthesis runs many times faster than the tune plays, so the reader never
+// waits in practice.
 //
 // The header announces the most samples the tune may have; a reader that reaches
 // the true end is told so (a read of nothing), which ends the music there.
@@ -31,6 +32,11 @@ public:
     // The wave with its true header, once the tune was synthesized whole (shared,
     // not copied: a long tune's wave is tens of megabytes).
     std::optional<QByteArray> wholeWave() const;
+
+    // Waits until `sampleBytes` of samples are written or synthesis has ended, and
+    // tells whether there is anything to play. Loading the soundfont comes before the
+    // first sample; a mixer that started reading then would hold every sound still.
+    bool waitForLead(qsizetype sampleBytes) const;
 
     // Up to `size` bytes of the wave from `offset`, waiting until they are written;
     // fewer (or none) only at the end.

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -41,14 +42,23 @@ TEST(FXSndTest, WaveTuneAndSecondWaveSoundTogetherAndEachNotifiesOnce)
     FXSnd wave, tune, secondWave;
     QSignalSpy waveEnds(&wave, &FXSnd::Notify), tuneEnds(&tune, &FXSnd::Notify),
         secondEnds(&secondWave, &FXSnd::Notify);
-    ASSERT_TRUE(startPlaying(tune, shortTune()));
-    ASSERT_TRUE(startPlaying(wave, shortWave()));
+    // Started together, as a slide starts its sound while another player's still
+    // plays; each long enough to outlast the others' preparation on a busy machine.
     // A file named in another case still plays.
-    ASSERT_TRUE(startPlaying(secondWave, writeScratchFile(QStringLiteral("Mixed Case.Wav"), sineWave(0.4)).toUpper()));
+    const std::pair<FXSnd*, QString> sounds[] = {
+        {&tune, writeScratchFile(QStringLiteral("long.mid"), toQByteArray(simpleTune(4, 96, 96)))},
+        {&wave, writeScratchFile(QStringLiteral("long.wav"), sineWave(1.5))},
+        {&secondWave, writeScratchFile(QStringLiteral("Mixed Case.Wav"), sineWave(1.6)).toUpper()}};
+    for (const auto& [player, path] : sounds) {
+        player->setDeviceType(path.endsWith(QStringLiteral("mid")) ? FXSnd::deviceMidi : FXSnd::deviceWaveAudio);
+        player->setFileName(path);
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return std::ranges::all_of(sounds, [](const auto& s) { return s.first->lengthMs() >= 0; }); },
+                                patienceMs));
     // The tune's length comes from the file, the waves' from their decoded sound.
-    EXPECT_EQ(tune.lengthMs(), 750);
-    EXPECT_EQ(wave.lengthMs(), 300);
-    EXPECT_EQ(secondWave.lengthMs(), 400);
+    EXPECT_EQ(tune.lengthMs(), 2000);
+    EXPECT_EQ(wave.lengthMs(), 1500);
+    EXPECT_EQ(secondWave.lengthMs(), 1600);
     EXPECT_TRUE(wave.isPlaying() && tune.isPlaying() && secondWave.isPlaying());
 
     for (QSignalSpy* ends : {&waveEnds, &tuneEnds, &secondEnds})
