@@ -48,14 +48,12 @@ void useDummyDriver()
 
 void ChunkDeleter::operator()(Mix_Chunk* chunk) const
 {
-    AudioEngine::instance().settle();
-    Mix_FreeChunk(chunk);
+    AudioEngine::instance().freeWhenSettled([chunk] { Mix_FreeChunk(chunk); });
 }
 
 void MusicDeleter::operator()(Mix_Music* music) const
 {
-    AudioEngine::instance().settle();
-    Mix_FreeMusic(music);
+    AudioEngine::instance().freeWhenSettled([music] { Mix_FreeMusic(music); });
 }
 
 AudioEngine::Hold& AudioEngine::Hold::operator=(Hold&& other) noexcept
@@ -176,17 +174,44 @@ void AudioEngine::closeWhenIdle()
     open_ = false;
     settle();
     const std::lock_guard lock(closerMutex_);
-    closer_ = std::thread([] {
+    closing_ = true;
+    closer_ = std::thread([this] {
         Mix_CloseAudio();
+        std::vector<std::function<void()>> frees;
+        {
+            const std::lock_guard closedLock(closerMutex_);
+            closing_ = false;
+            frees.swap(freeOnceClosed_);
+        }
+        closed_.notify_all();
+        for (const auto& free : frees)
+            free();
         SDL_TLSCleanup();
     });
 }
 
 void AudioEngine::settle()
 {
-    const std::lock_guard lock(closerMutex_);
-    if (closer_.joinable() && closer_.get_id() != std::this_thread::get_id())
+    std::unique_lock lock(closerMutex_);
+    if (closer_.get_id() == std::this_thread::get_id())
+        return;
+    closed_.wait(lock, [this] { return !closing_; });
+    // Past closing, the thread only frees what was let go meanwhile.
+    if (closer_.joinable())
         closer_.join();
+}
+
+void AudioEngine::freeWhenSettled(std::function<void()> free)
+{
+    {
+        const std::lock_guard lock(closerMutex_);
+        if (closing_) {
+            freeOnceClosed_.push_back(std::move(free));
+            return;
+        }
+    }
+    settle();
+    free();
 }
 
 void AudioEngine::shutDown()

@@ -12,9 +12,12 @@
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <thread>
 #include <utility>
+#include <vector>
 
 namespace qv {
 
@@ -122,6 +125,10 @@ public:
     // Waits until a closing device is closed: the mixer's state must not be touched
     // meanwhile (freeing a chunk or a tune touches it).
     void settle();
+    // Runs `free` (which touches the mixer's state) now, or, while the device is
+    // closing, on the closing thread once it is closed: a sound let go on the thread
+    // that paints the show never waits for the device.
+    void freeWhenSettled(std::function<void()> free);
 
 signals:
     void channelFinished(int channel, quint64 generation);
@@ -149,6 +156,9 @@ private:
     int holds_ = 0;
     QTimer idleTimer_;
     std::mutex closerMutex_;
+    std::condition_variable closed_;
+    bool closing_ = false;
+    std::vector<std::function<void()>> freeOnceClosed_;
     std::thread closer_;
     QString driverName_;
     QString soundFonts_;

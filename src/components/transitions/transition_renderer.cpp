@@ -43,14 +43,17 @@ Plan makePlan(const TransitionSetup& setup, int grain)
 
 // A turn reads each output row from hundreds of source rows, so it is bound by
 // memory latency rather than bandwidth, and a second core nearly halves its wall
-// time. Below about 4 megapixels (1440p) one core already composes a frame in a
-// few milliseconds and the hand-over is not worth a thread.
-constexpr qint64 kSplitTurnsFromPixels = 4'000'000;
+// time. A move that squeezes or stretches rows is bound by its arithmetic. Either
+// kind at 4K holds the thread that paints every screen for 7 to 13 ms a frame, long
+// enough to make another screen's frame late. Below about 4 megapixels (1440p) one
+// core already composes a frame in a few milliseconds and the hand-over is not
+// worth a thread.
+constexpr qint64 kSplitFromPixels = 4'000'000;
 
 std::unique_ptr<RowSplitter> splitterFor(const Plan& plan, QSize size)
 {
-    const bool dear = std::holds_alternative<ColumnTurn>(plan)
-                   && qint64{size.width()} * size.height() >= kSplitTurnsFromPixels;
+    const bool dear = (std::holds_alternative<ColumnTurn>(plan) || std::holds_alternative<RowMove>(plan))
+                   && qint64{size.width()} * size.height() >= kSplitFromPixels;
     if (!dear || std::thread::hardware_concurrency() < 2)
         return nullptr;
     return std::make_unique<RowSplitter>();
@@ -106,11 +109,17 @@ private:
     }
 
     static void composeWith(const RowMove& move, const FramePixels& frame, double progress,
-                            RowSplitter*)
+                            RowSplitter* splitter)
     {
         const MoveFrame moveFrame{frame.width, frame.height, move.grain, progress};
-        for (int y = 0; y < frame.height; ++y)
-            move.planner(moveFrame, y, RowWriter(frame, y));
+        const auto composeRows = [&](int firstRow, int endRow) {
+            for (int y = firstRow; y < endRow; ++y)
+                move.planner(moveFrame, y, RowWriter(frame, y));
+        };
+        if (splitter == nullptr)
+            composeRows(0, frame.height);
+        else
+            splitter->run(frame.height, composeRows);
     }
 
     static void composeWith(const ColumnTurn& turn, const FramePixels& frame, double progress,

@@ -29,14 +29,14 @@ TEST(RowSplitter, ComposesEveryRowExactlyOnceFrameAfterFrame)
     }
 }
 
-// Large enough for the turns to compose on two threads: the frame is whole, made
-// only of the two pictures and black, and the same every time.
-TEST(RowSplitter, TurnsComposedOnTwoThreadsAreWholeAndRepeatable)
+// Large enough for turns and moves to compose on two threads: the frame is whole,
+// made only of the two pictures and black, and the same every time.
+TEST(RowSplitter, FramesComposedOnTwoThreadsAreWholeAndRepeatable)
 {
     const QSize size(2560, 1600);
     const QImage older = test::oldPicture(size);
     const QImage newer = test::newPicture(size);
-    for (const int effect : {82, 83}) {
+    for (const int effect : {82, 83, 48, 84}) {
         const TransitionRenderer renderer({effect, 20, 1, size});
         for (const double progress : {0.2, 0.5, 0.9}) {
             QImage first = test::untouchedFrame(size);
@@ -45,6 +45,8 @@ TEST(RowSplitter, TurnsComposedOnTwoThreadsAreWholeAndRepeatable)
             QImage second = test::untouchedFrame(size);
             renderer.render(older, newer, progress, second);
             EXPECT_EQ(first, second) << effect << " at " << progress;
+            if (effect != 82 && effect != 83)
+                continue;
             // Where the faces leave the screen the rows above and below the middle
             // line are black in equal numbers, whichever thread drew them.
             for (const int x : {1, size.width() / 3, size.width() - 2}) {
