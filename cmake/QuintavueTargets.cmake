@@ -40,9 +40,11 @@ endfunction()
 
 # A test executable registered with ctest; every test runs headless with its own
 # throw-away settings and data folders (tests/run_test.sh). QT_APP: the test needs a
-# QApplication (windows, timers, event loops).
+# QApplication (windows, timers, event loops). SHARDS n: registered as n ctest tests,
+# each running every n-th case, so that a long test does not hold up a parallel run
+# by itself.
 function(qv_test target)
-  cmake_parse_arguments(T "QT_APP" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "QT_APP" "SHARDS" "SOURCES;LIBS" ${ARGN})
   add_executable(${target} ${T_SOURCES})
   qv_strict(${target})
   target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
@@ -51,8 +53,17 @@ function(qv_test target)
   else()
     target_link_libraries(${target} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
   endif()
-  add_test(NAME ${target} COMMAND ${PROJECT_SOURCE_DIR}/tests/run_test.sh $<TARGET_FILE:${target}>)
-  set_tests_properties(${target} PROPERTIES TIMEOUT 300)
+  if(NOT T_SHARDS)
+    add_test(NAME ${target} COMMAND ${PROJECT_SOURCE_DIR}/tests/run_test.sh $<TARGET_FILE:${target}>)
+    set_tests_properties(${target} PROPERTIES TIMEOUT 300)
+    return()
+  endif()
+  math(EXPR last "${T_SHARDS} - 1")
+  foreach(shard RANGE ${last})
+    add_test(NAME ${target}_${shard} COMMAND ${PROJECT_SOURCE_DIR}/tests/run_test.sh $<TARGET_FILE:${target}>)
+    set_tests_properties(${target}_${shard} PROPERTIES TIMEOUT 300
+                         ENVIRONMENT "GTEST_TOTAL_SHARDS=${T_SHARDS};GTEST_SHARD_INDEX=${shard}")
+  endforeach()
 endfunction()
 
 # A test that drives the real program under a throw-away X server (Xvfb), and under a
