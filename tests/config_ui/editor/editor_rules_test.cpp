@@ -2,9 +2,6 @@
 #include "config_ui/editor/slide_table_edits.h"
 #include "showdata/effect_catalogue.h"
 #include "support/qt_printers.h"
-#include "support/test_files.h"
-
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -59,20 +56,6 @@ TEST(GridMoves, KeepTheSlideInViewAndStayInsideTheShow)
         EXPECT_EQ(move.slide, c.slide) << c.count << " " << c.top << " " << c.current << " " << c.step;
         EXPECT_EQ(move.topRow, c.newTop) << c.count << " " << c.top << " " << c.current << " " << c.step;
     }
-}
-
-TEST(DroppedFiles, PicturesAndSoundsAreToldApartByTheirExtension)
-{
-    QTemporaryDir folder;
-    QStringList paths;
-    for (const char* name : {"a.JPG", "b.gif", "notes.txt", "c.tif", "tune.MID", "bell.wav"}) {
-        paths << folder.filePath(QString::fromLatin1(name));
-        ASSERT_TRUE(test::writeFile(paths.last()));
-    }
-    paths << folder.path() << folder.filePath(QStringLiteral("missing.jpg"));
-    const DroppedFiles files = sortDroppedFiles(paths);
-    EXPECT_EQ(files.pictures, (QStringList{paths[0], paths[1], paths[3]}));
-    EXPECT_EQ(files.sounds, (QStringList{paths[4], paths[5]}));
 }
 
 } // namespace

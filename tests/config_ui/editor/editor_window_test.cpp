@@ -395,17 +395,21 @@ TEST_F(EditorWindow, DroppedPicturesAreAppendedAndADroppedSoundGoesToItsRow)
     EXPECT_TRUE(editor_->rowHighlighted(0));
     EXPECT_TRUE(editor_->button(22)->isEnabled());
 
-    drop({paths[3]}, editor_->cell(7 + 5));
+    // Only a sound's extension makes a sound: a text file dropped with it is passed over.
+    const QString notes = dataPath(QStringLiteral("notes.txt"));
+    writeData(QStringLiteral("notes.txt"));
+    drop({notes, paths[3]}, editor_->cell(7 + 5));
     EXPECT_EQ(customShow().audio[2], paths[3]);
     EXPECT_EQ(customShow().audio[1], QString());
     drop({paths[3]}, editor_->cell(5 * 7));  // below the last slide: nowhere to go
     EXPECT_EQ(customShow().slideCount, 3);
 
     // Every picture kind the browsers offer is taken, sounds by the browsers' patterns;
-    // a name a show file cannot hold is refused with a message that names it.
+    // a name a show file cannot hold is refused with a message that names it; a folder,
+    // a missing file and a text file add nothing.
     const QStringList more = paths.mid(4);
     messages.messages.clear();
-    drop(more, grid());
+    drop(QStringList(more) << notes << dataPath(QString()) << dataPath(QStringLiteral("missing.jpg")), grid());
     ASSERT_EQ(customShow().slideCount, 9);
     EXPECT_EQ(customShow().picture[9], more[5]);
     EXPECT_TRUE(messages.shownOnce(more[7] + "\n"));
