@@ -73,10 +73,20 @@ TEST_F(OptionsWindowTest, OpensQuietlyOnTheStoredButtons)
     }
 }
 
-TEST_F(OptionsWindowTest, EachBoxAppearsOnARealClick)
+// Each box appears on a real click; the buttons reach the other windows, and the window
+// hides while the border designer is open.
+TEST_F(OptionsWindowTest, EachBoxAppearsOnARealClickAndButtonsReachTheOtherWindows)
 {
     frmoptions window;
+    bool hiddenMeanwhile = false;
+    windowOpeners().borderDesigner = [&](QWidget*) { hiddenMeanwhile = !window.isVisible(); };
     window.show();
+    control<QPushButton>(&window, QStringLiteral("SSCommand2"))->click();
+    EXPECT_TRUE(hiddenMeanwhile);
+    EXPECT_TRUE(window.isVisible());
+    control<QPushButton>(&window, QStringLiteral("SSCommand4"))->click();
+    EXPECT_EQ(opened, QStringList{QStringLiteral("Password")});
+
     clickMark(control<QRadioButton>(&window, QStringLiteral("Option1")));
     EXPECT_EQ(globalSettings().mgrainMode, 1);
 
@@ -101,17 +111,6 @@ TEST_F(OptionsWindowTest, EachBoxAppearsOnARealClick)
     clickMark(control<QRadioButton>(&again, QStringLiteral("Option8")));
     clickMark(control<QRadioButton>(&again, QStringLiteral("Option9")));
     EXPECT_EQ(messages.titles().mid(4), QStringList{QStringLiteral("Randomize Custom Slide Show")});
-}
-
-TEST_F(OptionsWindowTest, PictureSizeBelowTheFirstStepIsRaisedToIt)
-{
-    globalSettings().screenPercent = 5;
-    frmoptions window;
-    auto* slider = control<QSlider>(&window, QStringLiteral("Slider1"));
-    EXPECT_EQ(slider->value(), 0);
-    EXPECT_EQ(globalSettings().screenPercent.text(), QStringLiteral("10"));
-    slider->setValue(6);
-    EXPECT_EQ(globalSettings().screenPercent.text(), QStringLiteral("70"));
 }
 
 TEST_F(OptionsWindowTest, BlockAsksForItsSpeedOnAPressButNotWhenArrowedTo)
@@ -146,11 +145,17 @@ TEST_F(OptionsWindowTest, BlockAsksForItsSpeedOnAPressButNotWhenArrowedTo)
     EXPECT_EQ(barsSeen, (std::vector<int>{200, 120}));
 }
 
+// A picture size below the slider's first step is raised to it on opening.
 TEST_F(OptionsWindowTest, OkStoresEverythingAndTheCloseBoxOnlyKeepsMemory)
 {
+    globalSettings().screenPercent = 5;
     {
         frmoptions window;
         window.show();
+        auto* slider = control<QSlider>(&window, QStringLiteral("Slider1"));
+        EXPECT_EQ(slider->value(), 0);
+        EXPECT_EQ(globalSettings().screenPercent.text(), QStringLiteral("10"));
+        slider->setValue(6);
         clickMark(control<QCheckBox>(&window, QStringLiteral("Check1")));
         clickMark(control<QRadioButton>(&window, QStringLiteral("Option4")));
         window.close();
@@ -166,25 +171,13 @@ TEST_F(OptionsWindowTest, OkStoresEverythingAndTheCloseBoxOnlyKeepsMemory)
     control<QPushButton>(&window, QStringLiteral("SSCommand3"))->click();
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(globalSettings().showBorder, 0);
-    for (const auto& [key, value] : {std::pair{"show_border", "0"}, {"presentation_mode", "1"}, {"screens", "1"}})
+    for (const auto& [key, value] : {std::pair{"show_border", "0"}, {"presentation_mode", "1"}, {"screens", "1"},
+                                     {"screen_percent", "70"}})
         EXPECT_EQ(storedValue(key).toString(), QLatin1String(value)) << key;
     // Read back as stored.
     globalSettings().screens = 0;
     load_settings();
     EXPECT_EQ(globalSettings().screens, 1);
-}
-
-TEST_F(OptionsWindowTest, ButtonsReachTheOtherWindowsAndHideForTheBorder)
-{
-    frmoptions window;
-    bool hiddenMeanwhile = false;
-    windowOpeners().borderDesigner = [&](QWidget*) { hiddenMeanwhile = !window.isVisible(); };
-    window.show();
-    control<QPushButton>(&window, QStringLiteral("SSCommand2"))->click();
-    EXPECT_TRUE(hiddenMeanwhile);
-    EXPECT_TRUE(window.isVisible());
-    control<QPushButton>(&window, QStringLiteral("SSCommand4"))->click();
-    EXPECT_EQ(opened, QStringList{QStringLiteral("Password")});
 }
 
 // ---- Border designer -------------------------------------------------------------
