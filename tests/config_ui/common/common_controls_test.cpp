@@ -87,7 +87,6 @@ TEST(Help, AUsersOwnManualInTheDataFolderComesFirst)
     EXPECT_TRUE(manualPath().endsWith(QStringLiteral("manual/qvmanual.html")));
     ASSERT_TRUE(test::writeFile(data.filePath(QStringLiteral("qvmanual.hlp"))));
     EXPECT_EQ(manualPath(), data.filePath(QStringLiteral("qvmanual.hlp")));
-    EXPECT_EQ(helpAnchor(QStringLiteral("Global Options")), QStringLiteral("global-options"));
 }
 
 } // namespace

@@ -11,8 +11,8 @@
 namespace qv {
 namespace {
 
-// The data sheet keeps paths up to 18 characters whole and marks cut ones.
-TEST(PathShortening, KeepsShortPathsWholeAndMarksCutOnes)
+// Paths up to 18 characters stay whole, cut ones are marked; numbers are right-aligned.
+TEST(DataSheet, NumbersAreRightAlignedAndFieldsKeepTheirColumns)
 {
     const std::tuple<int, const char*> cases[] = {
         {18, "/abcdefghijklmnopq"}, {19, "..cdefghijklmnopqr"}, {27, "..klmnopqrstuvwxyz"}};
@@ -20,10 +20,6 @@ TEST(PathShortening, KeepsShortPathsWholeAndMarksCutOnes)
         const QString path = QStringLiteral("/abcdefghijklmnopqrstuvwxyz").left(length);
         EXPECT_EQ(sheetPathText(path), QString::fromLatin1(sheet)) << length;
     }
-}
-
-TEST(DataSheet, NumbersAreRightAlignedAndFieldsKeepTheirColumns)
-{
     effectCatalogue() = standardEffectCatalogue();
     SlideRecord slide{QStringLiteral("/pictures/holiday/beach-at-dawn.jpg"),
                       QStringLiteral("A description of forty characters long!!"),

@@ -85,11 +85,20 @@ TEST_F(TitleWindow, DeletingAsksFirstAndAlwaysRefreshes)
     EXPECT_EQ(globalSettings().randomFlag, 1);
 }
 
-TEST_F(TitleWindow, EditNewHandsTheEditorANewShowAndListsWhatItSaved)
+// Edit opens the setup of the chosen kind, Edit New the editor on a new show (the title
+// screen hidden meanwhile, the show it saved listed after), View a test show without
+// password, Options and About their windows; Exit saves, the close box leaves without saving.
+TEST_F(TitleWindow, ButtonsOpenTheirWindowsAndOnlyExitSaves)
 {
-    globalSettings().activeCss = QStringLiteral("Old.css");
-    globalSettings().randomFlag = 0;
+    globalSettings().activeCss = QStringLiteral("Trip.css");
     open();
+    click("SSCommand4");
+    test::clickMark(control("Option2"));
+    click("SSCommand4");
+    click("Help_1");
+    EXPECT_EQ(opened, (QStringList{QStringLiteral("r_andom"), QStringLiteral("create_sequence"), QStringLiteral("frmoptions")}));
+    EXPECT_EQ(configUiState().savedShowName, QStringLiteral("Trip.css"));
+
     QString activeWhileEditing;
     bool hiddenWhileEditing = false;
     windowOpeners().customShowEditor = [&] {
@@ -103,25 +112,11 @@ TEST_F(TitleWindow, EditNewHandsTheEditorANewShowAndListsWhatItSaved)
     };
     click("SSCommand2");
     EXPECT_EQ(activeWhileEditing, QStringLiteral("NEW EDIT"));
-    EXPECT_EQ(configUiState().savedShowName, QStringLiteral("Old.css"));
+    EXPECT_EQ(configUiState().savedShowName, QStringLiteral("Trip.css"));
     EXPECT_TRUE(hiddenWhileEditing);
     EXPECT_TRUE(form_->isVisible());
     EXPECT_EQ(control<QComboBox>("Combo1")->currentText(), QStringLiteral("Fresh.css"));
     EXPECT_EQ(buttons(), QStringLiteral("C:1111"));
-}
-
-// Edit opens the setup of the chosen kind, View a test show without password, Options and
-// About their windows; Exit saves, the close box leaves without saving.
-TEST_F(TitleWindow, ButtonsOpenTheirWindowsAndOnlyExitSaves)
-{
-    globalSettings().activeCss = QStringLiteral("Trip.css");
-    open();
-    click("SSCommand4");
-    test::clickMark(control("Option2"));
-    click("SSCommand4");
-    click("Help_1");
-    EXPECT_EQ(opened, (QStringList{QStringLiteral("r_andom"), QStringLiteral("create_sequence"), QStringLiteral("frmoptions")}));
-    EXPECT_EQ(configUiState().savedShowName, QStringLiteral("Trip.css"));
 
     int previewRunDuringShow = 0;
     setTestShowRunner([&] {
