@@ -122,13 +122,6 @@ protected:
         disposeRetiredWindows();
         test::ConfigWindowTest::TearDown();
     }
-
-    static void open(QWidget* window)
-    {
-        window->show();
-        QApplication::setActiveWindow(window);
-        QTest::qWait(30);
-    }
 };
 
 TEST_F(WindowKeyboard, EveryWindowHasUniqueAltLettersHelpAtItsOwnSectionAndDelayEntriesAlike)
@@ -166,7 +159,7 @@ TEST_F(WindowKeyboard, EveryWindowHasUniqueAltLettersHelpAtItsOwnSectionAndDelay
     for (const WindowCase& entry : windows) {
         SCOPED_TRACE(entry.name);
         std::unique_ptr<QWidget> window = entry.make();
-        open(window.get());
+        test::showActive(window.get());
         if (QLatin1String(entry.name) == QLatin1String("Add_files")) {
             EXPECT_EQ(QApplication::focusWidget(), window->findChild<QWidget*>(QStringLiteral("Dir1")));
         }
