@@ -198,7 +198,8 @@ TEST_F(EditorWindow, LoopButtonAndDoubleClicksActOnTheSelectedSlide)
     EXPECT_EQ(opened, (QStringList{"cus_add2", "desc_2", "delays", "effects", "effects", "wav"}));
     EXPECT_EQ(configUiState().currentSlide, 3);
 
-    // The keyboard: Down past the last slide stays there, Left and Return open the sound.
+    // The keyboard: Up moves to the slide above and Return opens the cell under the
+    // focus (the sound); Left moves to the effects column, where Return opens them.
     grid()->setFocus();
     QTest::keyClick(grid(), Qt::Key_Up);
     QTest::keyClick(grid(), Qt::Key_Return);
