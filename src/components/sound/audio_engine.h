@@ -10,10 +10,10 @@
 #include <array>
 #include <atomic>
 #include <chrono>
-#include <cstdint>
-#include <memory>
 #include <condition_variable>
+#include <cstdint>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <thread>
 #include <utility>
