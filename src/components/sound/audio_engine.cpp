@@ -119,8 +119,55 @@ AudioEngine::Hold AudioEngine::hold()
         return {};
     ++holds_;
     idleTimer_.stop();
-    openDevice();
+    openSoon();
     return Hold(this);
+}
+
+// Opening a device takes tens of milliseconds on a sound server, and a device still
+// closing must be closed first: both happen on the device's own thread, so that the
+// thread that paints the show never waits for the device. What needs the device open
+// (decoding, on the loader's thread) waits for it with settle().
+void AudioEngine::openSoon()
+{
+    if (open_ || !audioStarted_)
+        return;
+    const std::lock_guard lock(deviceMutex_);
+    if (deviceBusy_) {
+        openWanted_ = true;  // opened once the closing is done
+        return;
+    }
+    startDeviceWork(DeviceWork::Open);
+}
+
+void AudioEngine::startDeviceWork(DeviceWork work)
+{
+    // The thread of the work before has ended its work; at most its last frees are left.
+    if (deviceThread_.joinable())
+        deviceThread_.join();
+    deviceBusy_ = true;
+    deviceThread_ = std::thread([this, work] {
+        if (work == DeviceWork::Close)
+            Mix_CloseAudio();
+        bool openNow = work == DeviceWork::Open;
+        std::vector<std::function<void()>> frees;
+        for (;;) {
+            if (openNow)
+                openDevice();
+            const std::lock_guard lock(deviceMutex_);
+            if (!open_ && std::exchange(openWanted_, false)) {
+                openNow = true;
+                continue;
+            }
+            openWanted_ = false;
+            deviceBusy_ = false;
+            frees.swap(freeOnceSettled_);
+            break;
+        }
+        settled_.notify_all();
+        for (const auto& free : frees)
+            free();
+        SDL_TLSCleanup();
+    });
 }
 
 void AudioEngine::releaseHold()
@@ -131,7 +178,6 @@ void AudioEngine::releaseHold()
 
 bool AudioEngine::openDevice()
 {
-    settle();
     if (open_ || !audioStarted_)
         return open_;
     if (!openMixer()) {
@@ -171,42 +217,32 @@ void AudioEngine::closeWhenIdle()
 {
     if (holds_ > 0 || !open_ || shutDown_)
         return;
+    const std::lock_guard lock(deviceMutex_);
+    if (deviceBusy_) {
+        idleTimer_.start();
+        return;
+    }
     open_ = false;
-    settle();
-    const std::lock_guard lock(closerMutex_);
-    closing_ = true;
-    closer_ = std::thread([this] {
-        Mix_CloseAudio();
-        std::vector<std::function<void()>> frees;
-        {
-            const std::lock_guard closedLock(closerMutex_);
-            closing_ = false;
-            frees.swap(freeOnceClosed_);
-        }
-        closed_.notify_all();
-        for (const auto& free : frees)
-            free();
-        SDL_TLSCleanup();
-    });
+    startDeviceWork(DeviceWork::Close);
 }
 
 void AudioEngine::settle()
 {
-    std::unique_lock lock(closerMutex_);
-    if (closer_.get_id() == std::this_thread::get_id())
+    std::unique_lock lock(deviceMutex_);
+    if (deviceThread_.get_id() == std::this_thread::get_id())
         return;
-    closed_.wait(lock, [this] { return !closing_; });
-    // Past closing, the thread only frees what was let go meanwhile.
-    if (closer_.joinable())
-        closer_.join();
+    settled_.wait(lock, [this] { return !deviceBusy_; });
+    // Past its work, the thread only frees what was let go meanwhile.
+    if (deviceThread_.joinable())
+        deviceThread_.join();
 }
 
 void AudioEngine::freeWhenSettled(std::function<void()> free)
 {
     {
-        const std::lock_guard lock(closerMutex_);
-        if (closing_) {
-            freeOnceClosed_.push_back(std::move(free));
+        const std::lock_guard lock(deviceMutex_);
+        if (deviceBusy_) {
+            freeOnceSettled_.push_back(std::move(free));
             return;
         }
     }

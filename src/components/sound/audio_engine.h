@@ -49,9 +49,10 @@ using MusicHandle = std::unique_ptr<Mix_Music, MusicDeleter>;
 // device keeps SDL's audio thread mixing silence dozens of times a second, and
 // pausing it does not stop that, so a screen saver standing on a silent slide
 // closes it: a few seconds after the last hold goes (time for the buffered end of
-// the sound to be heard), on a thread of its own, since closing waits for that
-// buffer to drain. The next hold opens it again before anything is decoded or
-// started, so no sound loses its beginning.
+// the sound to be heard). The next hold opens it again. Both happen on a thread of
+// the device's own, since closing waits for the buffer to drain and opening may wait
+// for a sound server: the thread that paints the show never waits for either. The
+// loader waits for the device before it decodes, so no sound loses its beginning.
 //
 // Every start of a channel or of the music gets a new generation number. SDL reports
 // finished sounds on its audio thread; the report carries the generation that was
@@ -82,7 +83,8 @@ public:
         AudioEngine* engine_ = nullptr;
     };
 
-    // Opens the device unless it is open. Qt thread only.
+    // Has the device opened unless it is open, without waiting for it (settle()
+    // does). Qt thread only.
     [[nodiscard]] Hold hold();
     // How long the device stays open after the last hold has gone.
     static constexpr std::chrono::milliseconds idleBeforeClosing{2000};
@@ -122,12 +124,12 @@ public:
     // loader release their sounds first.
     void shutDown();
 
-    // Waits until a closing device is closed: the mixer's state must not be touched
-    // meanwhile (freeing a chunk or a tune touches it).
+    // Waits until the device has finished opening or closing: the mixer's state must
+    // not be touched meanwhile (decoding, or freeing a chunk or a tune, touches it).
     void settle();
     // Runs `free` (which touches the mixer's state) now, or, while the device is
-    // closing, on the closing thread once it is closed: a sound let go on the thread
-    // that paints the show never waits for the device.
+    // opening or closing, on the device's thread once that is done: a sound let go on
+    // the thread that paints the show never waits for the device.
     void freeWhenSettled(std::function<void()> free);
 
 signals:
@@ -140,7 +142,11 @@ private:
     AudioEngine();
     ~AudioEngine() override;
 
+    enum class DeviceWork { Open, Close };
+
     void startAudio();
+    void openSoon();
+    void startDeviceWork(DeviceWork work);
     bool openDevice();
     bool openMixer();
     void releaseHold();
@@ -155,11 +161,13 @@ private:
     bool shutDown_ = false;
     int holds_ = 0;
     QTimer idleTimer_;
-    std::mutex closerMutex_;
-    std::condition_variable closed_;
-    bool closing_ = false;
-    std::vector<std::function<void()>> freeOnceClosed_;
-    std::thread closer_;
+    // The device opens and closes on a thread of its own (see openSoon).
+    std::mutex deviceMutex_;
+    std::condition_variable settled_;
+    bool deviceBusy_ = false;
+    bool openWanted_ = false;
+    std::vector<std::function<void()>> freeOnceSettled_;
+    std::thread deviceThread_;
     QString driverName_;
     QString soundFonts_;
     int bytesPerSecond_ = 0;

@@ -31,6 +31,8 @@ quint64 SoundLoader::prepare(const QString& path, Ready onReady)
     waiting_.emplace(ticket, std::move(onReady));
     working_.emplace(ticket, AudioEngine::instance().hold());
     pool_.start([this, ticket, path] {
+        // The hold above has the device opened; decoding needs its format.
+        AudioEngine::instance().settle();
         PreparedSound sound = prepareSound(path, AudioEngine::instance(), &tunes_);
         // SDL keeps its error text per thread and frees it only for threads of its
         // own; the text has been copied into `sound` by now.
