@@ -5,10 +5,11 @@
 // caption_bench [--benchmark_filter=...]
 #include "components/label/caption_layout.h"
 #include "components/label/caption_renderer.h"
+#include "components/label/fx_label.h"
 #include "engine/caption_effects.h"
 #include "engine/slide_look.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QSemaphore>
 #include <QThreadPool>
 
@@ -47,12 +48,12 @@ void onSharedPool(const Draw& draw)
     done.acquire();
 }
 
+// The look every screen's caption has in the show.
 CaptionLook showLook()
 {
-    CaptionLook look;
-    look.transparentBackground = true;
-    look.foreColour = QColor(255, 255, 240);
-    return look;
+    FXLabel caption;
+    styleCaption(caption);
+    return caption.look();
 }
 
 // One frame per step of a whole run, so effects that move only some letters at a
@@ -84,7 +85,7 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
+    QApplication application(argc, argv);
     for (const CaptionEffect& row : init_label_effects()) {
         const TextEffectSettings effect{row.effect, row.settingA, row.settingB};
         benchmark::RegisterBenchmark(("caption_frame/effect_" + std::to_string(row.effect)).c_str(), drawRun, effect)
