@@ -130,6 +130,7 @@ protected:
 
 private:
     bool drawTransitionFrameStraight(QPainter& painter);
+    bool copyFrameStraight(QPainter& painter, const QRegion& region, const QImage& frame);
     // What a frame shows, to tell whether a redraw would show the same again.
     struct Content {
         PictureHandle picture;

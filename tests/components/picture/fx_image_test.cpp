@@ -184,6 +184,40 @@ TEST_F(FXImageTest, MovingFramesLandWhereTheWidgetIs)
     }
 }
 
+// A repaint of part of the window (the cells a dissolve changed, a picture's old and
+// new places) changes exactly that part: the frame where it stood, the background
+// around it, and nothing outside the part.
+TEST_F(FXImageTest, PartialRepaintsChangeOnlyTheirRegion)
+{
+    QSignalSpy notified(image_, &FXImage::Notify);
+    bringIn(notified, redPath_);
+    QRegion cells;
+    for (int y = 0; y < 300; y += 20)
+        for (int x = (y / 20) % 2 * 20; x < 400; x += 40)
+            cells += QRect(x, y, 20, 20);
+    for (const QPoint place : {QPoint(0, 0), QPoint(30, 50)}) {
+        SCOPED_TRACE("widget moved to " + std::to_string(place.x()) + "," + std::to_string(place.y()));
+        image_->move(place);
+        const qreal scale = image_->devicePixelRatioF();
+        QImage window(window_.size() * scale, QImage::Format_RGB32);
+        window.setDevicePixelRatio(scale);
+        window.fill(Qt::blue);
+        window_.render(&window, QPoint(), cells);
+        // The frame stays where it was drawn, at 0,0, until the next redraw; the
+        // widget shows it only within its own new place.
+        const QRect frameShown = QRect(0, 0, 200, 150) & image_->geometry();
+        QImage expected(window.size(), QImage::Format_RGB32);
+        expected.setDevicePixelRatio(scale);
+        expected.fill(Qt::blue);
+        QPainter painter(&expected);
+        painter.setClipRegion(cells);
+        painter.fillRect(expected.rect(), Qt::black);
+        painter.fillRect(frameShown, Qt::red);
+        painter.end();
+        EXPECT_EQ(window, expected);
+    }
+}
+
 // Effect 51 wipes the picture to the background before redraw() returns, with or
 // without an erase effect, and announces nothing.
 TEST_F(FXImageTest, EraseEffectWipesToBackgroundBeforeReturning)
