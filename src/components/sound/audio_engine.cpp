@@ -1,8 +1,8 @@
 #include "components/sound/audio_engine.h"
 
+#include "components/sound/sound_fonts.h"
+
 #include <QCoreApplication>
-#include <QFileInfo>
-#include <QStringList>
 #include <QtDebug>
 
 #include <SDL.h>
@@ -17,27 +17,6 @@ std::atomic<AudioEngine*> callbackTarget{nullptr};
 constexpr int outputRate = 44100;
 constexpr int outputChannels = 2;
 constexpr int mixChunkFrames = 1024;
-
-QString chooseSoundFonts()
-{
-    const QString userChoice = qEnvironmentVariable("QUINTAVUE_SOUNDFONT");
-    if (!userChoice.isEmpty()) {
-        if (QFileInfo::exists(userChoice.section(QLatin1Char(';'), 0, 0)))
-            return userChoice;
-        qWarning("QUINTAVUE_SOUNDFONT names no existing file (%s); using the system's soundfont",
-                 qPrintable(userChoice));
-    }
-    const QStringList installed{
-        QStringLiteral("/usr/share/sounds/sf2/default-GM.sf2"),
-        QStringLiteral("/usr/share/sounds/sf2/TimGM6mb.sf2"),
-        QStringLiteral("/usr/share/sounds/sf2/FluidR3_GM.sf2"),
-    };
-    for (const QString& font : installed) {
-        if (QFileInfo::exists(font))
-            return font;
-    }
-    return {};
-}
 
 void useDummyDriver()
 {

@@ -35,11 +35,7 @@ using MusicHandle = std::unique_ptr<Mix_Music, MusicDeleter>;
 // channel per player, so any number of them sound together; MIDI streams through
 // the mixer's single music channel, synthesised by fluidsynth.
 //
-// MIDI needs a General MIDI soundfont. The program takes the first of:
-//   - the file, or ';'-separated files, named by the environment variable
-//     QUINTAVUE_SOUNDFONT, when the first of them exists;
-//   - /usr/share/sounds/sf2/default-GM.sf2 (the system's chosen General MIDI font);
-//   - /usr/share/sounds/sf2/TimGM6mb.sf2, /usr/share/sounds/sf2/FluidR3_GM.sf2.
+// MIDI needs a General MIDI soundfont, chosen once (sound_fonts.h).
 //
 // Without a sound device the output falls back to SDL's dummy driver: sounds are
 // then silent but are still mixed in real time, so their ends are reported as usual.

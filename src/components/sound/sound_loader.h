@@ -35,7 +35,7 @@ private:
     // output that decoded it is still open.
     void drain();
 
-    const TuneCache tunes_{TuneCache::userFolder()};
+    const TuneCache tunes_{TuneCache::ofUser()};
     QThreadPool pool_;
     quint64 lastTicket_ = 0;
     std::map<quint64, Ready> waiting_;

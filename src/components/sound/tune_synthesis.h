@@ -24,6 +24,9 @@ namespace qv {
 // Longer tunes are left to live synthesis: their waves (10 MB a minute) would take
 // too much memory while they play.
 inline constexpr std::chrono::minutes longestSynthesizedTune{5};
+// What a tune's wave may last beyond its own timing: the synthesizer's player stops
+// about 3 s after the last note, and its reverb may ring a little longer.
+inline constexpr std::chrono::seconds tuneTailAllowance{10};
 
 // The tune's samples, block by block as they are synthesized (16-bit little-endian
 // stereo at `tuneSampleRate`); true when the tune was synthesized whole.

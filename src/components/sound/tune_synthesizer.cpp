@@ -6,21 +6,13 @@
 
 namespace qv {
 
-namespace {
-
-// The synthesizer's player stops about 3 s after the last note; its reverb may ring
-// a little longer than the tune's own timing says.
-constexpr std::chrono::seconds tailAllowance{10};
-
-} // namespace
-
 TuneSynthesizer& TuneSynthesizer::instance()
 {
     static TuneSynthesizer synthesizer;
     return synthesizer;
 }
 
-TuneSynthesizer::TuneSynthesizer() : cache_(TuneCache::userFolder())
+TuneSynthesizer::TuneSynthesizer() : cache_(TuneCache::ofUser())
 {
     // One tune plays at a time; the others finish a tune that was stopped early, so
     // that it is kept.
@@ -36,7 +28,7 @@ std::shared_ptr<const SynthesizedTune> TuneSynthesizer::start(const QString& key
                                                               const QString& soundFonts,
                                                               std::chrono::milliseconds length)
 {
-    const std::chrono::milliseconds longest = length + tailAllowance;
+    const std::chrono::milliseconds longest = length + tuneTailAllowance;
     if (shutDown_ || soundFonts.isEmpty() || longest > longestSynthesizedTune)
         return nullptr;
     auto tune = std::make_shared<SynthesizedTune>(longest.count() * tuneSampleRate / 1000 * tuneBytesPerFrame);

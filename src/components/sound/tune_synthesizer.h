@@ -15,8 +15,9 @@ namespace qv {
 
 // Synthesizes tunes that the cache lacks, each on a thread of its own, for the mixer
 // to play while they are written (see SynthesizedTune), and keeps each whole wave in
-// the cache: a tune is synthesized once, the first time it plays, and never twice.
-// The work stops when the audio output shuts down.
+// the user's cache: a tune is synthesized once, the first time it plays, and never
+// twice. A tune whose wave a shared folder holds is found there first and never comes
+// here. The work stops when the audio output shuts down.
 class TuneSynthesizer {
 public:
     static TuneSynthesizer& instance();

@@ -7,6 +7,7 @@
 #include "sound_fixtures.h"
 #include "support/test_files.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -171,6 +172,58 @@ TEST_F(TuneCacheTest, DropsTheTunesPlayedLongestAgo)
     kept.sort();
     EXPECT_EQ(kept, (QStringList{QStringLiteral("first.wav"), QStringLiteral("fourth.wav"), QStringLiteral("third.wav")}));
     EXPECT_FALSE(cache.store(QStringLiteral("huge"), someWave(1000)));
+}
+
+// Shared folders are read after the cache's own, in order, and only read: a damaged
+// wave there counts as missing and stays as it was, and storing writes into the
+// cache's own folder alone.
+TEST_F(TuneCacheTest, ReadsSharedFoldersAfterItsOwnAndNeverChangesThem)
+{
+    const QString early = scratchPath(QStringLiteral("shared-early")) + QLatin1Char('/');
+    const QString late = scratchPath(QStringLiteral("shared-late")) + QLatin1Char('/');
+    for (const QString& shared : {early, late})
+        ASSERT_TRUE(QDir(shared).removeRecursively() && QDir().mkpath(shared));
+    const QByteArray wave = someWave(100);
+    const QByteArray damaged = wave.left(wave.size() - 2);
+    writeFile(early + QStringLiteral("shared.wav"), wave);
+    writeFile(early + QStringLiteral("mended.wav"), damaged);
+    writeFile(late + QStringLiteral("mended.wav"), someWave(200));
+    writeFile(early + QStringLiteral("broken.wav"), damaged);
+    const QDateTime longAgo = QDateTime::currentDateTimeUtc().addDays(-30);
+    {
+        QFile file(early + QStringLiteral("shared.wav"));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.setFileTime(longAgo, QFileDevice::FileModificationTime));
+    }
+    const TuneCache cache(folder, TuneCache::defaultCapacityBytes, {early, late});
+
+    EXPECT_EQ(cache.find(QStringLiteral("shared")), wave);
+    EXPECT_EQ(cache.find(QStringLiteral("mended")), someWave(200));
+    EXPECT_FALSE(cache.find(QStringLiteral("broken")));
+    EXPECT_EQ(readFile(early + QStringLiteral("broken.wav")), damaged);
+    EXPECT_EQ(QFileInfo(early + QStringLiteral("shared.wav")).lastModified(), longAgo) << "not marked as played";
+
+    const QByteArray own = someWave(300);
+    ASSERT_TRUE(cache.store(QStringLiteral("shared"), own));
+    ASSERT_TRUE(cache.store(QStringLiteral("broken"), own));
+    EXPECT_EQ(cache.find(QStringLiteral("shared")), own) << "the cache's own wave comes first";
+    EXPECT_EQ(cache.find(QStringLiteral("broken")), own);
+    EXPECT_EQ(readFile(early + QStringLiteral("shared.wav")), wave);
+    EXPECT_EQ(readFile(early + QStringLiteral("broken.wav")), damaged);
+    EXPECT_EQ(QDir(late).entryList(QDir::Files), QStringList{QStringLiteral("mended.wav")});
+}
+
+// A folder filled ahead keeps the waves of the tunes asked for and nothing else of
+// its own kind.
+TEST_F(TuneCacheTest, RemovesAllButTheWavesAskedFor)
+{
+    const TuneCache cache(folder);
+    for (const char* key : {"stale", "kept", "also-stale"})
+        ASSERT_TRUE(cache.store(QString::fromLatin1(key), someWave(10)));
+    writeFile(folder + QStringLiteral("/notes.txt"), "x");
+    cache.removeAllBut({QStringLiteral("kept"), QStringLiteral("absent")});
+    QStringList left = QDir(folder).entryList(QDir::Files);
+    left.sort();
+    EXPECT_EQ(left, (QStringList{QStringLiteral("kept.wav"), QStringLiteral("notes.txt")}));
 }
 
 // The key tells tunes and soundfonts apart, and a soundfont changed in place too.
