@@ -25,7 +25,7 @@ lintian --fail-on error,warning "$deb"
 dpkg -c "$deb"
 files=$(dpkg -c "$deb" | awk '{print $6}' | grep -v '/$')
 status=0
-for expected in ./usr/bin/quintavue \
+for expected in ./usr/bin/quintavue ./usr/libexec/quintavue/quintavue-prepare-tunes \
                 ./usr/share/quintavue/media/sunset.jpg ./usr/share/quintavue/media/waltz.mid \
                 ./usr/share/quintavue/manual/qvmanual.html ./usr/share/quintavue/artwork/title.jpg \
                 ./usr/share/quintavue/wmf-fonts/type.mgk ./usr/share/man/man1/quintavue.1.gz \
@@ -38,10 +38,10 @@ for expected in ./usr/bin/quintavue \
     status=1
   fi
 done
-# Programs in /usr/bin, everything else under /usr/share: nothing in /usr/local, /opt,
-# /etc or a build folder.
-if misplaced=$(grep -v -e '^\./usr/bin/[^/]*$' -e '^\./usr/share/' <<< "$files"); then
-  echo "package: files outside /usr/bin and /usr/share:"
+# Programs in /usr/bin, the program's helpers in /usr/libexec/quintavue, everything
+# else under /usr/share: nothing in /usr/local, /opt, /etc or a build folder.
+if misplaced=$(grep -v -e '^\./usr/bin/[^/]*$' -e '^\./usr/libexec/quintavue/[^/]*$' -e '^\./usr/share/' <<< "$files"); then
+  echo "package: files outside /usr/bin, /usr/libexec/quintavue and /usr/share:"
   echo "$misplaced"
   status=1
 fi

@@ -99,7 +99,21 @@ add_custom_command(
   DEPENDS make_sample_media
   COMMENT "Painting the title screen and splash artwork"
   VERBATIM)
-add_custom_target(qv_sample_media_files ALL DEPENDS ${qv_sample_media_outputs} ${qv_app_icon} ${qv_artwork_outputs})
+# The sample tunes synthesized ahead, as the package synthesizes them into the
+# machine's cache folder, so that the program run from the build tree plays them from
+# there. Never installed: an installation synthesizes them with its machine's soundfont.
+set(qv_sample_tunes ${qv_sample_media_outputs})
+list(FILTER qv_sample_tunes INCLUDE REGEX "\\.mid$")
+set(qv_sample_tunes_stamp ${CMAKE_CURRENT_BINARY_DIR}/sample_tunes.stamp)
+add_custom_command(
+  OUTPUT ${qv_sample_tunes_stamp}
+  COMMAND quintavue-prepare-tunes ${PROJECT_BINARY_DIR}/share/quintavue/tunes ${qv_sample_tunes}
+  COMMAND ${CMAKE_COMMAND} -E touch ${qv_sample_tunes_stamp}
+  DEPENDS quintavue-prepare-tunes ${qv_sample_tunes}
+  COMMENT "Synthesizing the sample tunes ahead"
+  VERBATIM)
+add_custom_target(qv_sample_media_files ALL DEPENDS ${qv_sample_media_outputs} ${qv_app_icon} ${qv_artwork_outputs}
+                                                    ${qv_sample_tunes_stamp})
 set_target_properties(qv_sample_media_files PROPERTIES QV_MEDIA_DIR ${QV_SAMPLE_MEDIA_DIR})
 
 # Relative destinations, so `cmake --install --prefix` moves the media along with the
