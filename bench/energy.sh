@@ -5,10 +5,11 @@
 #     media: file-name captions, block erase, border, sounds) under Xvfb at 1920x1080
 #     and at 3840x2160: user + system ticks of the process over 60 s after 10 s;
 #     The program keeps the MIDI tunes it synthesized in a cache: the first run of a
-#     fresh user synthesizes each tune it plays, later runs play them from the cache. So the 1920x1080 show is measured
-#     twice, the first run and the next one; the 3840x2160 show runs with the cache
-#     filled. The first figure again with the sample MIDI tunes left out tells what the
-#     tunes cost;
+#     fresh user synthesizes each tune it plays that is not already in the tunes
+#     synthesized ahead (the build's share/quintavue/tunes holds the sample tunes),
+#     later runs play them from the cache. So the 1920x1080 show is measured twice, the
+#     first run and the next one; the 3840x2160 show runs with the cache filled. The
+#     first figure again with the sample MIDI tunes left out tells what the tunes cost;
 #  2. wake-ups of a random show of pictures only (no sound files), delay 60 s, while
 #     a slide stands: voluntary + involuntary context switches of all its threads over
 #     20 s, after 15 s (the first slide's transition and caption are over by then),

@@ -85,8 +85,8 @@ int main(int argc, char** argv)
         keys << key;
         if (tunes.find(key))
             continue;
-        const std::atomic<bool> going{false};
-        const std::optional<QByteArray> wave = qv::synthesizeTune(file.bytes, fonts, longest, going);
+        const std::atomic<bool> neverCancelled{false};
+        const std::optional<QByteArray> wave = qv::synthesizeTune(file.bytes, fonts, longest, neverCancelled);
         if (!wave) {
             say(QStringLiteral("cannot synthesize %1 with %2").arg(path, fonts));
             failed = true;
