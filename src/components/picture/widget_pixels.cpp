@@ -3,6 +3,7 @@
 #include <QPaintEngine>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
