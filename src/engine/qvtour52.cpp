@@ -194,6 +194,8 @@ void qvtour52::Form_Load()
     show.readyForNext = true;
     init_label_effects();
     programRandom().reseedFromClock();
+    const QScreen* const mainScreen = QGuiApplication::primaryScreen();
+    show.mainScreenRandom = ScreenRandom(mainScreen != nullptr ? mainScreen->name() : QString());
     // Picture and caption stay hidden until the first slide.
     FXLabel1->hide();
     FXImage1->hide();
@@ -289,7 +291,8 @@ void qvtour52::getfileindex()
 {
     const GlobalSettings& settings = globalSettings();
     const bool shuffled = settings.randomFlag == 1 || settings.cRandom.isTrue();
-    FileIndex = showState().pictureOrder.next(customShow().pictureCount, shuffled, programRandom());
+    ShowState& show = showState();
+    FileIndex = show.pictureOrder.next(customShow().pictureCount, shuffled, show.mainScreenRandom.order);
 }
 
 // Loads the picture chosen next into the probe and reports it when it is unusable.

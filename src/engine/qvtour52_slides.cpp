@@ -56,13 +56,14 @@ int qvtour52::LOADSLIDE(const QString& path, int delay)
             return 1;
     }
     // The effect.
-    programRandom().reseedFromClock();
-    const int slideEffect = randomShow ? DrawRandomEffect() : table.effect[slot];
+    RandomSource& effects = show.mainScreenRandom.effects;
+    effects.reseedFromClock();
+    const int slideEffect = randomShow ? DrawRandomEffect(effectCatalogue(), effects) : table.effect[slot];
     CurrentEffect = slideEffect;
     int effect = slideEffect;
     const bool drawn = randomShow || slideEffect == randomEffect;
     if (slideEffect == randomEffect)
-        effect = DrawRandomEffect();
+        effect = DrawRandomEffect(effectCatalogue(), effects);
     // The effect that wipes a picture away brings none in, and the picture would never
     // report itself drawn: a slide that names it appears at once, as with "None".
     if (effect == wipeAwayEffect)
@@ -186,7 +187,8 @@ void qvtour52::FXImage1_Notify()
     }
     // A caption effect drawn at random from the table.
     FXLabel1->hide();
-    LabelEffectIndex = static_cast<int>(std::floor(programRandom().next() * kCaptionEffectRows)) + 1;
+    LabelEffectIndex =
+        static_cast<int>(std::floor(show.mainScreenRandom.captions.next() * kCaptionEffectRows)) + 1;
     const CaptionEffect row = captionEffectRow(LabelEffectIndex);
     FXLabel1->setTextEffectSettings(TextEffectSettings{row.effect, row.settingA, row.settingB});
     // A pause between the picture and its caption.

@@ -11,7 +11,6 @@
 #include "showdata/custom_show.h"
 #include "showdata/effect_catalogue.h"
 #include "showdata/random_effect.h"
-#include "showdata/random_source.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -40,7 +39,8 @@ private:
 
 ScreenView::ScreenView(QScreen* screen, Input input)
     : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), screen_(screen), input_(std::move(input)),
-      image_(new FXImage(this)), caption_(new FXLabel(this)), badFile_(new FXLabel(this))
+      image_(new FXImage(this)), caption_(new FXLabel(this)), badFile_(new FXLabel(this)),
+      random_(screen != nullptr ? screen->name() : QString())
 {
     setAttribute(Qt::WA_ShowWithoutActivating);
     QPalette black = palette();
@@ -149,7 +149,7 @@ void ScreenView::drawNext()
     next_ = {};
     // The effect: the slide's, or one drawn for this screen.
     const bool drawn = current_.effect == randomEffect;
-    int effect = drawn ? DrawRandomEffect() : current_.effect;
+    int effect = drawn ? DrawRandomEffect(effectCatalogue(), random_.effects) : current_.effect;
     if (effect == wipeAwayEffect)
         effect = 0;
     image_->setEffect(effect);
@@ -191,7 +191,7 @@ bool ScreenView::loadPicture()
     const QStringList elsewhere = input_.picturesElsewhere ? input_.picturesElsewhere(this) : QStringList();
     const bool enough = count > elsewhere.size();
     for (int attempt = 0; attempt < count; ++attempt) {
-        const int index = order_.next(count, true, programRandom());
+        const int index = order_.next(count, true, random_.order);
         const QString path = table.picture.at(static_cast<std::size_t>(index));
         if (enough && elsewhere.contains(path))
             continue;
@@ -224,7 +224,7 @@ void ScreenView::pictureDrawn()
     const QString text = !current_.caption.isEmpty() ? current_.caption : displayFileName(current_.picture);
     if (text.isEmpty())
         return;
-    const int row = static_cast<int>(std::floor(programRandom().next() * kCaptionEffectRows)) + 1;
+    const int row = static_cast<int>(std::floor(random_.captions.next() * kCaptionEffectRows)) + 1;
     const CaptionEffect look = captionEffectRow(row);
     caption_->setTextEffectSettings(TextEffectSettings{look.effect, look.settingA, look.settingB});
     placeCaption(*caption_, text, size());

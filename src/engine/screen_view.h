@@ -2,6 +2,7 @@
 
 #include "components/picture/picture.h"
 #include "engine/play_order.h"
+#include "engine/screen_random.h"
 
 #include <QPointer>
 #include <QString>
@@ -87,6 +88,7 @@ private:
     QTimer badFileTimer_;
     QTimer startTimer_;
     QTimer captionTimer_;
+    ScreenRandom random_;
     PlayOrder order_;
     std::optional<SlideOrder> waiting_;
     SlideOrder current_;

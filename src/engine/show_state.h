@@ -3,6 +3,7 @@
 #include "engine/mouse_jump.h"
 #include "engine/picture_fitting.h"
 #include "engine/play_order.h"
+#include "engine/screen_random.h"
 
 #include <cstdint>
 
@@ -22,6 +23,7 @@ struct ShowState {
     int slideOnScreen = 0;
     int savedDelay = 0;             // `SavedDelay`
     PlayOrder pictureOrder;         // `PictureOrder` with `LastFileIndex`
+    ScreenRandom mainScreenRandom;  // the main screen's pictures, effects and captions
     std::int32_t displayColorCount = 0;  // `DisplayColorCount`
     int usePassword = 0;            // `UsePassword`
     bool passwordAccepted = false;  // `PasswordAccepted`

@@ -8,7 +8,6 @@ namespace qv {
 // The effect for a picture of a random show or a "Random Effect" slide: drawn
 // evenly from the enabled effects 1 to 113; 0 ("None") when none is enabled.
 int DrawRandomEffect(const EffectCatalogue& catalogue, RandomSource& random);
-int DrawRandomEffect();  // the process-wide catalogue and sequence
 
 // The speed of a randomly chosen effect `n`: its base speed in the grain mode's row
 // times (adjuster x 10 - 9), at most 255. Adjusters 1, 2, 3 ("Fast", "Normal",

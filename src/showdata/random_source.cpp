@@ -29,9 +29,40 @@ std::uint64_t clockSeed()
 
 RandomSource* installedSource = nullptr;
 
+// FNV-1a: the same hash of a name in every build, unlike std::hash.
+std::uint64_t nameHash(std::string_view name)
+{
+    std::uint64_t hash = 14695981039346656037ULL;
+    for (const char c : name) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 1099511628211ULL;
+    }
+    return hash;
+}
+
+// splitmix64's finaliser: neighbouring inputs give unrelated seeds.
+std::uint64_t mixed(std::uint64_t value)
+{
+    value += 0x9E3779B97F4A7C15ULL;
+    value = (value ^ (value >> 30U)) * 0xBF58476D1CE4E5B9ULL;
+    value = (value ^ (value >> 27U)) * 0x94D049BB133111EBULL;
+    return value ^ (value >> 31U);
+}
+
+std::uint64_t seedWithHash(std::uint64_t base, std::uint64_t hash) { return mixed(base ^ mixed(hash)); }
+
 } // namespace
 
+std::uint64_t namedSeed(std::uint64_t base, std::string_view name) { return seedWithHash(base, nameHash(name)); }
+
 SeededRandom::SeededRandom() : engine_(fixedSeed().value_or(clockSeed())) {}
+
+SeededRandom SeededRandom::named(std::string_view name)
+{
+    SeededRandom random(namedSeed(fixedSeed().value_or(clockSeed()), name));
+    random.nameHash_ = nameHash(name);
+    return random;
+}
 
 double SeededRandom::next()
 {
@@ -46,7 +77,7 @@ double SeededRandom::next()
 void SeededRandom::reseedFromClock()
 {
     if (!fixedSeed())
-        engine_.seed(clockSeed());
+        engine_.seed(nameHash_ == 0 ? clockSeed() : seedWithHash(clockSeed(), nameHash_));
 }
 
 RandomSource& programRandom()

@@ -111,6 +111,24 @@ TEST(PlayOrder, LargeShowsShuffleAndShufflesDiffer)
     EXPECT_NE(onePass(order, 20, true, random), onePass(order, 20, true, random));
 }
 
+// Each screen's choices are a sequence of its own: the same name under the same seed
+// draws the same, so a screen plays alike alone and beside others; another screen's
+// name, another kind of choice on the same screen or another seed draws otherwise.
+TEST(NamedRandom, EachScreenAndChoiceHasItsOwnSequence)
+{
+    const auto draws = [](std::uint64_t seed) {
+        SeededRandom random(seed);
+        std::vector<double> values(8);
+        for (double& value : values)
+            value = random.next();
+        return values;
+    };
+    EXPECT_EQ(draws(namedSeed(1, "HDMI-1/effects")), draws(namedSeed(1, "HDMI-1/effects")));
+    EXPECT_NE(draws(namedSeed(1, "HDMI-1/effects")), draws(namedSeed(1, "HDMI-2/effects")));
+    EXPECT_NE(draws(namedSeed(1, "HDMI-1/effects")), draws(namedSeed(1, "HDMI-1/order")));
+    EXPECT_NE(draws(namedSeed(1, "HDMI-1/effects")), draws(namedSeed(2, "HDMI-1/effects")));
+}
+
 // The slide timer and the components' events in the order the show window meets
 // them: the timer ticks every half second while it runs; taking a slide stops it
 // while the old picture is erased and the new one comes in; it runs again when the
