@@ -7,6 +7,7 @@
 #include "engine/show_state.h"
 #include "settings/global_settings.h"
 #include "showdata/custom_show.h"
+#include "showdata/random_show_config.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -139,6 +140,8 @@ void qvtour52::orderSlideOnOtherScreens(const QString& path, ScreenView* only)
     const auto slot = static_cast<std::size_t>(showState().slideOnScreen);
     SlideOrder order;
     order.captioned = settings.picinfoFlag >= 1;
+    if (randomShow)
+        order.stand = std::chrono::seconds(std::max<int>(0, randomShowConfig().delaySeconds));
     if (!randomShow && slot < table.effect.size()) {
         order.picture = path;
         order.effect = table.effect[slot];

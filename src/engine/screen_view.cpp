@@ -18,6 +18,7 @@
 #include <QScreen>
 #include <QWindow>
 
+#include <algorithm>
 #include <cmath>
 
 namespace qv {
@@ -96,7 +97,17 @@ void ScreenView::showSlide(const SlideOrder& order, std::chrono::milliseconds af
     waiting_ = order;
     if (changing_)
         return;  // taken up when the running change is done
-    startTimer_.start(after);
+    startTimer_.start(std::max(after, stillToStand(order)));
+}
+
+std::chrono::milliseconds ScreenView::stillToStand(const SlideOrder& order) const
+{
+    // A custom show's slide changes with the main screen's, on every screen together.
+    if (!order.picture.isEmpty() || !standingSince_)
+        return {};
+    const auto stood = std::chrono::steady_clock::now() - *standingSince_;
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(current_.stand - stood);
+    return std::max(left, std::chrono::milliseconds{0});
 }
 
 // A slide change: the next picture is decoded while the old one still stands, the
@@ -177,7 +188,7 @@ void ScreenView::changeDone()
 {
     changing_ = false;
     if (waiting_)
-        startTimer_.start(0);
+        startTimer_.start(stillToStand(*waiting_));
 }
 
 // The slide's own picture, or in a random show the next of this screen's order that
@@ -214,6 +225,10 @@ void ScreenView::pictureDrawn()
     }
     if (!changing_)
         return;
+    // The picture stands from now, or once its caption comes, as on the main screen.
+    standingSince_ = std::chrono::steady_clock::now();
+    if (current_.captioned)
+        *standingSince_ += std::chrono::seconds(showTiming().captionPauseSeconds);
     changeDone();
     const GlobalSettings& settings = globalSettings();
     if (settings.cDissolve == 0)

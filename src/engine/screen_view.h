@@ -28,6 +28,10 @@ struct SlideOrder {
     int speed = 0;
     bool captioned = false;
     QString caption;    // the description; the file name when empty and captioned
+    // A random show's picture stands this long, once drawn and captioned, before this
+    // screen takes the next: a screen slower to wipe and draw than the main one keeps
+    // its pictures up as long, instead of following the main screen's pace.
+    std::chrono::seconds stand{0};
 };
 
 // A show window over one screen besides the main one. It draws what the show asks,
@@ -79,6 +83,8 @@ private:
     bool loadPicture();
     void pictureDrawn();
     void reportBadPicture(const QString& path, int code);
+    // How long the picture on screen must still stand before `order` replaces it.
+    std::chrono::milliseconds stillToStand(const SlideOrder& order) const;
 
     QPointer<QScreen> screen_;
     Input input_;
@@ -92,6 +98,7 @@ private:
     PlayOrder order_;
     std::optional<SlideOrder> waiting_;
     SlideOrder current_;
+    std::optional<std::chrono::steady_clock::time_point> standingSince_;
     PictureHandle next_;  // decoded, to come in once the old picture is wiped
     int waits_ = 0;
     bool changing_ = false;

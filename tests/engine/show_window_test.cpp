@@ -8,6 +8,7 @@
 #include "components/platform/message_box.h"
 #include "startup/frm_no_files.h"
 #include "settings/global_settings.h"
+#include "showdata/custom_show.h"
 #include "startup/event_waiting.h"
 #include "startup/program_windows.h"
 #include "startup/startup_state.h"
@@ -21,6 +22,7 @@
 #include <QImage>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -243,6 +245,30 @@ TEST_F(ShowWindowTest, QuittingInTheMiddleOfATransitionEndsTheShow)
     EXPECT_TRUE(runUntil([this] { return !window_->isVisible(); }));
     EXPECT_FALSE(showRunning());
     EXPECT_FALSE(anyProgramWindowOpen());
+}
+
+// In a random show another screen keeps each picture up for the show's delay, however
+// soon the main screen orders the next: a screen slower to wipe and draw than the main
+// one would otherwise show its pictures for a shorter time.
+TEST_F(ShowWindowTest, AnotherScreensPictureStandsForTheDelay)
+{
+    CustomShow& table = customShow();
+    table.picture = {QString(), picture("a.bmp", Qt::red), picture("b.bmp", Qt::green), picture("c.bmp", Qt::blue)};
+    table.pictureCount = 3;
+    QScreen* const screen = QGuiApplication::primaryScreen();
+    ScreenView view(screen, {});
+    view.cover(screen);
+    SlideOrder order;
+    order.effect = 0;
+    order.stand = std::chrono::seconds(2);
+    const auto shown = [&view] { return view.image().fileName(); };
+    view.showSlide(order);
+    ASSERT_TRUE(runUntil([&] { return !shown().isEmpty(); }));
+    const QString first = shown();
+    view.showSlide(order);
+    runUntil([] { return false; }, 1);
+    EXPECT_EQ(shown(), first) << "the picture was replaced before it stood its time";
+    EXPECT_TRUE(runUntil([&] { return !shown().isEmpty() && shown() != first; }, 10)) << "the next picture never came";
 }
 
 // The show on a desktop of two screens, where the platform offers them (see CMakeLists.txt).
