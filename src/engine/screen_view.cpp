@@ -72,6 +72,15 @@ ScreenView::ScreenView(QScreen* screen, Input input)
         caption_->raise();
     });
     connect(image_, &FXImage::Notify, this, &ScreenView::pictureDrawn);
+    // As on the main screen, a captioned picture's time counts from the end of its
+    // caption's effect.
+    connect(caption_, &FXLabel::Notify, this, [this] {
+        if (changing_ || !caption_->isVisible())
+            return;
+        standingSince_ = std::chrono::steady_clock::now();
+        if (waiting_ && startTimer_.isActive())
+            startTimer_.start(stillToStand(*waiting_));
+    });
 }
 
 ScreenView::~ScreenView() = default;
@@ -225,7 +234,8 @@ void ScreenView::pictureDrawn()
     }
     if (!changing_)
         return;
-    // The picture stands from now, or once its caption comes, as on the main screen.
+    // The picture stands from now; a captioned one from its caption's end (see the
+    // constructor), and until then at least from the caption's coming.
     standingSince_ = std::chrono::steady_clock::now();
     if (current_.captioned)
         *standingSince_ += std::chrono::seconds(showTiming().captionPauseSeconds);
