@@ -40,7 +40,6 @@ int DrawRandomEffect(const EffectCatalogue& catalogue, RandomSource& random)
     return enabled[static_cast<std::size_t>(drawUpTo(random, static_cast<int>(enabled.size())) - 1)];
 }
 
-
 int RandomEffectSpeed(const EffectCatalogue& catalogue, int n, int mgrainMode, int speedAdjuster)
 {
     constexpr long long slowest = 255;
